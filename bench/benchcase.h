@@ -1,0 +1,29 @@
+#pragma once
+
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+// One measured line of the table.
+struct BenchResult
+{
+    QString name;
+    int size = 0;
+    double oursMs = 0;
+    double baselineMs = 0;
+};
+
+// A group of cases; quick asks for the small sizes only.
+using BenchGroup = std::function<void(bool quick, QVector<BenchResult>& out)>;
+
+bool registerBenchGroup(const char* name, BenchGroup group);
+
+// Median wall time in milliseconds of runs calls of body, each after an
+// untimed call of setup.
+double medianMs(int runs, const std::function<void()>& setup, const std::function<void()>& body);
+
+#define KVCC_BENCH_GROUP(name)                                                                     \
+    static void name(bool quick, QVector<BenchResult>& out);                                       \
+    static const bool name##_registered = registerBenchGroup(#name, name);                         \
+    static void name(bool quick, QVector<BenchResult>& out)

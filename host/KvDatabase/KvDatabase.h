@@ -1,0 +1,7 @@
+#pragma once
+
+#include "dkcmcolor.h"
+#include "dkdbdatabase.h"
+#include "dkdbobject.h"
+#include "dkdbsymboltable.h"
+#include "dkdbviewport.h"

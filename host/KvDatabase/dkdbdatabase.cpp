@@ -1,0 +1,243 @@
+#include "dkdbdatabase.h"
+#include "dkdbsymboltable.h"
+#include "dkdbviewport.h"
+
+#include <cstring>
+
+namespace {
+DkDbHostApplicationServices g_defaultServices;
+long long g_outstandingBuffers = 0;
+}
+
+DkDbHostApplicationServices* s_pServices = &g_defaultServices;
+
+DkDbHostApplicationServices::~DkDbHostApplicationServices() = default;
+
+DkDbHostApplicationServices* dkdbDefaultServices()
+{
+    return &g_defaultServices;
+}
+
+wchar_t* dkutNewBuffer(const std::wstring& text)
+{
+    auto* buffer = new wchar_t[text.size() + 1];
+    std::wmemcpy(buffer, text.c_str(), text.size() + 1);
+    ++g_outstandingBuffers;
+    return buffer;
+}
+
+void dkutDelBuffer(wchar_t*& buffer)
+{
+    if (!buffer)
+        return;
+    delete[] buffer;
+    buffer = nullptr;
+    --g_outstandingBuffers;
+}
+
+long long dkutOutstandingBuffers()
+{
+    return g_outstandingBuffers;
+}
+
+DkDbDatabase::DkDbDatabase()
+{
+    auto layers = std::make_unique<DkDbLayerTable>();
+    m_layerTable = layers.get();
+    adopt(std::move(layers));
+    auto linetypes = std::make_unique<DkDbLinetypeTable>();
+    m_linetypeTable = linetypes.get();
+    adopt(std::move(linetypes));
+    addLinetype(L"ByBlock");
+    addLinetype(L"ByLayer");
+    addLinetype(L"Continuous", L"Solid line");
+    m_viewport = adopt(std::make_unique<DkDbViewport>());
+
+    DkDbLayerSpec zero;
+    zero.name = L"0";
+    m_clayer = addLayer(zero);
+}
+
+DkDbDatabase::~DkDbDatabase() = default;
+
+DkDbObjectId DkDbDatabase::adopt(std::unique_ptr<DkDbObject> object)
+{
+    m_objects.push_back(std::move(object));
+    const DkDbObjectId id(this, m_objects.size());
+    m_objects.back()->m_id = id;
+    return id;
+}
+
+DkDbObject* DkDbDatabase::objectAt(const DkDbObjectId& id) const
+{
+    if (id.database() != this || id.handle() == 0 || id.handle() > m_objects.size())
+        return nullptr;
+    return m_objects[id.handle() - 1].get();
+}
+
+void DkDbDatabase::noteOpened(DkDb::OpenMode mode)
+{
+    ++(mode == DkDb::kForWrite ? m_openWrite : m_openRead);
+    ++m_totalOpens;
+}
+
+void DkDbDatabase::noteClosed(DkDb::OpenMode mode)
+{
+    --(mode == DkDb::kForWrite ? m_openWrite : m_openRead);
+}
+
+void DkDbDatabase::noteModeChanged(DkDb::OpenMode newMode)
+{
+    if (newMode == DkDb::kForWrite) {
+        --m_openRead;
+        ++m_openWrite;
+    } else {
+        --m_openWrite;
+        ++m_openRead;
+    }
+}
+
+Dk::ErrorStatus DkDbDatabase::getSymbolTable(DkDbLayerTable*& table, DkDb::OpenMode mode)
+{
+    table = nullptr;
+    if (m_refuseLayerTable)
+        return Dk::eCannotOpen;
+    if (Dk::ErrorStatus es = m_layerTable->openAs(mode, false))
+        return es;
+    table = m_layerTable;
+    return Dk::eOk;
+}
+
+Dk::ErrorStatus DkDbDatabase::getSymbolTable(DkDbLinetypeTable*& table, DkDb::OpenMode mode)
+{
+    table = nullptr;
+    if (Dk::ErrorStatus es = m_linetypeTable->openAs(mode, false))
+        return es;
+    table = m_linetypeTable;
+    return Dk::eOk;
+}
+
+Dk::ErrorStatus DkDbDatabase::setClayer(const DkDbObjectId& layerId)
+{
+    auto* rec = dynamic_cast<DkDbLayerTableRecord*>(objectAt(layerId));
+    if (!rec || rec->isErased())
+        return Dk::eInvalidLayer;
+    // Making a frozen layer current thaws it, as CAD programs do.
+    rec->m_state.frozen = false;
+    m_clayer = layerId;
+    return Dk::eOk;
+}
+
+DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerSpec& spec)
+{
+    if (spec.name.empty() || !layerId(spec.name).isNull())
+        return {};
+    auto rec = std::make_unique<DkDbLayerTableRecord>();
+    rec->m_name = spec.name;
+    DkDbLayerTableRecord::State& s = rec->m_state;
+    s.off = !spec.on;
+    s.frozen = spec.frozen;
+    s.locked = spec.locked;
+    s.plottable = spec.plottable;
+    s.vpdflt = spec.frozenInNewViewports;
+    s.color = spec.color;
+    s.lineWeight = spec.lineWeight;
+    s.linetype = linetypeId(spec.linetype);
+    if (s.linetype.isNull() && !spec.linetype.empty())
+        s.linetype = addLinetype(spec.linetype);
+    s.plotStyle = spec.plotStyleName;
+    s.description = spec.description;
+    const DkDbObjectId id = adopt(std::move(rec));
+    m_layerTable->m_ids.push_back(id);
+    return id;
+}
+
+DkDbObjectId DkDbDatabase::layerId(const std::wstring& name) const
+{
+    return m_layerTable->recordId(name.c_str());
+}
+
+DkDbObjectId DkDbDatabase::linetypeId(const std::wstring& name) const
+{
+    return m_linetypeTable->recordId(name.c_str());
+}
+
+DkDbObjectId DkDbDatabase::addLinetype(const std::wstring& name, const std::wstring& comments)
+{
+    if (name.empty() || !linetypeId(name).isNull())
+        return {};
+    auto rec = std::make_unique<DkDbLinetypeTableRecord>();
+    rec->m_name = name;
+    rec->m_comments = comments;
+    const DkDbObjectId id = adopt(std::move(rec));
+    m_linetypeTable->m_ids.push_back(id);
+    return id;
+}
+
+Dk::ErrorStatus DkDbDatabase::eraseLayer(const DkDbObjectId& layerId)
+{
+    auto* rec = dynamic_cast<DkDbLayerTableRecord*>(objectAt(layerId));
+    if (!rec)
+        return Dk::eInvalidInput;
+    if (rec->isErased())
+        return Dk::eWasErased;
+    rec->m_erased = true;
+    return Dk::eOk;
+}
+
+Dk::ErrorStatus DkDbDatabase::renameLayer(const DkDbObjectId& layerId, const std::wstring& newName)
+{
+    auto* rec = dynamic_cast<DkDbLayerTableRecord*>(objectAt(layerId));
+    if (!rec || rec->isErased())
+        return Dk::eInvalidInput;
+    if (newName.empty())
+        return Dk::eInvalidInput;
+    const DkDbObjectId other = this->layerId(newName);
+    if (!other.isNull() && other != layerId)
+        return Dk::eDuplicateKey;
+    rec->m_name = newName;
+    return Dk::eOk;
+}
+
+Dk::ErrorStatus DkDbDatabase::setFrozenInCurrentViewport(const DkDbObjectId& layerId, bool frozen)
+{
+    auto* vp = static_cast<DkDbViewport*>(objectAt(m_viewport));
+    if (frozen)
+        vp->m_frozen.insert(layerId.handle());
+    else
+        vp->m_frozen.erase(layerId.handle());
+    return Dk::eOk;
+}
+
+const DkDbLayerTableRecord* DkDbDatabase::peekLayer(const DkDbObjectId& layerId) const
+{
+    return dynamic_cast<const DkDbLayerTableRecord*>(objectAt(layerId));
+}
+
+void DkDbDatabase::setRefuseOpen(const DkDbObjectId& id, bool refuse)
+{
+    if (DkDbObject* obj = objectAt(id))
+        obj->m_refuseOpen = refuse;
+}
+
+Dk::ErrorStatus dkdbOpenDkDbObject(DkDbObject*& object, const DkDbObjectId& id, DkDb::OpenMode mode,
+                                   bool openErased, const DkRxClass* requiredClass)
+{
+    object = nullptr;
+    if (id.isNull())
+        return Dk::eNullObjectId;
+    DkDbObject* obj = id.database()->objectAt(id);
+    if (!obj)
+        return Dk::eUnknownHandle;
+    if (requiredClass && !obj->isKindOf(requiredClass))
+        return Dk::eNotThatKindOfClass;
+    if (Dk::ErrorStatus es = obj->openAs(mode, openErased))
+        return es;
+    object = obj;
+    return Dk::eOk;
+}
+
+DkDbObjectId dkdbGetCurVportId(DkDbDatabase* db)
+{
+    return db ? db->currentViewportId() : DkDbObjectId();
+}

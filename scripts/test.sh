@@ -1,0 +1,20 @@
+#!/usr/bin/env bash
+# Builds the project twice (plain, and with AddressSanitizer and
+# UndefinedBehaviorSanitizer) and runs the whole test suite in both.
+set -euo pipefail
+root="$(cd "$(dirname "$0")/.." && pwd)"
+bash "$root/scripts/bootstrap.sh"
+
+jobs="${KVCC_JOBS:-$(nproc)}"
+run_suite() {
+    local dir="$1"; shift
+    cmake -S "$root" -B "$dir" -DCMAKE_BUILD_TYPE=RelWithDebInfo "$@" >/dev/null
+    cmake --build "$dir" -j "$jobs"
+    (cd "$dir" && ctest --output-on-failure -j "$jobs")
+}
+
+echo "== plain build =="
+run_suite "$root/build/plain"
+echo "== sanitizer build (ASan + UBSan) =="
+run_suite "$root/build/sanitize" -DKVCC_SANITIZE=ON -DKVCC_BUILD_BENCH=OFF
+echo "== all tests passed in both builds =="

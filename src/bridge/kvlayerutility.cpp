@@ -1,0 +1,297 @@
+#include "kvlayerutility.h"
+
+#include <dkdbdatabase.h>
+#include <dkdbsymboltable.h>
+#include <dkdbviewport.h>
+#include <dkedsysvar.h>
+
+#include <cwchar>
+#include <string>
+
+DkDbDatabase* pCurDb = nullptr;
+
+namespace {
+
+// The host's wide characters are 32 bits (UCS-4).
+QString fromHostString(const wchar_t* text)
+{
+    if (!text)
+        return QString();
+    static_assert(sizeof(wchar_t) == 4, "the host hands out UCS-4 strings");
+    return QString::fromUcs4(reinterpret_cast<const char32_t*>(text),
+                             static_cast<int>(std::wcslen(text)));
+}
+
+// Reads a record's name and frees the host's buffer.
+QString recordName(const DkDbSymbolTableRecord* record)
+{
+    wchar_t* buffer = nullptr;
+    if (record->getName(buffer) != Dk::eOk)
+        return QString();
+    const QString name = fromHostString(buffer);
+    dkutDelBuffer(buffer);
+    return name;
+}
+
+KvCc::LayerItemData readItemData(const DkDbLayerTableRecord* record)
+{
+    KvCc::LayerItemData data;
+    data.name = recordName(record);
+    const DkCmColor color = record->color();
+    data.color = QColor(color.red(), color.green(), color.blue(), 255);
+    data.on = !record->isOff();
+    data.locked = record->isLocked();
+    data.frozen = record->isFrozen();
+    return data;
+}
+
+// Walks the live layers of the current drawing in table order. The visitor
+// gets each record open for read and returns true to end the walk and keep
+// that record open (it is then handed back); otherwise the record is closed.
+template<class Visitor>
+DkDbLayerTableRecord* walkLayers(Visitor visit)
+{
+    DkDbDatabase* db = getCurrentDb();
+    if (!db)
+        return nullptr;
+    DkDbLayerTable* table = nullptr;
+    if (db->getSymbolTable(table, DkDb::kForRead) != Dk::eOk || !table)
+        return nullptr;
+    DkDbLayerTableIterator* it = nullptr;
+    const Dk::ErrorStatus es = table->newIterator(it, true, true);
+    table->close();
+    if (es != Dk::eOk || !it)
+        return nullptr;
+
+    DkDbLayerTableRecord* kept = nullptr;
+    for (it->start(true, true); !it->done(); it->step(true, true)) {
+        DkDbLayerTableRecord* record = nullptr;
+        if (it->getRecord(record, DkDb::kForRead, false) != Dk::eOk || !record)
+            continue;
+        if (visit(record)) {
+            kept = record;
+            break;
+        }
+        record->close();
+    }
+    delete it;
+    return kept;
+}
+
+// Switches one flag through a write open, then reads it back from the
+// closed record: the host may refuse the change when it is set or stored.
+template<class Write, class Holds>
+bool writeLayerFlag(const QString& name, Write write, Holds holds)
+{
+    DkDbLayerTableRecord* record = getLayerByName(name);
+    if (!record)
+        return false;
+    const DkDbObjectId id = record->objectId();
+    if (record->upgradeOpen() == Dk::eOk) {
+        write(record);
+        record->downgradeOpen();
+    }
+    record->close();
+
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, id, DkDb::kForRead, false, DkDbLayerTableRecord::desc()) != Dk::eOk
+        || !object)
+        return false;
+    auto* again = static_cast<DkDbLayerTableRecord*>(object);
+    const bool ok = holds(again);
+    again->close();
+    return ok;
+}
+
+const int lineWeightTable[32] = {
+    0,  5,  9,  13, 15, 18, 20, 25, 30, 35, 40, 50,
+    53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211,
+    -1, -1, -1, -1, -1, -1, -2, -3,
+};
+
+} // namespace
+
+DkDbDatabase* getCurrentDb()
+{
+    pCurDb = nullptr;
+    if (!s_pServices)
+        return nullptr;
+    pCurDb = s_pServices->workingDatabase();
+    return pCurDb;
+}
+
+DkDbLayerTableRecord* getLayerByName(QString name)
+{
+    const std::wstring wanted = name.toStdWString();
+    return walkLayers([&wanted](DkDbLayerTableRecord* record) {
+        wchar_t* buffer = nullptr;
+        if (record->getName(buffer) != Dk::eOk)
+            return false;
+        const bool match = buffer && wanted == buffer;
+        dkutDelBuffer(buffer);
+        return match;
+    });
+}
+
+int lineWeightByIndex(char index)
+{
+    const auto i = static_cast<unsigned char>(index);
+    return i > 31 ? -1 : lineWeightTable[i];
+}
+
+QString StringByLineWeight(int value, bool byIndex)
+{
+    if (byIndex) {
+        const auto index = static_cast<unsigned char>(value & 0xff);
+        if (index >= 32)
+            return QStringLiteral("Layer");
+        value = lineWeightTable[index];
+    }
+    switch (value) {
+    case -3:
+        return QStringLiteral("Default");
+    case -2:
+        return QStringLiteral("Block");
+    case -1:
+        return QStringLiteral("Layer");
+    default:
+        break;
+    }
+    resbuf rb;
+    if (dkedGetVar(L"LWUNITS", &rb) == RTNORM && rb.resval.rint != 1) {
+        const float inches = static_cast<float>(value) / 2540.0f;
+        return QString::asprintf("%1.3f \"", static_cast<double>(inches));
+    }
+    const float mm = static_cast<float>(value) / 100.0f;
+    return QString::asprintf("%1.2f mm", static_cast<double>(mm));
+}
+
+KvLayerUtility::~KvLayerUtility() = default;
+
+QList<KvCc::LayerItemData>* KvLayerUtility::getAllLayer()
+{
+    auto* list = new QList<KvCc::LayerItemData>();
+    walkLayers([list](DkDbLayerTableRecord* record) {
+        list->append(readItemData(record));
+        return false;
+    });
+    return list;
+}
+
+bool KvLayerUtility::getCurrentLayer(KvCc::LayerItemData& out)
+{
+    DkDbDatabase* db = getCurrentDb();
+    if (!db)
+        return false;
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, db->clayer(), DkDb::kForRead, false, DkDbLayerTableRecord::desc())
+            != Dk::eOk
+        || !object)
+        return false;
+    auto* record = static_cast<DkDbLayerTableRecord*>(object);
+    out = readItemData(record);
+    record->close();
+    return true;
+}
+
+bool KvLayerUtility::setLayerOff(QString name, bool on)
+{
+    return writeLayerFlag(
+        name, [on](DkDbLayerTableRecord* r) { r->setIsOff(!on); },
+        [on](const DkDbLayerTableRecord* r) { return r->isOff() == !on; });
+}
+
+bool KvLayerUtility::setLayerLock(QString name, bool locked)
+{
+    return writeLayerFlag(
+        name, [locked](DkDbLayerTableRecord* r) { r->setIsLocked(locked); },
+        [locked](const DkDbLayerTableRecord* r) { return r->isLocked() == locked; });
+}
+
+bool KvLayerUtility::setLayerFrozen(QString name, bool frozen)
+{
+    return writeLayerFlag(
+        name, [frozen](DkDbLayerTableRecord* r) { r->setIsFrozen(frozen); },
+        [frozen](const DkDbLayerTableRecord* r) { return r->isFrozen() == frozen; });
+}
+
+bool KvLayerUtility::setLayerPlot(QString name, bool plottable)
+{
+    return writeLayerFlag(
+        name, [plottable](DkDbLayerTableRecord* r) { r->setIsPlottable(plottable); },
+        [plottable](const DkDbLayerTableRecord* r) { return r->isPlottable() == plottable; });
+}
+
+void KvLayerUtility::setCurrenLayer(KvCc::LayerItemData)
+{
+}
+
+void KvLayerUtility::setLayerByData(KvCc::LayerItemData)
+{
+}
+
+bool KvLayerUtility::isModelSpace()
+{
+    resbuf rb;
+    return dkedGetVar(L"TILEMODE", &rb) == RTNORM && rb.resval.rint == 1;
+}
+
+int KvLayerUtility::getAllLayerDate(QList<QStringList>& rows)
+{
+    const QString yes = QStringLiteral("true");
+    const QString no = QStringLiteral("false");
+    int count = 0;
+    walkLayers([&](DkDbLayerTableRecord* record) {
+        const DkDbObjectId id = record->objectId();
+        QStringList row;
+        row.reserve(13);
+        row << (c5ObjIdIsEqualTo(id, pCurDb->clayer()) ? yes : no);
+        row << recordName(record);
+        row << (record->isOff() ? no : yes);
+        row << (record->isFrozen() ? no : yes);
+        row << (record->isLocked() ? no : yes);
+
+        const DkCmColor color = record->color();
+        row << QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay())
+                + QLatin1Char(';')
+                + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
+
+        QString linetype;
+        DkDbObject* object = nullptr;
+        if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
+                               DkDbSymbolTableRecord::desc())
+                == Dk::eOk
+            && object) {
+            auto* ltype = static_cast<DkDbSymbolTableRecord*>(object);
+            linetype = recordName(ltype);
+            ltype->close();
+        }
+        row << linetype;
+        row << StringByLineWeight(record->lineWeight(), false);
+
+        wchar_t* plotStyle = record->plotStyleName();
+        row << fromHostString(plotStyle);
+        dkutDelBuffer(plotStyle);
+
+        row << (record->isPlottable() ? yes : no);
+        row << (record->VPDFLT() ? yes : no);
+
+        bool frozenInViewport = false;
+        object = nullptr;
+        if (dkdbOpenDkDbObject(object, dkdbGetCurVportId(pCurDb), DkDb::kForRead, false,
+                               DkDbViewport::desc())
+                == Dk::eOk
+            && object) {
+            auto* viewport = static_cast<DkDbViewport*>(object);
+            frozenInViewport = viewport->isLayerFrozenInViewport(id);
+            viewport->close();
+        }
+        row << (frozenInViewport ? yes : no);
+        row << fromHostString(record->description());
+
+        rows.append(row);
+        ++count;
+        return false;
+    });
+    return count;
+}
