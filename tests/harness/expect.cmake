@@ -1,9 +1,13 @@
-# cmake -DPROBE=... -DFUNCTION=... -DEXPECT=pass|fail [-DPATTERN=...] -P expect.cmake
+# cmake -DPROBE=... -DFUNCTION=... -DEXPECT=pass|fail|abort [-DPATTERN=...] -P expect.cmake
 execute_process(COMMAND ${PROBE} ${FUNCTION} RESULT_VARIABLE rc OUTPUT_VARIABLE out ERROR_VARIABLE err)
 set(all "${out}\n${err}")
 if(EXPECT STREQUAL "pass")
     if(NOT rc EQUAL 0)
         message(FATAL_ERROR "${FUNCTION} should pass but ended with ${rc}:\n${all}")
+    endif()
+elseif(EXPECT STREQUAL "abort")
+    if(rc EQUAL 0)
+        message(FATAL_ERROR "${FUNCTION} should end in an error but passed:\n${all}")
     endif()
 else()
     # A plain failure, not a crash or a hang.

@@ -3,7 +3,7 @@
 add_executable(kvcc_harness_probe ${CMAKE_CURRENT_LIST_DIR}/harnessprobe.cpp)
 target_link_libraries(kvcc_harness_probe PRIVATE kvcc_testsupport)
 
-# kvcc_harness_case(FUNCTION pass|fail [output that must appear])
+# kvcc_harness_case(FUNCTION pass|fail|abort [output that must appear])
 function(kvcc_harness_case function expect)
     set(pattern "${ARGN}")
     add_test(NAME harness_${function}
@@ -28,3 +28,6 @@ kvcc_harness_case(warnsAsExpected pass)
 kvcc_harness_case(printsAKnownPlatformNotice pass)
 kvcc_harness_case(printsDebugOutput pass)
 kvcc_harness_case(keepsSettingsInAScratchFolder pass)
+if(KVCC_SANITIZE)
+    kvcc_harness_case(leaksAnObject abort "LeakSanitizer: detected memory leaks")
+endif()
