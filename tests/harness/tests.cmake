@@ -1,6 +1,7 @@
 # The harness itself: one probe executable whose test functions are run one
 # at a time, each with the verdict the harness must reach.
-add_executable(kvcc_harness_probe ${CMAKE_CURRENT_LIST_DIR}/harnessprobe.cpp)
+set(KVCC_HARNESS_DIR ${CMAKE_CURRENT_LIST_DIR})
+add_executable(kvcc_harness_probe ${KVCC_HARNESS_DIR}/harnessprobe.cpp)
 target_link_libraries(kvcc_harness_probe PRIVATE kvcc_testsupport)
 
 # kvcc_harness_case(FUNCTION pass|fail|abort [output that must appear])
@@ -12,7 +13,7 @@ function(kvcc_harness_case function expect)
             -DFUNCTION=${function}
             -DEXPECT=${expect}
             -DPATTERN=${pattern}
-            -P ${CMAKE_CURRENT_FUNCTION_LIST_DIR}/expect.cmake)
+            -P ${KVCC_HARNESS_DIR}/expect.cmake)
     set_tests_properties(harness_${function} PROPERTIES
         TIMEOUT 60
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:abort_on_error=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
