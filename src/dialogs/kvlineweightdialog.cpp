@@ -104,9 +104,12 @@ void KvLineWeightDialog::slotCurrentLabelChaged(int row)
         ui->nameLabel->setText(item->text());
 }
 
+// Each opening starts in the list, whatever button the user clicked last
+// time, so that Return answers with the default button "Ok".
 void KvLineWeightDialog::showEvent(QShowEvent* event)
 {
     updateFramePixmaps();
+    ui->listWidget->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
 }
 
