@@ -80,7 +80,7 @@ void RibbonGallery::setGalleryGroup(RibbonGalleryGroup* group)
     update();
 }
 
-RibbonGalleryGroup* RibbonGallery::galleryGroup() const
+RibbonGalleryGroup* RibbonGallery::getGalleryGroup() const
 {
     return m_group;
 }

@@ -27,7 +27,7 @@ public:
 
     // Shows group without taking ownership; clears the checked item.
     void setGalleryGroup(RibbonGalleryGroup* group);
-    RibbonGalleryGroup* galleryGroup() const;
+    RibbonGalleryGroup* getGalleryGroup() const;
 
     // Captions beside the icons (default) or icons only.
     void setLabelsVisible(bool visible);

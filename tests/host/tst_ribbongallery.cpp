@@ -49,7 +49,7 @@ private:
     static QList<int> visibleItems(const RibbonGallery& g)
     {
         QList<int> shown;
-        for (int i = 0; i < g.galleryGroup()->getItemCount(); ++i) {
+        for (int i = 0; i < g.getGalleryGroup()->getItemCount(); ++i) {
             if (!g.itemRect(i).isEmpty())
                 shown << i;
         }
@@ -180,7 +180,7 @@ private slots:
         list.setCheckedIndex(2);
         QCOMPARE(strip.checkedIndex(), 0);
         QCOMPARE(list.checkedIndex(), 2);
-        QCOMPARE(strip.galleryGroup(), list.galleryGroup());
+        QCOMPARE(strip.getGalleryGroup(), list.getGalleryGroup());
 
         auto* late = new RibbonToolGalleryItem;
         late->setCaption(QStringLiteral("late"));
@@ -297,7 +297,7 @@ private slots:
         gallery.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         QCOMPARE(gallery.itemRect(0).width(), 120);
         group.reset();
-        QCOMPARE(gallery.galleryGroup(), nullptr);
+        QCOMPARE(gallery.getGalleryGroup(), nullptr);
     }
 
     void captionShowsAsToolTipWhereLabelsAreHidden()
