@@ -7,6 +7,8 @@ namespace JtRc {
 OfficePopupMenu::OfficePopupMenu(QWidget* parent)
     : QMenu(parent)
 {
+    // Room for the menu's frame around widgets that fill their entry.
+    setContentsMargins(1, 1, 1, 1);
 }
 
 OfficePopupMenu::~OfficePopupMenu() = default;

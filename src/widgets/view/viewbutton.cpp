@@ -5,13 +5,15 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
+#include <QStyle>
+#include <QStyleOptionButton>
 
 namespace KvCc {
 
 namespace {
 
 constexpr int buttonHeight = 20;
-// Room beside the text.
+// The frame takes two pixels on either side of the text.
 constexpr int textPadding = 4;
 
 } // namespace
@@ -20,7 +22,7 @@ ViewButton::ViewButton(QWidget* parent)
     : QPushButton(QStringLiteral("Top"), parent)
 {
     setFixedHeight(buttonHeight);
-    setFixedWidth(fontMetrics().horizontalAdvance(text()) + textPadding);
+    fitWidthTo(text());
     setFlat(true);
 
     auto* menu = new QMenu;
@@ -49,13 +51,23 @@ ViewButton::~ViewButton()
     delete menu();
 }
 
+void ViewButton::fitWidthTo(const QString& text)
+{
+    // The arrow that marks the menu is drawn beside the text; without room
+    // of its own it would cover the end of the text.
+    QStyleOptionButton option;
+    initStyleOption(&option);
+    const int arrow = style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, this);
+    setFixedWidth(fontMetrics().horizontalAdvance(text) + textPadding + arrow);
+}
+
 void ViewButton::options(QAction* action)
 {
     if (!action)
         return;
     const QString name = action->objectName();
     setText(name);
-    setFixedWidth(fontMetrics().horizontalAdvance(name) + textPadding);
+    fitWidthTo(name);
     for (QAction* entry : actionGroup->actions())
         entry->setChecked(entry->objectName() == name);
     emit geometryChanged();

@@ -32,6 +32,8 @@ protected slots:
 private:
     Q_DISABLE_COPY(ViewButton)
 
+    void fitWidthTo(const QString& text);
+
     QActionGroup* actionGroup = nullptr;
 };
 

@@ -5,6 +5,8 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
+#include <QStyle>
+#include <QStyleOptionButton>
 #include <QTimer>
 
 namespace {
@@ -21,9 +23,14 @@ class TestViewButton : public QObject
     Q_OBJECT
 
 private:
+    // The text, two pixels of frame on either side and the menu arrow.
     static int textWidth(const KvCc::ViewButton& button, const QString& text)
     {
-        return button.fontMetrics().horizontalAdvance(text) + 4;
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.features |= QStyleOptionButton::HasMenu;
+        const int arrow = button.style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, &button);
+        return button.fontMetrics().horizontalAdvance(text) + 4 + arrow;
     }
 
     static QStringList checkedEntries(const QMenu* menu)
@@ -113,6 +120,31 @@ private slots:
         QCOMPARE(button.height(), 20);
         QCOMPARE(checkedEntries(button.menu()), QStringList{name});
         QCOMPARE(geometry.count(), 1);
+    }
+
+    // The button was exactly as wide as its text, so the menu arrow covered
+    // the end of the name and the text was cut at both edges.
+    void wholeNameShowsBesideMenuArrow_data()
+    {
+        QTest::addColumn<QString>("name");
+        for (const QString& name : viewNames)
+            QTest::newRow(qPrintable(QStringLiteral("%1 fits").arg(name))) << name;
+    }
+
+    void wholeNameShowsBesideMenuArrow()
+    {
+        QFETCH(QString, name);
+        KvCc::ViewButton button;
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        pick(button, name);
+        QStyleOptionButton option;
+        option.initFrom(&button);
+        option.rect = button.rect();
+        option.features |= QStyleOptionButton::HasMenu | QStyleOptionButton::Flat;
+        const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
+        const int arrow = button.style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, &button);
+        QVERIFY(contents.width() - arrow >= button.fontMetrics().horizontalAdvance(name));
     }
 
     void everyPickInTurnLeavesOneCheckedEntry()
