@@ -3,6 +3,7 @@
 #include "basecombobox_p.h"
 #include "baseedit.h"
 #include "listview.h"
+#include "rowwidgetlist_p.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -13,13 +14,14 @@ BaseComboBox::BaseComboBox(QWidget* parent)
     : QComboBox(parent)
     , m_listView(new ListView)
     , m_lineEdit(new BaseEdit)
-    , m_listWidget(new QListWidget(this))
+    , m_listWidget(new RowWidgetList(this))
 {
     setModel(m_listWidget->model());
     setView(m_listWidget);
     // The popup holds one row, and that row's widget is the whole list view.
     auto* row = new QListWidgetItem(m_listWidget);
     m_listWidget->setItemWidget(row, m_listView);
+    m_listView->hide();
     setLineEdit(m_lineEdit);
     m_listView->setItemHeight(20);
     setListWidgetHeight(m_listView->sizeHint().height());
@@ -94,6 +96,9 @@ void BaseComboBox::setListWidgetHeight(int height)
 
 void BaseComboBox::showPopup()
 {
+    // Wide enough for the settings button's text, even when the combo box
+    // itself is narrower.
+    m_listWidget->setMinimumWidth(m_listView->minimumSizeHint().width() + 2 * m_listWidget->frameWidth());
     QComboBox::showPopup();
     emit addMoreItem();
 }
