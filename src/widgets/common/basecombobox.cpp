@@ -23,6 +23,9 @@ BaseComboBox::BaseComboBox(QWidget* parent)
     m_listWidget->setItemWidget(row, m_listView);
     m_listView->hide();
     setLineEdit(m_lineEdit);
+    // The popup was set up before the face, in the menu fashion some styles
+    // use for combo boxes without an edit, without a scroll bar.
+    m_listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_listView->setItemHeight(20);
     setListWidgetHeight(m_listView->sizeHint().height());
 

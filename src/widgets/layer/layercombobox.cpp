@@ -194,8 +194,13 @@ void LayerComboBox::slotUpdate()
     // The popup opens on the combo box's own index: keep it on the same row.
     setCurrentIndex(current < count() ? current : -1);
     slotRowChanged(current);
-    if (lineEdit() != m_lineEdit)
+    if (lineEdit() != m_lineEdit) {
         setLineEdit(m_lineEdit);
+        // The popup was set up while the combo box had no face, in the menu
+        // fashion that some styles give it then, without a scroll bar; with
+        // the face it is a list that must scroll.
+        m_listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
 }
 

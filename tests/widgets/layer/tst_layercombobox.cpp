@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -309,6 +310,8 @@ private slots:
         QCOMPARE(row(51)->height(), 25);
         // Rows far out of view are not shown at all.
         QVERIFY(!row(0)->isVisible());
+        // More layers than fit: the popup offers a scroll bar.
+        QTRY_VERIFY(list->verticalScrollBar()->isVisible());
         // Scrolling to the top brings the first rows into view.
         list->scrollToTop();
         QTRY_VERIFY(row(0)->isVisible());
