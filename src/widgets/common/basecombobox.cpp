@@ -3,6 +3,7 @@
 #include "basecombobox_p.h"
 #include "baseedit.h"
 #include "listview.h"
+#include "listwidget.h"
 #include "rowwidgetlist_p.h"
 
 #include <QListWidget>
@@ -103,6 +104,10 @@ void BaseComboBox::showPopup()
     // itself is narrower.
     m_listWidget->setMinimumWidth(m_listView->minimumSizeHint().width() + 2 * m_listWidget->frameWidth());
     QComboBox::showPopup();
+    // The rows are in the inner list: the keyboard goes there, once the list
+    // view is placed and shown on the popup's row.
+    static_cast<RowWidgetList*>(m_listWidget)->updateEditorGeometries();
+    m_listView->listWidget()->setFocus();
     emit addMoreItem();
 }
 
