@@ -93,4 +93,22 @@ inline int popupHeight(KvCc::BaseComboBox* combo)
     return outer->item(0)->sizeHint().height();
 }
 
+// Whether the open popup shows the button label and every row text whole.
+inline bool popupShowsWholeTexts(KvCc::BaseComboBox* combo)
+{
+    QPushButton* button = settingsButton(combo);
+    if (button && button->isVisible() && button->width() < button->sizeHint().width())
+        return false;
+    QListWidget* list = rows(combo);
+    if (!list || list->viewMode() != QListView::ListMode)
+        return true;
+    const QFontMetrics metrics(list->font());
+    for (int i = 0; i < list->count(); ++i) {
+        const int needed = list->iconSize().width() + metrics.horizontalAdvance(list->item(i)->text()) + 8;
+        if (needed > list->viewport()->width())
+            return false;
+    }
+    return true;
+}
+
 } // namespace popupdriver

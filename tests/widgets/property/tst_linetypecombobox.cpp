@@ -37,6 +37,7 @@ private slots:
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
         QVERIFY(openPopup(&combo));
+        QVERIFY2(popupShowsWholeTexts(&combo), "the popup cuts off its texts");
         QVERIFY(clickRow(&combo, 2));
         QTRY_VERIFY(!popupVisible(&combo));
         QCOMPARE(face(&combo), QStringLiteral("Continuous"));

@@ -110,6 +110,7 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(rowTexts(combo.get()), mm());
         QCOMPARE(popupHeight(combo.get()), 210);
+        QVERIFY2(popupShowsWholeTexts(combo.get()), "the popup cuts off its texts");
         combo->hidePopup();
         for (int i = 0; i < 5; ++i) {
             QVERIFY(openPopup(combo.get()));

@@ -88,6 +88,7 @@ private slots:
     void clickingARowShowsItOnTheFace()
     {
         QVERIFY(openPopup(combo.get()));
+        QVERIFY2(popupShowsWholeTexts(combo.get()), "the popup cuts off its texts");
         QVERIFY(clickRow(combo.get(), 6));
         QTRY_VERIFY(!popupVisible(combo.get()));
         QCOMPARE(face(combo.get()), QStringLiteral("Blue"));

@@ -46,6 +46,11 @@ private slots:
                 dark += qGray(preview.pixel(x, y)) < 128 ? 1 : 0;
         }
         QVERIFY(dark > 10);
+        // The sample stays inside the frame: nothing dark right of it.
+        for (int y = 0; y < 16; ++y)
+            QCOMPARE(preview.pixelColor(47, y), QColor(Qt::white));
+        for (int x = 0; x < 48; ++x)
+            QCOMPARE(preview.pixelColor(x, 0), QColor(Qt::white));
     }
 
     void managerButtonDoesNothing()
@@ -54,6 +59,7 @@ private slots:
         combo.show();
         QVERIFY(QTest::qWaitForWindowExposed(&combo));
         QVERIFY(openPopup(&combo));
+        QVERIFY2(popupShowsWholeTexts(&combo), "the popup cuts off the button label");
         QVERIFY(clickSettings(&combo));
         QTest::qWait(50);
         QVERIFY(!QApplication::activeModalWidget());
