@@ -130,6 +130,16 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setColumnWidth(LockColumn, 40);
     setColumnWidth(ColorColumn, 50);
     setColumnWidth(PlotColumn, 45);
+    // The columns without a width of their own fit their usual texts in the
+    // view's font, and the description takes what room is left.
+    const QFontMetrics metrics(font());
+    const int linetype = metrics.horizontalAdvance(QStringLiteral("Continuous")) + 12;
+    setColumnWidth(LinetypeColumn, qMax(columnWidth(LinetypeColumn), linetype));
+    const int lineweight = qMax(metrics.horizontalAdvance(QStringLiteral("0.00 mm")),
+                                metrics.horizontalAdvance(QStringLiteral("Default")))
+        + 12;
+    setColumnWidth(LineweightColumn, qMax(columnWidth(LineweightColumn), lineweight * 3 / 2));
+    horizontalHeader()->setStretchLastSection(true);
 
     frozenTable = new FrozenTableWidget(this);
     frozenTable->setObjectName(tr("frozenTable"));
