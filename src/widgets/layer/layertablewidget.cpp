@@ -5,6 +5,7 @@
 #include "layeraction.h"
 #include "layercolumns.h"
 #include "layerdelegate.h"
+#include "layeritemmodel_p.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -98,7 +99,7 @@ private:
 LayerTableWidget::LayerTableWidget(QWidget* parent)
     : QTableView(parent)
 {
-    layerModel = new QStandardItemModel();
+    layerModel = new LayerItemModel();
     setModel(layerModel);
     layerModel->setHorizontalHeaderLabels(layerTableHeaders());
 
