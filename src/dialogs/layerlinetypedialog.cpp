@@ -1,32 +1,11 @@
 #include "layerlinetypedialog.h"
 
-#include "swatchpainters.h"
+#include "lineweightlist.h"
 #include "ui_layerlinetypedialog.h"
 
 #include <QMessageBox>
-#include <QPainter>
 
 namespace KvCc {
-
-namespace {
-
-// The linetype sample with a rendition at twice the density beside the
-// painter's 48 x 16 picture, so the line stays sharp on dense screens.
-QIcon lineTypeIcon(Qt::PenStyle style)
-{
-    QIcon icon(drawLineType(style));
-    QPixmap dense(96, 32);
-    dense.setDevicePixelRatio(2.0);
-    dense.fill(Qt::transparent);
-    QPainter painter(&dense);
-    painter.setPen(QPen(QBrush(Qt::black, Qt::SolidPattern), 1, style, Qt::SquareCap, Qt::BevelJoin));
-    painter.drawLine(QLine(4, 9, 41, 9));
-    painter.end();
-    icon.addPixmap(dense);
-    return icon;
-}
-
-} // namespace
 
 LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
     : QDialog(parent)
@@ -41,8 +20,12 @@ LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
     table->insertRow(0);
     table->setIconSize(QSize(48, 16));
     table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Continuous")));
-    table->setItem(0, 1, new QTableWidgetItem(lineTypeIcon(Qt::SolidLine), QString()));
+    table->setItem(0, 1, new QTableWidgetItem(LineWeightList::sampleIcon(1, Qt::SolidLine), QString()));
     table->setItem(0, 2, new QTableWidgetItem(QStringLiteral("Solid Line")));
+    // Name and sample columns fit their headers and cells; the description
+    // takes the rest of the width. The only linetype is shown as the chosen one.
+    table->resizeColumnsToContents();
+    table->selectRow(0);
 
     connect(ui->okbtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
     connect(ui->cancelBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));

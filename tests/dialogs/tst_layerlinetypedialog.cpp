@@ -43,6 +43,8 @@ private slots:
         // Rows are 22 pixels high unless the font needs more.
         QCOMPARE(table->verticalHeader()->defaultSectionSize(), qMax(22, table->verticalHeader()->minimumSectionSize()));
         QVERIFY(!table->horizontalHeader()->highlightSections());
+        // The only linetype is shown as the chosen one.
+        QCOMPARE(table->selectedItems().size(), 3);
     }
 
     void cellsAreNotEditableAndAClickSelectsTheRow()
