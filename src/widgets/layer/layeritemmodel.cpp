@@ -91,4 +91,43 @@ void LayerItemModel::sort(int column, Qt::SortOrder order)
     emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
+void LayerItemModel::loadRows(const QList<QStringList>& rows, const QVector<int>& order)
+{
+    const int count = order.size();
+    const int columns = columnCount();
+    if (rowCount() > count)
+        removeRows(count, rowCount() - count);
+    const int reused = rowCount();
+    if (reused > 0) {
+        {
+            // One change of the whole range below stands for every cell.
+            const QSignalBlocker blocker(this);
+            for (int row = 0; row < reused; ++row) {
+                const QStringList& fields = rows.at(order.at(row));
+                for (int c = 0; c < columns; ++c) {
+                    QStandardItem* cell = item(row, c);
+                    if (!cell) {
+                        cell = new QStandardItem();
+                        setItem(row, c, cell);
+                    }
+                    cell->setData(fields.value(c), Qt::DisplayRole);
+                    if (c == NameColumn)
+                        cell->setData(fields.value(NameColumn), LoadedNameRole);
+                }
+            }
+        }
+        emit dataChanged(index(0, 0), index(reused - 1, columns - 1));
+    }
+    for (int row = reused; row < count; ++row) {
+        const QStringList& fields = rows.at(order.at(row));
+        QList<QStandardItem*> items;
+        items.reserve(columns);
+        for (int c = 0; c < columns; ++c)
+            items << new QStandardItem(fields.value(c));
+        if (NameColumn < columns)
+            items.at(NameColumn)->setData(fields.value(NameColumn), LoadedNameRole);
+        appendRow(items);
+    }
+}
+
 } // namespace KvCc

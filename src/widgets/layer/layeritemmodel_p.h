@@ -15,6 +15,13 @@ public:
     using QStandardItemModel::QStandardItemModel;
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+
+    // Makes the model hold rows[order[0]], rows[order[1]], ... with each
+    // row's name kept as its loaded name. Items already there are reused:
+    // their texts are overwritten (announced as one change of the whole
+    // range), surplus rows are removed and missing ones appended, which
+    // spares a reload of the drawing freeing and making every item anew.
+    void loadRows(const QList<QStringList>& rows, const QVector<int>& order);
 };
 
 } // namespace KvCc

@@ -100,7 +100,8 @@ private:
 LayerTableWidget::LayerTableWidget(QWidget* parent)
     : QTableView(parent)
 {
-    layerModel = new LayerItemModel();
+    itemModel = new LayerItemModel();
+    layerModel = itemModel;
     setModel(layerModel);
     layerModel->setHorizontalHeaderLabels(layerTableHeaders());
 
@@ -185,6 +186,7 @@ LayerTableWidget::~LayerTableWidget()
     frozenTable = nullptr;
     delete layerModel;
     layerModel = nullptr;
+    itemModel = nullptr;
     delete columnMenu;
     columnMenu = nullptr;
     // Last, as the overlay and any open editor used it.
@@ -377,11 +379,12 @@ void LayerTableWidget::insertRowData(int row)
 
 void LayerTableWidget::InitLayerModel()
 {
-    layerModel->removeRows(0, layerModel->rowCount());
     QList<QStringList> rows;
     KvLayerUtility utility;
-    if (utility.getAllLayerDate(rows) == 0)
+    if (utility.getAllLayerDate(rows) == 0) {
+        layerModel->removeRows(0, layerModel->rowCount());
         return;
+    }
     if (utility.isModelSpace())
         setColumnHidden(ViewportFreezeColumn, true);
 
@@ -394,12 +397,29 @@ void LayerTableWidget::InitLayerModel()
         return rows.at(a).value(NameColumn).compare(rows.at(b).value(NameColumn)) < 0;
     });
 
+    // Nothing of the old rows outlives a load: no open editor, selection
+    // or hidden row may pass to the layer that now takes its place.
+    reset();
+    if (frozenTable)
+        frozenTable->reset();
+    QTableView* views[] = {this, frozenTable};
+    for (QTableView* view : views) {
+        if (!view)
+            continue;
+        QVector<int> hidden;
+        for (int row = 0; row < layerModel->rowCount(); ++row) {
+            if (view->isRowHidden(row))
+                hidden << row;
+        }
+        setRowsHidden(view, hidden, false);
+    }
+    itemModel->loadRows(rows, order);
+
     const QString yes = QStringLiteral("true");
     QString currentName;
     int currentRow = -1;
     for (int i = 0; i < order.size(); ++i) {
         const QStringList& row = rows.at(order.at(i));
-        insertRowTexts(i, row, row.value(NameColumn));
         if (row.value(CurrentColumn) == yes) {
             currentName = row.value(NameColumn);
             currentRow = i;

@@ -13,6 +13,7 @@ namespace KvCc {
 
 class FrozenTableWidget;
 class LayerDelegate;
+class LayerItemModel;
 
 // The table of the layer manager palette: one row per layer of the current
 // drawing in the 13 layer columns, the current mark and the name fixed at
@@ -79,6 +80,7 @@ private:
     QMenu* columnMenu = nullptr;
     FrozenTableWidget* frozenTable = nullptr;
     QStandardItemModel* layerModel = nullptr;
+    LayerItemModel* itemModel = nullptr; // layerModel itself, which reloads in place
     QStringList rowBuffer;
     QList<int> usedNumbers;
     LayerDelegate* layerDelegate = nullptr;

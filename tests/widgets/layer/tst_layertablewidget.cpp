@@ -380,6 +380,30 @@ private slots:
         QCOMPARE(table.model()->rowCount(), 6);
     }
 
+    void aReloadShowsTheDrawingAgainWhateverWasDoneInThePalette()
+    {
+        for (const char* name : {"Doors", "Walls"})
+            drawing->add(QString::fromLatin1(name));
+        LayerTableWidget table;
+        table.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QAbstractItemModelTester tester(table.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        auto* frozen = table.findChild<FrozenTableWidget*>(QStringLiteral("frozenTable"));
+        table.model()->setData(table.model()->index(2, NameColumn), QStringLiteral("Zed"));
+        table.model()->setData(table.model()->index(1, OnColumn), false);
+        table.slotSearchLayer(QStringLiteral("z"));
+        table.addLayer(); // leaves its name editor open
+        QVERIFY(frozen->findChild<QLineEdit*>());
+        drawing->add(QStringLiteral("Attic"));
+        table.InitLayerModel();
+        QCOMPARE(names(table.model()), (QStringList{"0", "Attic", "Doors", "Walls"}));
+        QCOMPARE(shownNames(&table), names(table.model()));
+        QCOMPARE(shownNames(frozen), names(table.model()));
+        QCOMPARE(table.model()->index(3, NameColumn).data(LoadedNameRole).toString(), QStringLiteral("Walls"));
+        QVERIFY(layerCellIsTrue(table.model()->index(2, OnColumn).data()));
+        QTRY_VERIFY(!frozen->findChild<QLineEdit*>());
+    }
+
     void destroyingThePaletteWithTheNameEditorOpen()
     {
         auto manager = std::make_unique<LayerManager>();
