@@ -6,7 +6,6 @@
 #include <QVector>
 
 #include <algorithm>
-#include <numeric>
 
 namespace KvCc {
 
@@ -20,6 +19,13 @@ int movedRoleCount(int column)
 }
 
 const int movedRoles[] = {Qt::DisplayRole, LoadedNameRole};
+
+// Row numbers are sorted as a type of this file, so the sorting templates
+// instantiated for them stay inside the library instead of being exported.
+struct RowNumber
+{
+    int value;
+};
 
 struct CellContent
 {
@@ -37,18 +43,28 @@ void LayerItemModel::sort(int column, Qt::SortOrder order)
 
     // The same order as the standard model's: stable, by the items' own
     // comparison, rows without an item in the column last.
-    QVector<int> sorted;
+    QVector<RowNumber> sortable;
     QVector<int> unsortable;
-    sorted.reserve(rows);
-    for (int row = 0; row < rows; ++row)
-        (item(row, column) ? sorted : unsortable) << row;
-    if (order == Qt::AscendingOrder) {
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [this, column](int a, int b) { return *item(a, column) < *item(b, column); });
-    } else {
-        std::stable_sort(sorted.begin(), sorted.end(),
-                         [this, column](int a, int b) { return *item(b, column) < *item(a, column); });
+    sortable.reserve(rows);
+    for (int row = 0; row < rows; ++row) {
+        if (item(row, column))
+            sortable << RowNumber{row};
+        else
+            unsortable << row;
     }
+    if (order == Qt::AscendingOrder) {
+        std::stable_sort(sortable.begin(), sortable.end(), [this, column](RowNumber a, RowNumber b) {
+            return *item(a.value, column) < *item(b.value, column);
+        });
+    } else {
+        std::stable_sort(sortable.begin(), sortable.end(), [this, column](RowNumber a, RowNumber b) {
+            return *item(b.value, column) < *item(a.value, column);
+        });
+    }
+    QVector<int> sorted;
+    sorted.reserve(rows);
+    for (const RowNumber& number : qAsConst(sortable))
+        sorted << number.value;
     sorted += unsortable;
 
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);

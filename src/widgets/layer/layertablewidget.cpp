@@ -17,7 +17,6 @@
 
 #include <algorithm>
 #include <memory>
-#include <numeric>
 
 namespace KvCc {
 
@@ -56,6 +55,13 @@ int generatedNumber(const QString& name)
     const int number = digits.toInt(&ok);
     return ok ? number : 0;
 }
+
+// Row numbers are sorted as a type of this file, so the sorting templates
+// instantiated for them stay inside the library instead of being exported.
+struct RowNumber
+{
+    int value;
+};
 
 // The search rule: the pattern (lower case) with at most one "*" wildcard.
 class NamePattern
@@ -391,11 +397,16 @@ void LayerTableWidget::InitLayerModel()
     // The rows go in already in name order, as sorting the table by name
     // would leave them (a stable, case-sensitive comparison of the names),
     // so the table need not sort itself afterwards.
-    QVector<int> order(rows.size());
-    std::iota(order.begin(), order.end(), 0);
-    std::stable_sort(order.begin(), order.end(), [&rows](int a, int b) {
-        return rows.at(a).value(NameColumn).compare(rows.at(b).value(NameColumn)) < 0;
+    QVector<RowNumber> byName(rows.size());
+    for (int i = 0; i < byName.size(); ++i)
+        byName[i].value = i;
+    std::stable_sort(byName.begin(), byName.end(), [&rows](RowNumber a, RowNumber b) {
+        return rows.at(a.value).value(NameColumn).compare(rows.at(b.value).value(NameColumn)) < 0;
     });
+    QVector<int> order;
+    order.reserve(byName.size());
+    for (const RowNumber& number : qAsConst(byName))
+        order << number.value;
 
     // Nothing of the old rows outlives a load: no open editor, selection
     // or hidden row may pass to the layer that now takes its place.
@@ -426,8 +437,10 @@ void LayerTableWidget::InitLayerModel()
         }
     }
     // With no current layer the row loaded first is selected.
-    if (currentRow < 0)
-        currentRow = int(std::find(order.cbegin(), order.cend(), 0) - order.cbegin());
+    for (int i = 0; currentRow < 0 && i < order.size(); ++i) {
+        if (order.at(i) == 0)
+            currentRow = i;
+    }
     // The buffer keeps the last layer's fields for new rows, but never its mark.
     rowBuffer = rows.last();
     while (rowBuffer.size() < LayerColumnCount)
