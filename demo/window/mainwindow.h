@@ -1,0 +1,103 @@
+#pragma once
+
+#include "drawingdata.h"
+
+#include <QMainWindow>
+#include <QPersistentModelIndex>
+#include <QPointer>
+#include <QStringList>
+
+#include <memory>
+
+class QAbstractItemModel;
+class QDockWidget;
+class QLabel;
+class QModelIndex;
+class QToolButton;
+
+namespace Demo {
+
+class DrawingCanvas;
+class DrawingDocument;
+
+// The demo host: a small CAD viewer window with a ribbon strip of the
+// library's layer, property and view widgets, a layer manager palette and
+// the drawing in the middle. It owns the drawing, keeps every layer display
+// true to it and carries out in the drawing the layer commands the widgets
+// leave to their host.
+class MainWindow : public QMainWindow
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(MainWindow)
+
+public:
+    explicit MainWindow(QWidget* parent = nullptr);
+    ~MainWindow() override;
+
+    void openSample();
+    // Opens a DXF drawing; on failure shows why and keeps the open drawing.
+    bool openFile(const QString& path);
+    void openDrawing(const Drawing& drawing, const QString& source);
+
+    // Quiet: messages go to the status bar and lastMessage() only, with no
+    // message box (tests, screenshots).
+    void setQuiet(bool quiet) { m_quiet = quiet; }
+    QString lastMessage() const { return m_lastMessage; }
+
+    DrawingDocument* document() const { return m_document.get(); }
+    DrawingCanvas* canvas() const { return m_canvas; }
+    QDockWidget* paletteDock() const { return m_paletteDock; }
+    QString skippedSummary() const;
+
+    // Writes PNGs of the window and its widgets to dir; returns the files.
+    QStringList saveScreenshots(const QString& dir);
+
+public slots:
+    // Host side of the layer table notice: refreshes what shows layers,
+    // later, from the event loop.
+    void slotLayerTableChanged();
+    void slotOpen();
+
+private slots:
+    void slotRunRefresh();
+    void slotComboChanged();
+    void slotPaletteChanged();
+    void slotNewLayer();
+    void slotDeleteLayer();
+    void slotSetCurrentLayer();
+    void slotPaletteRowsInserted(const QModelIndex& parent, int first, int last);
+    void slotPaletteRowsRemoved(const QModelIndex& parent, int first, int last);
+    void slotPaletteDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
+    void slotProcessNewRows();
+
+private:
+    enum Refresh { RefreshCombo = 1, RefreshCanvas = 2, RefreshPalette = 4, RefreshAll = 7 };
+
+    void buildRibbon();
+    void buildPalette();
+    void scheduleRefresh(int what);
+    void reloadPalette();
+    void tagPaletteRows();
+    void updateStatus();
+    void showMessage(const QString& text);
+    QStringList selectedPaletteNames() const;
+    int paletteNameColumn() const { return 1; }
+
+    std::unique_ptr<DrawingDocument> m_document;
+    DrawingCanvas* m_canvas = nullptr;
+    QDockWidget* m_paletteDock = nullptr;
+    QLabel* m_layerStatus = nullptr;
+    QLabel* m_objectStatus = nullptr;
+    QLabel* m_skippedStatus = nullptr;
+    QPointer<QAbstractItemModel> m_paletteModel;
+    QList<QPersistentModelIndex> m_newRows;
+    int m_pendingRefresh = 0;
+    bool m_refreshScheduled = false;
+    bool m_reloadingPalette = false;
+    bool m_editingPalette = false;
+    bool m_quiet = false;
+    QString m_lastMessage;
+    QString m_source;
+};
+
+} // namespace Demo
