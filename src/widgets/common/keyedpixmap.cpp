@@ -8,6 +8,8 @@ namespace KvCc {
 
 QPixmap loadKeyedPixmap(const QString& path)
 {
+    if (path.isEmpty())
+        return QPixmap();
     const QString key = QStringLiteral("kvcc-keyed:") + path;
     QPixmap pixmap;
     if (QPixmapCache::find(key, &pixmap))

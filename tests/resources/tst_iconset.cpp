@@ -1,0 +1,227 @@
+#include "kvcctest.h"
+
+#include <keyedpixmap.h>
+
+#include <QDir>
+#include <QIcon>
+#include <QImageReader>
+#include <QtEndian>
+
+#include <functional>
+
+namespace {
+
+const QRgb key = qRgb(255, 0, 255);
+
+struct Entry
+{
+    const char* path;
+    int width;
+    int height;
+    bool keyed;
+};
+
+const Entry bundle[] = {
+    {":/core_ccvon.bmp", 14, 14, true},           {":/core_ccvoff.bmp", 14, 14, true},
+    {":/core_ccthw.bmp", 14, 14, true},           {":/core_ccfrz.bmp", 14, 14, true},
+    {":/core_cculk.bmp", 14, 14, true},           {":/core_cclk.bmp", 14, 14, true},
+    {":/core_ccpl.bmp", 14, 14, true},            {":/core_ccnpl.bmp", 14, 14, true},
+    {":/core_ccpldi.bmp", 14, 14, true},          {":/core_ccvthw.bmp", 14, 14, true},
+    {":/core_ccvfrz.bmp", 14, 14, true},          {":/IDB_LSTATE_CURRENT.png", 16, 16, false},
+    {":/layertoolbar.bmp", 52, 16, true},         {":/IDB_LAYER_SEARCH.bmp", 16, 16, false},
+    {":/KvLayer_SearchClose.bmp", 16, 16, false}, {":/RqInterfaceRes_warning.bmp", 32, 32, false},
+    {":/KVRC_subChildFrame.png", 32, 32, false},  {":/2d_LineFrame.bmp", 50, 50, false},
+    {":/3d_LineFrame.bmp", 50, 50, false},        {":/3d_Hide.bmp", 50, 50, false},
+    {":/Flat.bmp", 50, 47, false},                {":/Grouraud.bmp", 50, 49, false},
+    {":/Flat+Edges.bmp", 50, 49, false},          {":/Gouraud+Edge.bmp", 50, 50, false},
+    {":/IDB_LSTATE_RES.bmp", 784, 16, true},      {":/IDB_LSTATE_RES_ADD.bmp", 23, 21, false},
+    {":/IDB_LSTATE_RES_NEW.png", 16, 16, false},
+};
+
+int countPixels(const QImage& image, const QRect& area, const std::function<bool(QRgb)>& test)
+{
+    int n = 0;
+    for (int y = area.top(); y <= area.bottom(); ++y)
+        for (int x = area.left(); x <= area.right(); ++x)
+            n += test(image.pixel(x, y)) ? 1 : 0;
+    return n;
+}
+
+bool isKey(QRgb px)
+{
+    return qAlpha(px) == 255 && (px & 0xffffff) == (key & 0xffffff);
+}
+
+} // namespace
+
+// The embedded icon bundle: which files, in which format and size, and how
+// the keyed ones come out of the magenta key.
+class TestIconSet : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void bundleHoldsExactlyTheIcons()
+    {
+        QStringList expected;
+        for (const Entry& e : bundle)
+            expected << QString::fromLatin1(e.path).mid(2);
+        expected.sort();
+        QStringList files = QDir(QStringLiteral(":/")).entryList(QDir::Files);
+        files.sort();
+        QCOMPARE(files, expected);
+        QCOMPARE(files.size(), 27);
+    }
+
+    void icon_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::addColumn<QSize>("size");
+        QTest::addColumn<bool>("keyed");
+        for (const Entry& e : bundle)
+            QTest::newRow(e.path) << QString::fromLatin1(e.path) << QSize(e.width, e.height) << e.keyed;
+    }
+
+    void icon()
+    {
+        QFETCH(QString, path);
+        QFETCH(QSize, size);
+        QFETCH(bool, keyed);
+
+        QFile file(path);
+        QVERIFY(file.open(QIODevice::ReadOnly));
+        const QByteArray bytes = file.readAll();
+        QImage image;
+        if (path.endsWith(QLatin1String(".bmp"))) {
+            QVERIFY(bytes.size() > 54);
+            QVERIFY(bytes.startsWith("BM"));
+            const auto bitsPerPixel = qFromLittleEndian<quint16>(bytes.constData() + 28);
+            QCOMPARE(int(bitsPerPixel), 24);
+            QCOMPARE(QImageReader(path).format(), QByteArray("bmp"));
+        } else {
+            QVERIFY(bytes.startsWith("\x89PNG\r\n\x1a\n"));
+            QCOMPARE(QImageReader(path).format(), QByteArray("png"));
+        }
+        QVERIFY(image.load(path));
+        QCOMPARE(image.size(), size);
+        image = image.convertToFormat(QImage::Format_ARGB32);
+        const QRect all = image.rect();
+
+        if (keyed) {
+            // Unmasked, the key shows; masked, not one magenta pixel survives.
+            QVERIFY(countPixels(image, all, isKey) >= all.width() * all.height() / 10);
+            const QImage masked =
+                KvCc::loadKeyedPixmap(path).toImage().convertToFormat(QImage::Format_ARGB32);
+            QCOMPARE(masked.size(), size);
+            QCOMPARE(countPixels(masked, all,
+                                 [](QRgb px) { return qAlpha(px) != 0 && (px & 0xffffff) == 0xff00ff; }),
+                     0);
+            QCOMPARE(countPixels(masked, all, [](QRgb px) { return qAlpha(px) != 0 && qAlpha(px) != 255; }),
+                     0);
+            // Exactly the key turns transparent, and the glyph left is not tiny.
+            QCOMPARE(countPixels(masked, all, [](QRgb px) { return qAlpha(px) == 0; }),
+                     countPixels(image, all, isKey));
+            QVERIFY(countPixels(masked, all, [](QRgb px) { return qAlpha(px) == 255; })
+                    >= all.width() * all.height() / 5);
+        } else {
+            QCOMPARE(countPixels(image, all, isKey), 0);
+            if (path.endsWith(QLatin1String(".png"))) {
+                QVERIFY(image.hasAlphaChannel());
+                QCOMPARE(qAlpha(image.pixel(0, 0)), 0);
+            } else {
+                QVERIFY(countPixels(image, all, [](QRgb px) { return px == qRgb(255, 255, 255); })
+                        >= all.width() * all.height() / 4);
+            }
+            // Something is drawn on the background.
+            const QRgb background = image.pixel(1, 1);
+            QVERIFY(countPixels(image, all, [background](QRgb px) { return px != background; }) >= 20);
+        }
+    }
+
+    void stateGlyphsCanBeToldApart()
+    {
+        const char* const glyphs[] = {
+            ":/core_ccvon.bmp", ":/core_ccvoff.bmp", ":/core_ccthw.bmp", ":/core_ccfrz.bmp",
+            ":/core_cculk.bmp", ":/core_cclk.bmp",   ":/core_ccpl.bmp",  ":/core_ccnpl.bmp",
+            ":/core_ccpldi.bmp", ":/core_ccvthw.bmp", ":/core_ccvfrz.bmp",
+        };
+        QList<QImage> images;
+        for (const char* path : glyphs)
+            images << QImage(QString::fromLatin1(path)).convertToFormat(QImage::Format_RGB32);
+        for (int i = 0; i < images.size(); ++i) {
+            for (int j = i + 1; j < images.size(); ++j) {
+                int differing = 0;
+                for (int y = 0; y < 14; ++y)
+                    for (int x = 0; x < 14; ++x)
+                        differing += images[i].pixel(x, y) != images[j].pixel(x, y) ? 1 : 0;
+                QVERIFY2(differing >= 15, qPrintable(QStringLiteral("%1 and %2 differ in only %3 pixels")
+                                                         .arg(glyphs[i], glyphs[j])
+                                                         .arg(differing)));
+            }
+        }
+    }
+
+    void toolbarStripHasThreeGlyphsAfterKeyColumns()
+    {
+        const QImage strip = QImage(QStringLiteral(":/layertoolbar.bmp")).convertToFormat(QImage::Format_ARGB32);
+        for (int x : {0, 17, 34, 51})
+            QCOMPARE(countPixels(strip, QRect(x, 0, 1, 16), isKey), 16);
+        for (int i = 0; i < 3; ++i) {
+            const QRect cell(1 + i * 17, 0, 16, 16);
+            QVERIFY2(countPixels(strip, cell, [](QRgb px) { return !isKey(px); }) >= 40,
+                     qPrintable(QString::number(i)));
+        }
+    }
+
+    void stateStripHasFortyNineGlyphs()
+    {
+        const QImage strip = QImage(QStringLiteral(":/IDB_LSTATE_RES.bmp")).convertToFormat(QImage::Format_ARGB32);
+        for (int i = 0; i < 49; ++i) {
+            const QRect cell(i * 16, 0, 16, 16);
+            QVERIFY2(countPixels(strip, cell, [](QRgb px) { return !isKey(px); }) >= 5,
+                     qPrintable(QString::number(i)));
+        }
+    }
+
+    void keyedPixmapsAreCached()
+    {
+        const QPixmap a = KvCc::loadKeyedPixmap(QStringLiteral(":/core_cclk.bmp"));
+        const QPixmap b = KvCc::loadKeyedPixmap(QStringLiteral(":/core_cclk.bmp"));
+        QVERIFY(!a.isNull());
+        QCOMPARE(a.cacheKey(), b.cacheKey());
+        QVERIFY(a.cacheKey() != KvCc::loadKeyedPixmap(QStringLiteral(":/core_cculk.bmp")).cacheKey());
+    }
+
+    void hostResourcesMissingGiveNullPixmapsQuietly_data()
+    {
+        QTest::addColumn<QString>("path");
+        QTest::newRow("a view gallery image of the host") << QStringLiteral(":/KVRC_VIETOP.png");
+        QTest::newRow("a viewport gallery image of the host") << QStringLiteral(":/KVRC_VPFOUREQ.png");
+        QTest::newRow("the layer panel image of the host") << QStringLiteral(":/KVRC_LAYERS.png");
+        QTest::newRow("an empty path") << QString();
+    }
+
+    void hostResourcesMissingGiveNullPixmapsQuietly()
+    {
+        QFETCH(QString, path);
+        // Asked twice: a cached miss must stay a miss.
+        QVERIFY(KvCc::loadKeyedPixmap(path).isNull());
+        QVERIFY(KvCc::loadKeyedPixmap(path).isNull());
+        QVERIFY(QPixmap(path).isNull());
+        QVERIFY(QIcon(path).pixmap(16, 16).isNull());
+    }
+
+    void registrationCanBeUndoneAndRedone()
+    {
+        // What a host linking the library statically would call.
+        QVERIFY(QFile::exists(QStringLiteral(":/core_ccvon.bmp")));
+        Q_CLEANUP_RESOURCE(Icons);
+        QVERIFY(!QFile::exists(QStringLiteral(":/core_ccvon.bmp")));
+        Q_INIT_RESOURCE(Icons);
+        QVERIFY(QFile::exists(QStringLiteral(":/core_ccvon.bmp")));
+        QCOMPARE(QDir(QStringLiteral(":/")).entryList(QDir::Files).size(), 27);
+    }
+};
+
+KVCC_TEST_MAIN(TestIconSet)
+#include "tst_iconset.moc"
