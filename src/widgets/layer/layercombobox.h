@@ -1,0 +1,57 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+#include "layeritemdata.h"
+
+#include <QComboBox>
+
+class QListWidget;
+
+namespace KvCc {
+
+class LayerEdit;
+
+// The ribbon's layer drop-down. Closed, it shows the drawing's current layer;
+// open, it lists every layer as a row whose toggles switch it on or off,
+// freeze or thaw it and lock or unlock it in the drawing at once. The host
+// calls slotUpdate() whenever the drawing or its layers may have changed and
+// listens to layerComboBoxChanged().
+class KVCUSTOMCONTROL_EXPORT LayerComboBox : public QComboBox
+{
+    Q_OBJECT
+
+public:
+    explicit LayerComboBox(QWidget* parent = nullptr);
+    ~LayerComboBox() override;
+
+    // Row of the current layer: 0 when it cannot be read, the row count when
+    // no row holds it.
+    int getDisplayItem();
+    // Removes every row and its row widget.
+    void clearListWidget();
+
+    QListWidget* listWidget() const { return m_listWidget; }
+    LayerEdit* layerEdit() const { return m_lineEdit; }
+
+signals:
+    // A row toggle changed a layer in the drawing and the host has been told.
+    void layerComboBoxChanged();
+
+public slots:
+    // Shows the drawing's current layer on the face; the row is not used.
+    void slotRowChanged(int row);
+    void slotLabelChange(int code, LayerItemData data);
+    // Rebuilds the rows from the drawing.
+    void slotUpdate();
+
+private:
+    Q_DISABLE_COPY(LayerComboBox)
+
+    QListWidget* m_listWidget = nullptr;
+    LayerEdit* m_lineEdit = nullptr;
+    // Nonzero while a row's toggle is being handled: rows removed meanwhile
+    // are deleted once the click has returned.
+    int m_toggleDepth = 0;
+};
+
+} // namespace KvCc

@@ -1,0 +1,89 @@
+#include "layeredit.h"
+
+#include "elidedlabel_p.h"
+#include "layericons_p.h"
+#include "swatchpainters.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+
+namespace KvCc {
+
+LayerEdit::LayerEdit(QWidget* parent)
+    : QLineEdit(parent)
+    , m_nameLabel(new ElidedLabel(this))
+    , m_lightLabel(new QLabel(this))
+    , m_lockLabel(new QLabel(this))
+    , m_freezeLabel(new QLabel(this))
+    , m_colorLabel(new QLabel(this))
+    , m_onPix(LayerIcons::on())
+    , m_thawedPix(LayerIcons::thawed())
+    , m_unlockedPix(LayerIcons::unlocked())
+    , m_offPix(LayerIcons::off())
+    , m_frozenPix(LayerIcons::frozen())
+    , m_lockedPix(LayerIcons::locked())
+{
+    setReadOnly(true);
+    setContextMenuPolicy(Qt::NoContextMenu);
+
+    auto* layout = new QHBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->setSpacing(3);
+    layout->addWidget(m_lightLabel);
+    layout->addWidget(m_freezeLabel);
+    layout->addWidget(m_lockLabel);
+    layout->addWidget(m_colorLabel);
+    layout->addWidget(m_nameLabel);
+    layout->addStretch();
+}
+
+LayerEdit::~LayerEdit() = default;
+
+void LayerEdit::setCurrentLayer(LayerItemData data)
+{
+    for (int code = 0; code <= 4; ++code)
+        setLabelChange(code, data);
+}
+
+void LayerEdit::setLabelChange(int code, LayerItemData data)
+{
+    // Each code also refreshes the pictures after it, as a change of one flag
+    // may come with a record whose later flags changed too.
+    switch (code) {
+    case 0:
+        m_lightLabel->setPixmap(data.on ? m_onPix : m_offPix);
+        Q_FALLTHROUGH();
+    case 1:
+        m_freezeLabel->setPixmap(data.frozen ? m_frozenPix : m_thawedPix);
+        Q_FALLTHROUGH();
+    case 2:
+        m_lockLabel->setPixmap(data.locked ? m_lockedPix : m_unlockedPix);
+        break;
+    case 3:
+        m_colorLabel->setPixmap(creatColorPix(data.color));
+        break;
+    case 4:
+        m_nameLabel->setText(data.name);
+        m_nameLabel->setToolTip(data.name);
+        break;
+    default:
+        break;
+    }
+}
+
+void LayerEdit::clearLayer()
+{
+    m_lightLabel->clear();
+    m_freezeLabel->clear();
+    m_lockLabel->clear();
+    m_colorLabel->clear();
+    m_nameLabel->clear();
+    m_nameLabel->setToolTip(QString());
+}
+
+QString LayerEdit::layerName() const
+{
+    return m_nameLabel->text();
+}
+
+} // namespace KvCc
