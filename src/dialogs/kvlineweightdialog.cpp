@@ -1,0 +1,131 @@
+#include "kvlineweightdialog.h"
+
+#include "lineweightlist.h"
+#include "ui_kvlineweightdialog.h"
+
+#include <QMessageBox>
+#include <QPushButton>
+
+namespace KvCc {
+
+KvLineWeightDialog::KvLineWeightDialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui_LineWeightDialog)
+{
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    ui->setupUi(this);
+
+    updateFramePixmaps();
+    ui->listWidget->setIconSize(QSize(48, 16));
+    ui->listWidget->setFixedWidth(150);
+    ui->comboBox->setIconSize(QSize(48, 16));
+    fillLists();
+    // "Ok" reports the current row, so it waits until there is one.
+    ui->okBnt->setEnabled(false);
+
+    connect(ui->mmRadioBnt, SIGNAL(clicked(bool)), this, SLOT(millimeterConvert(bool)));
+    connect(ui->inRadioBnt, SIGNAL(clicked(bool)), this, SLOT(InConvert(bool)));
+    connect(ui->okBnt, SIGNAL(clicked()), this, SLOT(slotAccepted()));
+    connect(ui->cancelBnt, SIGNAL(clicked()), this, SLOT(slotCancel()));
+    connect(ui->helpBnt, SIGNAL(clicked()), this, SLOT(slotHelp()));
+    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
+}
+
+KvLineWeightDialog::~KvLineWeightDialog()
+{
+    delete ui;
+}
+
+void KvLineWeightDialog::fillLists()
+{
+    mmTexts = LineWeightList::mmTexts();
+    inchTexts = LineWeightList::inchTexts();
+    swatches = LineWeightList::samples(LineWeightList::RowCount);
+    for (int row = 0; row < LineWeightList::RowCount; ++row) {
+        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row));
+        ui->listWidget->addItem(new QListWidgetItem(icon, mmTexts.at(row)));
+        if (row >= LineWeightList::FirstValueRow)
+            ui->comboBox->addItem(icon, mmTexts.at(row));
+    }
+}
+
+void KvLineWeightDialog::setCurrentLineweight(int row)
+{
+    ui->listWidget->setCurrentRow(row);
+    slotCurrentLabelChaged(ui->listWidget->currentRow());
+}
+
+void KvLineWeightDialog::millimeterConvert(bool checked)
+{
+    if (checked)
+        relabel(mmTexts);
+}
+
+void KvLineWeightDialog::InConvert(bool checked)
+{
+    if (checked)
+        relabel(inchTexts);
+}
+
+void KvLineWeightDialog::relabel(const QStringList& texts)
+{
+    for (int row = 0; row < texts.size(); ++row) {
+        if (QListWidgetItem* item = ui->listWidget->item(row))
+            item->setText(texts.at(row));
+        if (row >= LineWeightList::FirstValueRow)
+            ui->comboBox->setItemText(row - LineWeightList::FirstValueRow, texts.at(row));
+    }
+    slotCurrentLabelChaged(ui->listWidget->currentRow());
+}
+
+void KvLineWeightDialog::slotAccepted()
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0)
+        return;
+    emit lineWeightChanged(ui->mmRadioBnt->isChecked(), row);
+    accept();
+}
+
+void KvLineWeightDialog::slotCancel()
+{
+    reject();
+}
+
+void KvLineWeightDialog::slotHelp()
+{
+    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+}
+
+void KvLineWeightDialog::slotCurrentLabelChaged(int row)
+{
+    ui->okBnt->setEnabled(ui->listWidget->currentRow() >= 0);
+    if (QListWidgetItem* item = ui->listWidget->item(row))
+        ui->nameLabel->setText(item->text());
+}
+
+void KvLineWeightDialog::showEvent(QShowEvent* event)
+{
+    updateFramePixmaps();
+    QDialog::showEvent(event);
+}
+
+// The document icon is shown at 20 x 20; it is scaled for the screen's pixel
+// density so that it is not blown up from a 20-pixel copy on a dense screen.
+void KvLineWeightDialog::updateFramePixmaps()
+{
+    const qreal ratio = devicePixelRatioF();
+    if (qFuzzyCompare(ratio, framePixmapRatio))
+        return;
+    framePixmapRatio = ratio;
+    QPixmap pixmap = QPixmap(QStringLiteral(":/KVRC_subChildFrame.png"));
+    if (!pixmap.isNull()) {
+        const int side = qRound(20 * ratio);
+        pixmap = pixmap.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+        pixmap.setDevicePixelRatio(ratio);
+    }
+    ui->pixLabel->setPixmap(pixmap);
+    ui->pixLabel1->setPixmap(pixmap);
+}
+
+} // namespace KvCc

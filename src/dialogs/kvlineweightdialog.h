@@ -1,0 +1,58 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QDialog>
+#include <QList>
+#include <QPixmap>
+#include <QStringList>
+
+class Ui_LineWeightDialog;
+
+namespace KvCc {
+
+// The "Lineweight Settings" dialog: the whole lineweight list with a sample
+// bar per row, labelled in millimetres or inches. "Ok" reports the unit and
+// the chosen row through lineWeightChanged(). Its owner creates it once and
+// reuses it, so the unit and the row stay as the user left them.
+class KVCUSTOMCONTROL_EXPORT KvLineWeightDialog : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(KvLineWeightDialog)
+
+public:
+    explicit KvLineWeightDialog(QWidget* parent = nullptr);
+    ~KvLineWeightDialog() override;
+
+    // Makes row the list's current row and names it as the current lineweight;
+    // a row outside the list leaves no row current.
+    void setCurrentLineweight(int row);
+
+signals:
+    // isInitMM: the list is labelled in millimetres; currentRow: 0 "By Layer" ... 26 "2.11 mm".
+    void lineWeightChanged(bool isInitMM, int currentRow);
+
+public slots:
+    void millimeterConvert(bool checked);
+    void InConvert(bool checked);
+    void slotAccepted();
+    void slotCancel();
+    void slotHelp();
+    void slotCurrentLabelChaged(int row);
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void fillLists();
+    void relabel(const QStringList& texts);
+    void updateFramePixmaps();
+
+    Ui_LineWeightDialog* ui = nullptr;
+    QStringList mmTexts;
+    QStringList inchTexts;
+    QList<QPixmap> swatches;
+    qreal framePixmapRatio = 0.0;
+};
+
+} // namespace KvCc

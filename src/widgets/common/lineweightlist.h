@@ -1,0 +1,46 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QIcon>
+#include <QList>
+#include <QPixmap>
+#include <QStringList>
+
+namespace KvCc {
+
+// The fixed list of lineweights that the lineweight selector and the
+// lineweight dialogs show: "By Layer", "By Block", "Default", then the 24
+// lineweights from 0.00 mm to 2.11 mm. Its texts are fixed literals in both
+// units; the drawing's unit setting is not consulted.
+class KVCUSTOMCONTROL_EXPORT LineWeightList
+{
+public:
+    enum Row {
+        ByLayerRow = 0,
+        ByBlockRow = 1,
+        DefaultRow = 2,
+        FirstValueRow = 3, // the first row that stands for a lineweight value
+        RowCount = 27
+    };
+
+    // "By Layer", "By Block", "Default", "0.00 mm" ... "2.11 mm".
+    static QStringList mmTexts();
+    // The same rows in inches: "0.00\"" ... "0.83\""; the first three as in mmTexts().
+    static QStringList inchTexts();
+    static QStringList texts(bool isMM);
+
+    // Pen width of the sample bar at a position of a list: 1.0 for positions
+    // 0 to 10, 2.0 for 11 to 13, and (position - 11) + 0.5 from 14 on. The
+    // rule goes by the position in the list that shows the sample, so a list
+    // that leaves out rows draws thinner samples for the same lineweight.
+    static double sampleWidth(int position);
+    // drawLineWeight() at the width of each position 0 .. count - 1.
+    static QList<QPixmap> samples(int count);
+    // An icon of the sample for item views: the 48 x 16 sample plus a
+    // rendition drawn at twice the resolution, so the bar stays sharp on
+    // high-density screens.
+    static QIcon sampleIcon(double width);
+};
+
+} // namespace KvCc

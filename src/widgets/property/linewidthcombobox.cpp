@@ -1,0 +1,88 @@
+#include "linewidthcombobox.h"
+
+#include "kvlineweightdialog.h"
+#include "lineweightlist.h"
+#include "popupwidth_p.h"
+
+#include <QListWidget>
+#include <QListWidgetItem>
+
+namespace KvCc {
+
+namespace {
+
+// Rows the selector shows before its popup first opens.
+constexpr int initialRowCount = 9;
+constexpr int listHeight = 210;
+
+} // namespace
+
+LineWidthComboBox::LineWidthComboBox(QWidget* parent)
+    : BaseComboBox(parent)
+{
+    settingsDialog = new KvLineWeightDialog;
+    setItemIconSize(QSize(48, 16));
+    setButtonText(QStringLiteral("Lineweight settings..."));
+    setFixedSize(150, 20);
+
+    mmTexts = LineWeightList::mmTexts();
+    inchTexts = LineWeightList::inchTexts();
+    swatches = LineWeightList::samples(LineWeightList::RowCount);
+    for (int row = 0; row < initialRowCount; ++row)
+        addItem(swatches.at(row), mmTexts.at(row));
+
+    setListWidgetHeight(listHeight);
+    fitPopupWidth(this, 48, mmTexts + inchTexts, QStringLiteral("Lineweight settings..."));
+    setCurrentIndex(0);
+
+    connect(this, SIGNAL(addMoreItem()), this, SLOT(slotAddMoreItem()));
+    connect(settingsDialog, SIGNAL(lineWeightChanged(bool,int)), this, SLOT(slotSettingsChanged(bool,int)));
+}
+
+LineWidthComboBox::~LineWidthComboBox()
+{
+    delete settingsDialog;
+    settingsDialog = nullptr;
+}
+
+void LineWidthComboBox::slotAddMoreItem()
+{
+    if (moreRowsAdded)
+        return;
+    moreRowsAdded = true;
+    // The late rows take the unit the rows already shown are labelled in.
+    const QStringList& texts = isMM ? mmTexts : inchTexts;
+    for (int row = initialRowCount; row < LineWeightList::RowCount; ++row)
+        addItem(swatches.at(row), texts.at(row));
+    setListWidgetHeight(listHeight);
+}
+
+void LineWidthComboBox::slotSettingsChanged(bool isMillimeter, int row)
+{
+    isMM = isMillimeter;
+    chosenRow = row;
+}
+
+void LineWidthComboBox::openDialog()
+{
+    // The popup would otherwise stay open above the dialog and keep the mouse.
+    hidePopup();
+    // The dialog may choose any of the 27 rows, so all of them must be listed.
+    slotAddMoreItem();
+
+    settingsDialog->setCurrentLineweight(currentRow());
+    if (settingsDialog->exec() != QDialog::Accepted) {
+        BaseComboBox::openDialog();
+        return;
+    }
+
+    const QStringList& texts = isMM ? mmTexts : inchTexts;
+    for (int row = 0; row < texts.size(); ++row) {
+        if (QListWidgetItem* entry = item(row))
+            entry->setText(texts.at(row));
+    }
+    setCurrentIndex(chosenRow);
+    BaseComboBox::openDialog();
+}
+
+} // namespace KvCc

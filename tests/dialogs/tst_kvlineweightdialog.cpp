@@ -1,0 +1,264 @@
+#include "kvcctest.h"
+
+#include "dialogdriver.h"
+
+#include <kvlineweightdialog.h>
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QListWidget>
+#include <QRadioButton>
+#include <QSlider>
+
+using namespace dialogdriver;
+using KvCc::KvLineWeightDialog;
+
+namespace {
+
+QListWidget* listOf(QWidget* dialog)
+{
+    return dialog->findChild<QListWidget*>(QStringLiteral("listWidget"));
+}
+
+QString nameLabelOf(QWidget* dialog)
+{
+    auto* label = dialog->findChild<QLabel*>(QStringLiteral("nameLabel"));
+    return label ? label->text() : QStringLiteral("<no nameLabel>");
+}
+
+void clickRow(QDialog* dialog, int row)
+{
+    QListWidget* list = listOf(dialog);
+    QVERIFY(list);
+    QListWidgetItem* item = list->item(row);
+    QVERIFY(item);
+    list->scrollToItem(item);
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
+    QCOMPARE(list->currentRow(), row);
+}
+
+void clickRadio(QDialog* dialog, const char* name)
+{
+    auto* radio = dialog->findChild<QRadioButton*>(QLatin1String(name));
+    QVERIFY2(radio, name);
+    QTest::mouseClick(radio, Qt::LeftButton, {}, QPoint(8, radio->height() / 2));
+    QVERIFY2(radio->isChecked(), name);
+}
+
+} // namespace
+
+// The lineweight settings dialog as its owner and the user meet it.
+class TestKvLineWeightDialog : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void newDialogListsEveryRowInMillimetres()
+    {
+        KvLineWeightDialog dialog;
+        QListWidget* list = listOf(&dialog);
+        QVERIFY(list);
+        QCOMPARE(list->count(), 27);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("By Layer"));
+        QCOMPARE(list->item(26)->text(), QStringLiteral("2.11 mm"));
+        QCOMPARE(list->currentRow(), -1);
+        QCOMPARE(list->iconSize(), QSize(48, 16));
+        QCOMPARE(list->width(), 150);
+        QVERIFY(!list->item(5)->icon().isNull());
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("ByLayer"));
+
+        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox"));
+        QVERIFY(combo);
+        QCOMPARE(combo->count(), 24);
+        QCOMPARE(combo->currentText(), QStringLiteral("0.00 mm"));
+        QCOMPARE(combo->itemText(23), QStringLiteral("2.11 mm"));
+        QCOMPARE(dialog.findChild<QSlider*>(QStringLiteral("horizontalSlider"))->value(), 45);
+        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("mmRadioBnt"))->isChecked());
+        QVERIFY(!dialog.findChild<QCheckBox*>(QStringLiteral("checkBox"))->isChecked());
+        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
+    }
+
+    void inchesRelabelListComboAndCurrentName()
+    {
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(10);
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("0.25 mm"));
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            clickRadio(d, "inRadioBnt");
+            QListWidget* list = listOf(d);
+            QCOMPARE(list->item(10)->text(), QStringLiteral("0.10\""));
+            QCOMPARE(list->item(2)->text(), QStringLiteral("Default"));
+            QCOMPARE(list->currentRow(), 10);
+            QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("comboBox"))->itemText(7), QStringLiteral("0.10\""));
+            QCOMPARE(nameLabelOf(d), QStringLiteral("0.10\""));
+
+            clickRadio(d, "mmRadioBnt");
+            QCOMPARE(list->item(10)->text(), QStringLiteral("0.25 mm"));
+            QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("comboBox"))->itemText(7), QStringLiteral("0.25 mm"));
+            QCOMPARE(nameLabelOf(d), QStringLiteral("0.25 mm"));
+            clickButton(d, "cancelBnt");
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+    }
+
+    void okReportsUnitAndClickedRow()
+    {
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(0);
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        int rowsAtSignal = -1;
+        connect(&dialog, &KvLineWeightDialog::lineWeightChanged, this, [&](bool, int) { rowsAtSignal = dialog.result(); });
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            clickRadio(d, "inRadioBnt");
+            clickRow(d, 12);
+            QCOMPARE(nameLabelOf(d), QStringLiteral("0.14\""));
+            clickButton(d, "okBnt");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().at(0).toBool(), false);
+        QCOMPARE(spy.last().at(1).toInt(), 12);
+        // The signal arrives while the dialog is still running, before it is accepted.
+        QCOMPARE(rowsAtSignal, 0);
+    }
+
+    void returnTakesOk()
+    {
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(4);
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            clickRow(d, 7);
+            typeKey(d, Qt::Key_Return);
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().at(0).toBool(), true);
+        QCOMPARE(spy.last().at(1).toInt(), 7);
+    }
+
+    void leavingWithoutOkEmitsNothing_data()
+    {
+        QTest::addColumn<int>("way");
+        QTest::newRow("the Cancel button rejects") << 0;
+        QTest::newRow("Escape rejects") << 1;
+        QTest::newRow("the window's close button rejects") << 2;
+    }
+    void leavingWithoutOkEmitsNothing()
+    {
+        QFETCH(int, way);
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(3);
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        const int result = execAndAnswer(dialog, [way](QDialog* d) {
+            clickRadio(d, "inRadioBnt");
+            clickRow(d, 20);
+            if (way == 0)
+                clickButton(d, "cancelBnt");
+            else if (way == 1)
+                typeKey(d, Qt::Key_Escape);
+            else
+                d->close();
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(spy.count(), 0);
+
+        // The next opening shows what the user left: inches and the clicked row.
+        const int again = execAndAnswer(dialog, [](QDialog* d) {
+            QVERIFY(d->findChild<QRadioButton*>(QStringLiteral("inRadioBnt"))->isChecked());
+            QCOMPARE(listOf(d)->currentRow(), 20);
+            QCOMPARE(listOf(d)->item(20)->text(), QStringLiteral("0.39\""));
+            QCOMPARE(nameLabelOf(d), QStringLiteral("0.39\""));
+            clickButton(d, "okBnt");
+        });
+        QCOMPARE(again, int(QDialog::Accepted));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().at(0).toBool(), false);
+        QCOMPARE(spy.last().at(1).toInt(), 20);
+    }
+
+    void ownerSetsTheRowOfEachOpening()
+    {
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(9);
+        QCOMPARE(listOf(&dialog)->currentRow(), 9);
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("0.20 mm"));
+        dialog.setCurrentLineweight(26);
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("2.11 mm"));
+    }
+
+    // A fresh dialog, or one told a row that does not exist, has no current
+    // row: "Ok" used to report row -1, which its owner would use as an index.
+    void okCannotReportARowThatDoesNotExist()
+    {
+        KvLineWeightDialog dialog;
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okBnt"));
+        QVERIFY(ok);
+        QVERIFY(!ok->isEnabled());
+        dialog.setCurrentLineweight(5);
+        QVERIFY(ok->isEnabled());
+        dialog.setCurrentLineweight(27);
+        QCOMPARE(listOf(&dialog)->currentRow(), -1);
+        QVERIFY(!ok->isEnabled());
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("0.09 mm"));
+
+        dialog.slotAccepted();
+        QCOMPARE(spy.count(), 0);
+        QCOMPARE(dialog.result(), int(QDialog::Rejected));
+
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            clickRow(d, 1);
+            typeKey(d, Qt::Key_Return);
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().at(1).toInt(), 1);
+    }
+
+    void helpShowsTheInformationBoxAndStaysOpen()
+    {
+        KvLineWeightDialog dialog;
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        QString title;
+        QString text;
+        const int result = execAndAnswer(dialog, [&](QDialog* d) {
+            readHelpBox(d, "helpBnt", &title, &text);
+            QVERIFY(d->isVisible());
+            clickButton(d, "cancelBnt");
+        });
+        QCOMPARE(title, QStringLiteral("help"));
+        QCOMPARE(text, QStringLiteral("Vantor help  doc!"));
+        QCOMPARE(result, int(QDialog::Rejected));
+        QCOMPARE(spy.count(), 0);
+    }
+
+    void displayControlsChangeNothingReported()
+    {
+        KvLineWeightDialog dialog;
+        dialog.setCurrentLineweight(2);
+        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            auto* check = d->findChild<QCheckBox*>(QStringLiteral("checkBox"));
+            QVERIFY(check);
+            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+            QVERIFY(check->isChecked());
+            auto* combo = d->findChild<QComboBox*>(QStringLiteral("comboBox"));
+            combo->setFocus();
+            QTest::keyClick(combo, Qt::Key_Down);
+            QCOMPARE(combo->currentIndex(), 1);
+            auto* slider = d->findChild<QSlider*>(QStringLiteral("horizontalSlider"));
+            QTest::keyClick(slider, Qt::Key_End);
+            QCOMPARE(slider->value(), 99);
+            QCOMPARE(listOf(d)->currentRow(), 2);
+            clickButton(d, "okBnt");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QCOMPARE(spy.count(), 1);
+        QCOMPARE(spy.last().at(0).toBool(), true);
+        QCOMPARE(spy.last().at(1).toInt(), 2);
+    }
+};
+
+KVCC_TEST_MAIN(TestKvLineWeightDialog)
+#include "tst_kvlineweightdialog.moc"
