@@ -1,0 +1,400 @@
+#include "kvcctest.h"
+
+#include "tst_viewgallery_hosticons.h"
+
+#include <viewgallery.h>
+#include <viewportgallery.h>
+
+#include <QPointer>
+#include <QRandomGenerator>
+#include <QWidgetAction>
+
+#include <functional>
+#include <memory>
+
+using JtRc::OfficePopupMenu;
+using JtRc::RibbonGallery;
+using JtRc::RibbonGalleryItem;
+
+namespace {
+
+enum class Kind { View, ViewPort };
+
+std::unique_ptr<KvCc::BaseGallery> make(Kind kind)
+{
+    if (kind == Kind::View)
+        return std::make_unique<KvCc::ViewGallery>();
+    return std::make_unique<KvCc::ViewPortGallery>();
+}
+
+const QStringList viewCaptions = {"Top", "Bottom", "Left", "Right", "Front", "Back", "Southwest", "Southeast",
+    "Northeast", "Northwest"};
+const QStringList viewPortCaptions = {"Single", "Two:Vertical", "Two:Horizontal", "Three:Right", "Three:Left",
+    "Three:Above", "Three:Below", "Three:Vertical", "Three:Horizontal", "Four:Equal", "Four:Right", "Four:Left"};
+
+} // namespace
+
+Q_DECLARE_METATYPE(Kind)
+
+// Picks views and viewport layouts with the mouse in the ribbon strip and in
+// its popup, and checks that both galleries keep the same item checked.
+class TestViewGallery : public QObject
+{
+    Q_OBJECT
+
+private:
+    static RibbonGallery* popupGalleryOf(const KvCc::BaseGallery& gallery)
+    {
+        OfficePopupMenu* menu = gallery.popupMenu();
+        if (!menu || menu->actions().size() != 1)
+            return nullptr;
+        auto* action = qobject_cast<QWidgetAction*>(menu->actions().first());
+        return action ? qobject_cast<RibbonGallery*>(action->defaultWidget()) : nullptr;
+    }
+
+    // The drop button is the lowest of the buttons at the strip's right edge,
+    // above it the down and up scroll buttons.
+    static QPoint dropButton(const RibbonGallery& g) { return QPoint(g.width() - 7, g.height() - 6); }
+    static QPoint downButton(const RibbonGallery& g) { return QPoint(g.width() - 7, g.height() / 2); }
+    static QPoint upButton(const RibbonGallery& g) { return QPoint(g.width() - 7, 6); }
+
+    static void openPopup(KvCc::BaseGallery& gallery)
+    {
+        QTest::mouseClick(&gallery, Qt::LeftButton, {}, dropButton(gallery));
+        QVERIFY(gallery.popupMenu()->isVisible());
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.popupMenu()));
+    }
+
+    static void pressInPopup(KvCc::BaseGallery& gallery, int index)
+    {
+        openPopup(gallery);
+        if (QTest::currentTestFailed())
+            return;
+        RibbonGallery* popup = popupGalleryOf(gallery);
+        QVERIFY(popup);
+        QVERIFY(popup->isVisible());
+        const QRect r = popup->itemRect(index);
+        QVERIFY2(!r.isEmpty(), "every item shows in the popup");
+        QTest::mouseClick(popup, Qt::LeftButton, {}, r.center());
+        QVERIFY(!gallery.popupMenu()->isVisible());
+    }
+
+    static void verifyChecked(const KvCc::BaseGallery& gallery, int index)
+    {
+        RibbonGallery* popup = popupGalleryOf(gallery);
+        QVERIFY(popup);
+        QCOMPARE(gallery.checkedIndex(), index);
+        QCOMPARE(popup->checkedIndex(), index);
+        QCOMPARE(gallery.checkedItem(), gallery.getGalleryGroup()->getItem(index));
+        QCOMPARE(popup->checkedItem(), gallery.checkedItem());
+    }
+
+private slots:
+    void newGalleryIsBuiltFromItsTable_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<QStringList>("captions");
+        QTest::addColumn<int>("popupHeight");
+        QTest::newRow("the view gallery holds the ten standard views") << Kind::View << viewCaptions << 212;
+        QTest::newRow("the viewport gallery holds the twelve layouts") << Kind::ViewPort << viewPortCaptions << 254;
+    }
+
+    void newGalleryIsBuiltFromItsTable()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(QStringList, captions);
+        QFETCH(int, popupHeight);
+        auto gallery = make(kind);
+        QCOMPARE(gallery->parentWidget(), nullptr);
+        QCOMPARE(gallery->metaObject(), &KvCc::BaseGallery::staticMetaObject);
+
+        JtRc::RibbonGalleryGroup* group = gallery->getGalleryGroup();
+        QVERIFY(group);
+        QCOMPARE(group->getSize(), QSize(120, 21));
+        QCOMPARE(group->getItemCount(), captions.size());
+        for (int i = 0; i < captions.size(); ++i) {
+            QVERIFY(dynamic_cast<JtRc::RibbonToolGalleryItem*>(group->getItem(i)));
+            QCOMPARE(group->getItem(i)->caption(), captions.at(i));
+        }
+
+        QCOMPARE(gallery->minimumSize(), QSize(120, 65));
+        QCOMPARE(gallery->maximumSize(), QSize(120, 65));
+        QCOMPARE(gallery->contentsMargins(), QMargins(0, 1, 0, 1));
+        QVERIFY(!gallery->isLabelsVisible());
+        QVERIFY(gallery->isBorderVisible());
+        QVERIFY(gallery->popupMenu());
+        QCOMPARE(gallery->popupMenu()->parent(), nullptr);
+
+        RibbonGallery* popup = popupGalleryOf(*gallery);
+        QVERIFY(popup);
+        QCOMPARE(popup->minimumSize(), QSize(120, popupHeight));
+        QCOMPARE(popup->maximumSize(), QSize(120, popupHeight));
+        QCOMPARE(popup->getGalleryGroup(), group);
+        QVERIFY(popup->isLabelsVisible());
+        QCOMPARE(popup->scrollBarPolicy(), Qt::ScrollBarAlwaysOff);
+        verifyChecked(*gallery, 0);
+    }
+
+    void southEastViewHasItsOwnCaption()
+    {
+        KvCc::ViewGallery gallery;
+        QStringList captions;
+        for (int i = 0; i < gallery.getGalleryGroup()->getItemCount(); ++i)
+            captions << gallery.getGalleryGroup()->getItem(i)->caption();
+        QCOMPARE(captions.at(7), QStringLiteral("Southeast"));
+        QCOMPARE(captions.removeDuplicates(), 0);
+    }
+
+    void missingHostPicturesLeaveItemsWithoutIcon_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("view gallery") << Kind::View;
+        QTest::newRow("viewport gallery") << Kind::ViewPort;
+    }
+
+    // Any warning (such as scaling a null pixmap) fails the test on its own.
+    void missingHostPicturesLeaveItemsWithoutIcon()
+    {
+        QFETCH(Kind, kind);
+        auto gallery = make(kind);
+        for (int i = 0; i < gallery->getGalleryGroup()->getItemCount(); ++i) {
+            QVERIFY(gallery->getGalleryGroup()->getItem(i)->icon().isNull());
+            QVERIFY(!gallery->getGalleryGroup()->getItem(i)->caption().isEmpty());
+        }
+        gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        pressInPopup(*gallery, 2);
+        verifyChecked(*gallery, 2);
+    }
+
+    void hostPicturesBecomeItemIcons()
+    {
+        HostIcons icons;
+        if (!icons.isRegistered())
+            QSKIP(qPrintable(icons.error()));
+        KvCc::ViewGallery views;
+        KvCc::ViewPortGallery viewports;
+        for (int i = 0; i < 10; ++i) {
+            const QIcon icon = views.getGalleryGroup()->getItem(i)->icon();
+            QVERIFY(!icon.isNull());
+            QCOMPARE(icon.pixmap(HostIcons::viewSize).size(), QSize(HostIcons::viewSize, HostIcons::viewSize));
+        }
+        for (int i = 0; i < 12; ++i) {
+            const QIcon icon = viewports.getGalleryGroup()->getItem(i)->icon();
+            QVERIFY(!icon.isNull());
+            // Pictures of any size are scaled to 16 x 16.
+            QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
+        }
+    }
+
+    void pressInPopupChecksItemInBoth_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::addColumn<int>("index");
+        QTest::newRow("Back picked in the popup is checked in the strip too") << Kind::View << 5;
+        QTest::newRow("Northwest, the last view, picked in the popup") << Kind::View << 9;
+        QTest::newRow("Three:Above picked in the popup is checked in the strip too") << Kind::ViewPort << 5;
+        QTest::newRow("Four:Left, the last layout, picked in the popup") << Kind::ViewPort << 11;
+    }
+
+    void pressInPopupChecksItemInBoth()
+    {
+        QFETCH(Kind, kind);
+        QFETCH(int, index);
+        auto gallery = make(kind);
+        gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        QSignalSpy pressed(gallery.get(), SIGNAL(itemPressed(RibbonGalleryItem*)));
+        pressInPopup(*gallery, index);
+        verifyChecked(*gallery, index);
+        // The strip scrolled to show the checked item.
+        QVERIFY(!gallery->itemRect(index).isEmpty());
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery->getGalleryGroup()->getItem(index));
+    }
+
+    void pressInStripChecksItemInBoth()
+    {
+        KvCc::ViewGallery gallery;
+        gallery.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        QSignalSpy pressed(&gallery, SIGNAL(itemPressed(RibbonGalleryItem*)));
+        QSignalSpy popupPressed(popupGalleryOf(gallery), SIGNAL(itemPressed(RibbonGalleryItem*)));
+        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(2).center());
+        verifyChecked(gallery, 2);
+        QCOMPARE(pressed.count(), 1);
+        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery.getGalleryGroup()->getItem(2));
+        QCOMPARE(popupPressed.count(), 0);
+
+        // The popup shows it checked when it opens next.
+        openPopup(gallery);
+        QCOMPARE(popupGalleryOf(gallery)->checkedIndex(), 2);
+        gallery.popupMenu()->close();
+    }
+
+    void pressOnCheckedItemChangesNothing()
+    {
+        KvCc::ViewPortGallery gallery;
+        gallery.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        pressInPopup(gallery, 4);
+        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(4).center());
+        verifyChecked(gallery, 4);
+        pressInPopup(gallery, 4);
+        verifyChecked(gallery, 4);
+    }
+
+    // A host listens to the strip's itemPressed() only; picks in the popup
+    // used to reach nothing but the popup gallery's own signal.
+    void pickInPopupReachesHostThroughStrip()
+    {
+        KvCc::ViewGallery gallery;
+        gallery.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        QList<int> seen;
+        QObject::connect(&gallery, &RibbonGallery::itemPressed, &gallery, [&](RibbonGalleryItem* item) {
+            // Both galleries follow before the host hears of the pick.
+            QCOMPARE(gallery.checkedItem(), item);
+            QCOMPARE(popupGalleryOf(gallery)->checkedItem(), item);
+            seen << gallery.getGalleryGroup()->indexOf(item);
+        });
+        pressInPopup(gallery, 7);
+        QVERIFY(!gallery.itemRect(6).isEmpty());
+        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(6).center());
+        pressInPopup(gallery, 8);
+        QCOMPARE(seen, (QList<int>{7, 6, 8}));
+    }
+
+    void manyPressesInAnyOrderKeepBothGalleriesInStep_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("view gallery") << Kind::View;
+        QTest::newRow("viewport gallery") << Kind::ViewPort;
+    }
+
+    void manyPressesInAnyOrderKeepBothGalleriesInStep()
+    {
+        QFETCH(Kind, kind);
+        auto gallery = make(kind);
+        gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        QSignalSpy pressed(gallery.get(), SIGNAL(itemPressed(RibbonGalleryItem*)));
+        const int count = gallery->getGalleryGroup()->getItemCount();
+        QRandomGenerator random(7);
+        int expected = 0;
+        int presses = 0;
+        for (int step = 0; step < 120; ++step) {
+            const int index = random.bounded(count);
+            switch (random.bounded(3)) {
+            case 0:
+                pressInPopup(*gallery, index);
+                break;
+            case 1: {
+                // Scroll the strip with its buttons until the item shows.
+                const QPoint button = index < gallery->checkedIndex() ? upButton(*gallery) : downButton(*gallery);
+                for (int i = 0; i < count && gallery->itemRect(index).isEmpty(); ++i)
+                    QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, button);
+                QVERIFY(!gallery->itemRect(index).isEmpty());
+                QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, gallery->itemRect(index).center());
+                break;
+            }
+            default:
+                // Open the popup and close it again without a pick.
+                openPopup(*gallery);
+                gallery->popupMenu()->close();
+                verifyChecked(*gallery, expected);
+                continue;
+            }
+            if (QTest::currentTestFailed())
+                return;
+            ++presses;
+            expected = index;
+            verifyChecked(*gallery, expected);
+            QCOMPARE(pressed.count(), presses);
+        }
+    }
+
+    void destroyingGalleryWhilePopupIsOpen_data()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("view gallery") << Kind::View;
+        QTest::newRow("viewport gallery") << Kind::ViewPort;
+    }
+
+    void destroyingGalleryWhilePopupIsOpen()
+    {
+        QFETCH(Kind, kind);
+        auto gallery = make(kind);
+        gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        openPopup(*gallery);
+        QPointer<OfficePopupMenu> menu = gallery->popupMenu();
+        QPointer<RibbonGallery> popup = popupGalleryOf(*gallery);
+        QPointer<JtRc::RibbonGalleryGroup> group = gallery->getGalleryGroup();
+        QVERIFY(popup->isVisible());
+        gallery.reset();
+        QVERIFY(!menu);
+        QVERIFY(!popup);
+        QVERIFY(!group);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        QCoreApplication::processEvents();
+    }
+
+    void destroyingGalleryFromHostSlotOfPopupPick()
+    {
+        auto gallery = std::make_unique<KvCc::ViewGallery>();
+        gallery->show();
+        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        QObject::connect(gallery.get(), &RibbonGallery::itemPressed, gallery.get(),
+            [&gallery](RibbonGalleryItem*) { gallery.reset(); });
+        openPopup(*gallery);
+        QPointer<OfficePopupMenu> menu = gallery->popupMenu();
+        RibbonGallery* popup = popupGalleryOf(*gallery);
+        QTest::mousePress(popup, Qt::LeftButton, {}, popup->itemRect(3).center());
+        QVERIFY(!gallery);
+        QVERIFY(!menu);
+        // The release goes elsewhere: the pressed widget is gone.
+        QWidget elsewhere;
+        QTest::mouseRelease(&elsewhere, Qt::LeftButton);
+    }
+
+    void galleryBuildsOnlyOnce()
+    {
+        KvCc::ViewGallery gallery;
+        QPointer<OfficePopupMenu> menu = gallery.popupMenu();
+        RibbonGallery* popup = popupGalleryOf(gallery);
+        gallery.creatBaseGallery();
+        QCOMPARE(gallery.popupMenu(), menu.data());
+        QCOMPARE(popupGalleryOf(gallery), popup);
+        // One connection per gallery, so one signal per press.
+        gallery.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        QSignalSpy pressed(&gallery, SIGNAL(itemPressed(RibbonGalleryItem*)));
+        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(1).center());
+        QCOMPARE(pressed.count(), 1);
+    }
+
+    void galleryWithoutItemsBuildsNothing()
+    {
+        KvCc::BaseGallery gallery;
+        gallery.creatBaseGallery();
+        QCOMPARE(gallery.popupMenu(), nullptr);
+        QCOMPARE(gallery.getGalleryGroup(), nullptr);
+    }
+
+    void itemsMayHaveFewerIconsThanNames()
+    {
+        KvCc::BaseGallery gallery;
+        QPixmap red(16, 16);
+        red.fill(Qt::red);
+        gallery.createGalleryItems({QStringLiteral("a"), QStringLiteral("b")}, {QIcon(red)});
+        gallery.creatBaseGallery();
+        QCOMPARE(gallery.getGalleryGroup()->getItemCount(), 2);
+        QVERIFY(!gallery.getGalleryGroup()->getItem(0)->icon().isNull());
+        QVERIFY(gallery.getGalleryGroup()->getItem(1)->icon().isNull());
+        QCOMPARE(popupGalleryOf(gallery)->height(), 2 * 21 + 2);
+    }
+};
+
+KVCC_TEST_MAIN(TestViewGallery)
+#include "tst_viewgallery.moc"
