@@ -5,6 +5,7 @@
 
 #include <QMessageBox>
 #include <QPushButton>
+#include <QStyle>
 
 namespace KvCc {
 
@@ -17,9 +18,9 @@ KvLineWeightDialog::KvLineWeightDialog(QWidget* parent)
 
     updateFramePixmaps();
     ui->listWidget->setIconSize(QSize(48, 16));
-    ui->listWidget->setFixedWidth(150);
     ui->comboBox->setIconSize(QSize(48, 16));
     fillLists();
+    fitListWidth();
     // "Ok" reports the current row, so it waits until there is one.
     ui->okBnt->setEnabled(false);
 
@@ -47,6 +48,17 @@ void KvLineWeightDialog::fillLists()
         if (row >= LineWeightList::FirstValueRow)
             ui->comboBox->addItem(icon, mmTexts.at(row));
     }
+}
+
+// The list is 150 pixels wide, or as wide as its widest row needs beside the
+// scroll bar when the font is larger, so that no text is cut off and no
+// horizontal scroll bar appears.
+void KvLineWeightDialog::fitListWidth()
+{
+    QListWidget* list = ui->listWidget;
+    const int needed = list->sizeHintForColumn(0) + 2 * list->frameWidth()
+        + list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+    list->setFixedWidth(qMax(150, needed));
 }
 
 void KvLineWeightDialog::setCurrentLineweight(int row)
@@ -104,9 +116,12 @@ void KvLineWeightDialog::slotCurrentLabelChaged(int row)
         ui->nameLabel->setText(item->text());
 }
 
+// Each opening starts in the list, whatever button the user clicked last
+// time, so that Return answers with the default button "Ok".
 void KvLineWeightDialog::showEvent(QShowEvent* event)
 {
     updateFramePixmaps();
+    ui->listWidget->setFocus(Qt::OtherFocusReason);
     QDialog::showEvent(event);
 }
 

@@ -45,6 +45,7 @@ protected:
 
 private:
     void fillLists();
+    void fitListWidth();
     void relabel(const QStringList& texts);
     void updateFramePixmaps();
 

@@ -24,7 +24,11 @@ inline int execAndAnswer(QDialog& dialog, const std::function<void(QDialog*)>& a
         auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
         if (modal == &dialog && QTest::qWaitForWindowExposed(modal)) {
             modal->activateWindow();
-            if (QTest::qWaitForWindowActive(modal))
+            // The offscreen platform may keep the focus on a window shown
+            // again without telling the widgets; make the activation explicit.
+            if (QTest::qWaitForWindowActive(modal) && !modal->isActiveWindow())
+                QApplication::setActiveWindow(modal);
+            if (modal->isActiveWindow())
                 answer(modal);
         }
         if (dialog.isVisible())

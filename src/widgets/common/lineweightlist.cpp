@@ -2,6 +2,7 @@
 
 #include "swatchpainters.h"
 
+#include <QIconEngine>
 #include <QPainter>
 
 namespace KvCc {
@@ -45,19 +46,53 @@ const LineWeightRow rows[LineWeightList::RowCount] = {
     {"2.11 mm", "0.83\""},
 };
 
-// The sample of drawLineWeight() painted on a pixmap of twice the density:
-// the same geometry in logical pixels, each of them two device pixels.
-QPixmap doubleDensitySample(double width)
+// Paints the sample bar of the swatch painters straight into the target, so
+// that the painter's own pixel density decides how finely it is drawn.
+class SampleIconEngine : public QIconEngine
 {
-    QPixmap pixmap(96, 32);
-    pixmap.setDevicePixelRatio(2.0);
-    pixmap.fill(Qt::transparent);
-    QPainter painter(&pixmap);
-    painter.setPen(QPen(QBrush(Qt::black, Qt::SolidPattern), width, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin));
-    painter.drawLine(QLine(4, 9, 41, 9));
-    painter.end();
-    return pixmap;
-}
+public:
+    SampleIconEngine(double width, Qt::PenStyle style)
+        : width(width)
+        , style(style)
+    {
+    }
+
+    void paint(QPainter* painter, const QRect& rect, QIcon::Mode mode, QIcon::State) override
+    {
+        painter->save();
+        painter->setRenderHint(QPainter::Antialiasing, false);
+        painter->translate(rect.topLeft());
+        painter->scale(rect.width() / qreal(sampleSize.width()), rect.height() / qreal(sampleSize.height()));
+        const QColor color = mode == QIcon::Disabled ? QColor(Qt::gray) : QColor(Qt::black);
+        painter->setPen(QPen(QBrush(color, Qt::SolidPattern), width, style, Qt::SquareCap, Qt::BevelJoin));
+        painter->drawLine(QLine(4, 9, 41, 9));
+        painter->restore();
+    }
+
+    QPixmap pixmap(const QSize& size, QIcon::Mode mode, QIcon::State state) override
+    {
+        QPixmap pixmap(size);
+        pixmap.fill(Qt::transparent);
+        QPainter painter(&pixmap);
+        paint(&painter, QRect(QPoint(0, 0), size), mode, state);
+        painter.end();
+        return pixmap;
+    }
+
+    QSize actualSize(const QSize& size, QIcon::Mode, QIcon::State) override
+    {
+        return sampleSize.scaled(size, Qt::KeepAspectRatio);
+    }
+
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override { return {sampleSize}; }
+
+    QIconEngine* clone() const override { return new SampleIconEngine(width, style); }
+
+private:
+    const QSize sampleSize{48, 16};
+    double width;
+    Qt::PenStyle style;
+};
 
 } // namespace
 
@@ -102,11 +137,9 @@ QList<QPixmap> LineWeightList::samples(int count)
     return pixmaps;
 }
 
-QIcon LineWeightList::sampleIcon(double width)
+QIcon LineWeightList::sampleIcon(double width, Qt::PenStyle style)
 {
-    QIcon icon(drawLineWeight(width));
-    icon.addPixmap(doubleDensitySample(width));
-    return icon;
+    return QIcon(new SampleIconEngine(width, style));
 }
 
 } // namespace KvCc

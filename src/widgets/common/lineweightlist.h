@@ -37,10 +37,12 @@ public:
     static double sampleWidth(int position);
     // drawLineWeight() at the width of each position 0 .. count - 1.
     static QList<QPixmap> samples(int count);
-    // An icon of the sample for item views: the 48 x 16 sample plus a
-    // rendition drawn at twice the resolution, so the bar stays sharp on
-    // high-density screens.
-    static QIcon sampleIcon(double width);
+    // An icon of the sample bar for item views and combo boxes. At its 48 x 16
+    // size it is drawLineWeight(width) (with a style other than a solid line,
+    // drawLineType's dashes), but it draws the bar afresh at whatever pixel
+    // density it is shown, so the bar stays sharp and keeps its proportions
+    // on 1.5x or 2x screens instead of being an enlarged 48 x 16 picture.
+    static QIcon sampleIcon(double width, Qt::PenStyle style = Qt::SolidLine);
 };
 
 } // namespace KvCc

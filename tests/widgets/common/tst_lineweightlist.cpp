@@ -3,6 +3,8 @@
 #include <lineweightlist.h>
 #include <swatchpainters.h>
 
+#include <QPainter>
+
 using KvCc::LineWeightList;
 
 // The shared lineweight table: its texts in both units and the sample width rule.
@@ -76,22 +78,46 @@ private slots:
         }
     }
 
-    void sampleIconIsSharpOnDoubleDensity()
+    void sampleIconAtItsSizeIsThePaintersPicture_data()
     {
-        const QIcon icon = LineWeightList::sampleIcon(2.0);
-        QCOMPARE(icon.availableSizes(), (QList<QSize>{QSize(48, 16), QSize(96, 32)}));
-        QCOMPARE(icon.pixmap(QSize(48, 16)).toImage(), drawLineWeight(2.0).toImage());
+        QTest::addColumn<double>("width");
+        QTest::addColumn<int>("style");
+        QTest::newRow("a thin solid bar") << 1.0 << int(Qt::SolidLine);
+        QTest::newRow("a bar of 3.5") << 3.5 << int(Qt::SolidLine);
+        QTest::newRow("the widest bar") << 15.5 << int(Qt::SolidLine);
+        QTest::newRow("a dashed linetype sample") << 1.0 << int(Qt::DashLine);
+    }
+    void sampleIconAtItsSizeIsThePaintersPicture()
+    {
+        QFETCH(double, width);
+        QFETCH(int, style);
+        const QIcon icon = LineWeightList::sampleIcon(width, Qt::PenStyle(style));
+        QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(48, 16)});
+        const QImage expected = style == Qt::SolidLine ? drawLineWeight(width).toImage()
+                                                       : drawLineType(Qt::PenStyle(style)).toImage();
+        QCOMPARE(icon.pixmap(QSize(48, 16)).toImage(), expected);
+    }
 
-        // At twice the density the bar is four device pixels thick, not a blurred two.
-        const QImage dense = icon.pixmap(QSize(96, 32)).toImage();
-        int dark = 0;
-        for (int y = 0; y < dense.height(); ++y) {
-            if (qAlpha(dense.pixel(40, y)) == 255)
-                ++dark;
+    // Drawn on a double-density pixmap, the bar is twice as thick in device
+    // pixels: 3.5 gives 7 rows, where an enlarged 48 x 16 picture gives 8.
+    void sampleIconIsDrawnAtTheTargetsDensity()
+    {
+        QPixmap target(96, 32);
+        target.setDevicePixelRatio(2.0);
+        target.fill(Qt::white);
+        QPainter painter(&target);
+        LineWeightList::sampleIcon(3.5).paint(&painter, QRect(0, 0, 48, 16));
+        painter.end();
+        const QImage image = target.toImage();
+        int black = 0;
+        for (int y = 0; y < image.height(); ++y) {
+            const QRgb pixel = image.pixel(40, y);
+            if (pixel == qRgb(0, 0, 0))
+                ++black;
             else
-                QCOMPARE(qAlpha(dense.pixel(40, y)), 0);
+                QCOMPARE(pixel, qRgb(255, 255, 255));
         }
-        QCOMPARE(dark, 4);
+        QCOMPARE(black, 7);
     }
 };
 

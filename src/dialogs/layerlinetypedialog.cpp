@@ -1,0 +1,63 @@
+#include "layerlinetypedialog.h"
+
+#include "lineweightlist.h"
+#include "ui_layerlinetypedialog.h"
+
+#include <QMessageBox>
+
+namespace KvCc {
+
+LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui_LayerLTypeDialog)
+{
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    ui->setupUi(this);
+
+    QTableWidget* table = ui->tableWidget;
+    table->setHorizontalHeaderLabels(
+        {QStringLiteral("LineType"), QStringLiteral("Appearance"), QStringLiteral("Description")});
+    table->insertRow(0);
+    table->setIconSize(QSize(48, 16));
+    table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Continuous")));
+    table->setItem(0, 1, new QTableWidgetItem(LineWeightList::sampleIcon(1, Qt::SolidLine), QString()));
+    table->setItem(0, 2, new QTableWidgetItem(QStringLiteral("Solid Line")));
+    // Name and sample columns fit their headers and cells; the description
+    // takes the rest of the width. The only linetype is shown as the chosen one.
+    table->resizeColumnsToContents();
+    table->selectRow(0);
+
+    connect(ui->okbtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
+    connect(ui->cancelBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
+    connect(ui->helpBtn, SIGNAL(clicked()), this, SLOT(slotHelp()));
+}
+
+LayerLineTypeDialog::~LayerLineTypeDialog()
+{
+    delete ui;
+}
+
+void LayerLineTypeDialog::slotAccepted()
+{
+    accept();
+}
+
+void LayerLineTypeDialog::slotCancel()
+{
+    reject();
+}
+
+void LayerLineTypeDialog::slotHelp()
+{
+    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+}
+
+// Each opening starts in the table, whatever button the user clicked last
+// time, so that Return answers with the default button "OK".
+void LayerLineTypeDialog::showEvent(QShowEvent* event)
+{
+    ui->tableWidget->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+}
+
+} // namespace KvCc

@@ -1,0 +1,35 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QDialog>
+
+class Ui_LayerLTypeDialog;
+
+namespace KvCc {
+
+// The "Select Linetype" dialog: a table of the loaded linetypes (name,
+// sample, description) in which the user confirms a layer's linetype. It
+// emits nothing; whoever runs it reads only the result of exec().
+class KVCUSTOMCONTROL_EXPORT LayerLineTypeDialog : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(LayerLineTypeDialog)
+
+public:
+    explicit LayerLineTypeDialog(QWidget* parent = nullptr);
+    ~LayerLineTypeDialog() override;
+
+public slots:
+    void slotAccepted();
+    void slotCancel();
+    void slotHelp();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Ui_LayerLTypeDialog* ui = nullptr;
+};
+
+} // namespace KvCc

@@ -1,0 +1,84 @@
+#include "layerlineweightdialog.h"
+
+#include "lineweightlist.h"
+#include "ui_layerlineweightdialog.h"
+
+#include <QMessageBox>
+
+namespace KvCc {
+
+LayerLineWeightDialog::LayerLineWeightDialog(QWidget* parent)
+    : QDialog(parent)
+    , ui(new Ui_LayerLWidthDialog)
+{
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+    ui->setupUi(this);
+    ui->listWidget->setIconSize(QSize(48, 16));
+
+    // A layer has no "By Layer" or "By Block" lineweight: the list starts at
+    // "Default", and its samples follow the width rule by position in this
+    // shorter list, so they are thinner than in the full list.
+    mmTexts = LineWeightList::mmTexts().mid(LineWeightList::DefaultRow);
+    swatches = LineWeightList::samples(mmTexts.size());
+    for (int row = 0; row < mmTexts.size(); ++row) {
+        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row));
+        ui->listWidget->addItem(new QListWidgetItem(icon, mmTexts.at(row)));
+    }
+    // "OK" reports the current row, so it waits until there is one.
+    ui->okBtn->setEnabled(false);
+
+    connect(ui->okBtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
+    connect(ui->cancelBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
+    connect(ui->helpBtn, SIGNAL(clicked()), this, SLOT(slotHelp()));
+    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
+}
+
+LayerLineWeightDialog::~LayerLineWeightDialog()
+{
+    delete ui;
+}
+
+void LayerLineWeightDialog::setCurrentLineweight(int row)
+{
+    ui->listWidget->setCurrentRow(row);
+    const int current = ui->listWidget->currentRow();
+    slotCurrentLabelChaged(current);
+    if (QListWidgetItem* item = ui->listWidget->item(current))
+        ui->oldLabel->setText(item->text());
+}
+
+void LayerLineWeightDialog::slotAccepted()
+{
+    const int row = ui->listWidget->currentRow();
+    if (row < 0)
+        return;
+    emit layerLineWeightChanged(row);
+    accept();
+}
+
+void LayerLineWeightDialog::slotCancel()
+{
+    reject();
+}
+
+void LayerLineWeightDialog::slotHelp()
+{
+    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+}
+
+void LayerLineWeightDialog::slotCurrentLabelChaged(int row)
+{
+    ui->okBtn->setEnabled(ui->listWidget->currentRow() >= 0);
+    if (QListWidgetItem* item = ui->listWidget->item(row))
+        ui->newLabel->setText(item->text());
+}
+
+// Each opening starts in the list, whatever button the user clicked last
+// time, so that Return answers with the default button "OK".
+void LayerLineWeightDialog::showEvent(QShowEvent* event)
+{
+    ui->listWidget->setFocus(Qt::OtherFocusReason);
+    QDialog::showEvent(event);
+}
+
+} // namespace KvCc

@@ -1,0 +1,45 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QDialog>
+#include <QString>
+
+class Ui_LayerWarning;
+
+namespace KvCc {
+
+// A small message box about the drawing's current layer. In asking mode it
+// offers "Yes" and "No", and "Yes" switches the layer named in layerName off
+// itself; in telling mode it shows a single "OK". The caller reads the
+// answer from exec(): accepted only when the layer really was switched off.
+class KVCUSTOMCONTROL_EXPORT LayerWarningDialog : public QDialog
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(LayerWarningDialog)
+
+public:
+    explicit LayerWarningDialog(QWidget* parent = nullptr);
+    ~LayerWarningDialog() override;
+
+    void setTipsText(QString text);
+    // true: "Yes" and "No"; false: a single "OK" that only closes the dialog.
+    void setButtonStatus(bool ask);
+
+public slots:
+    void slotAccepted();
+    void slotCancel();
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    Ui_LayerWarning* ui = nullptr;
+
+public:
+    // The on state of the layer concerned and its name; set by the caller before asking.
+    bool layerOn = true;
+    QString layerName;
+};
+
+} // namespace KvCc

@@ -1,0 +1,225 @@
+#include "kvcctest.h"
+
+#include "dialogdriver.h"
+
+#include <layerwarningdialog.h>
+
+#include <KvDatabase.h>
+
+#include <memory>
+
+using namespace dialogdriver;
+using KvCc::LayerWarningDialog;
+
+namespace {
+
+QPushButton* button(QWidget* dialog, const char* name)
+{
+    return dialog->findChild<QPushButton*>(QLatin1String(name));
+}
+
+} // namespace
+
+// The current-layer warning, answered as a user does, against a stand-in drawing.
+class TestLayerWarningDialog : public QObject
+{
+    Q_OBJECT
+
+private:
+    std::unique_ptr<DkDbDatabase> db;
+    DkDbObjectId walls;
+
+    bool wallsOff() const { return db->peekLayer(walls)->isOff(); }
+
+    void verifyNothingOpen()
+    {
+        QCOMPARE(db->openObjectCount(), 0);
+        QCOMPARE(db->liveIteratorCount(), 0);
+        QCOMPARE(dkutOutstandingBuffers(), 0LL);
+    }
+
+    // Puts the dialog in asking mode for "Walls", the way its owner does.
+    static void ask(LayerWarningDialog& dialog)
+    {
+        dialog.setButtonStatus(true);
+        dialog.layerOn = true;
+        dialog.layerName = QStringLiteral("Walls");
+        dialog.setTipsText(QStringLiteral("The current layer is turned off."));
+    }
+
+    static void tell(LayerWarningDialog& dialog)
+    {
+        dialog.setButtonStatus(false);
+        dialog.setTipsText(QStringLiteral("The current layer can't be frozen!"));
+    }
+
+private slots:
+    void init()
+    {
+        db = std::make_unique<DkDbDatabase>();
+        DkDbLayerSpec spec;
+        spec.name = L"Walls";
+        walls = db->addLayer(spec);
+        db->setClayer(walls);
+        s_pServices = dkdbDefaultServices();
+        s_pServices->setWorkingDatabase(db.get());
+    }
+
+    void cleanup()
+    {
+        s_pServices = dkdbDefaultServices();
+        s_pServices->setWorkingDatabase(nullptr);
+        db.reset();
+    }
+
+    void yesSwitchesTheLayerOffAndAccepts()
+    {
+        LayerWarningDialog dialog;
+        ask(dialog);
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            auto* text = d->findChild<QLabel*>(QStringLiteral("textLabel"));
+            QVERIFY(text);
+            QCOMPARE(text->text(), QStringLiteral("The current layer is turned off."));
+            QVERIFY(button(d, "okBtn")->isVisible());
+            QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("No"));
+            clickButton(d, "okBtn");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(wallsOff());
+        verifyNothingOpen();
+    }
+
+    void declinedAnswersChangeNothing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("No rejects") << "no";
+        QTest::newRow("Escape rejects") << "escape";
+        QTest::newRow("the window's close button rejects") << "close";
+        QTest::newRow("Return takes the safe answer No") << "return";
+        QTest::newRow("Return on a focused Yes still answers No") << "tab-return";
+    }
+    void declinedAnswersChangeNothing()
+    {
+        QFETCH(QString, way);
+        LayerWarningDialog dialog;
+        ask(dialog);
+        const int result = execAndAnswer(dialog, [way](QDialog* d) {
+            if (way == QLatin1String("no")) {
+                clickButton(d, "noBtn");
+            } else if (way == QLatin1String("escape")) {
+                typeKey(d, Qt::Key_Escape);
+            } else if (way == QLatin1String("close")) {
+                d->close();
+            } else {
+                QCOMPARE(QApplication::focusWidget(), button(d, "noBtn"));
+                if (way == QLatin1String("tab-return")) {
+                    button(d, "okBtn")->setFocus(Qt::TabFocusReason);
+                    QCOMPARE(QApplication::focusWidget(), button(d, "okBtn"));
+                }
+                typeKey(d, Qt::Key_Return);
+            }
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!wallsOff());
+        verifyNothingOpen();
+    }
+
+    // "Yes" used to accept even when the drawing kept the layer on, so the
+    // layer manager showed a bulb that was off while the layer stayed on.
+    void yesIsRejectedWhenTheDrawingRefuses_data()
+    {
+        QTest::addColumn<QString>("refusal");
+        QTest::newRow("the layer was erased meanwhile") << "erased";
+        QTest::newRow("the layer was renamed meanwhile") << "renamed";
+        QTest::newRow("the host refuses to open the layer") << "refused";
+        QTest::newRow("the drawing was closed meanwhile") << "closed";
+    }
+    void yesIsRejectedWhenTheDrawingRefuses()
+    {
+        QFETCH(QString, refusal);
+        DkDbLayerSpec spec;
+        spec.name = L"Doors";
+        db->setClayer(db->addLayer(spec));
+        LayerWarningDialog dialog;
+        ask(dialog);
+        if (refusal == QLatin1String("erased"))
+            QCOMPARE(db->eraseLayer(walls), Dk::eOk);
+        else if (refusal == QLatin1String("renamed"))
+            QCOMPARE(db->renameLayer(walls, L"Walls-old"), Dk::eOk);
+        else if (refusal == QLatin1String("refused"))
+            db->setRefuseOpen(walls, true);
+        else
+            s_pServices->setWorkingDatabase(nullptr);
+
+        const int result = execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "okBtn"); });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!wallsOff());
+        verifyNothingOpen();
+    }
+
+    void tellingModeOffersOnlyOkAndNeverTouchesTheDrawing_data()
+    {
+        QTest::addColumn<QString>("way");
+        QTest::newRow("clicking OK rejects") << "click";
+        QTest::newRow("Return takes OK") << "return";
+        QTest::newRow("Escape rejects") << "escape";
+    }
+    void tellingModeOffersOnlyOkAndNeverTouchesTheDrawing()
+    {
+        QFETCH(QString, way);
+        LayerWarningDialog dialog;
+        // What a previous question left behind must not matter.
+        ask(dialog);
+        tell(dialog);
+        const int result = execAndAnswer(dialog, [way](QDialog* d) {
+            QVERIFY(!button(d, "okBtn")->isVisible());
+            QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("OK"));
+            QCOMPARE(d->findChild<QLabel*>(QStringLiteral("textLabel"))->text(),
+                     QStringLiteral("The current layer can't be frozen!"));
+            if (way == QLatin1String("click"))
+                clickButton(d, "noBtn");
+            else
+                typeKey(d, way == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Escape);
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(!wallsOff());
+        verifyNothingOpen();
+    }
+
+    void reusedDialogAsksAgainAfterTelling()
+    {
+        LayerWarningDialog dialog;
+        tell(dialog);
+        QCOMPARE(execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "noBtn"); }), int(QDialog::Rejected));
+        ask(dialog);
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            QVERIFY(button(d, "okBtn")->isVisible());
+            QCOMPARE(button(d, "okBtn")->text(), QStringLiteral("Yes"));
+            QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("No"));
+            clickButton(d, "okBtn");
+        });
+        QCOMPARE(result, int(QDialog::Accepted));
+        QVERIFY(wallsOff());
+        QCOMPARE(dialog.layerName, QStringLiteral("Walls"));
+        QCOMPARE(dialog.layerOn, true);
+    }
+
+    // After a "Yes", the next opening again starts on "No".
+    void everyOpeningStartsOnNo()
+    {
+        LayerWarningDialog dialog;
+        ask(dialog);
+        QCOMPARE(execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "okBtn"); }), int(QDialog::Accepted));
+        QVERIFY(wallsOff());
+        ask(dialog);
+        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            QCOMPARE(QApplication::focusWidget(), button(d, "noBtn"));
+            typeKey(d, Qt::Key_Return);
+        });
+        QCOMPARE(result, int(QDialog::Rejected));
+        QVERIFY(wallsOff());
+    }
+};
+
+KVCC_TEST_MAIN(TestLayerWarningDialog)
+#include "tst_layerwarningdialog.moc"
