@@ -7,6 +7,24 @@
 
 #include <KvAppBase.h>
 
+#include "colorcombobox.h"
+#include "kvlineweightdialog.h"
+#include "layerlinetypedialog.h"
+#include "layerlineweightdialog.h"
+#include "layerwarningdialog.h"
+#include "layercombobox.h"
+#include "layeritem.h"
+#include "linetypecombobox.h"
+#include "linewidthcombobox.h"
+#include "minmaxbutton.h"
+#include "ribbongallery.h"
+#include "ribbongalleryitem.h"
+#include "textstylecombobox.h"
+#include "viewbutton.h"
+#include "viewgallery.h"
+#include "viewportgallery.h"
+#include "visualstylecombobox.h"
+
 #include <QAbstractItemModel>
 #include <QAction>
 #include <QApplication>
@@ -15,14 +33,27 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QFrame>
+#include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
+#include <QAbstractItemView>
+#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPainter>
+#include <QPushButton>
 #include <QStatusBar>
 #include <QTimer>
+#include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+// The host images live in this static library's own resource bundle,
+// which a static library must register by hand.
+static void registerHostImages()
+{
+    Q_INIT_RESOURCE(hostimages);
+}
 
 namespace Demo {
 namespace {
@@ -31,10 +62,56 @@ namespace {
 // layer, so that an edited name can be told from the old one.
 const int kDrawingNameRole = Qt::UserRole + 77;
 
+// A ribbon panel: its widgets above, its caption below, a divider at the right.
+QFrame* makePanel(QWidget* parent, const QString& caption, QLayout* content)
+{
+    auto* panel = new QFrame(parent);
+    panel->setFrameShape(QFrame::NoFrame);
+    auto* outer = new QHBoxLayout(panel);
+    outer->setContentsMargins(0, 0, 0, 0);
+    outer->setSpacing(0);
+    auto* column = new QVBoxLayout;
+    column->setContentsMargins(6, 3, 6, 1);
+    column->setSpacing(2);
+    column->addLayout(content, 1);
+    auto* label = new QLabel(caption, panel);
+    label->setAlignment(Qt::AlignHCenter | Qt::AlignBottom);
+    QFont small = label->font();
+    small.setPointSizeF(small.pointSizeF() * 0.85);
+    label->setFont(small);
+    QPalette muted = label->palette();
+    muted.setColor(QPalette::WindowText, QColor(95, 100, 110));
+    label->setPalette(muted);
+    column->addWidget(label);
+    outer->addLayout(column);
+    auto* divider = new QFrame(panel);
+    divider->setFrameShape(QFrame::VLine);
+    divider->setFrameShadow(QFrame::Sunken);
+    outer->addWidget(divider);
+    return panel;
+}
+
+// The dark strip above the panels that holds the tab name and the fold
+// buttons, whose white glyphs need a dark ground.
+class RibbonTabStrip : public QFrame
+{
+public:
+    using QFrame::QFrame;
+
+protected:
+    void paintEvent(QPaintEvent* event) override
+    {
+        QPainter p(this);
+        p.fillRect(rect(), QColor(52, 62, 76));
+        QFrame::paintEvent(event);
+    }
+};
+
 } // namespace
 
 MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::make_unique<DrawingDocument>())
 {
+    registerHostImages();
     setObjectName(QStringLiteral("kvccDemoWindow"));
     resize(1180, 760);
 
@@ -76,6 +153,150 @@ MainWindow::~MainWindow()
 
 void MainWindow::buildRibbon()
 {
+    auto* bar = new QToolBar(QStringLiteral("Ribbon"), this);
+    bar->setObjectName(QStringLiteral("ribbonBar"));
+    bar->setMovable(false);
+    bar->setFloatable(false);
+    bar->toggleViewAction()->setEnabled(false);
+    addToolBar(Qt::TopToolBarArea, bar);
+
+    m_ribbon = new QWidget(bar);
+    m_ribbon->setObjectName(QStringLiteral("ribbon"));
+    auto* ribbonLayout = new QVBoxLayout(m_ribbon);
+    ribbonLayout->setContentsMargins(0, 0, 0, 0);
+    ribbonLayout->setSpacing(0);
+
+    // The tab strip: the tab's name and the strip that folds the ribbon.
+    auto* tabs = new RibbonTabStrip(m_ribbon);
+    tabs->setObjectName(QStringLiteral("ribbonTabs"));
+    QPalette dark = tabs->palette();
+    dark.setColor(QPalette::Window, QColor(52, 62, 76));
+    dark.setColor(QPalette::WindowText, QColor(235, 240, 245));
+    tabs->setPalette(dark);
+    auto* tabLayout = new QHBoxLayout(tabs);
+    tabLayout->setContentsMargins(10, 2, 4, 2);
+    auto* tabName = new QLabel(QStringLiteral("Home"), tabs);
+    QFont bold = tabName->font();
+    bold.setBold(true);
+    tabName->setFont(bold);
+    tabName->setPalette(dark);
+    tabLayout->addWidget(tabName);
+    tabLayout->addStretch(1);
+    m_minMax = new KvCc::MinMaxButton(tabs);
+    tabLayout->addWidget(m_minMax);
+    // The strip's buttons belong to the strip's parent; on the dark ground
+    // they are drawn flat, glyph only.
+    for (QPushButton* button : tabs->findChildren<QPushButton*>())
+        button->setFlat(true);
+    connect(m_minMax, SIGNAL(clickedMin()), this, SLOT(slotFoldRibbon()));
+    connect(m_minMax, SIGNAL(clickedNormal()), this, SLOT(slotUnfoldRibbon()));
+    connect(m_minMax, SIGNAL(clickedClosed()), this, SLOT(slotFoldRibbon()));
+    ribbonLayout->addWidget(tabs);
+
+    m_panels = new QWidget(m_ribbon);
+    m_panels->setObjectName(QStringLiteral("ribbonPanels"));
+    auto* panels = new QHBoxLayout(m_panels);
+    panels->setContentsMargins(2, 2, 2, 2);
+    panels->setSpacing(0);
+
+    // Layers.
+    auto* layers = new QVBoxLayout;
+    m_layerCombo = new KvCc::LayerComboBox(m_panels);
+    // Layer names in a drawing run longer than the ribbon's drop-down is wide.
+    m_layerCombo->view()->setMinimumWidth(260);
+    layers->addWidget(m_layerCombo);
+    layers->addStretch(1);
+    panels->addWidget(makePanel(m_panels, QStringLiteral("Layers"), layers));
+    connect(m_layerCombo, SIGNAL(layerComboBoxChanged()), this, SLOT(slotComboChanged()));
+    connect(m_layerCombo, SIGNAL(activated(int)), this, SLOT(slotComboPicked(int)));
+
+    // Properties of new objects.
+    auto* props = new QGridLayout;
+    props->setHorizontalSpacing(8);
+    props->setVerticalSpacing(3);
+    m_colorCombo = new KvCc::ColorComboBox(m_panels);
+    props->addWidget(m_colorCombo, 0, 0);
+    props->addWidget(new KvCc::LineTypeComboBox(m_panels), 1, 0);
+    props->addWidget(new KvCc::LineWidthComboBox(m_panels), 2, 0);
+    props->addWidget(new KvCc::TextStyleComboBox(m_panels), 0, 1);
+    props->addWidget(new KvCc::VisualStyleComboBox(m_panels), 1, 1);
+    props->setRowStretch(3, 1);
+    panels->addWidget(makePanel(m_panels, QStringLiteral("Properties"), props));
+    connect(m_colorCombo, SIGNAL(currentColorChanged(QColor)), this, SLOT(slotColorChosen(QColor)));
+
+    // View.
+    auto* view = new QHBoxLayout;
+    view->setSpacing(6);
+    auto* viewGallery = new KvCc::ViewGallery;
+    auto* portGallery = new KvCc::ViewPortGallery;
+    view->addWidget(viewGallery);
+    view->addWidget(portGallery);
+    auto* viewButtonColumn = new QVBoxLayout;
+    m_viewButton = new KvCc::ViewButton(m_panels);
+    viewButtonColumn->addWidget(m_viewButton);
+    viewButtonColumn->addStretch(1);
+    view->addLayout(viewButtonColumn);
+    panels->addWidget(makePanel(m_panels, QStringLiteral("View"), view));
+    connect(viewGallery, SIGNAL(itemPressed(RibbonGalleryItem*)), this, SLOT(slotGalleryPicked(RibbonGalleryItem*)));
+    connect(portGallery, SIGNAL(itemPressed(RibbonGalleryItem*)), this, SLOT(slotGalleryPicked(RibbonGalleryItem*)));
+    connect(m_viewButton, SIGNAL(geometryChanged()), this, SLOT(slotViewButtonChanged()));
+
+    panels->addStretch(1);
+    ribbonLayout->addWidget(m_panels);
+    bar->addWidget(m_ribbon);
+}
+
+void MainWindow::slotFoldRibbon()
+{
+    m_panels->hide();
+}
+
+void MainWindow::slotUnfoldRibbon()
+{
+    m_panels->show();
+}
+
+void MainWindow::slotComboPicked(int row)
+{
+    // The drop-down only shows the current layer; making the picked layer
+    // current is the host's work.
+    QListWidgetItem* item = m_layerCombo->listWidget() ? m_layerCombo->listWidget()->item(row) : nullptr;
+    auto* layerItem = item ? qobject_cast<KvCc::LayerItem*>(m_layerCombo->listWidget()->itemWidget(item)) : nullptr;
+    if (!layerItem)
+        return;
+    makeCurrent(layerItem->currentLayerData().name);
+}
+
+void MainWindow::makeCurrent(const QString& name)
+{
+    if (name == m_document->currentLayerName())
+        return;
+    const QString error = m_document->setCurrentLayer(name);
+    if (!error.isEmpty()) {
+        showMessage(error);
+        scheduleRefresh(RefreshCombo);
+        return;
+    }
+    statusBar()->showMessage(QStringLiteral("Current layer: %1").arg(name), 5000);
+    scheduleRefresh(RefreshAll);
+}
+
+void MainWindow::slotColorChosen(const QColor& color)
+{
+    statusBar()->showMessage(QStringLiteral("Color for new objects: %1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue()),
+                             5000);
+}
+
+void MainWindow::slotGalleryPicked(RibbonGalleryItem* item)
+{
+    if (!item)
+        return;
+    statusBar()->showMessage(QStringLiteral("%1 chosen; this viewer shows the drawing in plan.").arg(item->caption()), 5000);
+}
+
+void MainWindow::slotViewButtonChanged()
+{
+    statusBar()->showMessage(QStringLiteral("View: %1").arg(m_viewButton->text()), 5000);
 }
 
 void MainWindow::buildPalette()
@@ -183,6 +404,8 @@ void MainWindow::slotRunRefresh()
     const int what = m_pendingRefresh;
     m_pendingRefresh = 0;
     m_refreshScheduled = false;
+    if (what & RefreshCombo)
+        m_layerCombo->slotUpdate();
     if (what & RefreshCanvas)
         m_canvas->refresh();
     if (what & RefreshPalette)
@@ -303,9 +526,41 @@ QStringList MainWindow::saveScreenshots(const QString& dir)
 {
     QStringList written;
     QDir().mkpath(dir);
-    const QString path = QDir(dir).filePath(QStringLiteral("main-window.png"));
-    if (grab().save(path))
-        written << path;
+    // Let deferred refreshes and layouts run before anything is grabbed.
+    for (int i = 0; i < 5; ++i)
+        QCoreApplication::processEvents();
+    auto save = [&](QWidget* widget, const QString& name) {
+        const QString path = QDir(dir).filePath(name);
+        if (widget && widget->grab().save(path))
+            written << path;
+    };
+    save(this, QStringLiteral("main-window.png"));
+
+    m_layerCombo->showPopup();
+    QCoreApplication::processEvents();
+    if (m_layerCombo->view() && m_layerCombo->view()->isVisible())
+        save(m_layerCombo->view()->window(), QStringLiteral("layer-dropdown.png"));
+    m_layerCombo->hidePopup();
+
+    if (m_paletteDock)
+        save(m_paletteDock, QStringLiteral("layer-palette.png"));
+
+    KvCc::KvLineWeightDialog lineWeightDialog;
+    KvCc::LayerLineTypeDialog lineTypeDialog;
+    KvCc::LayerLineWeightDialog layerLineWeightDialog;
+    KvCc::LayerWarningDialog warningDialog;
+    const QList<QPair<QDialog*, QString>> dialogs = {
+        {&lineWeightDialog, QStringLiteral("dialog-lineweight-settings.png")},
+        {&lineTypeDialog, QStringLiteral("dialog-layer-linetype.png")},
+        {&layerLineWeightDialog, QStringLiteral("dialog-layer-lineweight.png")},
+        {&warningDialog, QStringLiteral("dialog-current-layer-warning.png")},
+    };
+    for (const auto& dialog : dialogs) {
+        dialog.first->show();
+        QCoreApplication::processEvents();
+        save(dialog.first, dialog.second);
+        dialog.first->hide();
+    }
     return written;
 }
 

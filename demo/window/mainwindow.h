@@ -15,6 +15,17 @@ class QLabel;
 class QModelIndex;
 class QToolButton;
 
+namespace JtRc {
+class RibbonGalleryItem;
+}
+
+namespace KvCc {
+class ColorComboBox;
+class LayerComboBox;
+class MinMaxButton;
+class ViewButton;
+} // namespace KvCc
+
 namespace Demo {
 
 class DrawingCanvas;
@@ -31,6 +42,9 @@ class MainWindow : public QMainWindow
     Q_DISABLE_COPY(MainWindow)
 
 public:
+    // Spelled as the ribbon gallery's signal spells it, so the connection matches.
+    using RibbonGalleryItem = JtRc::RibbonGalleryItem;
+
     explicit MainWindow(QWidget* parent = nullptr);
     ~MainWindow() override;
 
@@ -46,6 +60,9 @@ public:
 
     DrawingDocument* document() const { return m_document.get(); }
     DrawingCanvas* canvas() const { return m_canvas; }
+    KvCc::LayerComboBox* layerCombo() const { return m_layerCombo; }
+    QWidget* ribbonPanels() const { return m_panels; }
+    KvCc::MinMaxButton* minMaxButton() const { return m_minMax; }
     QDockWidget* paletteDock() const { return m_paletteDock; }
     QString skippedSummary() const;
 
@@ -69,11 +86,18 @@ private slots:
     void slotPaletteRowsRemoved(const QModelIndex& parent, int first, int last);
     void slotPaletteDataChanged(const QModelIndex& topLeft, const QModelIndex& bottomRight);
     void slotProcessNewRows();
+    void slotFoldRibbon();
+    void slotUnfoldRibbon();
+    void slotComboPicked(int row);
+    void slotColorChosen(const QColor& color);
+    void slotGalleryPicked(RibbonGalleryItem* item);
+    void slotViewButtonChanged();
 
 private:
     enum Refresh { RefreshCombo = 1, RefreshCanvas = 2, RefreshPalette = 4, RefreshAll = 7 };
 
     void buildRibbon();
+    void makeCurrent(const QString& name);
     void buildPalette();
     void scheduleRefresh(int what);
     void reloadPalette();
@@ -85,6 +109,12 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     DrawingCanvas* m_canvas = nullptr;
+    QWidget* m_ribbon = nullptr;
+    QWidget* m_panels = nullptr;
+    KvCc::MinMaxButton* m_minMax = nullptr;
+    KvCc::LayerComboBox* m_layerCombo = nullptr;
+    KvCc::ColorComboBox* m_colorCombo = nullptr;
+    KvCc::ViewButton* m_viewButton = nullptr;
     QDockWidget* m_paletteDock = nullptr;
     QLabel* m_layerStatus = nullptr;
     QLabel* m_objectStatus = nullptr;
