@@ -1,0 +1,45 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QPointer>
+#include <QStackedWidget>
+
+namespace KvCc {
+
+class LayerControl;
+
+// The floating property page of a LayerControl: a frameless tool window that
+// stays below the control. Page 0 is the property page, page 1 an empty page
+// shown while the control is folded. It follows the control when the control
+// moves or resizes, and when the control's own window moves or resizes.
+class KVCUSTOMCONTROL_EXPORT StackWidget : public QStackedWidget
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(StackWidget)
+
+public:
+    explicit StackWidget(LayerControl* control, QWidget* parent = nullptr);
+    ~StackWidget() override;
+
+    bool eventFilter(QObject* watched, QEvent* event) override;
+
+public slots:
+    // Shows the empty page when bHide is true, the property page otherwise,
+    // and shows the window in its place below the control.
+    void hide(bool bHide);
+    // Places the window below the control.
+    void adjustGeometry();
+
+private:
+    // Watches the control's top-level window, which may change when the host
+    // puts the control into its ribbon after building it.
+    void watchControlWindow();
+
+    QPointer<LayerControl> layerControl;
+    QPointer<QWidget> watchedWindow;
+    // Whether the window was put away because the control was hidden.
+    bool hiddenWithControl = false;
+};
+
+} // namespace KvCc
