@@ -1,0 +1,367 @@
+#include "layerdelegate.h"
+
+#include "keyedpixmap.h"
+#include "kvlayerutility.h"
+#include "layercolumns.h"
+#include "layerlinetypedialog.h"
+#include "layerlineweightdialog.h"
+#include "layerwarningdialog.h"
+#include "swatchpainters.h"
+
+#include <KvAppBase.h>
+
+#include <QAbstractItemModel>
+#include <QApplication>
+#include <QCompleter>
+#include <QLineEdit>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPointer>
+#include <QSet>
+#include <QStyle>
+#include <QStyleOptionButton>
+#include <QTextOption>
+
+namespace KvCc {
+
+namespace {
+
+const char* const currentMark = ":/IDB_LSTATE_CURRENT.png";
+
+bool isStateColumn(int column)
+{
+    switch (column) {
+    case CurrentColumn:
+    case OnColumn:
+    case FreezeColumn:
+    case LockColumn:
+    case PlotColumn:
+    case NewViewportFreezeColumn:
+    case ViewportFreezeColumn:
+        return true;
+    default:
+        return false;
+    }
+}
+
+QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option)
+{
+    if (!(option.state & QStyle::State_Enabled))
+        return QPalette::Disabled;
+    return (option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
+}
+
+void drawCellText(QPainter* painter, const QRect& rect, const QString& text, const QFont& font,
+                  const QColor& color)
+{
+    const QFontMetrics metrics(font);
+    const QString shown = metrics.elidedText(text, Qt::ElideRight, rect.width(), Qt::TextShowMnemonic);
+    painter->setFont(font);
+    painter->setPen(QPen(QBrush(color), 1, Qt::SolidLine));
+    painter->drawText(QRectF(rect), shown, QTextOption());
+}
+
+} // namespace
+
+LayerDelegate::LayerDelegate(QObject* parent)
+    : QStyledItemDelegate(parent)
+{
+    for (int i = 0; i < LayerColumnCount; ++i) {
+        trueStateIcons << QString();
+        falseStateIcons << QString();
+    }
+    trueStateIcons[CurrentColumn] = QLatin1String(currentMark);
+    trueStateIcons[OnColumn] = QStringLiteral(":/core_ccvon.bmp");
+    falseStateIcons[OnColumn] = QStringLiteral(":/core_ccvoff.bmp");
+    trueStateIcons[FreezeColumn] = QStringLiteral(":/core_ccthw.bmp");
+    falseStateIcons[FreezeColumn] = QStringLiteral(":/core_ccfrz.bmp");
+    trueStateIcons[LockColumn] = QStringLiteral(":/core_cculk.bmp");
+    falseStateIcons[LockColumn] = QStringLiteral(":/core_cclk.bmp");
+    trueStateIcons[PlotColumn] = QStringLiteral(":/core_ccpldi.bmp");
+    falseStateIcons[PlotColumn] = QStringLiteral(":/core_ccnpl.bmp");
+    trueStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
+    falseStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
+    trueStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
+    falseStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
+
+    lineWeightTexts << QStringLiteral("Default");
+    const int hundredths[] = {0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,
+                              53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
+    for (int value : hundredths)
+        lineWeightTexts << QString::asprintf("%1.2f mm", value / 100.0);
+
+    for (int i = 0; i < LayerColumnCount; ++i) {
+        const QPixmap on = trueStateIcons.at(i).isEmpty() ? QPixmap() : loadKeyedPixmap(trueStateIcons.at(i));
+        const QPixmap off = falseStateIcons.at(i).isEmpty() ? QPixmap() : loadKeyedPixmap(falseStateIcons.at(i));
+        trueIcons << (on.isNull() ? QIcon() : QIcon(on));
+        falseIcons << (off.isNull() ? QIcon() : QIcon(off));
+        trueIconSizes << on.size();
+        falseIconSizes << off.size();
+    }
+
+    lineTypeDialog = new LayerLineTypeDialog();
+    lineWeightDialog = new LayerLineWeightDialog();
+    warningDialog = new LayerWarningDialog();
+    connect(lineWeightDialog, SIGNAL(layerLineWeightChanged(int)), this, SLOT(slotLWeightChanged(int)));
+}
+
+LayerDelegate::~LayerDelegate()
+{
+    delete lineTypeDialog;
+    lineTypeDialog = nullptr;
+    delete lineWeightDialog;
+    lineWeightDialog = nullptr;
+    delete warningDialog;
+    warningDialog = nullptr;
+}
+
+int LayerDelegate::lineWeightIndexMap(QString text) const
+{
+    const int i = lineWeightTexts.indexOf(text);
+    if (i < 0)
+        return lineWeightTexts.size();
+    if (i < 9)
+        return 1;
+    if (i < 12)
+        return 2;
+    return i - 9;
+}
+
+void LayerDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const
+{
+    const int column = index.column();
+    const QRect& r = option.rect;
+    if (option.state & QStyle::State_Selected) {
+        const QPalette::ColorGroup group = colorGroup(option);
+        painter->fillRect(r, option.palette.brush(group, QPalette::Highlight));
+        if (option.state & QStyle::State_HasFocus) {
+            const QColor frame = (column == CurrentColumn || column == PlotStyleColumn)
+                ? option.palette.color(group, QPalette::Highlight)
+                : QColor(Qt::white);
+            painter->save();
+            painter->setPen(QPen(QBrush(frame), 1, Qt::SolidLine));
+            painter->setBrush(Qt::transparent);
+            painter->drawRect(QRect(r.x() + 1, r.y() + 1, r.width() - 3, r.height() - 4));
+            painter->restore();
+        }
+    }
+
+    if (column == NameColumn || column >= LayerColumnCount) {
+        QStyledItemDelegate::paint(painter, option, index);
+        return;
+    }
+    painter->save();
+    if (isStateColumn(column))
+        paintStateCell(painter, option, index);
+    else if (column == ColorColumn)
+        paintColorCell(painter, option, index);
+    else if (column == LineweightColumn)
+        paintLineweightCell(painter, option, index);
+    else
+        paintTextCell(painter, option, index,
+                      column == PlotStyleColumn ? QColor(Qt::gray) : QColor(Qt::black));
+    painter->restore();
+}
+
+void LayerDelegate::paintStateCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
+{
+    const int column = index.column();
+    const bool on = layerCellIsTrue(index.data(Qt::DisplayRole));
+    QStyleOptionButton button;
+    button.rect = option.rect;
+    button.state = QStyle::State_Enabled;
+    button.features = QStyleOptionButton::Flat;
+    button.icon = on ? trueIcons.at(column) : falseIcons.at(column);
+    button.iconSize = on ? trueIconSizes.at(column) : falseIconSizes.at(column);
+    QApplication::style()->drawControl(QStyle::CE_PushButton, &button, painter, nullptr);
+}
+
+void LayerDelegate::paintColorCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                   const QModelIndex& index) const
+{
+    const LayerColorText color = parseLayerColorText(index.data(Qt::DisplayRole).toString());
+    const QRgb key = color.color.rgba();
+    auto swatch = colorSwatches.constFind(key);
+    if (swatch == colorSwatches.constEnd())
+        swatch = colorSwatches.insert(key, creatColorPix(color.color));
+    const QRect& r = option.rect;
+    const QSize size = swatch->size();
+    const int top = r.y() + (r.height() - size.height()) / 2;
+    painter->drawPixmap(r.x() + 2, top, *swatch);
+    const QRect textRect(r.x() + size.width() + 6, top - 2, r.width() - size.width() - 6,
+                         r.y() + r.height() + 2 - top);
+    drawCellText(painter, textRect, color.name, option.font, Qt::black);
+}
+
+void LayerDelegate::paintLineweightCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                        const QModelIndex& index) const
+{
+    const QString text = index.data(Qt::DisplayRole).toString();
+    int width = lineWeightIndexMap(text);
+    if (width == lineWeightTexts.size())
+        width = 0;
+    auto sample = lineSamples.constFind(width);
+    if (sample == lineSamples.constEnd())
+        sample = lineSamples.insert(width, drawLineWeight(width));
+    const QRect& r = option.rect;
+    const int sampleHeight = sample->height();
+    const int top = r.y() + (r.height() - sampleHeight) / 2;
+    painter->drawPixmap(QRect(r.x() + 2, top, r.width() / 3, sampleHeight), *sample);
+    const QRect textRect(r.x() + r.width() / 3 + 6, top, r.width() - r.width() / 3 - 6,
+                         r.y() + r.height() - top);
+    drawCellText(painter, textRect, text, option.font, Qt::black);
+}
+
+void LayerDelegate::paintTextCell(QPainter* painter, const QStyleOptionViewItem& option,
+                                  const QModelIndex& index, const QColor& color) const
+{
+    const QRect& r = option.rect;
+    drawCellText(painter, QRect(r.x() + 3, r.y() + 3, r.width() - 6, r.height() - 6),
+                 index.data(Qt::DisplayRole).toString(), option.font, color);
+}
+
+QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                                     const QModelIndex& index) const
+{
+    if (index.column() != NameColumn)
+        return QStyledItemDelegate::createEditor(parent, option, index);
+
+    auto* editor = new QLineEdit(parent);
+    QStringList names;
+    const QAbstractItemModel* model = index.model();
+    if (model) {
+        QSet<QString> seen;
+        const int rows = model->rowCount(index.parent());
+        for (int row = 1; row < rows; ++row) {
+            const QString name = model->index(row, NameColumn, index.parent()).data(Qt::DisplayRole).toString();
+            if (!seen.contains(name)) {
+                seen.insert(name);
+                names << name;
+            }
+        }
+    }
+    // The completer belongs to its editor and goes with it.
+    auto* completer = new QCompleter(names, editor);
+    completer->setCaseSensitivity(Qt::CaseSensitive);
+    editor->setCompleter(completer);
+    connect(editor, SIGNAL(editingFinished()), this, SLOT(commitAndCloseEditor()));
+    return editor;
+}
+
+void LayerDelegate::setEditorData(QWidget* editor, const QModelIndex& index) const
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        edit->setText(index.data(Qt::DisplayRole).toString());
+}
+
+void LayerDelegate::setModelData(QWidget* editor, QAbstractItemModel* model,
+                                 const QModelIndex& index) const
+{
+    if (auto* edit = qobject_cast<QLineEdit*>(editor))
+        model->setData(index, edit->text(), Qt::DisplayRole);
+}
+
+void LayerDelegate::commitAndCloseEditor()
+{
+    auto* editor = qobject_cast<QLineEdit*>(sender());
+    if (!editor)
+        return;
+    emit commitData(editor);
+    emit closeEditor(editor, QAbstractItemDelegate::NoHint);
+}
+
+void LayerDelegate::slotLWeightChanged(int value)
+{
+    chosenLineWeight = value;
+}
+
+void LayerDelegate::notifyLayerTableChanged()
+{
+    kvSetLayerTableChanges();
+    emit layerDataChanged();
+}
+
+bool LayerDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
+                                const QStyleOptionViewItem& option, const QModelIndex& index)
+{
+    if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick) {
+        const auto* mouse = static_cast<QMouseEvent*>(event);
+        const bool inside = option.rect.contains(mouse->localPos().toPoint());
+        if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
+            return inside ? clickCell(model, index) : true;
+        if (event->type() == QEvent::MouseButtonDblClick && inside)
+            return true;
+    }
+    notifyLayerTableChanged();
+    return false;
+}
+
+bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& index)
+{
+    const int column = index.column();
+    if (column == CurrentColumn)
+        return true;
+    if (!model || !index.isValid()) {
+        notifyLayerTableChanged();
+        return false;
+    }
+
+    // Writes go to the layer the row was loaded from, whatever the row is
+    // called now; a row made in the palette stands for no layer at all.
+    const QVariant loaded = index.sibling(index.row(), NameColumn).data(LoadedNameRole);
+    const bool inDrawing = loaded.isValid();
+    const QString name = loaded.toString();
+    const bool value = layerCellIsTrue(index.data(Qt::DisplayRole));
+    const bool current = layerCellIsTrue(index.sibling(index.row(), CurrentColumn).data(Qt::DisplayRole));
+    KvLayerUtility bridge;
+
+    // The cell shows what the drawing holds: a write the drawing refuses
+    // leaves it as it was.
+    switch (column) {
+    case PlotColumn:
+        if (inDrawing && bridge.setLayerPlot(name, !value))
+            model->setData(index, !value, Qt::DisplayRole);
+        break;
+    case OnColumn:
+        if (current && value) {
+            if (!inDrawing)
+                break;
+            warningDialog->setButtonStatus(true);
+            warningDialog->layerOn = true;
+            warningDialog->layerName = name;
+            warningDialog->setTipsText(QStringLiteral("The current layer is turned off."));
+            const QPointer<LayerDelegate> self(this);
+            const QPointer<QAbstractItemModel> guardedModel(model);
+            const QPersistentModelIndex cell(index);
+            const int answer = warningDialog->exec();
+            if (!self || !guardedModel || !cell.isValid() || answer != QDialog::Accepted)
+                return false;
+            model->setData(cell, false, Qt::DisplayRole);
+        } else if (inDrawing && bridge.setLayerOff(name, !value)) {
+            model->setData(index, !value, Qt::DisplayRole);
+        }
+        break;
+    case FreezeColumn:
+        if (current && value) {
+            warningDialog->setButtonStatus(false);
+            warningDialog->setTipsText(QStringLiteral("The current layer can't be frozen!"));
+            warningDialog->exec();
+            return false;
+        }
+        if (inDrawing && bridge.setLayerFrozen(name, value))
+            model->setData(index, !value, Qt::DisplayRole);
+        break;
+    case LockColumn:
+        if (inDrawing && bridge.setLayerLock(name, value))
+            model->setData(index, !value, Qt::DisplayRole);
+        break;
+    default:
+        break;
+    }
+    notifyLayerTableChanged();
+    return false;
+}
+
+} // namespace KvCc

@@ -1,0 +1,88 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QHash>
+#include <QIcon>
+#include <QPixmap>
+#include <QStringList>
+#include <QStyledItemDelegate>
+#include <QVector>
+
+namespace KvCc {
+
+class LayerLineTypeDialog;
+class LayerLineWeightDialog;
+class LayerWarningDialog;
+
+// Draws every cell of the layer manager's table and turns left clicks on
+// the On, Freeze, Lock and Plot cells into changes of the drawing's layers,
+// under the rules that protect the current layer. One delegate serves the
+// table and its frozen overlay. The Name column gets a line edit with a
+// completer of the other rows' names.
+class KVCUSTOMCONTROL_EXPORT LayerDelegate : public QStyledItemDelegate
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(LayerDelegate)
+
+public:
+    explicit LayerDelegate(QObject* parent = nullptr);
+    ~LayerDelegate() override;
+
+    void paint(QPainter* painter, const QStyleOptionViewItem& option,
+               const QModelIndex& index) const override;
+    QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
+                          const QModelIndex& index) const override;
+    void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    void setModelData(QWidget* editor, QAbstractItemModel* model,
+                      const QModelIndex& index) const override;
+    bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
+                     const QModelIndex& index) override;
+
+    // Pen width of the line sample for a lineweight text; 25 for a text
+    // that is not one of the millimetre lineweights.
+    int lineWeightIndexMap(QString text) const;
+
+signals:
+    // The delegate changed a layer (or passed on an event) and told the host.
+    void layerDataChanged();
+    // Declared for the table to forward; the delegate does not emit it.
+    void updateCurretnLayer(QString name);
+
+public slots:
+    void commitAndCloseEditor();
+    void slotLWeightChanged(int value);
+
+private:
+    // A left click released on a cell; returns the editorEvent result.
+    bool clickCell(QAbstractItemModel* model, const QModelIndex& index);
+    void notifyLayerTableChanged();
+
+    void paintStateCell(QPainter* painter, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const;
+    void paintColorCell(QPainter* painter, const QStyleOptionViewItem& option,
+                        const QModelIndex& index) const;
+    void paintLineweightCell(QPainter* painter, const QStyleOptionViewItem& option,
+                             const QModelIndex& index) const;
+    void paintTextCell(QPainter* painter, const QStyleOptionViewItem& option,
+                       const QModelIndex& index, const QColor& color) const;
+
+    QStringList trueStateIcons;
+    QStringList falseStateIcons;
+    QStringList lineWeightTexts;
+    LayerLineTypeDialog* lineTypeDialog = nullptr;
+    LayerLineWeightDialog* lineWeightDialog = nullptr;
+    LayerWarningDialog* warningDialog = nullptr;
+    int chosenLineWeight = 0;
+
+    // Painting a screen of cells must not load and mask an image per cell:
+    // the state icons are made once, the swatches and samples on first use.
+    QVector<QIcon> trueIcons;
+    QVector<QIcon> falseIcons;
+    QVector<QSize> trueIconSizes;
+    QVector<QSize> falseIconSizes;
+    mutable QHash<QRgb, QPixmap> colorSwatches;
+    mutable QHash<int, QPixmap> lineSamples;
+};
+
+} // namespace KvCc

@@ -1,0 +1,101 @@
+#include "layermanager.h"
+
+#include "keyedpixmap.h"
+#include "layertablewidget.h"
+#include "searchlayeredit.h"
+
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QPainter>
+#include <QVBoxLayout>
+
+namespace KvCc {
+
+LayerManager::LayerManager(QWidget* parent)
+    : QWidget(parent)
+{
+    setObjectName(QStringLiteral("Layer Manager"));
+    setWindowTitle(tr("Layer Manager"));
+
+    toolbarPixmap = loadKeyedPixmap(QStringLiteral(":/layertoolbar.bmp"));
+
+    currentLabel = new QLabel(QStringLiteral("Current layer: 0"));
+    currentLabel->setFixedHeight(20);
+    searchEdit = new SearchLayerEdit();
+    searchEdit->setFixedHeight(20);
+
+    auto* topRow = new QWidget();
+    auto* topLayout = new QHBoxLayout(topRow);
+    topLayout->setSpacing(20);
+    topLayout->setContentsMargins(0, 0, 0, 0);
+    topLayout->addWidget(currentLabel);
+    topLayout->addWidget(searchEdit);
+
+    layerTable = new LayerTableWidget();
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setSpacing(1);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->addWidget(topRow);
+    layout->addWidget(layerTable);
+    setContentsMargins(0, 0, 0, 0);
+
+    connect(layerTable, SIGNAL(updateCurretnLayer(QString)), this, SLOT(slotUpdateLineEdit(QString)));
+    connect(searchEdit, SIGNAL(searchTextChanged(const QString &)), layerTable,
+            SLOT(slotSearchLayer(const QString &)));
+    connect(layerTable, SIGNAL(updateLayerCombo()), this, SLOT(slotLayerChanged()));
+}
+
+LayerManager::~LayerManager() = default;
+
+QSize LayerManager::sizeHint() const
+{
+    return QSize(300, 500);
+}
+
+QPixmap LayerManager::drawIcon(LayerIcons icon, QSize size)
+{
+    QPixmap pixmap(size);
+    pixmap.fill(Qt::transparent);
+    QPainter painter(&pixmap);
+    painter.drawPixmap(0, 0, toolbarPixmap, 1 + icon * (size.width() + 1), 0, size.width(), size.height());
+    painter.end();
+    return pixmap;
+}
+
+void LayerManager::slotUpLayerModel()
+{
+    if (!layerTable)
+        return;
+    layerTable->InitLayerModel();
+    // A reload shows every row; the pattern still in the box applies again.
+    if (!searchEdit->text().isEmpty())
+        layerTable->slotSearchLayer(searchEdit->text());
+}
+
+void LayerManager::slotLayerChanged()
+{
+    emit layerManagerChanged();
+}
+
+void LayerManager::slotNewLayer()
+{
+    layerTable->addLayer();
+}
+
+void LayerManager::slotDeleteLayer()
+{
+    layerTable->remove();
+}
+
+void LayerManager::slotCurrentLayer()
+{
+    layerTable->setCurrentLayer();
+}
+
+void LayerManager::slotUpdateLineEdit(QString name)
+{
+    currentLabel->setText(tr("Current layer: ") + name);
+}
+
+} // namespace KvCc

@@ -1,0 +1,85 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QList>
+#include <QStringList>
+#include <QTableView>
+
+class QMenu;
+class QStandardItemModel;
+
+namespace KvCc {
+
+class FrozenTableWidget;
+class LayerDelegate;
+
+// The table of the layer manager palette: one row per layer of the current
+// drawing in the 13 layer columns, the current mark and the name fixed at
+// the left, a header menu to show and hide columns (remembered in the
+// user's settings), and the palette's row operations. New, removed,
+// renamed and made-current rows change only the table; clicks on state
+// cells change the drawing through the delegate.
+class KVCUSTOMCONTROL_EXPORT LayerTableWidget : public QTableView
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(LayerTableWidget)
+
+public:
+    explicit LayerTableWidget(QWidget* parent = nullptr);
+    ~LayerTableWidget() override;
+
+    // Empties the table and loads it from the drawing.
+    void InitLayerModel();
+    // Inserts rowBuffer as a new row at row.
+    void insertRowData(int row);
+
+    void InitFreezeView();
+    void creatActions();
+    // Stores the column menu's choices in the settings.
+    void writeSettings();
+    // Places the overlay over the first two columns.
+    void updateLayerTreeGeometry();
+
+signals:
+    void updateCurretnLayer(QString name);
+    void updateLayerCombo();
+
+public slots:
+    void updateSectionWidth(int logicalIndex, int oldSize, int newSize);
+    void updateSectionHeight(int logicalIndex, int oldSize, int newSize);
+    void slotSortIndexChanged(int column, Qt::SortOrder order);
+    void layerColumnVisiable(int column, bool visible);
+    void show_contextMenu(const QPoint& pos);
+
+    // Appends a row for a new layer "Layer<n>" and opens its name editor.
+    void addLayer();
+    // Removes the selected rows from the table.
+    void remove();
+    // Moves the current-layer mark to the selected row.
+    void setCurrentLayer();
+    // Shows only the rows whose names match text ("*" is a wildcard once).
+    void slotSearchLayer(const QString& text);
+    void slotLayerChanged();
+
+protected:
+    void resizeEvent(QResizeEvent* event) override;
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+    QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
+
+private slots:
+    void updateFrozenSectionWidth(int logicalIndex, int oldSize, int newSize);
+
+private:
+    void insertRowTexts(int row, const QStringList& fields, const QString& loadedName);
+    void setRowsHidden(QTableView* view, const QVector<int>& rows, bool hidden);
+
+    QMenu* columnMenu = nullptr;
+    FrozenTableWidget* frozenTable = nullptr;
+    QStandardItemModel* layerModel = nullptr;
+    QStringList rowBuffer;
+    QList<int> usedNumbers;
+    LayerDelegate* layerDelegate = nullptr;
+};
+
+} // namespace KvCc

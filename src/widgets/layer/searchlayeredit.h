@@ -1,0 +1,42 @@
+#pragma once
+
+#include "kvcustomcontrol_export.h"
+
+#include <QLineEdit>
+
+class QPushButton;
+
+namespace KvCc {
+
+// The layer manager's search box. Every keystroke reports the pattern; the
+// button at the right end shows a search glyph while the box is empty and
+// a close glyph, which empties it, while it holds text.
+class KVCUSTOMCONTROL_EXPORT SearchLayerEdit : public QLineEdit
+{
+    Q_OBJECT
+    Q_DISABLE_COPY(SearchLayerEdit)
+
+public:
+    explicit SearchLayerEdit(QWidget* parent = nullptr);
+    ~SearchLayerEdit() override;
+
+signals:
+    // The empty text means that every row is shown.
+    void searchTextChanged(const QString& text);
+
+public slots:
+    void slotSearchButton();
+    void slotTextChanged(const QString& text);
+    // Drops a lone "*" or an empty text when the box loses the focus.
+    void slotLoseFocus();
+
+protected:
+    void mousePressEvent(QMouseEvent* event) override;
+
+private:
+    void showGlyph(const QString& path);
+
+    QPushButton* searchBtn = nullptr;
+};
+
+} // namespace KvCc
