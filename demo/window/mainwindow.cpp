@@ -12,13 +12,18 @@
 #include "layerlinetypedialog.h"
 #include "layerlineweightdialog.h"
 #include "layerwarningdialog.h"
+#include "kvlayerutility.h"
 #include "layercombobox.h"
+#include "layercontrol.h"
+#include "layermanager.h"
+#include "layertablewidget.h"
 #include "layeritem.h"
 #include "linetypecombobox.h"
 #include "linewidthcombobox.h"
 #include "minmaxbutton.h"
 #include "ribbongallery.h"
 #include "ribbongalleryitem.h"
+#include "stackwidget.h"
 #include "textstylecombobox.h"
 #include "viewbutton.h"
 #include "viewgallery.h"
@@ -47,6 +52,8 @@
 #include <QToolBar>
 #include <QToolButton>
 #include <QVBoxLayout>
+
+#include <algorithm>
 
 // The host images live in this static library's own resource bundle,
 // which a static library must register by hand.
@@ -113,7 +120,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
 {
     registerHostImages();
     setObjectName(QStringLiteral("kvccDemoWindow"));
-    resize(1180, 760);
+    resize(1360, 820);
 
     auto* fileMenu = menuBar()->addMenu(QStringLiteral("&File"));
     QAction* open = fileMenu->addAction(QStringLiteral("&Open DXF..."));
@@ -201,11 +208,13 @@ void MainWindow::buildRibbon()
 
     // Layers.
     auto* layers = new QVBoxLayout;
-    m_layerCombo = new KvCc::LayerComboBox(m_panels);
+    m_layerControl = new KvCc::LayerControl(m_panels);
+    m_layerCombo = m_layerControl->findChild<KvCc::LayerComboBox*>();
     // Layer names in a drawing run longer than the ribbon's drop-down is wide.
     m_layerCombo->view()->setMinimumWidth(260);
-    layers->addWidget(m_layerCombo);
+    layers->addWidget(m_layerControl);
     layers->addStretch(1);
+    m_propertyPage = new KvCc::StackWidget(m_layerControl, this);
     panels->addWidget(makePanel(m_panels, QStringLiteral("Layers"), layers));
     connect(m_layerCombo, SIGNAL(layerComboBoxChanged()), this, SLOT(slotComboChanged()));
     connect(m_layerCombo, SIGNAL(activated(int)), this, SLOT(slotComboPicked(int)));
@@ -301,6 +310,53 @@ void MainWindow::slotViewButtonChanged()
 
 void MainWindow::buildPalette()
 {
+    m_paletteDock = new QDockWidget(QStringLiteral("Layer Manager"), this);
+    m_paletteDock->setObjectName(QStringLiteral("layerPaletteDock"));
+    auto* body = new QWidget(m_paletteDock);
+    auto* layout = new QVBoxLayout(body);
+    layout->setContentsMargins(2, 2, 2, 2);
+    layout->setSpacing(2);
+    m_palette = new KvCc::LayerManager(body);
+
+    auto* buttons = new QHBoxLayout;
+    buttons->setSpacing(2);
+    auto addButton = [&](KvCc::LayerManager::LayerIcons icon, const QString& tip, const char* slot) {
+        auto* button = new QToolButton(body);
+        button->setIcon(QIcon(m_palette->drawIcon(icon, QSize(16, 16))));
+        button->setToolTip(tip);
+        button->setAutoRaise(true);
+        connect(button, SIGNAL(clicked()), this, slot);
+        buttons->addWidget(button);
+        return button;
+    };
+    m_newButton = addButton(KvCc::LayerManager::IconNew, QStringLiteral("New layer"), SLOT(slotNewLayer()));
+    m_deleteButton = addButton(KvCc::LayerManager::IconDelete, QStringLiteral("Delete layer"), SLOT(slotDeleteLayer()));
+    m_currentButton =
+        addButton(KvCc::LayerManager::IconCurrent, QStringLiteral("Set current layer"), SLOT(slotSetCurrentLayer()));
+    buttons->addStretch(1);
+    layout->addLayout(buttons);
+    layout->addWidget(m_palette, 1);
+    m_paletteDock->setWidget(body);
+    addDockWidget(Qt::LeftDockWidgetArea, m_paletteDock);
+    // Wide enough for the name, state and color columns of a real drawing.
+    resizeDocks({m_paletteDock}, {520}, Qt::Horizontal);
+
+    connect(m_palette, SIGNAL(layerManagerChanged()), this, SLOT(slotPaletteChanged()));
+    m_paletteTable = m_palette->findChild<KvCc::LayerTableWidget*>();
+    if (m_paletteTable) {
+        // Room for names and color names as drawings spell them.
+        m_paletteTable->setColumnWidth(1, 150);
+        m_paletteTable->setColumnWidth(5, 90);
+    }
+    m_paletteModel = m_paletteTable ? m_paletteTable->model() : nullptr;
+    if (m_paletteModel) {
+        connect(m_paletteModel, SIGNAL(rowsInserted(QModelIndex, int, int)), this,
+                SLOT(slotPaletteRowsInserted(QModelIndex, int, int)));
+        connect(m_paletteModel, SIGNAL(rowsRemoved(QModelIndex, int, int)), this,
+                SLOT(slotPaletteRowsRemoved(QModelIndex, int, int)));
+        connect(m_paletteModel, SIGNAL(dataChanged(QModelIndex, QModelIndex, QVector<int>)), this,
+                SLOT(slotPaletteDataChanged(QModelIndex, QModelIndex)));
+    }
 }
 
 void MainWindow::openSample()
@@ -415,6 +471,11 @@ void MainWindow::slotRunRefresh()
 
 void MainWindow::reloadPalette()
 {
+    m_reloadingPalette = true;
+    m_palette->slotUpLayerModel();
+    m_reloadingPalette = false;
+    m_newRows.clear();
+    tagPaletteRows();
 }
 
 void MainWindow::tagPaletteRows()
@@ -432,21 +493,80 @@ void MainWindow::tagPaletteRows()
 
 // ---- layer commands --------------------------------------------------------
 
-QStringList MainWindow::selectedPaletteNames() const
+QList<int> MainWindow::selectedPaletteRows() const
 {
-    return {};
+    QList<int> rows;
+    if (!m_paletteTable || !m_paletteTable->selectionModel())
+        return rows;
+    for (const QModelIndex& index : m_paletteTable->selectionModel()->selectedIndexes()) {
+        if (!rows.contains(index.row()) && !m_paletteTable->isRowHidden(index.row()))
+            rows.append(index.row());
+    }
+    std::sort(rows.begin(), rows.end());
+    return rows;
+}
+
+QString MainWindow::paletteRowName(int row) const
+{
+    const QModelIndex index = m_paletteModel->index(row, paletteNameColumn());
+    const QVariant tag = index.data(kDrawingNameRole);
+    return tag.isValid() ? tag.toString() : index.data(Qt::DisplayRole).toString();
 }
 
 void MainWindow::slotNewLayer()
 {
+    // The palette appends the row and opens its name editor; the row is
+    // created in the drawing once the palette has filled it in.
+    m_palette->slotNewLayer();
 }
 
 void MainWindow::slotDeleteLayer()
 {
+    if (!m_paletteModel)
+        return;
+    const QList<int> rows = selectedPaletteRows();
+    if (rows.isEmpty()) {
+        showMessage(QStringLiteral("Select the layers to delete first."));
+        return;
+    }
+    // Layers the drawing refuses to lose stay; the others go from the
+    // drawing and then from the palette.
+    QStringList refusals;
+    QList<int> erased;
+    for (int row : rows) {
+        const QString error = m_document->deleteLayer(paletteRowName(row));
+        if (error.isEmpty())
+            erased.append(row);
+        else
+            refusals << error;
+    }
+    m_editingPalette = true;
+    for (int i = erased.size() - 1; i >= 0; --i)
+        m_paletteModel->removeRow(erased.at(i));
+    m_editingPalette = false;
+    if (!erased.isEmpty())
+        kvSetLayerTableChanges();
+    if (!refusals.isEmpty())
+        showMessage(refusals.join(QLatin1Char('\n')));
 }
 
 void MainWindow::slotSetCurrentLayer()
 {
+    const QList<int> rows = selectedPaletteRows();
+    if (rows.isEmpty()) {
+        showMessage(QStringLiteral("Select the layer to make current first."));
+        return;
+    }
+    const QString name = paletteRowName(rows.last());
+    const QString error = m_document->setCurrentLayer(name);
+    if (!error.isEmpty()) {
+        showMessage(error);
+        return;
+    }
+    // The palette moves its mark and label itself; the rest follows.
+    m_palette->slotCurrentLayer();
+    statusBar()->showMessage(QStringLiteral("Current layer: %1").arg(name), 5000);
+    scheduleRefresh(RefreshCombo | RefreshCanvas);
 }
 
 void MainWindow::slotPaletteRowsInserted(const QModelIndex&, int first, int last)
@@ -476,11 +596,31 @@ void MainWindow::slotProcessNewRows()
             m_editingPalette = false;
             continue;
         }
-        m_editingPalette = true;
-        m_paletteModel->setData(index, name, kDrawingNameRole);
-        m_editingPalette = false;
+        fillPaletteRow(index.row(), name);
         kvSetLayerTableChanges();
     }
+}
+
+void MainWindow::fillPaletteRow(int row, const QString& name)
+{
+    // The palette gives a new row the texts of the last row it loaded; show
+    // the new layer as the drawing holds it instead.
+    QList<QStringList> snapshot;
+    KvLayerUtility().getAllLayerDate(snapshot);
+    m_editingPalette = true;
+    for (const QStringList& fields : snapshot) {
+        if (fields.value(paletteNameColumn()) != name)
+            continue;
+        for (int c = 0; c < fields.size() && c < m_paletteModel->columnCount(); ++c) {
+            if (c == 0 || c == paletteNameColumn())
+                continue;
+            m_paletteModel->setData(m_paletteModel->index(row, c), fields.at(c), Qt::DisplayRole);
+        }
+        break;
+    }
+    m_paletteModel->setData(m_paletteModel->index(row, 0), QStringLiteral("false"), Qt::DisplayRole);
+    m_paletteModel->setData(m_paletteModel->index(row, paletteNameColumn()), name, kDrawingNameRole);
+    m_editingPalette = false;
 }
 
 void MainWindow::slotPaletteRowsRemoved(const QModelIndex&, int, int)

@@ -22,6 +22,10 @@ class RibbonGalleryItem;
 namespace KvCc {
 class ColorComboBox;
 class LayerComboBox;
+class LayerControl;
+class LayerManager;
+class LayerTableWidget;
+class StackWidget;
 class MinMaxButton;
 class ViewButton;
 } // namespace KvCc
@@ -64,6 +68,13 @@ public:
     QWidget* ribbonPanels() const { return m_panels; }
     KvCc::MinMaxButton* minMaxButton() const { return m_minMax; }
     QDockWidget* paletteDock() const { return m_paletteDock; }
+    KvCc::LayerManager* palette() const { return m_palette; }
+    KvCc::LayerTableWidget* paletteTable() const { return m_paletteTable; }
+    KvCc::LayerControl* layerControl() const { return m_layerControl; }
+    KvCc::StackWidget* propertyPage() const { return m_propertyPage; }
+    QToolButton* newLayerButton() const { return m_newButton; }
+    QToolButton* deleteLayerButton() const { return m_deleteButton; }
+    QToolButton* currentLayerButton() const { return m_currentButton; }
     QString skippedSummary() const;
 
     // Writes PNGs of the window and its widgets to dir; returns the files.
@@ -104,7 +115,9 @@ private:
     void tagPaletteRows();
     void updateStatus();
     void showMessage(const QString& text);
-    QStringList selectedPaletteNames() const;
+    QList<int> selectedPaletteRows() const;
+    QString paletteRowName(int row) const;
+    void fillPaletteRow(int row, const QString& name);
     int paletteNameColumn() const { return 1; }
 
     std::unique_ptr<DrawingDocument> m_document;
@@ -112,7 +125,14 @@ private:
     QWidget* m_ribbon = nullptr;
     QWidget* m_panels = nullptr;
     KvCc::MinMaxButton* m_minMax = nullptr;
+    KvCc::LayerControl* m_layerControl = nullptr;
+    KvCc::StackWidget* m_propertyPage = nullptr;
     KvCc::LayerComboBox* m_layerCombo = nullptr;
+    KvCc::LayerManager* m_palette = nullptr;
+    KvCc::LayerTableWidget* m_paletteTable = nullptr;
+    QToolButton* m_newButton = nullptr;
+    QToolButton* m_deleteButton = nullptr;
+    QToolButton* m_currentButton = nullptr;
     KvCc::ColorComboBox* m_colorCombo = nullptr;
     KvCc::ViewButton* m_viewButton = nullptr;
     QDockWidget* m_paletteDock = nullptr;
