@@ -13,6 +13,7 @@
 #include "layerlineweightdialog.h"
 #include "layerwarningdialog.h"
 #include "kvlayerutility.h"
+#include "layercolumns.h"
 #include "layercombobox.h"
 #include "layercontrol.h"
 #include "layermanager.h"
@@ -65,9 +66,9 @@ static void registerHostImages()
 namespace Demo {
 namespace {
 
-// The role under which a palette row remembers the drawing's name of its
-// layer, so that an edited name can be told from the old one.
-const int kDrawingNameRole = Qt::UserRole + 77;
+// The palette keeps on each row's name cell the name of the drawing's layer
+// the row stands for; the host keeps it true when it creates or renames one.
+const int kDrawingNameRole = KvCc::LoadedNameRole;
 
 // A ribbon panel: its widgets above, its caption below, a divider at the right.
 QFrame* makePanel(QWidget* parent, const QString& caption, QLayout* content)
@@ -475,20 +476,6 @@ void MainWindow::reloadPalette()
     m_palette->slotUpLayerModel();
     m_reloadingPalette = false;
     m_newRows.clear();
-    tagPaletteRows();
-}
-
-void MainWindow::tagPaletteRows()
-{
-    if (!m_paletteModel)
-        return;
-    m_editingPalette = true;
-    const int rows = m_paletteModel->rowCount();
-    for (int r = 0; r < rows; ++r) {
-        const QModelIndex index = m_paletteModel->index(r, paletteNameColumn());
-        m_paletteModel->setData(index, index.data(Qt::DisplayRole), kDrawingNameRole);
-    }
-    m_editingPalette = false;
 }
 
 // ---- layer commands --------------------------------------------------------
@@ -681,6 +668,11 @@ QStringList MainWindow::saveScreenshots(const QString& dir)
     if (m_layerCombo->view() && m_layerCombo->view()->isVisible())
         save(m_layerCombo->view()->window(), QStringLiteral("layer-dropdown.png"));
     m_layerCombo->hidePopup();
+
+    m_layerControl->folderClicked();
+    QCoreApplication::processEvents();
+    save(m_propertyPage, QStringLiteral("property-page.png"));
+    m_layerControl->folderClicked();
 
     if (m_paletteDock)
         save(m_paletteDock, QStringLiteral("layer-palette.png"));

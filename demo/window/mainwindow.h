@@ -112,7 +112,6 @@ private:
     void buildPalette();
     void scheduleRefresh(int what);
     void reloadPalette();
-    void tagPaletteRows();
     void updateStatus();
     void showMessage(const QString& text);
     QList<int> selectedPaletteRows() const;
