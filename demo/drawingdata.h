@@ -42,7 +42,11 @@ struct DrawingEntity
     double endAngle = 0.0;
     double height = 0.0;         // text height
     double rotation = 0.0;       // text rotation, degrees
-    QString text;
+    QString text;                // lines separated by '\n'
+    enum HAlign { Left, Center, Right };
+    enum VAlign { Baseline, Bottom, Middle, Top };
+    HAlign hAlign = Left;        // how the text sits on its point
+    VAlign vAlign = Baseline;
 };
 
 // A whole drawing as the demo shows it.

@@ -117,7 +117,7 @@ void emitPair(QByteArray& out, int code, const QByteArray& value)
 // (handles, extension data, reactors) is left out.
 const QSet<int>& keptCodes(const QByteArray& type)
 {
-    static const QSet<int> common = {6, 8, 62, 370, 420};
+    static const QSet<int> common = {6, 8, 62, 370, 420, 210, 220, 230};
     static const QHash<QByteArray, QSet<int>> table = [] {
         QHash<QByteArray, QSet<int>> t;
         t.insert("LINE", common + QSet<int>{10, 20, 30, 11, 21, 31});
@@ -126,7 +126,7 @@ const QSet<int>& keptCodes(const QByteArray& type)
         t.insert("POINT", common + QSet<int>{10, 20, 30});
         t.insert("TEXT", common + QSet<int>{1, 7, 10, 20, 30, 11, 21, 31, 40, 41, 50, 71, 72, 73});
         t.insert("MTEXT", common + QSet<int>{1, 3, 7, 10, 20, 30, 11, 21, 31, 40, 41, 44, 50, 71, 72, 73});
-        t.insert("LWPOLYLINE", common + QSet<int>{70, 10, 20, 42});
+        t.insert("LWPOLYLINE", common + QSet<int>{38, 70, 10, 20, 42});
         t.insert("POLYLINE", common + QSet<int>{66, 70, 10, 20, 30});
         t.insert("VERTEX", common + QSet<int>{10, 20, 30, 42, 70});
         t.insert("SEQEND", common);
@@ -488,6 +488,67 @@ private:
     bool m_textCut = false;
 };
 
+// Object coordinates of planar entities (arcs, circles, polylines, text)
+// relative to their extrusion direction, turned into world coordinates by
+// the arbitrary axis rule of the DXF format. Mirrored arcs (extrusion 0,0,-1)
+// and polylines drawn in a vertical plane thus land where CAD programs show them.
+class ObjectCoordinates
+{
+public:
+    explicit ObjectCoordinates(const double* n)
+    {
+        double nx = n ? n[0] : 0.0, ny = n ? n[1] : 0.0, nz = n ? n[2] : 1.0;
+        const double length = std::sqrt(nx * nx + ny * ny + nz * nz);
+        if (!std::isfinite(length) || length < 1e-12) {
+            nx = 0;
+            ny = 0;
+            nz = 1;
+        } else {
+            nx /= length;
+            ny /= length;
+            nz /= length;
+        }
+        m_identity = std::fabs(nx) < 1e-12 && std::fabs(ny) < 1e-12 && nz > 0;
+        m_n[0] = nx;
+        m_n[1] = ny;
+        m_n[2] = nz;
+        // Ax = Wy x N when N is near the world z axis, else Wz x N.
+        double ax[3];
+        if (std::fabs(nx) < 1.0 / 64 && std::fabs(ny) < 1.0 / 64) {
+            ax[0] = nz;
+            ax[1] = 0;
+            ax[2] = -nx;
+        } else {
+            ax[0] = -ny;
+            ax[1] = nx;
+            ax[2] = 0;
+        }
+        const double al = std::sqrt(ax[0] * ax[0] + ax[1] * ax[1] + ax[2] * ax[2]);
+        for (int i = 0; i < 3; ++i)
+            m_ax[i] = ax[i] / al;
+        m_ay[0] = m_n[1] * m_ax[2] - m_n[2] * m_ax[1];
+        m_ay[1] = m_n[2] * m_ax[0] - m_n[0] * m_ax[2];
+        m_ay[2] = m_n[0] * m_ax[1] - m_n[1] * m_ax[0];
+    }
+
+    bool isIdentity() const { return m_identity; }
+    // Whether the plan view sees the object's plane from below.
+    bool isMirrored() const { return m_ax[0] * m_ay[1] - m_ax[1] * m_ay[0] < 0; }
+
+    QPointF toPlan(double x, double y, double z) const
+    {
+        if (m_identity)
+            return QPointF(x, y);
+        return QPointF(x * m_ax[0] + y * m_ay[0] + z * m_n[0], x * m_ax[1] + y * m_ay[1] + z * m_n[1]);
+    }
+
+private:
+    bool m_identity = true;
+    double m_n[3] = {0, 0, 1};
+    double m_ax[3] = {1, 0, 0};
+    double m_ay[3] = {0, 1, 0};
+};
+
 // Receives what dxflib parsed from the cleaned copy.
 class Collector : public DL_CreationAdapter
 {
@@ -549,17 +610,31 @@ public:
     void addArc(const DL_ArcData& d) override
     {
         DrawingEntity e = start(DrawingEntity::Arc);
-        e.points = {QPointF(d.cx, d.cy)};
+        const ObjectCoordinates ocs(getExtrusion()->getDirection());
+        e.points = {ocs.toPlan(d.cx, d.cy, d.cz)};
         e.radius = std::fabs(d.radius);
         e.startAngle = d.angle1;
         e.endAngle = d.angle2;
+        if (!ocs.isIdentity()) {
+            // Angles run counter-clockwise in the object's plane; seen from
+            // above a mirrored plane they run the other way.
+            const QPointF c = e.points.first();
+            const double a1 = d.angle1 * M_PI / 180.0, a2 = d.angle2 * M_PI / 180.0;
+            const QPointF p1 = ocs.toPlan(d.cx + d.radius * std::cos(a1), d.cy + d.radius * std::sin(a1), d.cz) - c;
+            const QPointF p2 = ocs.toPlan(d.cx + d.radius * std::cos(a2), d.cy + d.radius * std::sin(a2), d.cz) - c;
+            const double w1 = std::atan2(p1.y(), p1.x()) * 180.0 / M_PI;
+            const double w2 = std::atan2(p2.y(), p2.x()) * 180.0 / M_PI;
+            e.startAngle = ocs.isMirrored() ? w2 : w1;
+            e.endAngle = ocs.isMirrored() ? w1 : w2;
+        }
         finish(e);
     }
 
     void addCircle(const DL_CircleData& d) override
     {
         DrawingEntity e = start(DrawingEntity::Circle);
-        e.points = {QPointF(d.cx, d.cy)};
+        const ObjectCoordinates ocs(getExtrusion()->getDirection());
+        e.points = {ocs.toPlan(d.cx, d.cy, d.cz)};
         e.radius = std::fabs(d.radius);
         finish(e);
     }
@@ -572,12 +647,16 @@ public:
         m_polyline = start(DrawingEntity::Polyline);
         m_polyline.closed = d.flags & 1;
         m_inPolyline = true;
+        m_polylineOcs = ObjectCoordinates(getExtrusion()->getDirection());
+        m_polylineElevation = getExtrusion()->getElevation();
+        if (!std::isfinite(m_polylineElevation))
+            m_polylineElevation = 0;
     }
 
     void addVertex(const DL_VertexData& d) override
     {
         if (m_inPolyline)
-            m_polyline.points.append(QPointF(d.x, d.y));
+            m_polyline.points.append(m_polylineOcs.toPlan(d.x, d.y, d.z != 0 ? d.z : m_polylineElevation));
     }
 
     void endSequence() override { flushPolyline(); }
@@ -593,11 +672,27 @@ public:
     void addText(const DL_TextData& d) override
     {
         DrawingEntity e = start(DrawingEntity::Text);
+        const ObjectCoordinates ocs(getExtrusion()->getDirection());
         const bool aligned = d.hJustification != 0 || d.vJustification != 0;
-        e.points = {aligned ? QPointF(d.apx, d.apy) : QPointF(d.ipx, d.ipy)};
+        e.points = {aligned ? ocs.toPlan(d.apx, d.apy, d.apz) : ocs.toPlan(d.ipx, d.ipy, d.ipz)};
         e.height = d.height;
         e.rotation = d.angle * 180.0 / M_PI;
-        e.text = m_text.decode(QByteArray::fromStdString(d.text));
+        e.text = controlCodes(m_text.decode(QByteArray::fromStdString(d.text)));
+        // Aligned (3) and fit (5) texts run from their first point.
+        if (d.hJustification == 1 || d.hJustification == 4)
+            e.hAlign = DrawingEntity::Center;
+        else if (d.hJustification == 2)
+            e.hAlign = DrawingEntity::Right;
+        if (d.hJustification == 3 || d.hJustification == 5) {
+            e.points = {ocs.toPlan(d.ipx, d.ipy, d.ipz)};
+        } else if (d.hJustification == 4) {
+            e.vAlign = DrawingEntity::Middle;
+        } else {
+            static const DrawingEntity::VAlign vertical[] = {DrawingEntity::Baseline, DrawingEntity::Bottom,
+                                                            DrawingEntity::Middle, DrawingEntity::Top};
+            if (d.vJustification >= 0 && d.vJustification <= 3)
+                e.vAlign = vertical[d.vJustification];
+        }
         finish(e);
     }
 
@@ -607,7 +702,14 @@ public:
         e.points = {QPointF(d.ipx, d.ipy)};
         e.height = d.height;
         e.rotation = d.angle * 180.0 / M_PI;
-        e.text = plainMText(m_text.decode(QByteArray::fromStdString(d.text)));
+        if (std::fabs(d.dirx) > 1e-12 || std::fabs(d.diry) > 1e-12)
+            e.rotation = std::atan2(d.diry, d.dirx) * 180.0 / M_PI;
+        e.text = controlCodes(plainMText(m_text.decode(QByteArray::fromStdString(d.text))));
+        // Attachment 1..9: top, middle, bottom rows of left, centre, right.
+        const int attachment = (d.attachmentPoint >= 1 && d.attachmentPoint <= 9) ? d.attachmentPoint - 1 : 0;
+        static const DrawingEntity::VAlign rows[] = {DrawingEntity::Top, DrawingEntity::Middle, DrawingEntity::Bottom};
+        e.vAlign = rows[attachment / 3];
+        e.hAlign = static_cast<DrawingEntity::HAlign>(attachment % 3);
         finish(e);
     }
 
@@ -622,6 +724,42 @@ private:
                 return value;
         }
         return LineWeightDefault;
+    }
+
+    // The %% codes of CAD texts: degree, plus/minus, diameter, percent, and
+    // the underline and overline switches, which a plain view leaves out.
+    static QString controlCodes(const QString& text)
+    {
+        if (!text.contains(QLatin1String("%%")))
+            return text;
+        QString out;
+        out.reserve(text.size());
+        for (int i = 0; i < text.size(); ++i) {
+            if (text.at(i) != QLatin1Char('%') || i + 2 >= text.size() || text.at(i + 1) != QLatin1Char('%')) {
+                out.append(text.at(i));
+                continue;
+            }
+            const QChar code = text.at(i + 2).toLower();
+            if (code == QLatin1Char('d'))
+                out.append(QChar(0x00B0));
+            else if (code == QLatin1Char('p'))
+                out.append(QChar(0x00B1));
+            else if (code == QLatin1Char('c'))
+                out.append(QChar(0x2300));
+            else if (code == QLatin1Char('%'))
+                out.append(QLatin1Char('%'));
+            else if (code == QLatin1Char('u') || code == QLatin1Char('o') || code == QLatin1Char('k'))
+                ;
+            else if (code.isDigit() && i + 4 < text.size() && text.at(i + 3).isDigit() && text.at(i + 4).isDigit()) {
+                const int value = text.mid(i + 2, 3).toInt();
+                out.append(value > 0 ? QChar(value) : QChar(QLatin1Char(' ')));
+                i += 2;
+            } else {
+                out.append(text.mid(i, 3));
+            }
+            i += 2;
+        }
+        return out;
     }
 
     static QString plainMText(const QString& text)
@@ -720,6 +858,8 @@ private:
     QHash<QString, int> m_index;
     QHash<QByteArray, int> m_rawIndex;
     DrawingEntity m_polyline;
+    ObjectCoordinates m_polylineOcs{nullptr};
+    double m_polylineElevation = 0;
     bool m_inPolyline = false;
 };
 

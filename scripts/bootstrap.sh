@@ -9,7 +9,7 @@ packages=(
     libdxflib-dev
     xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-nanum
 )
 
 missing=()

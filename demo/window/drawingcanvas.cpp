@@ -2,6 +2,7 @@
 
 #include "drawingdocument.h"
 
+#include <QFontMetricsF>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -67,6 +68,10 @@ DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
     setMinimumSize(200, 150);
+    QFont probe = font();
+    probe.setPixelSize(100);
+    const double cap = QFontMetricsF(probe).capHeight();
+    m_capRatio = cap > 10 ? cap / 100.0 : 0.72;
 }
 
 DrawingCanvas::~DrawingCanvas() = default;
@@ -141,6 +146,25 @@ QRectF DrawingCanvas::extents() const
             const QPointF c = e.points.value(0);
             add(c.x() - e.radius, c.y() - e.radius);
             add(c.x() + e.radius, c.y() + e.radius);
+        } else if (e.kind == DrawingEntity::Text) {
+            // A rough box around the text in any direction, so that a
+            // title drawn large is not cut off by the view.
+            const QPointF c = e.points.value(0);
+            int longest = 0;
+            const QStringList lines = e.text.split(QLatin1Char('\n'));
+            for (const QString& line : lines)
+                longest = std::max(longest, line.size());
+            const double width = 0.9 * e.height * longest;
+            const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
+            if (std::fabs(e.rotation) > 0.01) {
+                const double reach = std::max(width, depth + e.height);
+                add(c.x() - reach, c.y() - reach);
+                add(c.x() + reach, c.y() + reach);
+            } else {
+                const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
+                add(c.x() - left, c.y() - depth);
+                add(c.x() - left + width, c.y() + e.height);
+            }
         } else {
             for (const QPointF& p : e.points)
                 add(p.x(), p.y());
@@ -243,21 +267,36 @@ void DrawingCanvas::paintEvent(QPaintEvent*)
             break;
         }
         case DrawingEntity::Text: {
+            // A text's height is its capital height, as in CAD programs.
             const double pixels = e.height * m_scale;
             const QPointF at = toScreen(e.points.value(0));
             if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
                 continue;
-            if (!view.adjusted(-pixels * 40, -pixels * 40, pixels * 40, pixels * 40).contains(at))
+            const double reach = pixels * std::max(1, e.text.size());
+            if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
                 continue;
             QFont font = p.font();
-            font.setPixelSize(std::max(1, qRound(pixels)));
+            font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
+            const QFontMetricsF metrics(font);
+            const QStringList lines = e.text.split(QLatin1Char('\n'));
+            const double spacing = pixels * 5.0 / 3.0;
+            const double block = (lines.size() - 1) * spacing;
+            double baseline = 0;
+            switch (e.vAlign) {
+            case DrawingEntity::Baseline: baseline = lines.size() > 1 ? -block : 0; break;
+            case DrawingEntity::Bottom: baseline = -block - metrics.descent(); break;
+            case DrawingEntity::Middle: baseline = pixels / 2 - block / 2; break;
+            case DrawingEntity::Top: baseline = pixels; break;
+            }
             p.save();
             p.setFont(font);
             p.translate(at);
             p.rotate(-e.rotation);
-            const QStringList lines = e.text.split(QLatin1Char('\n'));
-            for (int i = 0; i < lines.size(); ++i)
-                p.drawText(QPointF(0, i * pixels * 1.5), lines.at(i));
+            for (int i = 0; i < lines.size(); ++i) {
+                const double width = metrics.horizontalAdvance(lines.at(i));
+                const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
+                p.drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+            }
             p.restore();
             break;
         }

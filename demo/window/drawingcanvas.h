@@ -57,6 +57,7 @@ private:
     QVector<Qt::PenStyle> m_styles; // dash pattern, per layer index
     QPointF m_center;            // world point at the middle of the widget
     double m_scale = 1.0;        // pixels per drawing unit
+    double m_capRatio = 0.72;    // capital height / pixel size of the font
     bool m_fitted = false;
     QPoint m_lastPos;
     bool m_panning = false;

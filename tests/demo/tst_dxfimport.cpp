@@ -55,6 +55,7 @@ private slots:
     void layerWithoutCurrentLayerVariableLeavesZeroCurrent();
     void readsEntitiesAndCountsTheOthers();
     void polylineWithLyingVertexCountKeepsItsRealVertices();
+    void objectCoordinatesAreTurnedIntoPlan();
     void badFilesEndInAMessage_data();
     void badFilesEndInAMessage();
     void randomBytesNeverCrash();
@@ -255,6 +256,38 @@ void TestDxfImport::polylineWithLyingVertexCountKeepsItsRealVertices()
         QCOMPARE(r.drawing.entities.size(), 1);
         QCOMPARE(r.drawing.entities.first().points.size(), 3);
     }
+}
+
+void TestDxfImport::objectCoordinatesAreTurnedIntoPlan()
+{
+    DxfWriter w;
+    w.beginLayerTable().layer("0", 0, 7).endLayerTable().beginEntities();
+    // An arc mirrored by its extrusion: centre (10, 0) in object space is
+    // (-10, 0) in plan, and its quarter from 0 to 90 degrees runs from 90 to 180.
+    w.pair(0, "ARC").pair(8, "0").pair(10, 10.0).pair(20, 0.0).pair(30, 0.0).pair(40, 2.0).pair(50, 0.0).pair(51, 90.0);
+    w.pair(210, 0.0).pair(220, 0.0).pair(230, -1.0);
+    // A plain arc after it keeps its own coordinates.
+    w.pair(0, "ARC").pair(8, "0").pair(10, 10.0).pair(20, 0.0).pair(30, 0.0).pair(40, 2.0).pair(50, 0.0).pair(51, 90.0);
+    // A polyline in a vertical plane facing +x, at elevation 5 along it.
+    w.pair(0, "LWPOLYLINE").pair(8, "0").pair(90, "2").pair(70, "0").pair(38, 5.0);
+    w.pair(10, 1.0).pair(20, 7.0).pair(10, 3.0).pair(20, 8.0).pair(210, 1.0).pair(220, 0.0).pair(230, 0.0);
+    w.endSection().end();
+    const DxfImportResult r = DxfImport::readData(w.data());
+    QVERIFY2(r.ok, qPrintable(r.error));
+    QCOMPARE(r.drawing.entities.size(), 3);
+    const DrawingEntity& mirrored = r.drawing.entities.at(0);
+    QCOMPARE(mirrored.points.first(), QPointF(-10, 0));
+    QCOMPARE(qRound(mirrored.startAngle), 90);
+    QCOMPARE(qRound(mirrored.endAngle), 180);
+    const DrawingEntity& plain = r.drawing.entities.at(1);
+    QCOMPARE(plain.points.first(), QPointF(10, 0));
+    QCOMPARE(plain.startAngle, 0.0);
+    QCOMPARE(plain.endAngle, 90.0);
+    // Ax = Wz x N = (0, 1, 0); Ay = N x Ax = (0, 0, 1): plan point = (elevation, x).
+    const DrawingEntity& vertical = r.drawing.entities.at(2);
+    QCOMPARE(vertical.points.size(), 2);
+    QCOMPARE(vertical.points.at(0), QPointF(5, 1));
+    QCOMPARE(vertical.points.at(1), QPointF(5, 3));
 }
 
 void TestDxfImport::badFilesEndInAMessage_data()
