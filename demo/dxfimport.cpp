@@ -814,12 +814,14 @@ private:
 
     void finish(const DrawingEntity& e)
     {
-        for (const QPointF& pt : e.points) {
-            if (!std::isfinite(pt.x()) || !std::isfinite(pt.y()))
-                return;
-        }
-        if (!std::isfinite(e.radius) || !std::isfinite(e.height))
+        bool valid = std::isfinite(e.radius) && std::isfinite(e.height) && std::isfinite(e.rotation)
+                     && std::isfinite(e.startAngle) && std::isfinite(e.endAngle);
+        for (const QPointF& pt : e.points)
+            valid = valid && std::isfinite(pt.x()) && std::isfinite(pt.y());
+        if (!valid) {
+            ++m_drawing.skipped[QStringLiteral("with invalid coordinates")];
             return;
+        }
         m_drawing.entities.append(e);
     }
 
@@ -966,7 +968,8 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
     }
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
-    drawing.skipped = scan.skipped;
+    for (auto it = scan.skipped.constBegin(); it != scan.skipped.constEnd(); ++it)
+        drawing.skipped[it.key()] += it.value();
     result.ok = true;
     return result;
 }

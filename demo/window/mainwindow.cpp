@@ -43,6 +43,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QAbstractItemView>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
@@ -539,12 +540,14 @@ void MainWindow::slotDeleteLayer()
 
 void MainWindow::slotSetCurrentLayer()
 {
-    const QList<int> rows = selectedPaletteRows();
-    if (rows.isEmpty()) {
+    // The palette marks the row of the last selected cell; use the same one.
+    const QModelIndexList selected =
+        m_paletteTable && m_paletteTable->selectionModel() ? m_paletteTable->selectionModel()->selectedIndexes() : QModelIndexList();
+    if (selected.isEmpty()) {
         showMessage(QStringLiteral("Select the layer to make current first."));
         return;
     }
-    const QString name = paletteRowName(rows.last());
+    const QString name = paletteRowName(selected.last().row());
     const QString error = m_document->setCurrentLayer(name);
     if (!error.isEmpty()) {
         showMessage(error);
@@ -606,8 +609,17 @@ void MainWindow::fillPaletteRow(int row, const QString& name)
         break;
     }
     m_paletteModel->setData(m_paletteModel->index(row, 0), QStringLiteral("false"), Qt::DisplayRole);
-    m_paletteModel->setData(m_paletteModel->index(row, paletteNameColumn()), name, kDrawingNameRole);
+    const QModelIndex nameIndex = m_paletteModel->index(row, paletteNameColumn());
+    m_paletteModel->setData(nameIndex, name, kDrawingNameRole);
     m_editingPalette = false;
+    // The change reloads the open name editor, which drops its selection;
+    // select the name again so that typing replaces it.
+    QList<QAbstractItemView*> views = m_paletteTable->findChildren<QAbstractItemView*>();
+    views.append(m_paletteTable);
+    for (QAbstractItemView* view : views) {
+        if (auto* editor = qobject_cast<QLineEdit*>(view->indexWidget(nameIndex)))
+            editor->selectAll();
+    }
 }
 
 void MainWindow::slotPaletteRowsRemoved(const QModelIndex&, int, int)

@@ -18,6 +18,7 @@
 #include <KvAppBase.h>
 
 #include <QDockWidget>
+#include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
 #include <QStandardItemModel>
@@ -135,6 +136,7 @@ private slots:
     void setCurrentFromThePalette();
     void setCurrentRefusesAFrozenLayer();
     void newLayerIsCreatedInTheDrawing();
+    void typingTheNewLayersNameRenamesIt();
     void renameIsCarriedIntoTheDrawing_data();
     void renameIsCarriedIntoTheDrawing();
     void deleteRefusesWhatCadProgramsRefuse_data();
@@ -370,6 +372,33 @@ void TestDemoWindow::newLayerIsCreatedInTheDrawing()
     clickPaletteCell(window, QStringLiteral("Layer1"), KvCc::OnColumn);
     settle();
     QVERIFY(record(window, QStringLiteral("Layer1"))->isOff());
+    expectNoOpenObjects(window);
+}
+
+void TestDemoWindow::typingTheNewLayersNameRenamesIt()
+{
+    MainWindow window;
+    window.setQuiet(true);
+    window.openSample();
+    window.show();
+    QVERIFY(QTest::qWaitForWindowExposed(&window));
+    settle();
+    QTest::mouseClick(window.newLayerButton(), Qt::LeftButton);
+    settle();
+    QLineEdit* editor = nullptr;
+    for (QLineEdit* edit : window.paletteTable()->findChildren<QLineEdit*>()) {
+        if (edit->isVisible() && edit->text() == QLatin1String("Layer1"))
+            editor = edit;
+    }
+    QVERIFY(editor);
+    // The whole proposed name is selected, so typing replaces it.
+    QCOMPARE(editor->selectedText(), QStringLiteral("Layer1"));
+    QTest::keyClicks(editor, QStringLiteral("Stairs"));
+    QTest::keyClick(editor, Qt::Key_Return);
+    settle();
+    QVERIFY(window.document()->layerExists(QStringLiteral("Stairs")));
+    QVERIFY(!window.document()->layerExists(QStringLiteral("Layer1")));
+    QVERIFY(comboNames(window).contains(QStringLiteral("Stairs")));
     expectNoOpenObjects(window);
 }
 
