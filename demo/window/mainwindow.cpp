@@ -154,6 +154,10 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
 MainWindow::~MainWindow()
 {
     kvSetLayerTableChangesCallback({});
+    // The floating property page watches its layer row's events; it goes
+    // first, so that it never sees the row half torn down.
+    delete m_propertyPage;
+    m_propertyPage = nullptr;
     // The widgets read the drawing until they are gone; close it last.
     delete m_paletteDock;
     m_paletteDock = nullptr;
