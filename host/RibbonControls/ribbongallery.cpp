@@ -52,7 +52,17 @@ RibbonGallery::RibbonGallery(QWidget* parent)
 
 RibbonGallery::~RibbonGallery()
 {
-    delete m_popupMenu.data();
+    deletePopupMenu();
+}
+
+void RibbonGallery::deletePopupMenu()
+{
+    OfficePopupMenu* menu = m_popupMenu;
+    m_popupMenu = nullptr;
+    if (!menu)
+        return;
+    menu->removeEventFilter(this);
+    delete menu;
 }
 
 void RibbonGallery::setGalleryGroup(RibbonGalleryGroup* group)
@@ -155,7 +165,7 @@ void RibbonGallery::setPopupMenu(OfficePopupMenu* menu)
 {
     if (m_popupMenu == menu)
         return;
-    delete m_popupMenu.data();
+    deletePopupMenu();
     m_popupMenu = menu;
     if (m_popupMenu)
         m_popupMenu->installEventFilter(this);
@@ -341,15 +351,18 @@ bool RibbonGallery::event(QEvent* event)
 
 bool RibbonGallery::eventFilter(QObject* watched, QEvent* event)
 {
-    if (watched == m_popupMenu) {
-        // A press on the drop button while the menu is open closes the menu;
-        // it must not reach the button again and reopen the menu at once.
-        if (event->type() == QEvent::MouseButtonPress) {
+    // Only presses and showing matter; the type is checked first because a
+    // menu being destroyed still sends events but is no menu any more.
+    const bool press = event->type() == QEvent::MouseButtonPress;
+    if ((press || event->type() == QEvent::Show) && watched == m_popupMenu) {
+        if (press) {
+            // A press on the drop button while the menu is open closes the
+            // menu; it must not reach the button again and reopen the menu.
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (!m_popupMenu->rect().contains(mouse->pos())
                 && controlAt(mapFromGlobal(mouse->globalPos())) == Control::Popup)
                 m_popupMenu->setAttribute(Qt::WA_NoMouseReplay);
-        } else if (event->type() == QEvent::Show) {
+        } else {
             m_popupMenu->setAttribute(Qt::WA_NoMouseReplay, false);
         }
     }

@@ -90,6 +90,7 @@ private:
     void scrollRows(int rows);
     void ensureVisible(int index);
     void setHover(int index, Control control);
+    void deletePopupMenu();
 
     QPointer<RibbonGalleryGroup> m_group;
     QPointer<OfficePopupMenu> m_popupMenu;

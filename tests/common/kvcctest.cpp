@@ -1,7 +1,6 @@
 #include "kvcctest.h"
 
 #include <QFile>
-#include <QStandardPaths>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
 
@@ -73,8 +72,10 @@ QStringList unexpectedWarnings(const QString& logFile)
                 else
                     xml.skipCurrentElement();
             }
-            const bool warning = type == QLatin1String("qwarn") || type == QLatin1String("qcritical")
-                || type == QLatin1String("qfatal") || type == QLatin1String("warn");
+            // qCritical() is logged as "system".
+            const bool warning = type == QLatin1String("qwarn") || type == QLatin1String("system")
+                || type == QLatin1String("qcritical") || type == QLatin1String("qfatal")
+                || type == QLatin1String("warn");
             if (warning && !isKnownNotice(text))
                 found << QStringLiteral("%1: %2").arg(function, text);
         }
@@ -97,7 +98,7 @@ void prepare()
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     // Settings and config go to a scratch folder, never to the user's own.
-    QStandardPaths::setTestModeEnabled(true);
+    // (Qt's test mode would send them to ~/.qttest, shared by every run.)
     const QByteArray dir = scratchDir().toLocal8Bit();
     qputenv("XDG_CONFIG_HOME", dir + "/config");
     qputenv("XDG_DATA_HOME", dir + "/data");

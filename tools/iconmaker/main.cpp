@@ -14,7 +14,6 @@
 #include <QLinearGradient>
 #include <QPainter>
 #include <QPainterPath>
-#include <QRadialGradient>
 #include <QTextStream>
 #include <QtMath>
 

@@ -3,6 +3,8 @@
 #include "basecombobox_p.h"
 #include "baseedit.h"
 #include "listview.h"
+#include "listwidget.h"
+#include "rowwidgetlist_p.h"
 
 #include <QListWidget>
 #include <QSignalBlocker>
@@ -13,14 +15,18 @@ BaseComboBox::BaseComboBox(QWidget* parent)
     : QComboBox(parent)
     , m_listView(new ListView)
     , m_lineEdit(new BaseEdit)
-    , m_listWidget(new QListWidget(this))
+    , m_listWidget(new RowWidgetList(this))
 {
     setModel(m_listWidget->model());
     setView(m_listWidget);
     // The popup holds one row, and that row's widget is the whole list view.
     auto* row = new QListWidgetItem(m_listWidget);
     m_listWidget->setItemWidget(row, m_listView);
+    m_listView->hide();
     setLineEdit(m_lineEdit);
+    // The popup was set up before the face, in the menu fashion some styles
+    // use for combo boxes without an edit, without a scroll bar.
+    m_listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
     m_listView->setItemHeight(20);
     setListWidgetHeight(m_listView->sizeHint().height());
 
@@ -94,7 +100,14 @@ void BaseComboBox::setListWidgetHeight(int height)
 
 void BaseComboBox::showPopup()
 {
+    // Wide enough for the settings button's text, even when the combo box
+    // itself is narrower.
+    m_listWidget->setMinimumWidth(m_listView->minimumSizeHint().width() + 2 * m_listWidget->frameWidth());
     QComboBox::showPopup();
+    // The rows are in the inner list: the keyboard goes there, once the list
+    // view is placed and shown on the popup's row.
+    static_cast<RowWidgetList*>(m_listWidget)->updateEditorGeometries();
+    m_listView->listWidget()->setFocus();
     emit addMoreItem();
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include <QEvent>
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
@@ -10,11 +11,19 @@ namespace KvCc {
 // short with an ellipsis when it does not fit, so a long name never widens
 // or overflows the small faces and rows it sits in. The full text stays
 // available through text() and as the tooltip.
+//
+// Its size hints are worked out from the font alone, without laying the text
+// out: QLabel lays out its text three times to answer them, which made the
+// label the dearest part of a row of the layer drop-down. Where the label
+// has room of its own (the rows) it asks for no more than its minimum; where
+// it shares the room with a stretch (the faces), sizeHintFollowsText makes it
+// ask for the width of its text.
 class ElidedLabel : public QLabel
 {
 public:
-    explicit ElidedLabel(QWidget* parent = nullptr)
+    explicit ElidedLabel(QWidget* parent = nullptr, bool sizeHintFollowsText = true)
         : QLabel(parent)
+        , m_sizeHintFollowsText(sizeHintFollowsText)
     {
         setTextFormat(Qt::PlainText);
         setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Preferred);
@@ -22,24 +31,52 @@ public:
 
     QSize minimumSizeHint() const override
     {
-        const QSize hint = QLabel::minimumSizeHint();
-        return QSize(qMin(hint.width(), fontMetrics().horizontalAdvance(QLatin1Char('x')) * 3),
-                     hint.height());
+        const QFontMetrics metrics = fontMetrics();
+        return grown(QSize(metrics.horizontalAdvance(QLatin1Char('x')) * 3, metrics.height()));
+    }
+
+    QSize sizeHint() const override
+    {
+        if (!m_sizeHintFollowsText)
+            return minimumSizeHint();
+        if (m_hintText != text() || !m_hint.isValid()) {
+            const QFontMetrics metrics = fontMetrics();
+            m_hintText = text();
+            m_hint = grown(QSize(metrics.horizontalAdvance(m_hintText), metrics.height()));
+        }
+        return m_hint;
     }
 
 protected:
-    void paintEvent(QPaintEvent* event) override
+    // Aligned by the widget's layout direction, not the text's own: a
+    // right-to-left name starts where the others do.
+    void paintEvent(QPaintEvent*) override
     {
         const QRect area = contentsRect();
         const QString shown = fontMetrics().elidedText(text(), Qt::ElideRight, area.width());
-        if (shown == text()) {
-            QLabel::paintEvent(event);
-            return;
-        }
         QPainter painter(this);
         style()->drawItemText(&painter, area, QStyle::visualAlignment(layoutDirection(), alignment()),
                               palette(), isEnabled(), shown, foregroundRole());
     }
+
+    void changeEvent(QEvent* event) override
+    {
+        if (event->type() == QEvent::FontChange || event->type() == QEvent::StyleChange)
+            m_hint = QSize();
+        QLabel::changeEvent(event);
+    }
+
+private:
+    QSize grown(QSize size) const
+    {
+        const QMargins margins = contentsMargins();
+        const int frame = 2 * margin();
+        return size + QSize(margins.left() + margins.right() + frame, margins.top() + margins.bottom() + frame);
+    }
+
+    const bool m_sizeHintFollowsText;
+    mutable QString m_hintText;
+    mutable QSize m_hint;
 };
 
 } // namespace KvCc

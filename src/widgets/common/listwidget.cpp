@@ -1,5 +1,6 @@
 #include "listwidget.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 
 namespace KvCc {
@@ -26,6 +27,16 @@ void ListWidget::mouseReleaseEvent(QMouseEvent* event)
         return;
     m_leftPressed = false;
     emit showItem(currentRow());
+}
+
+void ListWidget::keyPressEvent(QKeyEvent* event)
+{
+    if ((event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter) && currentRow() >= 0) {
+        event->accept();
+        emit showItem(currentRow());
+        return;
+    }
+    QListWidget::keyPressEvent(event);
 }
 
 } // namespace KvCc

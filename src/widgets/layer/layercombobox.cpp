@@ -4,10 +4,12 @@
 #include "kvlayerutility.h"
 #include "layeredit.h"
 #include "layeritem.h"
+#include "rowwidgetlist_p.h"
 
 #include <KvAppBase.h>
 
 #include <QListWidget>
+#include <QStyle>
 #include <QPointer>
 #include <QSignalBlocker>
 
@@ -18,72 +20,54 @@ namespace KvCc {
 namespace {
 
 const int rowHeight = 25;
+// The popup grows past the combo box to show long names, up to this width.
+const int widestPopup = 400;
 
-// The popup list. A row widget costs little while it is hidden, and a lot
-// once shown: every shown row takes part in each layout, paint and scroll
-// of the popup. QAbstractItemView shows and places every row widget, so a
-// drawing of thousands of layers made opening and scrolling the popup slow.
-// This list shows only the rows that intersect the viewport and hides the
-// ones that scroll out of it; the rows themselves stay as they are.
-class LayerPopupList : public QListWidget
+// Width a row needs to show its whole name: margin, four 14-pixel buttons
+// with their spacing, the name and the spacer after it.
+int rowWidthFor(int nameWidth)
 {
-public:
-    LayerPopupList() = default;
+    return 3 + 4 * (14 + 3) + nameWidth + 3 + 10;
+}
 
-    // Places and shows the row widgets in view, hides the others it showed.
-    void updateEditorGeometries() override
-    {
-        if (viewMode() != QListView::ListMode || flow() != QListView::TopToBottom || isWrapping()) {
-            QListWidget::updateEditorGeometries();
-            return;
-        }
-        QVector<QPointer<QWidget>> inView;
-        const QRect area = viewport()->rect();
-        const int rows = count();
-        if (rows > 0 && !area.isEmpty()) {
-            int row = indexAt(area.topLeft()).row();
-            if (row < 0)
-                row = 0;
-            for (; row < rows; ++row) {
-                const QModelIndex index = model()->index(row, 0);
-                const QRect rect = visualRect(index);
-                if (rect.top() > area.bottom())
-                    break;
-                if (!rect.intersects(area))
-                    continue;
-                QWidget* rowWidget = indexWidget(index);
-                if (!rowWidget)
-                    continue;
-                if (rowWidget->geometry() != rect)
-                    rowWidget->setGeometry(rect);
-                if (rowWidget->isHidden())
-                    rowWidget->show();
-                inView << rowWidget;
-            }
-        }
-        for (const QPointer<QWidget>& rowWidget : qAsConst(m_inView)) {
-            if (rowWidget && !inView.contains(rowWidget))
-                rowWidget->hide();
-        }
-        m_inView = inView;
+// A rough width of a name in characters, wide scripts counting double.
+int roughWidth(const QString& name)
+{
+    int width = 0;
+    for (const QChar c : name)
+        width += c.unicode() >= 0x1100 ? 2 : 1;
+    return width;
+}
+
+// Pixel width of the widest name. Measuring text is dear, so only the
+// names that are roughly the longest are measured.
+int widestName(const QList<LayerItemData>& layers, const QFontMetrics& metrics)
+{
+    const int measured = 32;
+    QVector<int> rough;
+    rough.reserve(layers.size());
+    int longest = 0;
+    for (const LayerItemData& data : layers) {
+        rough << roughWidth(data.name);
+        longest = qMax(longest, rough.last());
     }
-
-protected:
-    void scrollContentsBy(int dx, int dy) override
-    {
-        QListWidget::scrollContentsBy(dx, dy);
-        updateEditorGeometries();
+    const int threshold = longest * 3 / 4;
+    int widest = 0;
+    int done = 0;
+    for (int i = 0; i < layers.size() && done < measured; ++i) {
+        if (rough[i] < threshold)
+            continue;
+        widest = qMax(widest, metrics.horizontalAdvance(layers[i].name));
+        ++done;
     }
-
-private:
-    QVector<QPointer<QWidget>> m_inView;
-};
+    return widest;
+}
 
 } // namespace
 
 LayerComboBox::LayerComboBox(QWidget* parent)
     : QComboBox(parent)
-    , m_listWidget(new LayerPopupList)
+    , m_listWidget(new RowWidgetList)
     , m_lineEdit(new LayerEdit)
 {
     setFixedSize(150, 20);
@@ -197,6 +181,10 @@ void LayerComboBox::slotUpdate()
     }
     if (open)
         viewport->show();
+    const int chrome = 2 * m_listWidget->frameWidth()
+        + m_listWidget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listWidget);
+    const int nameWidth = widestName(*layers, m_listWidget->fontMetrics());
+    m_listWidget->setMinimumWidth(qMin(widestPopup, rowWidthFor(nameWidth) + chrome));
     layers.reset();
 
     // A current layer that cannot be read makes no row current.
@@ -206,8 +194,13 @@ void LayerComboBox::slotUpdate()
     // The popup opens on the combo box's own index: keep it on the same row.
     setCurrentIndex(current < count() ? current : -1);
     slotRowChanged(current);
-    if (lineEdit() != m_lineEdit)
+    if (lineEdit() != m_lineEdit) {
         setLineEdit(m_lineEdit);
+        // The popup was set up while the combo box had no face, in the menu
+        // fashion that some styles give it then, without a scroll bar; with
+        // the face it is a list that must scroll.
+        m_listWidget->setVerticalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    }
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
 }
 

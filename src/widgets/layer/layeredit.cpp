@@ -16,12 +16,12 @@ LayerEdit::LayerEdit(QWidget* parent)
     , m_lockLabel(new QLabel(this))
     , m_freezeLabel(new QLabel(this))
     , m_colorLabel(new QLabel(this))
-    , m_onPix(LayerIcons::on())
-    , m_thawedPix(LayerIcons::thawed())
-    , m_unlockedPix(LayerIcons::unlocked())
-    , m_offPix(LayerIcons::off())
-    , m_frozenPix(LayerIcons::frozen())
-    , m_lockedPix(LayerIcons::locked())
+    , m_onPix(LayerIcons::get().on)
+    , m_thawedPix(LayerIcons::get().thawed)
+    , m_unlockedPix(LayerIcons::get().unlocked)
+    , m_offPix(LayerIcons::get().off)
+    , m_frozenPix(LayerIcons::get().frozen)
+    , m_lockedPix(LayerIcons::get().locked)
 {
     setReadOnly(true);
     setContextMenuPolicy(Qt::NoContextMenu);

@@ -1,20 +1,25 @@
 #pragma once
 
-#include "keyedpixmap.h"
-
+#include <QColor>
+#include <QIcon>
 #include <QPixmap>
-#include <QString>
 
 namespace KvCc {
 
-// The six layer state pictures of the embedded icon set.
-namespace LayerIcons {
-inline QPixmap on() { return loadKeyedPixmap(QStringLiteral(":/core_ccvon.bmp")); }
-inline QPixmap off() { return loadKeyedPixmap(QStringLiteral(":/core_ccvoff.bmp")); }
-inline QPixmap thawed() { return loadKeyedPixmap(QStringLiteral(":/core_ccthw.bmp")); }
-inline QPixmap frozen() { return loadKeyedPixmap(QStringLiteral(":/core_ccfrz.bmp")); }
-inline QPixmap unlocked() { return loadKeyedPixmap(QStringLiteral(":/core_cculk.bmp")); }
-inline QPixmap locked() { return loadKeyedPixmap(QStringLiteral(":/core_cclk.bmp")); }
-} // namespace LayerIcons
+// The six layer state pictures of the embedded icon set (magenta keyed out)
+// and icons made of them. Every row of a layer drop-down shows them, so they
+// are loaded once and shared; they are released with the application.
+struct LayerIcons
+{
+    QPixmap on, thawed, unlocked, off, frozen, locked;
+    QIcon onIcon, thawedIcon, unlockedIcon, offIcon, frozenIcon, lockedIcon;
+
+    static const LayerIcons& get();
+};
+
+// The color swatch of a layer as a picture and as an icon, painted once per
+// color and shared.
+QPixmap layerSwatch(const QColor& color);
+QIcon layerSwatchIcon(const QColor& color);
 
 } // namespace KvCc

@@ -3,7 +3,6 @@
 #include "elidedlabel_p.h"
 #include "kvlayerutility.h"
 #include "layericons_p.h"
-#include "swatchpainters.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -12,24 +11,50 @@
 
 namespace KvCc {
 
-QPushButton* createLayerItemButton(QPixmap pixmap)
+namespace {
+
+// A picture button of fixed size. QPushButton measures a sample text for
+// its size hint even when it has no text; these buttons never grow past
+// their picture, so their hints are the picture's size.
+class PictureButton : public QPushButton
 {
-    auto* button = new QPushButton;
-    button->setIcon(QIcon(pixmap));
+public:
+    explicit PictureButton(QWidget* parent)
+        : QPushButton(parent)
+    {
+    }
+
+    QSize sizeHint() const override { return iconSize(); }
+    QSize minimumSizeHint() const override { return iconSize(); }
+};
+
+// Configures a picture button; the row makes its buttons in place, which
+// spares moving each into the row afterwards.
+QPushButton* makeButton(const QPixmap& pixmap, const QIcon& icon, QWidget* parent)
+{
+    QPushButton* button = new PictureButton(parent);
+    button->setIcon(icon);
     button->setFixedSize(pixmap.size());
     button->setIconSize(pixmap.size());
     button->setObjectName(QStringLiteral("layerItemBtn"));
     return button;
 }
 
+} // namespace
+
+QPushButton* createLayerItemButton(QPixmap pixmap)
+{
+    return makeButton(pixmap, QIcon(pixmap), nullptr);
+}
+
 LayerItem::LayerItem(QWidget* parent)
     : QWidget(parent)
-    , m_onPix(LayerIcons::on())
-    , m_thawedPix(LayerIcons::thawed())
-    , m_unlockedPix(LayerIcons::unlocked())
-    , m_offPix(LayerIcons::off())
-    , m_frozenPix(LayerIcons::frozen())
-    , m_lockedPix(LayerIcons::locked())
+    , m_onPix(LayerIcons::get().on)
+    , m_thawedPix(LayerIcons::get().thawed)
+    , m_unlockedPix(LayerIcons::get().unlocked)
+    , m_offPix(LayerIcons::get().off)
+    , m_frozenPix(LayerIcons::get().frozen)
+    , m_lockedPix(LayerIcons::get().locked)
 {
     m_data.on = true;
     m_data.locked = false;
@@ -37,11 +62,12 @@ LayerItem::LayerItem(QWidget* parent)
     m_data.color = Qt::white;
     m_data.name = QStringLiteral("layer0");
 
-    m_nameLabel = new ElidedLabel;
-    m_lightBtn = createLayerItemButton(m_onPix);
-    m_freezeBtn = createLayerItemButton(m_thawedPix);
-    m_lockBtn = createLayerItemButton(m_unlockedPix);
-    m_colorBtn = createLayerItemButton(creatColorPix(m_data.color));
+    const LayerIcons& icons = LayerIcons::get();
+    m_nameLabel = new ElidedLabel(this, false);
+    m_lightBtn = makeButton(m_onPix, icons.onIcon, this);
+    m_freezeBtn = makeButton(m_thawedPix, icons.thawedIcon, this);
+    m_lockBtn = makeButton(m_unlockedPix, icons.unlockedIcon, this);
+    m_colorBtn = makeButton(layerSwatch(m_data.color), layerSwatchIcon(m_data.color), this);
 
     auto* layout = new QHBoxLayout(this);
     layout->setSpacing(3);
@@ -65,7 +91,7 @@ void LayerItem::setCurrentLayer(LayerItemData data)
 {
     m_data = data;
     showFlags();
-    m_colorBtn->setIcon(QIcon(creatColorPix(m_data.color)));
+    m_colorBtn->setIcon(layerSwatchIcon(m_data.color));
     m_nameLabel->setText(m_data.name);
     m_nameLabel->setToolTip(m_data.name);
     update();
@@ -125,9 +151,11 @@ void LayerItem::slotColorChanged()
 
 void LayerItem::showFlags()
 {
-    m_lightBtn->setIcon(QIcon(m_data.on ? m_onPix : m_offPix));
-    m_lockBtn->setIcon(QIcon(m_data.locked ? m_lockedPix : m_unlockedPix));
-    m_freezeBtn->setIcon(QIcon(m_data.frozen ? m_frozenPix : m_thawedPix));
+    // The shared icons are made of the same pictures this row holds.
+    const LayerIcons& icons = LayerIcons::get();
+    m_lightBtn->setIcon(m_data.on ? icons.onIcon : icons.offIcon);
+    m_lockBtn->setIcon(m_data.locked ? icons.lockedIcon : icons.unlockedIcon);
+    m_freezeBtn->setIcon(m_data.frozen ? icons.frozenIcon : icons.thawedIcon);
 }
 
 } // namespace KvCc

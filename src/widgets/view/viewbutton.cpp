@@ -5,7 +5,7 @@
 #include <QAction>
 #include <QActionGroup>
 #include <QMenu>
-#include <QStyle>
+#include <QProxyStyle>
 #include <QStyleOptionButton>
 
 namespace KvCc {
@@ -16,11 +16,34 @@ constexpr int buttonHeight = 20;
 // The frame takes two pixels on either side of the text.
 constexpr int textPadding = 4;
 
+// The button is exactly as wide as its text, so the style must neither draw
+// the menu arrow over the text nor keep room for it, which would clip the
+// name at both ends. The name itself tells that the button holds a choice.
+class NoMenuArrowStyle : public QProxyStyle
+{
+public:
+    void drawControl(ControlElement element, const QStyleOption* option, QPainter* painter,
+                     const QWidget* widget) const override
+    {
+        const auto* button = qstyleoption_cast<const QStyleOptionButton*>(option);
+        if (button && (element == CE_PushButton || element == CE_PushButtonLabel)) {
+            QStyleOptionButton plain(*button);
+            plain.features &= ~QStyleOptionButton::HasMenu;
+            QProxyStyle::drawControl(element, &plain, painter, widget);
+            return;
+        }
+        QProxyStyle::drawControl(element, option, painter, widget);
+    }
+};
+
 } // namespace
 
 ViewButton::ViewButton(QWidget* parent)
     : QPushButton(QStringLiteral("Top"), parent)
 {
+    auto* buttonStyle = new NoMenuArrowStyle;
+    buttonStyle->setParent(this);
+    setStyle(buttonStyle);
     setFixedHeight(buttonHeight);
     fitWidthTo(text());
     setFlat(true);
@@ -53,12 +76,7 @@ ViewButton::~ViewButton()
 
 void ViewButton::fitWidthTo(const QString& text)
 {
-    // The arrow that marks the menu is drawn beside the text; without room
-    // of its own it would cover the end of the text.
-    QStyleOptionButton option;
-    initStyleOption(&option);
-    const int arrow = style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, this);
-    setFixedWidth(fontMetrics().horizontalAdvance(text) + textPadding + arrow);
+    setFixedWidth(fontMetrics().horizontalAdvance(text) + textPadding);
 }
 
 void ViewButton::options(QAction* action)

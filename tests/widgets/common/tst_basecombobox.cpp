@@ -152,6 +152,31 @@ private slots:
         QCOMPARE(combo->QComboBox::currentIndex(), 0);
     }
 
+    void theKeyboardChoosesARow()
+    {
+        fill(4);
+        combo->setCurrentIndex(1);
+        openPopup();
+        QTRY_VERIFY(list()->hasFocus());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QTest::keyClick(list(), Qt::Key_Return);
+        QCOMPARE(combo->currentRow(), 2);
+        QCOMPARE(combo->baseEdit()->currentText(), QStringLiteral("Row 2"));
+        QTRY_VERIFY(!combo->view()->isVisible());
+    }
+
+    void escapeClosesThePopupAndKeepsTheFace()
+    {
+        fill(4);
+        combo->setCurrentIndex(1);
+        openPopup();
+        QTRY_VERIFY(list()->hasFocus());
+        QTest::keyClick(list(), Qt::Key_Down);
+        QTest::keyClick(list(), Qt::Key_Escape);
+        QTRY_VERIFY(!combo->view()->isVisible());
+        QCOMPARE(combo->baseEdit()->currentText(), QStringLiteral("Row 1"));
+    }
+
     void aPressOutsideTheListChoosesNothing()
     {
         fill(3);

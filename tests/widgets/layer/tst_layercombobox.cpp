@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QScrollBar>
 
 #include <memory>
 
@@ -305,12 +306,51 @@ private slots:
         QListWidget* list = combo->listWidget();
         QTRY_VERIFY(row(51)->isVisible());
         QVERIFY(list->viewport()->rect().intersects(row(51)->geometry()));
-        QCOMPARE(row(51)->geometry(), list->visualItemRect(list->item(51)));
+        QCOMPARE(row(51)->geometry().topLeft(), list->visualItemRect(list->item(51)).topLeft());
+        QCOMPARE(row(51)->height(), 25);
+        // Rows far out of view are not shown at all.
+        QVERIFY(!row(0)->isVisible());
+        // More layers than fit: the popup offers a scroll bar.
+        QTRY_VERIFY(list->verticalScrollBar()->isVisible());
         // Scrolling to the top brings the first rows into view.
         list->scrollToTop();
         QTRY_VERIFY(row(0)->isVisible());
-        QCOMPARE(row(0)->geometry(), list->visualItemRect(list->item(0)));
+        QCOMPARE(row(0)->geometry().topLeft(), list->visualItemRect(list->item(0)).topLeft());
         QCOMPARE(row(0)->width(), list->viewport()->width());
+    }
+
+    void popupWidensForLongNames_data()
+    {
+        QTest::addColumn<QString>("name");
+        QTest::addColumn<bool>("wider");
+        QTest::newRow("short names keep the popup as wide as the combo box") << QStringLiteral("Walls") << false;
+        QTest::newRow("a long name widens the popup") << QStringLiteral("Ground floor doors") << true;
+        QTest::newRow("a long Cyrillic name widens the popup") << QStringLiteral("Стены наружные") << true;
+        QTest::newRow("a very long name widens it only so far") << QString(300, QLatin1Char('W')) << true;
+    }
+
+    void popupWidensForLongNames()
+    {
+        QFETCH(QString, name);
+        QFETCH(bool, wider);
+        add(name.toStdWString());
+        combo->slotUpdate();
+        openPopup();
+        QWidget* popup = combo->view()->window();
+        if (wider)
+            QVERIFY(popup->width() > combo->width());
+        else
+            QCOMPARE(popup->width(), combo->width());
+        QVERIFY(popup->width() <= 400 + 2 * popup->layout()->contentsMargins().left() + 4);
+        QListWidget* list = combo->listWidget();
+        auto* label = qobject_cast<QLabel*>(row(1)->layout()->itemAt(4)->widget());
+        QVERIFY(label);
+        QCOMPARE(label->text(), name);
+        QTRY_VERIFY(row(1)->isVisible());
+        // Up to the widest popup the whole name shows; past it, the name is cut.
+        const bool capped = list->width() >= 400;
+        QCOMPARE(label->width() >= label->fontMetrics().horizontalAdvance(name), !capped);
+        QCOMPARE(row(1)->width(), list->viewport()->width());
     }
 
     void noDrawingLeavesItEmpty()

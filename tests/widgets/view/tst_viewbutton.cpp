@@ -23,14 +23,10 @@ class TestViewButton : public QObject
     Q_OBJECT
 
 private:
-    // The text, two pixels of frame on either side and the menu arrow.
+    // The text and two pixels of frame on either side.
     static int textWidth(const KvCc::ViewButton& button, const QString& text)
     {
-        QStyleOptionButton option;
-        option.initFrom(&button);
-        option.features |= QStyleOptionButton::HasMenu;
-        const int arrow = button.style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, &button);
-        return button.fontMetrics().horizontalAdvance(text) + 4 + arrow;
+        return button.fontMetrics().horizontalAdvance(text) + 4;
     }
 
     static QStringList checkedEntries(const QMenu* menu)
@@ -122,8 +118,8 @@ private slots:
         QCOMPARE(geometry.count(), 1);
     }
 
-    // The button was exactly as wide as its text, so the menu arrow covered
-    // the end of the name and the text was cut at both edges.
+    // The button is as wide as its text: the style drew the menu arrow over
+    // the end of the name and kept room for it, cutting the name at both edges.
     void wholeNameShowsBesideMenuArrow_data()
     {
         QTest::addColumn<QString>("name");
@@ -138,13 +134,28 @@ private slots:
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
         pick(button, name);
-        QStyleOptionButton option;
-        option.initFrom(&button);
-        option.rect = button.rect();
-        option.features |= QStyleOptionButton::HasMenu | QStyleOptionButton::Flat;
-        const QRect contents = button.style()->subElementRect(QStyle::SE_PushButtonContents, &option, &button);
-        const int arrow = button.style()->pixelMetric(QStyle::PM_MenuButtonIndicator, &option, &button);
-        QVERIFY(contents.width() - arrow >= button.fontMetrics().horizontalAdvance(name));
+        // Paint the button on white: the name's ink spans its advance, so the
+        // leftmost and rightmost dark pixels lie within the button and no
+        // arrow shape sits right of the text.
+        const QImage image = button.grab().toImage();
+        int first = image.width();
+        int last = -1;
+        for (int x = 0; x < image.width(); ++x) {
+            for (int y = 0; y < image.height(); ++y) {
+                if (qGray(image.pixel(x, y)) < 128) {
+                    first = qMin(first, x);
+                    last = qMax(last, x);
+                }
+            }
+        }
+        QVERIFY(last >= 0);
+        const int ink = last - first + 1;
+        QVERIFY2(ink <= button.fontMetrics().horizontalAdvance(name) + 1,
+                 qPrintable(QStringLiteral("ink %1 wider than the text").arg(ink)));
+        QVERIFY2(ink >= button.fontMetrics().horizontalAdvance(name) - 5,
+                 qPrintable(QStringLiteral("ink %1: the name is cut").arg(ink)));
+        QVERIFY(first >= 1);
+        QVERIFY(last <= image.width() - 2);
     }
 
     void everyPickInTurnLeavesOneCheckedEntry()

@@ -1,0 +1,60 @@
+// Test functions that the harness must judge correctly; tests.cmake runs
+// them one by one and checks the verdict.
+#include "kvcctest.h"
+
+#include <QSettings>
+
+class HarnessProbe : public QObject
+{
+    Q_OBJECT
+
+public:
+    ~HarnessProbe() override
+    {
+        if (warnOnTeardown)
+            qWarning("a warning while the test object is torn down");
+    }
+
+private:
+    bool warnOnTeardown = false;
+
+private slots:
+    void warnsUnexpectedly()
+    {
+        qWarning("an unexpected warning");
+        QVERIFY(true);
+    }
+
+    void reportsCriticalUnexpectedly() { qCritical("an unexpected critical message"); }
+
+    void warnsAsExpected()
+    {
+        QTest::ignoreMessage(QtWarningMsg, "an expected warning");
+        qWarning("an expected warning");
+    }
+
+    void printsAKnownPlatformNotice() { qWarning("This plugin does not support raise()"); }
+
+    void printsDebugOutput() { qDebug("debug output is no fault"); }
+
+    void warnsWhenTornDown() { warnOnTeardown = true; }
+
+    // Run only in the sanitizer build: the leak suppressions must not hide
+    // an object that our code leaks.
+    void leaksAnObject()
+    {
+        auto* leaked = new QObject;
+        leaked->setObjectName(QStringLiteral("leaked on purpose"));
+        QVERIFY(leaked);
+    }
+
+    void keepsSettingsInAScratchFolder()
+    {
+        QSettings settings(QStringLiteral("Quorvane"), QStringLiteral("VantorViewer"));
+        QVERIFY2(settings.fileName().startsWith(kvcctest::scratchDir()), qPrintable(settings.fileName()));
+        QCOMPARE(QGuiApplication::platformName(), QStringLiteral("offscreen"));
+    }
+};
+
+KVCC_TEST_MAIN(HarnessProbe)
+#include "harnessprobe.moc"
