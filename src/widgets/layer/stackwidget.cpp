@@ -19,6 +19,9 @@ StackWidget::StackWidget(LayerControl* control, QWidget* parent)
     insertWidget(0, new PropertyManager(this));
     insertWidget(1, new QWidget);
     setCurrentIndex(0);
+    // A window shown without a size of its own is given at least 200 x 100,
+    // which would stretch the rows of the page apart and push it further down.
+    resize(sizeHint());
 
     if (control) {
         connect(control, SIGNAL(folded(bool)), this, SLOT(hide(bool)));
@@ -81,6 +84,7 @@ void StackWidget::hide(bool bHide)
 {
     setCurrentIndex(bHide ? 1 : 0);
     if (!isVisible()) {
+        resize(sizeHint());
         show();
         adjustGeometry();
     }

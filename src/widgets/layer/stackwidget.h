@@ -36,7 +36,9 @@ private:
     // puts the control into its ribbon after building it.
     void watchControlWindow();
 
-    QPointer<LayerControl> layerControl;
+    // The LayerControl given at construction, held as a plain widget: its
+    // events still reach eventFilter() while it is being destroyed.
+    QPointer<QWidget> layerControl;
     QPointer<QWidget> watchedWindow;
     // Whether the window was put away because the control was hidden.
     bool hiddenWithControl = false;

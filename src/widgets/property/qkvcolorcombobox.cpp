@@ -11,6 +11,8 @@ QKvColorComboBox::QKvColorComboBox(QWidget* parent)
 {
     setButtonText(QStringLiteral("select a color..."));
     setFixedWidth(150);
+    // As high as the lineweight and linetype selectors it shares the property page with.
+    setFixedHeight(20);
     setItemIconSize(QSize(14, 14));
 
     colorNames << QStringLiteral("By Layer") << QStringLiteral("By Block") << QStringLiteral("Red")

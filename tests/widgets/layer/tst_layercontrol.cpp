@@ -286,8 +286,11 @@ private slots:
         QVERIFY(page);
         const auto selectors = page->findChildren<KvCc::BaseComboBox*>();
         QCOMPARE(selectors.size(), 3);
+        // The window fits its page: a larger one stretched the rows apart.
+        QCOMPARE(stack->size(), stack->sizeHint());
         for (KvCc::BaseComboBox* selector : selectors) {
             QVERIFY(selector->isVisible());
+            QCOMPARE(selector->height(), 20);
             QVERIFY(selector->x() >= 19);
             QCOMPARE(selector->x(), selectors.first()->x());
             QVERIFY(stack->rect().contains(selector->geometry()));

@@ -202,6 +202,18 @@ private slots:
         QCOMPARE(combo->count(), 9);
     }
 
+    void twoCombosKeepTheirOwnEntries()
+    {
+        KvCc::ColorComboBox other;
+        QSignalSpy otherSpy(&other, SIGNAL(currentColorChanged(QColor)));
+        answerDialog(QColor(9, 9, 9));
+        clickRow(7);
+        QCOMPARE(combo->count(), 9);
+        QCOMPARE(other.count(), 8);
+        QCOMPARE(other.currentText(), QStringLiteral("Red"));
+        QCOMPARE(otherSpy.count(), 0);
+    }
+
     void pickingColorsOverAndOverKeepsTheListConsistent()
     {
         for (int i = 0; i < 5; ++i) {

@@ -75,6 +75,7 @@ private slots:
         QCOMPARE(combo->width(), 150);
         QCOMPARE(combo->minimumWidth(), 150);
         QCOMPARE(combo->maximumWidth(), 150);
+        QCOMPARE(combo->height(), 20);
         QCOMPARE(rowTexts(combo.get()), standardTexts());
         QCOMPARE(face(combo.get()), QStringLiteral("By Layer"));
         QCOMPARE(combo->currentRow(), 0);
