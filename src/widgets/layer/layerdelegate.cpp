@@ -51,6 +51,15 @@ QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option)
     return (option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
 }
 
+// Texts are black (plot styles grey), but on a selected row they take the
+// palette's highlighted text color so they stay readable on the highlight.
+QColor textColor(const QStyleOptionViewItem& option, const QColor& normal)
+{
+    if (option.state & QStyle::State_Selected)
+        return option.palette.color(colorGroup(option), QPalette::HighlightedText);
+    return normal;
+}
+
 void drawCellText(QPainter* painter, const QRect& rect, const QString& text, const QFont& font,
                   const QColor& color)
 {
@@ -192,7 +201,7 @@ void LayerDelegate::paintColorCell(QPainter* painter, const QStyleOptionViewItem
     painter->drawPixmap(r.x() + 2, top, *swatch);
     const QRect textRect(r.x() + size.width() + 6, top - 2, r.width() - size.width() - 6,
                          r.y() + r.height() + 2 - top);
-    drawCellText(painter, textRect, color.name, option.font, Qt::black);
+    drawCellText(painter, textRect, color.name, option.font, textColor(option, Qt::black));
 }
 
 void LayerDelegate::paintLineweightCell(QPainter* painter, const QStyleOptionViewItem& option,
@@ -211,7 +220,7 @@ void LayerDelegate::paintLineweightCell(QPainter* painter, const QStyleOptionVie
     painter->drawPixmap(QRect(r.x() + 2, top, r.width() / 3, sampleHeight), *sample);
     const QRect textRect(r.x() + r.width() / 3 + 6, top, r.width() - r.width() / 3 - 6,
                          r.y() + r.height() - top);
-    drawCellText(painter, textRect, text, option.font, Qt::black);
+    drawCellText(painter, textRect, text, option.font, textColor(option, Qt::black));
 }
 
 void LayerDelegate::paintTextCell(QPainter* painter, const QStyleOptionViewItem& option,
@@ -219,7 +228,7 @@ void LayerDelegate::paintTextCell(QPainter* painter, const QStyleOptionViewItem&
 {
     const QRect& r = option.rect;
     drawCellText(painter, QRect(r.x() + 3, r.y() + 3, r.width() - 6, r.height() - 6),
-                 index.data(Qt::DisplayRole).toString(), option.font, color);
+                 index.data(Qt::DisplayRole).toString(), option.font, textColor(option, color));
 }
 
 QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,

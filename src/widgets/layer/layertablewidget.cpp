@@ -5,6 +5,7 @@
 #include "layeraction.h"
 #include "layercolumns.h"
 #include "layerdelegate.h"
+#include "layeritemmodel_p.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -98,7 +99,7 @@ private:
 LayerTableWidget::LayerTableWidget(QWidget* parent)
     : QTableView(parent)
 {
-    layerModel = new QStandardItemModel();
+    layerModel = new LayerItemModel();
     setModel(layerModel);
     layerModel->setHorizontalHeaderLabels(layerTableHeaders());
 
@@ -130,6 +131,16 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setColumnWidth(LockColumn, 40);
     setColumnWidth(ColorColumn, 50);
     setColumnWidth(PlotColumn, 45);
+    // The columns without a width of their own fit their usual texts in the
+    // view's font, and the description takes what room is left.
+    const QFontMetrics metrics(font());
+    const int linetype = metrics.horizontalAdvance(QStringLiteral("Continuous")) + 12;
+    setColumnWidth(LinetypeColumn, qMax(columnWidth(LinetypeColumn), linetype));
+    const int lineweight = qMax(metrics.horizontalAdvance(QStringLiteral("0.00 mm")),
+                                metrics.horizontalAdvance(QStringLiteral("Default")))
+        + 12;
+    setColumnWidth(LineweightColumn, qMax(columnWidth(LineweightColumn), lineweight * 3 / 2));
+    horizontalHeader()->setStretchLastSection(true);
 
     frozenTable = new FrozenTableWidget(this);
     frozenTable->setObjectName(tr("frozenTable"));

@@ -41,6 +41,9 @@ public:
     // Places the overlay over the first two columns.
     void updateLayerTreeGeometry();
 
+    // Scrolls to cells right of the fixed columns only; those are always in view.
+    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
+
 signals:
     void updateCurretnLayer(QString name);
     void updateLayerCombo();
@@ -64,7 +67,6 @@ public slots:
 
 protected:
     void resizeEvent(QResizeEvent* event) override;
-    void scrollTo(const QModelIndex& index, ScrollHint hint = EnsureVisible) override;
     QModelIndex moveCursor(CursorAction cursorAction, Qt::KeyboardModifiers modifiers) override;
 
 private slots:

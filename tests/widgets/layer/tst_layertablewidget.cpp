@@ -8,6 +8,7 @@
 #include <layertablewidget.h>
 #include <searchlayeredit.h>
 
+#include <QAbstractItemModelTester>
 #include <QHeaderView>
 #include <QLabel>
 #include <QLineEdit>
@@ -356,6 +357,27 @@ private slots:
         QCOMPARE(table.horizontalHeader()->sortIndicatorSection(), int(NameColumn));
         QCOMPARE(table.horizontalHeader()->sortIndicatorOrder(), Qt::DescendingOrder);
         QCOMPARE(names(table.model()), (QStringList{"b", "a", "0"}));
+    }
+
+    void theTableModelKeepsItsPromisesThroughSortsAndReloads()
+    {
+        for (const char* name : {"b", "C", "a", "Walls", "walls"})
+            drawing->add(QString::fromLatin1(name), name[0] != 'a');
+        LayerTableWidget table;
+        QAbstractItemModelTester tester(table.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
+        table.slotSearchLayer(QStringLiteral("w"));
+        table.sortByColumn(OnColumn, Qt::DescendingOrder);
+        QCOMPARE(names(table.model()).last(), QStringLiteral("a"));
+        // Hidden rows follow their layers through a sort.
+        QCOMPARE(shownNames(&table), (QStringList{"Walls", "walls"}));
+        table.sortByColumn(NameColumn, Qt::DescendingOrder);
+        QCOMPARE(names(table.model()), (QStringList{"walls", "b", "a", "Walls", "C", "0"}));
+        QCOMPARE(table.model()->index(0, NameColumn).data(LoadedNameRole).toString(), QStringLiteral("walls"));
+        table.addLayer();
+        table.selectRow(1);
+        table.remove();
+        table.InitLayerModel();
+        QCOMPARE(table.model()->rowCount(), 6);
     }
 
     void destroyingThePaletteWithTheNameEditorOpen()
