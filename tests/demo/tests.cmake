@@ -18,7 +18,9 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
             COMMAND ${KVCC_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
                     bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
         set_tests_properties(demo_smoke_xvfb PROPERTIES TIMEOUT 120
-            ENVIRONMENT "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0")
+            # Full stacks: X11 libraries without frame pointers otherwise cut
+            # their leaks' stacks before the frame the suppressions name.
+            ENVIRONMENT "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
     else()
         message(STATUS "xvfb-run or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
     endif()
