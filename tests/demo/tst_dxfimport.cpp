@@ -56,6 +56,7 @@ private slots:
     void readsEntitiesAndCountsTheOthers();
     void polylineWithLyingVertexCountKeepsItsRealVertices();
     void objectCoordinatesAreTurnedIntoPlan();
+    void tableWithALyingCountHoldsItsRealLayers();
     void badFilesEndInAMessage_data();
     void badFilesEndInAMessage();
     void randomBytesNeverCrash();
@@ -255,6 +256,18 @@ void TestDxfImport::polylineWithLyingVertexCountKeepsItsRealVertices()
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(r.drawing.entities.size(), 1);
         QCOMPARE(r.drawing.entities.first().points.size(), 3);
+    }
+}
+
+void TestDxfImport::tableWithALyingCountHoldsItsRealLayers()
+{
+    for (const QByteArray& count : {QByteArray("2000000000"), QByteArray("-1"), QByteArray("0")}) {
+        DxfWriter w;
+        w.pair(0, "SECTION").pair(2, "TABLES").pair(0, "TABLE").pair(2, "LAYER").pair(70, count);
+        w.layer("0", 0, 7).layer("A", 0, 1).endLayerTable().end();
+        const DxfImportResult r = DxfImport::readData(w.data());
+        QVERIFY2(r.ok, qPrintable(r.error));
+        QCOMPARE(r.drawing.layers.size(), 2);
     }
 }
 
