@@ -8,6 +8,7 @@
 
 #include <QListWidget>
 #include <QSignalBlocker>
+#include <QStyle>
 
 namespace KvCc {
 
@@ -98,11 +99,30 @@ void BaseComboBox::setListWidgetHeight(int height)
     row->setSizeHint(withHeight(row->sizeHint(), height));
 }
 
+namespace {
+
+// Wide enough for the settings button's text and, in list mode, for the
+// widest row with its picture, even when the combo box itself is narrower.
+int popupWidthHint(ListView* view)
+{
+    int width = view->minimumSizeHint().width();
+    QListWidget* list = view->listWidget();
+    if (list->viewMode() == QListView::ListMode) {
+        const QFontMetrics metrics(list->font());
+        int widest = 0;
+        for (int i = 0; i < list->count(); ++i)
+            widest = qMax(widest, metrics.horizontalAdvance(list->item(i)->text()));
+        const int scrollBar = list->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, list);
+        width = qMax(width, list->iconSize().width() + widest + scrollBar + 32);
+    }
+    return width;
+}
+
+} // namespace
+
 void BaseComboBox::showPopup()
 {
-    // Wide enough for the settings button's text, even when the combo box
-    // itself is narrower.
-    m_listWidget->setMinimumWidth(m_listView->minimumSizeHint().width() + 2 * m_listWidget->frameWidth());
+    m_listWidget->setMinimumWidth(popupWidthHint(m_listView) + 2 * m_listWidget->frameWidth());
     QComboBox::showPopup();
     // The rows are in the inner list: the keyboard goes there, once the list
     // view is placed and shown on the popup's row.

@@ -1,6 +1,5 @@
 #include "linetypecombobox.h"
 
-#include "popupwidth_p.h"
 #include "swatchpainters.h"
 
 namespace KvCc {
@@ -19,7 +18,6 @@ LineTypeComboBox::LineTypeComboBox(QWidget* parent)
 
     const int n = lineTypeNames.size();
     setListWidgetHeight(n <= 9 ? 20 * n + 30 : 230);
-    fitPopupWidth(this, 48, lineTypeNames, QStringLiteral("Others..."));
     setCurrentIndex(0);
 }
 

@@ -2,7 +2,6 @@
 
 #include "kvlineweightdialog.h"
 #include "lineweightlist.h"
-#include "popupwidth_p.h"
 
 #include <QListWidget>
 #include <QListWidgetItem>
@@ -32,7 +31,6 @@ LineWidthComboBox::LineWidthComboBox(QWidget* parent)
         addItem(swatches.at(row), mmTexts.at(row));
 
     setListWidgetHeight(listHeight);
-    fitPopupWidth(this, 48, mmTexts + inchTexts, QStringLiteral("Lineweight settings..."));
     setCurrentIndex(0);
 
     connect(this, SIGNAL(addMoreItem()), this, SLOT(slotAddMoreItem()));

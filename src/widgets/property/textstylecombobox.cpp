@@ -1,6 +1,5 @@
 #include "textstylecombobox.h"
 
-#include "popupwidth_p.h"
 
 #include <QPainter>
 #include <QPixmap>
@@ -52,7 +51,6 @@ TextStyleComboBox::TextStyleComboBox(QWidget* parent)
 
     const int n = styleNames.size();
     setListWidgetHeight(n > 9 ? 830 : 80 * n + 30);
-    fitPopupWidth(this, 0, {}, QStringLiteral("Manager Text Styles..."));
     setCurrentIndex(0);
 }
 
