@@ -17,6 +17,7 @@
 
 #include <algorithm>
 #include <memory>
+#include <numeric>
 
 namespace KvCc {
 
@@ -103,14 +104,16 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setModel(layerModel);
     layerModel->setHorizontalHeaderLabels(layerTableHeaders());
 
+    // Sorting is switched on while the model is still empty: switching it
+    // on sorts, and the load sorts the rows once more anyway.
+    setSortingEnabled(true);
+    sortByColumn(NameColumn, Qt::AscendingOrder);
+
     rowBuffer = defaultRow();
     InitLayerModel();
 
     layerDelegate = new LayerDelegate();
     setItemDelegate(layerDelegate);
-
-    setSortingEnabled(true);
-    sortByColumn(NameColumn, Qt::AscendingOrder);
 
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
@@ -382,17 +385,29 @@ void LayerTableWidget::InitLayerModel()
     if (utility.isModelSpace())
         setColumnHidden(ViewportFreezeColumn, true);
 
+    // The rows go in already in name order, as sorting the table by name
+    // would leave them (a stable, case-sensitive comparison of the names),
+    // so the table need not sort itself afterwards.
+    QVector<int> order(rows.size());
+    std::iota(order.begin(), order.end(), 0);
+    std::stable_sort(order.begin(), order.end(), [&rows](int a, int b) {
+        return rows.at(a).value(NameColumn).compare(rows.at(b).value(NameColumn)) < 0;
+    });
+
     const QString yes = QStringLiteral("true");
     QString currentName;
-    int currentRow = 0;
-    for (int i = 0; i < rows.size(); ++i) {
-        const QStringList& row = rows.at(i);
+    int currentRow = -1;
+    for (int i = 0; i < order.size(); ++i) {
+        const QStringList& row = rows.at(order.at(i));
         insertRowTexts(i, row, row.value(NameColumn));
         if (row.value(CurrentColumn) == yes) {
             currentName = row.value(NameColumn);
             currentRow = i;
         }
     }
+    // With no current layer the row loaded first is selected.
+    if (currentRow < 0)
+        currentRow = int(std::find(order.cbegin(), order.cend(), 0) - order.cbegin());
     // The buffer keeps the last layer's fields for new rows, but never its mark.
     rowBuffer = rows.last();
     while (rowBuffer.size() < LayerColumnCount)
@@ -400,7 +415,7 @@ void LayerTableWidget::InitLayerModel()
     rowBuffer[CurrentColumn] = QStringLiteral("false");
 
     selectRow(currentRow);
-    sortByColumn(NameColumn, Qt::AscendingOrder);
+    slotSortIndexChanged(NameColumn, Qt::AscendingOrder);
     emit updateCurretnLayer(currentName);
 }
 
