@@ -141,7 +141,10 @@ QRectF DrawingCanvas::extents() const
         minY = std::min(minY, y);
         maxY = std::max(maxY, y);
     };
+    // The extents of what is drawn: entities of hidden layers do not count.
     for (const DrawingEntity& e : m_document->drawing().entities) {
+        if (!isLayerShown(e.layer))
+            continue;
         if (e.kind == DrawingEntity::Circle || e.kind == DrawingEntity::Arc) {
             const QPointF c = e.points.value(0);
             add(c.x() - e.radius, c.y() - e.radius);

@@ -56,6 +56,7 @@
 #include <QVBoxLayout>
 
 #include <algorithm>
+#include <numeric>
 
 // The host images live in this static library's own resource bundle,
 // which a static library must register by hand.
@@ -418,8 +419,27 @@ void MainWindow::updateStatus()
     const Drawing& d = m_document->drawing();
     m_layerStatus->setText(QStringLiteral("Layers: %1").arg(d.layers.size()));
     m_objectStatus->setText(QStringLiteral("Objects: %1").arg(d.entities.size()));
+    // The whole list goes into the tool tip; the bar names the most common kinds.
     const QString skipped = skippedSummary();
-    m_skippedStatus->setText(skipped);
+    const QMap<QString, int>& counts = d.skipped;
+    QList<QPair<int, QString>> kinds;
+    int total = 0;
+    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it) {
+        kinds.append(qMakePair(it.value(), it.key()));
+        total += it.value();
+    }
+    std::sort(kinds.begin(), kinds.end(), [](const QPair<int, QString>& a, const QPair<int, QString>& b) {
+        return a.first > b.first;
+    });
+    QStringList shown;
+    for (int i = 0; i < kinds.size() && i < 4; ++i)
+        shown << QStringLiteral("%1 %2").arg(kinds.at(i).first).arg(kinds.at(i).second);
+    QString text = shown.join(QStringLiteral(", "));
+    if (kinds.size() > 4)
+        text += QStringLiteral(" and %1 more of %2 other kinds").arg(total - std::accumulate(kinds.begin(), kinds.begin() + 4, 0,
+            [](int sum, const QPair<int, QString>& k) { return sum + k.first; })).arg(kinds.size() - 4);
+    m_skippedStatus->setText(skipped.isEmpty() ? QString() : QStringLiteral("Not drawn: %1").arg(text));
+    m_skippedStatus->setToolTip(skipped);
     m_skippedStatus->setVisible(!skipped.isEmpty());
 }
 
