@@ -7,9 +7,9 @@ packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools
     libdxflib-dev
-    xvfb xauth
+    xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev
-    fonts-dejavu-core
+    fonts-dejavu-core fonts-nanum
 )
 
 missing=()

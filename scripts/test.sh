@@ -1,6 +1,7 @@
 #!/usr/bin/env bash
 # Builds the project twice (plain, and with AddressSanitizer and
-# UndefinedBehaviorSanitizer) and runs the whole test suite in both.
+# UndefinedBehaviorSanitizer) and runs the whole test suite in both, then
+# fuzzes the demo's DXF import for a bounded time.
 set -euo pipefail
 root="$(cd "$(dirname "$0")/.." && pwd)"
 bash "$root/scripts/bootstrap.sh"
@@ -17,4 +18,6 @@ echo "== plain build =="
 run_suite "$root/build/plain"
 echo "== sanitizer build (ASan + UBSan) =="
 run_suite "$root/build/sanitize" -DKVCC_SANITIZE=ON -DKVCC_BUILD_BENCH=OFF
+echo "== fuzzing the DXF import of the demo (libFuzzer with ASan and UBSan) =="
+bash "$root/scripts/fuzz-demo.sh" "${KVCC_FUZZ_SECONDS:-60}"
 echo "== all tests passed in both builds =="

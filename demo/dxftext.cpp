@@ -1,0 +1,98 @@
+#include "dxftext.h"
+
+#include <QTextCodec>
+
+namespace Demo {
+namespace {
+
+bool isHex4(const QString& text, int from)
+{
+    for (int i = from; i < from + 4; ++i) {
+        const QChar c = text.at(i);
+        const bool hex = (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+                         || (c >= QLatin1Char('a') && c <= QLatin1Char('f'))
+                         || (c >= QLatin1Char('A') && c <= QLatin1Char('F'));
+        if (!hex)
+            return false;
+    }
+    return true;
+}
+
+} // namespace
+
+DxfText::DxfText(const QByteArray& version, const QByteArray& codePage)
+{
+    const QByteArray v = version.trimmed().toUpper();
+    bool ok = false;
+    const int number = v.startsWith("AC") ? v.mid(2).toInt(&ok) : 0;
+    m_utf8 = ok && number >= 1021;
+    m_codec = QTextCodec::codecForName(m_utf8 ? QByteArray("UTF-8") : codecNameForCodePage(codePage));
+    if (!m_codec)
+        m_codec = QTextCodec::codecForName("windows-1252");
+}
+
+QByteArray DxfText::codecName() const
+{
+    return m_codec ? m_codec->name() : QByteArray();
+}
+
+QByteArray DxfText::codecNameForCodePage(const QByteArray& codePage)
+{
+    const QByteArray cp = codePage.trimmed().toUpper();
+    QByteArray name = "windows-1252";
+    if (cp.startsWith("ANSI_")) {
+        const QByteArray n = cp.mid(5);
+        if (n == "874")
+            name = "TIS-620";
+        else if (n == "932")
+            name = "Shift_JIS";
+        else if (n == "936")
+            name = "GBK";
+        else if (n == "949")
+            name = "windows-949";
+        else if (n == "950")
+            name = "Big5";
+        else if (n.startsWith("125"))
+            name = "windows-" + n;
+    } else if (cp.startsWith("DOS")) {
+        name = "IBM" + cp.mid(3);
+    } else if (cp.startsWith("ISO8859-")) {
+        name = "ISO-8859-" + cp.mid(8);
+    } else if (cp == "MACINTOSH") {
+        name = "macintosh";
+    } else if (cp == "UTF-8" || cp == "UTF8") {
+        name = "UTF-8";
+    }
+    if (!QTextCodec::codecForName(name))
+        name = "windows-1252";
+    return name;
+}
+
+QString DxfText::decode(const QByteArray& raw) const
+{
+    return resolveEscapes(m_codec->toUnicode(raw));
+}
+
+QString DxfText::resolveEscapes(const QString& text)
+{
+    if (!text.contains(QLatin1String("\\U+"), Qt::CaseInsensitive))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) == QLatin1Char('\\') && i + 6 < text.size()
+            && (text.at(i + 1) == QLatin1Char('U') || text.at(i + 1) == QLatin1Char('u'))
+            && text.at(i + 2) == QLatin1Char('+') && isHex4(text, i + 3)) {
+            const uint code = text.mid(i + 3, 4).toUInt(nullptr, 16);
+            if (code != 0) {
+                out.append(QChar(static_cast<ushort>(code)));
+                i += 6;
+                continue;
+            }
+        }
+        out.append(text.at(i));
+    }
+    return out;
+}
+
+} // namespace Demo

@@ -1,0 +1,33 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+class QTextCodec;
+
+namespace Demo {
+
+// Turns the raw bytes of DXF strings into text: UTF-8 for files written by
+// AC1021 (2007) and later, the drawing's code page for older ones, and
+// \U+XXXX escapes resolved in both.
+class DxfText
+{
+public:
+    // version is $ACADVER ("AC1009"...), codePage is $DWGCODEPAGE ("ANSI_1252"...).
+    DxfText(const QByteArray& version, const QByteArray& codePage);
+
+    QString decode(const QByteArray& raw) const;
+    bool isUtf8() const { return m_utf8; }
+    // Name of the codec used for files before 2007.
+    QByteArray codecName() const;
+
+    static QString resolveEscapes(const QString& text);
+    // The Qt codec name for a $DWGCODEPAGE value; windows-1252 when unknown.
+    static QByteArray codecNameForCodePage(const QByteArray& codePage);
+
+private:
+    bool m_utf8 = false;
+    QTextCodec* m_codec = nullptr;
+};
+
+} // namespace Demo

@@ -1,0 +1,385 @@
+#include "drawingcanvas.h"
+
+#include "drawingdocument.h"
+
+#include <QFontMetricsF>
+#include <QKeyEvent>
+#include <QMouseEvent>
+#include <QPainter>
+#include <QPainterPath>
+#include <QWheelEvent>
+
+#include <cmath>
+
+namespace Demo {
+namespace {
+
+const QColor kGround(33, 40, 48);
+
+// Colors too close to the ground are drawn in its contrast, as CAD
+// programs do with black and white.
+QColor visibleOnGround(const QColor& c)
+{
+    if (c.lightness() < 40)
+        return QColor(230, 230, 230);
+    return c;
+}
+
+QString linetypeName(const DkDbObjectId& id)
+{
+    DkDbObject* object = nullptr;
+    if (id.isNull() || dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
+        return QString();
+    const QString name = QString::fromStdWString(static_cast<DkDbSymbolTableRecord*>(object)->nameString());
+    object->close();
+    return name;
+}
+
+double penWidthFor(int lineWeight)
+{
+    // Model space shows lineweights above 0.30 mm a little heavier.
+    if (lineWeight >= 70)
+        return 2.5;
+    if (lineWeight >= 35)
+        return 1.6;
+    return 1.0;
+}
+
+// The pen pattern that stands for a linetype on screen.
+Qt::PenStyle penStyleFor(const QString& linetype)
+{
+    const QString name = linetype.toUpper();
+    if (name.contains(QLatin1String("DASHDOT")) || name.contains(QLatin1String("CENTER"))
+        || name.contains(QLatin1String("PHANTOM")))
+        return Qt::DashDotLine;
+    if (name.contains(QLatin1String("DOT")))
+        return Qt::DotLine;
+    if (name.contains(QLatin1String("DASH")) || name.contains(QLatin1String("HIDDEN")))
+        return Qt::DashLine;
+    return Qt::SolidLine;
+}
+
+} // namespace
+
+DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
+{
+    setFocusPolicy(Qt::WheelFocus);
+    setAutoFillBackground(false);
+    setAttribute(Qt::WA_OpaquePaintEvent);
+    setMouseTracking(false);
+    setMinimumSize(200, 150);
+    QFont probe = font();
+    probe.setPixelSize(100);
+    const double cap = QFontMetricsF(probe).capHeight();
+    m_capRatio = cap > 10 ? cap / 100.0 : 0.72;
+}
+
+DrawingCanvas::~DrawingCanvas() = default;
+
+QSize DrawingCanvas::sizeHint() const
+{
+    return QSize(800, 560);
+}
+
+void DrawingCanvas::setDocument(const DrawingDocument* document)
+{
+    m_document = document;
+    refresh();
+    zoomExtents();
+}
+
+bool DrawingCanvas::isLayerShown(int layerIndex) const
+{
+    return layerIndex >= 0 && layerIndex < m_shown.size() && m_shown.at(layerIndex);
+}
+
+void DrawingCanvas::refresh()
+{
+    m_shown.clear();
+    m_colors.clear();
+    m_widths.clear();
+    m_styles.clear();
+    if (m_document && m_document->database()) {
+        const DkDbDatabase* db = m_document->database();
+        const QVector<DkDbObjectId>& ids = m_document->layerIds();
+        m_shown.resize(ids.size());
+        m_colors.resize(ids.size());
+        m_widths.resize(ids.size());
+        m_styles.resize(ids.size());
+        for (int i = 0; i < ids.size(); ++i) {
+            const DkDbLayerTableRecord* record = db->peekLayer(ids.at(i));
+            if (!record || record->isErased()) {
+                m_shown[i] = false;
+                continue;
+            }
+            m_shown[i] = !record->isOff() && !record->isFrozen();
+            const DkCmColor c = record->color();
+            m_colors[i] = QColor(c.red(), c.green(), c.blue());
+            m_widths[i] = penWidthFor(static_cast<int>(record->lineWeight()));
+            m_styles[i] = penStyleFor(linetypeName(record->linetypeObjectId()));
+        }
+    }
+    update();
+}
+
+QRectF DrawingCanvas::extents() const
+{
+    QRectF box;
+    if (!m_document)
+        return box;
+    double minX = 0, minY = 0, maxX = 0, maxY = 0;
+    bool any = false;
+    auto add = [&](double x, double y) {
+        if (!any) {
+            minX = maxX = x;
+            minY = maxY = y;
+            any = true;
+            return;
+        }
+        minX = std::min(minX, x);
+        maxX = std::max(maxX, x);
+        minY = std::min(minY, y);
+        maxY = std::max(maxY, y);
+    };
+    // The extents of what is drawn: entities of hidden layers do not count.
+    for (const DrawingEntity& e : m_document->drawing().entities) {
+        if (!isLayerShown(e.layer))
+            continue;
+        if (e.kind == DrawingEntity::Circle || e.kind == DrawingEntity::Arc) {
+            const QPointF c = e.points.value(0);
+            add(c.x() - e.radius, c.y() - e.radius);
+            add(c.x() + e.radius, c.y() + e.radius);
+        } else if (e.kind == DrawingEntity::Text) {
+            // A rough box around the text in any direction, so that a
+            // title drawn large is not cut off by the view.
+            const QPointF c = e.points.value(0);
+            int longest = 0;
+            const QStringList lines = e.text.split(QLatin1Char('\n'));
+            for (const QString& line : lines)
+                longest = std::max(longest, line.size());
+            const double width = 0.9 * e.height * longest;
+            const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
+            if (std::fabs(e.rotation) > 0.01) {
+                const double reach = std::max(width, depth + e.height);
+                add(c.x() - reach, c.y() - reach);
+                add(c.x() + reach, c.y() + reach);
+            } else {
+                const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
+                add(c.x() - left, c.y() - depth);
+                add(c.x() - left + width, c.y() + e.height);
+            }
+        } else {
+            for (const QPointF& p : e.points)
+                add(p.x(), p.y());
+        }
+    }
+    if (any)
+        box = QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
+    return box;
+}
+
+void DrawingCanvas::zoomExtents()
+{
+    const QRectF box = extents();
+    if (box.isNull() && box.width() <= 0 && box.height() <= 0) {
+        m_center = box.center();
+        m_scale = 1.0;
+    } else {
+        m_center = box.center();
+        const double w = std::max(box.width(), 1e-9);
+        const double h = std::max(box.height(), 1e-9);
+        m_scale = 0.92 * std::min(width() / w, height() / h);
+        if (!std::isfinite(m_scale) || m_scale <= 0)
+            m_scale = 1.0;
+    }
+    m_fitted = true;
+    update();
+}
+
+QPointF DrawingCanvas::toScreen(const QPointF& p) const
+{
+    return QPointF(width() / 2.0 + (p.x() - m_center.x()) * m_scale, height() / 2.0 - (p.y() - m_center.y()) * m_scale);
+}
+
+QPointF DrawingCanvas::toWorld(const QPointF& p) const
+{
+    return QPointF(m_center.x() + (p.x() - width() / 2.0) / m_scale, m_center.y() - (p.y() - height() / 2.0) / m_scale);
+}
+
+void DrawingCanvas::paintEvent(QPaintEvent*)
+{
+    QPainter p(this);
+    p.fillRect(rect(), kGround);
+    m_drawn = 0;
+    if (!m_document)
+        return;
+    p.setRenderHint(QPainter::Antialiasing);
+    const QRectF view = QRectF(rect()).adjusted(-4, -4, 4, 4);
+    for (const DrawingEntity& e : m_document->drawing().entities) {
+        if (!isLayerShown(e.layer))
+            continue;
+        const QColor color = visibleOnGround(e.color.isValid() ? e.color : m_colors.at(e.layer));
+        QPen pen(color, m_widths.at(e.layer), e.kind == DrawingEntity::Text ? Qt::SolidLine : m_styles.at(e.layer));
+        pen.setCosmetic(true);
+        p.setPen(pen);
+        p.setBrush(Qt::NoBrush);
+        switch (e.kind) {
+        case DrawingEntity::Line: {
+            const QPointF a = toScreen(e.points.value(0));
+            const QPointF b = toScreen(e.points.value(1));
+            if (!view.intersects(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1)))
+                continue;
+            p.drawLine(a, b);
+            break;
+        }
+        case DrawingEntity::Polyline: {
+            QPolygonF poly;
+            poly.reserve(e.points.size() + 1);
+            for (const QPointF& pt : e.points)
+                poly << toScreen(pt);
+            if (!view.intersects(poly.boundingRect().adjusted(-1, -1, 1, 1)))
+                continue;
+            if (e.closed)
+                p.drawPolygon(poly);
+            else
+                p.drawPolyline(poly);
+            break;
+        }
+        case DrawingEntity::Circle:
+        case DrawingEntity::Arc: {
+            const QPointF c = toScreen(e.points.value(0));
+            const double r = e.radius * m_scale;
+            const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+            if (!view.intersects(box.adjusted(-1, -1, 1, 1)))
+                continue;
+            if (e.kind == DrawingEntity::Circle) {
+                p.drawEllipse(box);
+            } else {
+                double span = e.endAngle - e.startAngle;
+                while (span <= 0)
+                    span += 360.0;
+                p.drawArc(box, qRound(e.startAngle * 16), qRound(span * 16));
+            }
+            break;
+        }
+        case DrawingEntity::Point: {
+            const QPointF c = toScreen(e.points.value(0));
+            if (!view.contains(c))
+                continue;
+            p.drawPoint(c);
+            break;
+        }
+        case DrawingEntity::Text: {
+            // A text's height is its capital height, as in CAD programs.
+            const double pixels = e.height * m_scale;
+            const QPointF at = toScreen(e.points.value(0));
+            if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
+                continue;
+            const double reach = pixels * std::max(1, e.text.size());
+            if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
+                continue;
+            QFont font = p.font();
+            font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
+            const QFontMetricsF metrics(font);
+            const QStringList lines = e.text.split(QLatin1Char('\n'));
+            const double spacing = pixels * 5.0 / 3.0;
+            const double block = (lines.size() - 1) * spacing;
+            double baseline = 0;
+            switch (e.vAlign) {
+            case DrawingEntity::Baseline: baseline = lines.size() > 1 ? -block : 0; break;
+            case DrawingEntity::Bottom: baseline = -block - metrics.descent(); break;
+            case DrawingEntity::Middle: baseline = pixels / 2 - block / 2; break;
+            case DrawingEntity::Top: baseline = pixels; break;
+            }
+            p.save();
+            p.setFont(font);
+            p.translate(at);
+            p.rotate(-e.rotation);
+            for (int i = 0; i < lines.size(); ++i) {
+                const double width = metrics.horizontalAdvance(lines.at(i));
+                const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
+                p.drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+            }
+            p.restore();
+            break;
+        }
+        }
+        ++m_drawn;
+    }
+}
+
+void DrawingCanvas::wheelEvent(QWheelEvent* event)
+{
+    const double steps = event->angleDelta().y() / 120.0;
+    if (steps == 0)
+        return;
+    const QPointF pos = event->position();
+    const QPointF before = toWorld(pos);
+    const double factor = std::pow(1.2, steps);
+    const double next = m_scale * factor;
+    if (next < 1e-12 || next > 1e12)
+        return;
+    m_scale = next;
+    m_fitted = false;
+    // Keep the point under the cursor where it is.
+    const QPointF after = toWorld(pos);
+    m_center += before - after;
+    update();
+    event->accept();
+}
+
+void DrawingCanvas::mousePressEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton) {
+        m_panning = true;
+        m_lastPos = event->pos();
+        setCursor(Qt::ClosedHandCursor);
+    }
+}
+
+void DrawingCanvas::mouseMoveEvent(QMouseEvent* event)
+{
+    if (!m_panning)
+        return;
+    const QPoint delta = event->pos() - m_lastPos;
+    m_lastPos = event->pos();
+    m_center -= QPointF(delta.x() / m_scale, -delta.y() / m_scale);
+    m_fitted = false;
+    update();
+}
+
+void DrawingCanvas::mouseReleaseEvent(QMouseEvent*)
+{
+    if (m_panning) {
+        m_panning = false;
+        unsetCursor();
+    }
+}
+
+void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)
+{
+    if (event->button() == Qt::MiddleButton)
+        zoomExtents();
+}
+
+void DrawingCanvas::keyPressEvent(QKeyEvent* event)
+{
+    if (event->key() == Qt::Key_Home)
+        zoomExtents();
+    else if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) {
+        m_scale *= event->key() == Qt::Key_Plus ? 1.2 : 1 / 1.2;
+        m_fitted = false;
+        update();
+    } else
+        QWidget::keyPressEvent(event);
+}
+
+void DrawingCanvas::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    // A view the user has not moved keeps showing the whole drawing.
+    if (m_fitted)
+        zoomExtents();
+}
+
+} // namespace Demo

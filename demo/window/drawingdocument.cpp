@@ -1,0 +1,255 @@
+#include "drawingdocument.h"
+
+#include <QHash>
+
+namespace Demo {
+namespace {
+
+DkDbLayerSpec specOf(const DrawingLayer& layer)
+{
+    DkDbLayerSpec spec;
+    spec.name = layer.name.toStdWString();
+    spec.on = layer.on;
+    spec.frozen = layer.frozen;
+    spec.locked = layer.locked;
+    spec.plottable = layer.plottable;
+    spec.frozenInNewViewports = layer.frozenInNewViewports;
+    spec.color = DkCmColor(static_cast<std::uint8_t>(layer.color.red()), static_cast<std::uint8_t>(layer.color.green()),
+                           static_cast<std::uint8_t>(layer.color.blue()));
+    if (layer.colorIndex >= 1 && layer.colorIndex <= 7)
+        spec.color.setColorIndex(layer.colorIndex);
+    else if (layer.colorIndex > 7)
+        spec.color.setDisplayName(std::to_wstring(layer.colorIndex));
+    else
+        spec.color.setDisplayName(QStringLiteral("%1,%2,%3")
+                                      .arg(layer.color.red())
+                                      .arg(layer.color.green())
+                                      .arg(layer.color.blue())
+                                      .toStdWString());
+    spec.linetype = layer.linetype.toStdWString();
+    spec.lineWeight = layer.lineWeight;
+    spec.description = layer.description.toStdWString();
+    return spec;
+}
+
+// Layer "0" exists in every new database: give it the drawing's settings.
+void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& spec)
+{
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, id, DkDb::kForWrite) != Dk::eOk || !object)
+        return;
+    auto* record = static_cast<DkDbLayerTableRecord*>(object);
+    record->setIsOff(!spec.on);
+    record->setIsLocked(spec.locked);
+    record->setIsPlottable(spec.plottable);
+    record->setVPDFLT(spec.frozenInNewViewports);
+    record->setColor(spec.color);
+    record->setLineWeight(spec.lineWeight);
+    DkDbObjectId linetype = db->linetypeId(spec.linetype);
+    if (linetype.isNull())
+        linetype = db->addLinetype(spec.linetype);
+    record->setLinetypeObjectId(linetype);
+    record->setDescription(spec.description.c_str());
+    record->close();
+}
+
+const QString kForbidden = QStringLiteral("<>/\\\":;?*|,=`");
+
+} // namespace
+
+DrawingDocument::DrawingDocument() = default;
+
+DrawingDocument::~DrawingDocument()
+{
+    close();
+}
+
+void DrawingDocument::close()
+{
+    if (s_pServices && m_db && s_pServices->workingDatabase() == m_db.get())
+        s_pServices->setWorkingDatabase(nullptr);
+    m_db.reset();
+    m_layerIds.clear();
+    m_drawing = Drawing();
+}
+
+void DrawingDocument::load(const Drawing& drawing)
+{
+    close();
+    m_db = std::make_unique<DkDbDatabase>();
+    m_drawing = drawing;
+    m_layerIds.resize(drawing.layers.size());
+    for (int i = 0; i < drawing.layers.size(); ++i) {
+        const DkDbLayerSpec spec = specOf(drawing.layers.at(i));
+        if (drawing.layers.at(i).name == QLatin1String("0")) {
+            m_layerIds[i] = m_db->layerId(L"0");
+            applyToRecord(m_db.get(), m_layerIds[i], spec);
+        } else {
+            m_layerIds[i] = m_db->addLayer(spec);
+        }
+    }
+    const DkDbObjectId current = findLayer(drawing.currentLayer);
+    if (!current.isNull())
+        m_db->setClayer(current);
+    // Frozen is set last: the database refuses to freeze the current layer,
+    // and layer "0" was current until now.
+    const int zero = drawing.layerIndex(QStringLiteral("0"));
+    if (zero >= 0 && drawing.layers.at(zero).frozen && m_db->clayer() != m_layerIds[zero]) {
+        DkDbObject* object = nullptr;
+        if (dkdbOpenDkDbObject(object, m_layerIds[zero], DkDb::kForWrite) == Dk::eOk && object) {
+            static_cast<DkDbLayerTableRecord*>(object)->setIsFrozen(true);
+            object->close();
+        }
+    }
+    if (!s_pServices)
+        s_pServices = dkdbDefaultServices();
+    s_pServices->setWorkingDatabase(m_db.get());
+}
+
+DkDbObjectId DrawingDocument::layerIdOf(const DrawingEntity& entity) const
+{
+    if (entity.layer < 0 || entity.layer >= m_layerIds.size())
+        return {};
+    return m_layerIds.at(entity.layer);
+}
+
+QString DrawingDocument::layerName(const DkDbLayerTableRecord* record)
+{
+    return record ? QString::fromStdWString(record->nameString()) : QString();
+}
+
+DkDbObjectId DrawingDocument::findLayer(const QString& name) const
+{
+    if (!m_db)
+        return {};
+    // Layer names are compared without regard to letter case, as in CAD.
+    for (const DkDbObjectId& id : m_layerIds) {
+        const DkDbLayerTableRecord* record = m_db->peekLayer(id);
+        if (record && !record->isErased() && layerName(record).compare(name, Qt::CaseInsensitive) == 0)
+            return id;
+    }
+    return {};
+}
+
+QString DrawingDocument::currentLayerName() const
+{
+    return m_db ? layerName(m_db->peekLayer(m_db->clayer())) : QString();
+}
+
+bool DrawingDocument::layerExists(const QString& name) const
+{
+    return !findLayer(name).isNull();
+}
+
+int DrawingDocument::entityCount(const DkDbObjectId& layer) const
+{
+    int count = 0;
+    for (const DrawingEntity& e : m_drawing.entities) {
+        if (layerIdOf(e) == layer)
+            ++count;
+    }
+    return count;
+}
+
+QString DrawingDocument::checkNewName(const QString& name, const QString& exceptName) const
+{
+    if (name.trimmed().isEmpty())
+        return QStringLiteral("A layer name cannot be empty.");
+    if (name != name.trimmed())
+        return QStringLiteral("A layer name cannot start or end with a space.");
+    if (name.size() > 255)
+        return QStringLiteral("A layer name can be at most 255 characters long.");
+    for (const QChar c : name) {
+        if (kForbidden.contains(c) || c.category() == QChar::Other_Control)
+            return QStringLiteral("A layer name cannot contain any of the characters %1").arg(kForbidden);
+    }
+    const DkDbObjectId existing = findLayer(name);
+    if (!existing.isNull()) {
+        const QString taken = layerName(m_db->peekLayer(existing));
+        if (exceptName.isEmpty() || taken.compare(exceptName, Qt::CaseInsensitive) != 0)
+            return QStringLiteral("A layer named \"%1\" already exists.").arg(taken);
+    }
+    return QString();
+}
+
+QString DrawingDocument::setCurrentLayer(const QString& name)
+{
+    if (!m_db)
+        return QStringLiteral("No drawing is open.");
+    const DkDbObjectId id = findLayer(name);
+    if (id.isNull())
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    const DkDbLayerTableRecord* record = m_db->peekLayer(id);
+    if (record && record->isFrozen())
+        return QStringLiteral("Layer \"%1\" is frozen; thaw it before making it current.").arg(layerName(record));
+    if (m_db->setClayer(id) != Dk::eOk)
+        return QStringLiteral("Layer \"%1\" cannot be made current.").arg(name);
+    return QString();
+}
+
+QString DrawingDocument::addLayer(const QString& name)
+{
+    if (!m_db)
+        return QStringLiteral("No drawing is open.");
+    const QString problem = checkNewName(name);
+    if (!problem.isEmpty())
+        return problem;
+    DrawingLayer layer;
+    layer.name = name;
+    const DkDbObjectId id = m_db->addLayer(specOf(layer));
+    if (id.isNull())
+        return QStringLiteral("Layer \"%1\" could not be created.").arg(name);
+    m_drawing.layers.append(layer);
+    m_layerIds.append(id);
+    return QString();
+}
+
+QString DrawingDocument::renameLayer(const QString& oldName, const QString& newName)
+{
+    if (!m_db)
+        return QStringLiteral("No drawing is open.");
+    const DkDbObjectId id = findLayer(oldName);
+    if (id.isNull())
+        return QStringLiteral("There is no layer \"%1\".").arg(oldName);
+    const QString actual = layerName(m_db->peekLayer(id));
+    if (actual == newName)
+        return QString();
+    if (actual == QLatin1String("0"))
+        return QStringLiteral("Layer \"0\" cannot be renamed.");
+    const QString problem = checkNewName(newName, actual);
+    if (!problem.isEmpty())
+        return problem;
+    if (m_db->renameLayer(id, newName.toStdWString()) != Dk::eOk)
+        return QStringLiteral("Layer \"%1\" could not be renamed.").arg(actual);
+    const int index = m_layerIds.indexOf(id);
+    if (index >= 0)
+        m_drawing.layers[index].name = newName;
+    if (m_drawing.currentLayer.compare(actual, Qt::CaseInsensitive) == 0)
+        m_drawing.currentLayer = newName;
+    return QString();
+}
+
+QString DrawingDocument::deleteLayer(const QString& name)
+{
+    if (!m_db)
+        return QStringLiteral("No drawing is open.");
+    const DkDbObjectId id = findLayer(name);
+    if (id.isNull())
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    const QString actual = layerName(m_db->peekLayer(id));
+    if (actual == QLatin1String("0"))
+        return QStringLiteral("Layer \"0\" cannot be deleted.");
+    if (id == m_db->clayer())
+        return QStringLiteral("Layer \"%1\" is the current layer and cannot be deleted.").arg(actual);
+    const int count = entityCount(id);
+    if (count > 0)
+        return QStringLiteral("Layer \"%1\" holds %2 %3 and cannot be deleted.")
+            .arg(actual)
+            .arg(count)
+            .arg(count == 1 ? QStringLiteral("object") : QStringLiteral("objects"));
+    if (m_db->eraseLayer(id) != Dk::eOk)
+        return QStringLiteral("Layer \"%1\" could not be deleted.").arg(actual);
+    return QString();
+}
+
+} // namespace Demo
