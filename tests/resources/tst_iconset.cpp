@@ -157,7 +157,8 @@ private slots:
         QTest::addColumn<int>("minInk");
         QTest::newRow("the toolbar strip has three glyphs between key columns")
             << QStringLiteral(":/layertoolbar.bmp") << 3 << 17 << 40;
-        QTest::newRow("the state strip has forty-nine glyphs") << QStringLiteral(":/IDB_LSTATE_RES.bmp") << 49 << 16 << 5;
+        QTest::newRow("the state strip has forty-nine glyphs")
+            << QStringLiteral(":/IDB_LSTATE_RES.bmp") << 49 << 16 << 5;
     }
 
     // Each 16 x 16 cell holds a glyph; a stride of 17 puts a key column before each cell.
@@ -170,7 +171,8 @@ private slots:
         const QImage strip = QImage(path).convertToFormat(QImage::Format_ARGB32);
         for (int i = 0; i < cells; ++i) {
             const QRect cell(i * stride + stride - 16, 0, 16, 16);
-            QVERIFY2(countPixels(strip, cell, [](QRgb px) { return !isKey(px); }) >= minInk, qPrintable(QString::number(i)));
+            QVERIFY2(countPixels(strip, cell, [](QRgb px) { return !isKey(px); }) >= minInk,
+                     qPrintable(QString::number(i)));
         }
         for (int i = 0; stride > 16 && i <= cells; ++i)
             QCOMPARE(countPixels(strip, QRect(i * stride, 0, 1, 16), isKey), 16);
