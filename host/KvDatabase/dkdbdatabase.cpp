@@ -147,8 +147,10 @@ DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerSpec& spec)
         s.linetype = addLinetype(spec.linetype);
     s.plotStyle = spec.plotStyleName;
     s.description = spec.description;
+    rec->m_table = m_layerTable;
     const DkDbObjectId id = adopt(std::move(rec));
     m_layerTable->m_ids.push_back(id);
+    m_layerTable->m_byName[spec.name] = id;
     return id;
 }
 
@@ -169,8 +171,10 @@ DkDbObjectId DkDbDatabase::addLinetype(const std::wstring& name, const std::wstr
     auto rec = std::make_unique<DkDbLinetypeTableRecord>();
     rec->m_name = name;
     rec->m_comments = comments;
+    rec->m_table = m_linetypeTable;
     const DkDbObjectId id = adopt(std::move(rec));
     m_linetypeTable->m_ids.push_back(id);
+    m_linetypeTable->m_byName[name] = id;
     return id;
 }
 
@@ -182,6 +186,7 @@ Dk::ErrorStatus DkDbDatabase::eraseLayer(const DkDbObjectId& layerId)
     if (rec->isErased())
         return Dk::eWasErased;
     rec->m_erased = true;
+    m_layerTable->m_byName.erase(rec->m_name);
     return Dk::eOk;
 }
 
@@ -195,6 +200,8 @@ Dk::ErrorStatus DkDbDatabase::renameLayer(const DkDbObjectId& layerId, const std
     const DkDbObjectId other = this->layerId(newName);
     if (!other.isNull() && other != layerId)
         return Dk::eDuplicateKey;
+    m_layerTable->m_byName.erase(rec->m_name);
+    m_layerTable->m_byName[newName] = layerId;
     rec->m_name = newName;
     return Dk::eOk;
 }

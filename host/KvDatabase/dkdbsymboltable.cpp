@@ -26,6 +26,13 @@ Dk::ErrorStatus DkDbSymbolTableRecord::setName(const wchar_t* name)
         return es;
     if (!name || !*name)
         return Dk::eInvalidInput;
+    if (m_table) {
+        const DkDbObjectId other = m_table->recordId(name);
+        if (!other.isNull() && other != objectId())
+            return Dk::eDuplicateKey;
+        m_table->m_byName.erase(m_name);
+        m_table->m_byName[name] = objectId();
+    }
     m_name = name;
     return Dk::eOk;
 }
@@ -239,13 +246,8 @@ DkDbObjectId DkDbSymbolTable::recordId(const wchar_t* name) const
 {
     if (!name)
         return {};
-    DkDbDatabase* db = database();
-    for (const DkDbObjectId& id : m_ids) {
-        auto* rec = static_cast<DkDbSymbolTableRecord*>(db->objectAt(id));
-        if (rec && !rec->isErased() && rec->nameString() == name)
-            return id;
-    }
-    return {};
+    const auto it = m_byName.find(name);
+    return it == m_byName.end() ? DkDbObjectId() : it->second;
 }
 
 const DkRxClass* DkDbLayerTable::desc()

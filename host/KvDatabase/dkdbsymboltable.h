@@ -4,9 +4,11 @@
 #include "dkdbobject.h"
 
 #include <string>
+#include <unordered_map>
 #include <vector>
 
 class DkDbLayerTableRecord;
+class DkDbSymbolTable;
 
 // A named table entry (layer, linetype).
 class KVDATABASE_EXPORT DkDbSymbolTableRecord : public DkDbObject
@@ -26,6 +28,7 @@ protected:
 private:
     friend class DkDbDatabase;
     std::wstring m_name;
+    DkDbSymbolTable* m_table = nullptr;
 };
 
 class KVDATABASE_EXPORT DkDbLayerTableRecord : public DkDbSymbolTableRecord
@@ -151,6 +154,9 @@ protected:
 
 private:
     friend class DkDbDatabase;
+    friend class DkDbSymbolTableRecord;
+    // Live records by exact name, so lookups stay fast in big drawings.
+    std::unordered_map<std::wstring, DkDbObjectId> m_byName;
     std::vector<DkDbObjectId> m_ids;
 };
 
