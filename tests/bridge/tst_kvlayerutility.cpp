@@ -320,22 +320,19 @@ private slots:
         QCOMPARE(KvLayerUtility().isModelSpace(), expected);
     }
 
-    void pCurDbFollowsTheWorkingDrawing()
+    // The bridge follows the host to another drawing.
+    void manyLayersOfAnotherDrawingAreAllReadAndAllClosed()
     {
-        auto other = std::make_unique<DkDbDatabase>();
-        s_pServices->setWorkingDatabase(other.get());
-        std::unique_ptr<QList<KvCc::LayerItemData>>(KvLayerUtility().getAllLayer());
-        QCOMPARE(pCurDb, other.get());
-        QCOMPARE(other->openObjectCount(), 0);
-    }
-
-    void manyLayersAreAllReadAndAllClosed()
-    {
+        auto first = std::make_unique<DkDbDatabase>();
+        db.swap(first);
+        s_pServices->setWorkingDatabase(db.get());
         for (int i = 0; i < 300; ++i)
             add(L"Layer " + std::to_wstring(i), i % 2 == 0, i % 3 == 0, i % 5 == 0);
         std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
         QCOMPARE(layers->size(), 301);
         QCOMPARE(layers->last().name, QStringLiteral("Layer 299"));
+        QCOMPARE(pCurDb, db.get());
+        QCOMPARE(first->openObjectCount(), 0);
         QVERIFY(KvLayerUtility().setLayerOff(QStringLiteral("Layer 299"), true));
         verifyNothingOpen();
     }
