@@ -27,9 +27,7 @@ QString labelText(QWidget* dialog, const char* name)
 void clickRow(QDialog* dialog, int row)
 {
     QListWidget* list = listOf(dialog);
-    QVERIFY(list);
     QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     QCOMPARE(list->currentRow(), row);
@@ -43,20 +41,6 @@ class TestLayerLineWeightDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void newDialogListsDefaultAndTheLineweights()
-    {
-        LayerLineWeightDialog dialog;
-        QListWidget* list = listOf(&dialog);
-        QVERIFY(list);
-        QCOMPARE(list->count(), 25);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("Default"));
-        QCOMPARE(list->item(1)->text(), QStringLiteral("0.00 mm"));
-        QCOMPARE(list->item(24)->text(), QStringLiteral("2.11 mm"));
-        QCOMPARE(list->iconSize(), QSize(48, 16));
-        QCOMPARE(labelText(&dialog, "oldLabel"), QStringLiteral("Default"));
-        QCOMPARE(labelText(&dialog, "newLabel"), QStringLiteral("0.00mm"));
-    }
-
     // The width rule goes by the position in this 25-row list.
     void samplesFollowThePositionInThisList_data()
     {
@@ -78,37 +62,32 @@ private slots:
                 || width == KvCc::LineWeightList::sampleWidth(row + 2));
     }
 
-    void ownerSetsOriginalAndUserPicksNew()
+    void okReportsTheChosenRow_data()
     {
-        LayerLineWeightDialog dialog;
-        dialog.setCurrentLineweight(9);
-        QCOMPARE(labelText(&dialog, "oldLabel"), QStringLiteral("0.30 mm"));
-        QCOMPARE(labelText(&dialog, "newLabel"), QStringLiteral("0.30 mm"));
-        QSignalSpy spy(&dialog, SIGNAL(layerLineWeightChanged(int)));
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
-            clickRow(d, 24);
-            QCOMPARE(labelText(d, "newLabel"), QStringLiteral("2.11 mm"));
-            QCOMPARE(labelText(d, "oldLabel"), QStringLiteral("0.30 mm"));
-            clickButton(d, "okBtn");
-        });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toInt(), 24);
-    }
-
-    void okWithDefaultReportsRowZero_data()
-    {
+        QTest::addColumn<int>("original");
+        QTest::addColumn<int>("clicked");
         QTest::addColumn<bool>("byKeyboard");
-        QTest::newRow("clicking OK") << false;
-        QTest::newRow("Return takes OK") << true;
+        QTest::newRow("the user picks a new row and clicks OK") << 9 << 24 << false;
+        QTest::newRow("OK on Default reports row zero") << 0 << -1 << false;
+        QTest::newRow("Return takes OK") << 0 << -1 << true;
     }
-    void okWithDefaultReportsRowZero()
+    void okReportsTheChosenRow()
     {
+        QFETCH(int, original);
+        QFETCH(int, clicked);
         QFETCH(bool, byKeyboard);
         LayerLineWeightDialog dialog;
-        dialog.setCurrentLineweight(0);
+        dialog.setCurrentLineweight(original);
+        const QString name = listOf(&dialog)->item(original)->text();
+        QCOMPARE(labelText(&dialog, "oldLabel"), name);
+        QCOMPARE(labelText(&dialog, "newLabel"), name);
         QSignalSpy spy(&dialog, SIGNAL(layerLineWeightChanged(int)));
-        const int result = execAndAnswer(dialog, [byKeyboard](QDialog* d) {
+        const int result = execAndAnswer(dialog, [=](QDialog* d) {
+            if (clicked >= 0) {
+                clickRow(d, clicked);
+                QCOMPARE(labelText(d, "newLabel"), listOf(d)->item(clicked)->text());
+                QCOMPARE(labelText(d, "oldLabel"), name);
+            }
             if (byKeyboard)
                 typeKey(d, Qt::Key_Return);
             else
@@ -116,7 +95,7 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toInt(), 0);
+        QCOMPARE(spy.last().at(0).toInt(), clicked >= 0 ? clicked : original);
     }
 
     void leavingWithoutOkEmitsNothingAndKeepsTheRow_data()
@@ -159,8 +138,13 @@ private slots:
     {
         LayerLineWeightDialog dialog;
         QSignalSpy spy(&dialog, SIGNAL(layerLineWeightChanged(int)));
+        QListWidget* list = listOf(&dialog);
+        QCOMPARE(list->count(), 25);
+        QCOMPARE(list->item(0)->text(), QStringLiteral("Default"));
+        QCOMPARE(list->item(1)->text(), QStringLiteral("0.00 mm"));
+        QCOMPARE(labelText(&dialog, "oldLabel"), QStringLiteral("Default"));
+        QCOMPARE(labelText(&dialog, "newLabel"), QStringLiteral("0.00mm"));
         auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okBtn"));
-        QVERIFY(ok);
         QVERIFY(!ok->isEnabled());
         dialog.setCurrentLineweight(4);
         QVERIFY(ok->isEnabled());
@@ -175,8 +159,7 @@ private slots:
     void helpShowsTheInformationBox()
     {
         LayerLineWeightDialog dialog;
-        QString title;
-        QString text;
+        QString title, text;
         const int result = execAndAnswer(dialog, [&](QDialog* d) {
             readHelpBox(d, "helpBtn", &title, &text);
             QVERIFY(d->isVisible());
