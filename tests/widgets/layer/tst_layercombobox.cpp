@@ -110,13 +110,6 @@ private slots:
         db.reset();
     }
 
-    void emptyUntilTheFirstRefresh()
-    {
-        QCOMPARE(combo->count(), 0);
-        QVERIFY(!combo->lineEdit());
-        QVERIFY(!combo->listWidget()->testAttribute(Qt::WA_MouseTracking));
-    }
-
     void refreshListsEveryLayerAndShowsTheCurrentOne_data()
     {
         QTest::addColumn<int>("current");
@@ -367,6 +360,10 @@ private slots:
     void destroyed()
     {
         QFETCH(bool, popupOpen);
+        // Until the first refresh it is empty and shows no face.
+        QCOMPARE(combo->count(), 0);
+        QVERIFY(!combo->lineEdit());
+        QVERIFY(!combo->listWidget()->testAttribute(Qt::WA_MouseTracking));
         QPointer<KvCc::LayerEdit> face = combo->layerEdit();
         QPointer<QWidget> popup = combo->view()->window();
         QPointer<KvCc::LayerItem> firstRow;
