@@ -17,20 +17,20 @@ static const bool doubleDensity = qputenv("QT_SCALE_FACTOR", "2");
 namespace {
 
 // The device pixels of the decoration column at x in the item's rectangle:
-// returns how many are fully black and how many are neither black nor background.
-void countSamplePixels(QAbstractItemView* view, const QRect& itemRect, int x, int* black, int* blurred)
+// how many are fully black and how many are neither black nor background.
+QPair<int, int> countSamplePixels(QAbstractItemView* view, const QRect& itemRect, int x)
 {
     const QImage image = view->viewport()->grab(itemRect).toImage();
-    *black = 0;
-    *blurred = 0;
     const QRgb background = image.pixel(image.width() - 2, 1);
+    QPair<int, int> blackAndBlurred;
     for (int y = 0; y < image.height(); ++y) {
         const QRgb pixel = image.pixel(x, y);
         if (qGray(pixel) == 0)
-            ++*black;
+            ++blackAndBlurred.first;
         else if (pixel != background)
-            ++*blurred;
+            ++blackAndBlurred.second;
     }
+    return blackAndBlurred;
 }
 
 } // namespace
@@ -49,55 +49,45 @@ private slots:
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
     }
 
-    void lineweightSamplesAreSharp_data()
+    void samplesAreSharp_data()
     {
-        QTest::addColumn<bool>("layerList");
+        QTest::addColumn<int>("dialogKind"); // full lineweight list, layer lineweight list, linetype table
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("thickness");
-        QTest::newRow("a thin sample of the full list is two device pixels") << false << 5 << 2;
-        QTest::newRow("a double sample of the full list is four device pixels") << false << 12 << 4;
-        QTest::newRow("a thin sample of the layer list is two device pixels") << true << 9 << 2;
-        QTest::newRow("a sample of 3.5 is seven device pixels, not an enlarged 3 or 4") << false << 14 << 7;
-        QTest::newRow("a sample of 4.5 is nine device pixels, not an enlarged 4") << false << 15 << 9;
+        QTest::newRow("a thin sample of the full list is two device pixels") << 0 << 5 << 2;
+        QTest::newRow("a double sample of the full list is four device pixels") << 0 << 12 << 4;
+        QTest::newRow("a thin sample of the layer list is two device pixels") << 1 << 9 << 2;
+        QTest::newRow("a sample of 3.5 is seven device pixels, not an enlarged 3 or 4") << 0 << 14 << 7;
+        QTest::newRow("a sample of 4.5 is nine device pixels, not an enlarged 4") << 0 << 15 << 9;
+        QTest::newRow("the linetype sample is two device pixels") << 2 << 0 << 2;
     }
-    void lineweightSamplesAreSharp()
+    void samplesAreSharp()
     {
-        QFETCH(bool, layerList);
+        QFETCH(int, dialogKind);
         QFETCH(int, row);
         QFETCH(int, thickness);
         std::unique_ptr<QDialog> dialog;
-        if (layerList)
+        if (dialogKind == 0)
+            dialog = std::make_unique<KvCc::KvLineWeightDialog>();
+        else if (dialogKind == 1)
             dialog = std::make_unique<KvCc::LayerLineWeightDialog>();
         else
-            dialog = std::make_unique<KvCc::KvLineWeightDialog>();
+            dialog = std::make_unique<KvCc::LayerLineTypeDialog>();
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        auto* list = dialog->findChild<QListWidget*>(QStringLiteral("listWidget"));
-        QVERIFY(list);
-        list->scrollToItem(list->item(row));
-        const QRect rect = list->visualItemRect(list->item(row));
-        int black = 0;
-        int blurred = 0;
+        QRect rect;
+        QAbstractItemView* view = dialog->findChild<QListWidget*>(QStringLiteral("listWidget"));
+        if (auto* list = qobject_cast<QListWidget*>(view)) {
+            list->scrollToItem(list->item(row));
+            rect = list->visualItemRect(list->item(row));
+        } else {
+            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
+            table->clearSelection();
+            rect = table->visualItemRect(table->item(0, 1));
+            view = table;
+        }
         // Device column 40 lies inside every bar (logical 4 to 41 of the sample).
-        countSamplePixels(list, rect, 2 * 20, &black, &blurred);
-        QCOMPARE(black, thickness);
-        QCOMPARE(blurred, 0);
-    }
-
-    void linetypeSampleIsSharp()
-    {
-        KvCc::LayerLineTypeDialog dialog;
-        dialog.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&dialog));
-        auto* table = dialog.findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-        QVERIFY(table);
-        table->clearSelection();
-        const QRect rect = table->visualItemRect(table->item(0, 1));
-        int black = 0;
-        int blurred = 0;
-        countSamplePixels(table, rect, 2 * 20, &black, &blurred);
-        QCOMPARE(black, 2);
-        QCOMPARE(blurred, 0);
+        QCOMPARE(countSamplePixels(view, rect, 2 * 20), qMakePair(thickness, 0));
     }
 
     void picturesKeepTheirSizeOnScreen()
@@ -106,9 +96,7 @@ private slots:
         settings.show();
         QVERIFY(QTest::qWaitForWindowExposed(&settings));
         for (const char* name : {"pixLabel", "pixLabel1"}) {
-            auto* label = settings.findChild<QLabel*>(QLatin1String(name));
-            QVERIFY2(label, name);
-            const QPixmap pixmap = label->pixmap(Qt::ReturnByValue);
+            const QPixmap pixmap = settings.findChild<QLabel*>(QLatin1String(name))->pixmap(Qt::ReturnByValue);
             QCOMPARE(pixmap.devicePixelRatio(), 2.0);
             QCOMPARE(pixmap.size(), QSize(40, 40));
         }
@@ -117,9 +105,7 @@ private slots:
         warning.show();
         QVERIFY(QTest::qWaitForWindowExposed(&warning));
         auto* picture = warning.findChild<QLabel*>(QStringLiteral("label"));
-        QVERIFY(picture);
-        QVERIFY(picture->width() >= 32);
-        QVERIFY(picture->height() >= 32);
+        QVERIFY(picture->width() >= 32 && picture->height() >= 32);
     }
 };
 

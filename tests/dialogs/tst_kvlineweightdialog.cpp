@@ -30,9 +30,7 @@ QString nameLabelOf(QWidget* dialog)
 void clickRow(QDialog* dialog, int row)
 {
     QListWidget* list = listOf(dialog);
-    QVERIFY(list);
     QListWidgetItem* item = list->item(row);
-    QVERIFY(item);
     list->scrollToItem(item);
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(item).center());
     QCOMPARE(list->currentRow(), row);
@@ -54,31 +52,6 @@ class TestKvLineWeightDialog : public QObject
     Q_OBJECT
 
 private slots:
-    void newDialogListsEveryRowInMillimetres()
-    {
-        KvLineWeightDialog dialog;
-        QListWidget* list = listOf(&dialog);
-        QVERIFY(list);
-        QCOMPARE(list->count(), 27);
-        QCOMPARE(list->item(0)->text(), QStringLiteral("By Layer"));
-        QCOMPARE(list->item(26)->text(), QStringLiteral("2.11 mm"));
-        QCOMPARE(list->currentRow(), -1);
-        QCOMPARE(list->iconSize(), QSize(48, 16));
-        QVERIFY(list->width() >= 150);
-        QVERIFY(!list->item(5)->icon().isNull());
-        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("ByLayer"));
-
-        auto* combo = dialog.findChild<QComboBox*>(QStringLiteral("comboBox"));
-        QVERIFY(combo);
-        QCOMPARE(combo->count(), 24);
-        QCOMPARE(combo->currentText(), QStringLiteral("0.00 mm"));
-        QCOMPARE(combo->itemText(23), QStringLiteral("2.11 mm"));
-        QCOMPARE(dialog.findChild<QSlider*>(QStringLiteral("horizontalSlider"))->value(), 45);
-        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("mmRadioBnt"))->isChecked());
-        QVERIFY(!dialog.findChild<QCheckBox*>(QStringLiteral("checkBox"))->isChecked());
-        QVERIFY(!(dialog.windowFlags() & Qt::WindowContextHelpButtonHint));
-    }
-
     // At 150 pixels a larger font cut the texts off behind a horizontal scroll bar.
     void listIsWideEnoughForItsTexts()
     {
@@ -86,74 +59,66 @@ private slots:
         dialog.show();
         QVERIFY(QTest::qWaitForWindowExposed(&dialog));
         QListWidget* list = listOf(&dialog);
-        QVERIFY(list);
         QVERIFY(!list->horizontalScrollBar()->isVisible());
         QVERIFY(list->sizeHintForColumn(0) <= list->viewport()->width());
     }
 
-    void inchesRelabelListComboAndCurrentName()
+    void okReportsUnitAndClickedRow_data()
     {
-        KvLineWeightDialog dialog;
-        dialog.setCurrentLineweight(10);
-        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("0.25 mm"));
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
-            clickRadio(d, "inRadioBnt");
-            QListWidget* list = listOf(d);
-            QCOMPARE(list->item(10)->text(), QStringLiteral("0.10\""));
-            QCOMPARE(list->item(2)->text(), QStringLiteral("Default"));
-            QCOMPARE(list->currentRow(), 10);
-            QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("comboBox"))->itemText(7), QStringLiteral("0.10\""));
-            QCOMPARE(nameLabelOf(d), QStringLiteral("0.10\""));
-
-            clickRadio(d, "mmRadioBnt");
-            QCOMPARE(list->item(10)->text(), QStringLiteral("0.25 mm"));
-            QCOMPARE(d->findChild<QComboBox*>(QStringLiteral("comboBox"))->itemText(7), QStringLiteral("0.25 mm"));
-            QCOMPARE(nameLabelOf(d), QStringLiteral("0.25 mm"));
-            clickButton(d, "cancelBnt");
-        });
-        QCOMPARE(result, int(QDialog::Rejected));
+        QTest::addColumn<bool>("inches");
+        QTest::addColumn<int>("row");
+        QTest::addColumn<bool>("byReturn");
+        QTest::addColumn<bool>("fiddle");
+        QTest::newRow("Ok after switching to inches reports inches") << true << 12 << false << false;
+        QTest::newRow("Return takes Ok and reports millimetres") << false << 7 << true << false;
+        QTest::newRow("the display controls change nothing reported") << false << 2 << false << true;
     }
 
     void okReportsUnitAndClickedRow()
     {
-        KvLineWeightDialog dialog;
-        dialog.setCurrentLineweight(0);
-        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
-        int rowsAtSignal = -1;
-        connect(&dialog, &KvLineWeightDialog::lineWeightChanged, this, [&](bool, int) { rowsAtSignal = dialog.result(); });
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
-            clickRadio(d, "inRadioBnt");
-            clickRow(d, 12);
-            QCOMPARE(nameLabelOf(d), QStringLiteral("0.14\""));
-            clickButton(d, "okBnt");
-        });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toBool(), false);
-        QCOMPARE(spy.last().at(1).toInt(), 12);
-        // The signal arrives while the dialog is still running, before it is accepted.
-        QCOMPARE(rowsAtSignal, 0);
-    }
-
-    void returnTakesOk()
-    {
+        QFETCH(bool, inches);
+        QFETCH(int, row);
+        QFETCH(bool, byReturn);
+        QFETCH(bool, fiddle);
         KvLineWeightDialog dialog;
         dialog.setCurrentLineweight(4);
         QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
-            clickRow(d, 7);
-            typeKey(d, Qt::Key_Return);
+        int resultAtSignal = -1;
+        connect(&dialog, &KvLineWeightDialog::lineWeightChanged, this, [&](bool, int) { resultAtSignal = dialog.result(); });
+        const int result = execAndAnswer(dialog, [=](QDialog* d) {
+            if (inches)
+                clickRadio(d, "inRadioBnt");
+            clickRow(d, row);
+            if (inches)
+                QCOMPARE(nameLabelOf(d), QStringLiteral("0.14\""));
+            if (fiddle) {
+                auto* check = d->findChild<QCheckBox*>(QStringLiteral("checkBox"));
+                QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
+                QVERIFY(check->isChecked());
+                auto* combo = d->findChild<QComboBox*>(QStringLiteral("comboBox"));
+                combo->setFocus();
+                QTest::keyClick(combo, Qt::Key_Down);
+                QCOMPARE(combo->currentIndex(), 1);
+                auto* slider = d->findChild<QSlider*>(QStringLiteral("horizontalSlider"));
+                QTest::keyClick(slider, Qt::Key_End);
+                QCOMPARE(slider->value(), 99);
+                QCOMPARE(listOf(d)->currentRow(), row);
+            }
+            if (byReturn)
+                typeKey(d, Qt::Key_Return);
+            else
+                clickButton(d, "okBnt");
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toBool(), true);
-        QCOMPARE(spy.last().at(1).toInt(), 7);
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{!inches, row}}));
+        // The signal arrives while the dialog is still running, before it is accepted.
+        QCOMPARE(resultAtSignal, 0);
     }
 
     void leavingWithoutOkEmitsNothing_data()
     {
         QTest::addColumn<int>("way");
-        QTest::newRow("the Cancel button rejects") << 0;
+        QTest::newRow("the Cancel button rejects, after Help showed its box") << 0;
         QTest::newRow("Escape rejects") << 1;
         QTest::newRow("the window's close button rejects") << 2;
     }
@@ -163,41 +128,42 @@ private slots:
         KvLineWeightDialog dialog;
         dialog.setCurrentLineweight(3);
         QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
-        const int result = execAndAnswer(dialog, [way](QDialog* d) {
+        QString title, text;
+        const int result = execAndAnswer(dialog, [&](QDialog* d) {
             clickRadio(d, "inRadioBnt");
             clickRow(d, 20);
-            if (way == 0)
+            if (way == 0) {
+                readHelpBox(d, "helpBnt", &title, &text);
+                QVERIFY(d->isVisible());
                 clickButton(d, "cancelBnt");
-            else if (way == 1)
+            } else if (way == 1) {
                 typeKey(d, Qt::Key_Escape);
-            else
+            } else {
                 d->close();
+            }
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QCOMPARE(spy.count(), 0);
-
-        // The next opening shows what the user left: inches and the clicked row.
+        if (way == 0)
+            QCOMPARE(title + QLatin1Char('/') + text, QStringLiteral("help/Vantor help  doc!"));
+        // The next opening shows what the user left: inches and the clicked
+        // row; millimetres relabel the list, the default combo box and the name.
         const int again = execAndAnswer(dialog, [](QDialog* d) {
+            auto* combo = d->findChild<QComboBox*>(QStringLiteral("comboBox"));
             QVERIFY(d->findChild<QRadioButton*>(QStringLiteral("inRadioBnt"))->isChecked());
             QCOMPARE(listOf(d)->currentRow(), 20);
             QCOMPARE(listOf(d)->item(20)->text(), QStringLiteral("0.39\""));
+            QCOMPARE(listOf(d)->item(2)->text(), QStringLiteral("Default"));
+            QCOMPARE(combo->itemText(7), QStringLiteral("0.10\""));
             QCOMPARE(nameLabelOf(d), QStringLiteral("0.39\""));
+            clickRadio(d, "mmRadioBnt");
+            QCOMPARE(listOf(d)->item(20)->text(), QStringLiteral("1.00 mm"));
+            QCOMPARE(combo->itemText(7), QStringLiteral("0.25 mm"));
+            QCOMPARE(nameLabelOf(d), QStringLiteral("1.00 mm"));
             clickButton(d, "okBnt");
         });
         QCOMPARE(again, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toBool(), false);
-        QCOMPARE(spy.last().at(1).toInt(), 20);
-    }
-
-    void ownerSetsTheRowOfEachOpening()
-    {
-        KvLineWeightDialog dialog;
-        dialog.setCurrentLineweight(9);
-        QCOMPARE(listOf(&dialog)->currentRow(), 9);
-        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("0.20 mm"));
-        dialog.setCurrentLineweight(26);
-        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("2.11 mm"));
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{true, 20}}));
     }
 
     // A fresh dialog, or one told a row that does not exist, has no current
@@ -207,10 +173,15 @@ private slots:
         KvLineWeightDialog dialog;
         QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
         auto* ok = dialog.findChild<QPushButton*>(QStringLiteral("okBnt"));
-        QVERIFY(ok);
         QVERIFY(!ok->isEnabled());
-        dialog.setCurrentLineweight(5);
+        QCOMPARE(listOf(&dialog)->currentRow(), -1);
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("ByLayer"));
+        QVERIFY(dialog.findChild<QRadioButton*>(QStringLiteral("mmRadioBnt"))->isChecked());
+        dialog.setCurrentLineweight(26);
         QVERIFY(ok->isEnabled());
+        QCOMPARE(listOf(&dialog)->currentRow(), 26);
+        QCOMPARE(nameLabelOf(&dialog), QStringLiteral("2.11 mm"));
+        dialog.setCurrentLineweight(5);
         dialog.setCurrentLineweight(27);
         QCOMPARE(listOf(&dialog)->currentRow(), -1);
         QVERIFY(!ok->isEnabled());
@@ -225,51 +196,7 @@ private slots:
             typeKey(d, Qt::Key_Return);
         });
         QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(1).toInt(), 1);
-    }
-
-    void helpShowsTheInformationBoxAndStaysOpen()
-    {
-        KvLineWeightDialog dialog;
-        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
-        QString title;
-        QString text;
-        const int result = execAndAnswer(dialog, [&](QDialog* d) {
-            readHelpBox(d, "helpBnt", &title, &text);
-            QVERIFY(d->isVisible());
-            clickButton(d, "cancelBnt");
-        });
-        QCOMPARE(title, QStringLiteral("help"));
-        QCOMPARE(text, QStringLiteral("Vantor help  doc!"));
-        QCOMPARE(result, int(QDialog::Rejected));
-        QCOMPARE(spy.count(), 0);
-    }
-
-    void displayControlsChangeNothingReported()
-    {
-        KvLineWeightDialog dialog;
-        dialog.setCurrentLineweight(2);
-        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
-            auto* check = d->findChild<QCheckBox*>(QStringLiteral("checkBox"));
-            QVERIFY(check);
-            QTest::mouseClick(check, Qt::LeftButton, {}, QPoint(8, check->height() / 2));
-            QVERIFY(check->isChecked());
-            auto* combo = d->findChild<QComboBox*>(QStringLiteral("comboBox"));
-            combo->setFocus();
-            QTest::keyClick(combo, Qt::Key_Down);
-            QCOMPARE(combo->currentIndex(), 1);
-            auto* slider = d->findChild<QSlider*>(QStringLiteral("horizontalSlider"));
-            QTest::keyClick(slider, Qt::Key_End);
-            QCOMPARE(slider->value(), 99);
-            QCOMPARE(listOf(d)->currentRow(), 2);
-            clickButton(d, "okBnt");
-        });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).toBool(), true);
-        QCOMPARE(spy.last().at(1).toInt(), 2);
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{true, 1}}));
     }
 };
 

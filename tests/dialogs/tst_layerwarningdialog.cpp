@@ -72,127 +72,23 @@ private slots:
         db.reset();
     }
 
+    void yesSwitchesTheLayerOffAndAccepts_data()
+    {
+        QTest::addColumn<bool>("toldBefore");
+        QTest::newRow("a new dialog asks") << false;
+        QTest::newRow("a dialog that told before asks again") << true;
+    }
     void yesSwitchesTheLayerOffAndAccepts()
     {
+        QFETCH(bool, toldBefore);
         LayerWarningDialog dialog;
+        if (toldBefore) {
+            tell(dialog);
+            QCOMPARE(execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "noBtn"); }), int(QDialog::Rejected));
+        }
         ask(dialog);
         const int result = execAndAnswer(dialog, [](QDialog* d) {
-            auto* text = d->findChild<QLabel*>(QStringLiteral("textLabel"));
-            QVERIFY(text);
-            QCOMPARE(text->text(), QStringLiteral("The current layer is turned off."));
-            QVERIFY(button(d, "okBtn")->isVisible());
-            QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("No"));
-            clickButton(d, "okBtn");
-        });
-        QCOMPARE(result, int(QDialog::Accepted));
-        QVERIFY(wallsOff());
-        verifyNothingOpen();
-    }
-
-    void declinedAnswersChangeNothing_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("No rejects") << "no";
-        QTest::newRow("Escape rejects") << "escape";
-        QTest::newRow("the window's close button rejects") << "close";
-        QTest::newRow("Return takes the safe answer No") << "return";
-        QTest::newRow("Return on a focused Yes still answers No") << "tab-return";
-    }
-    void declinedAnswersChangeNothing()
-    {
-        QFETCH(QString, way);
-        LayerWarningDialog dialog;
-        ask(dialog);
-        const int result = execAndAnswer(dialog, [way](QDialog* d) {
-            if (way == QLatin1String("no")) {
-                clickButton(d, "noBtn");
-            } else if (way == QLatin1String("escape")) {
-                typeKey(d, Qt::Key_Escape);
-            } else if (way == QLatin1String("close")) {
-                d->close();
-            } else {
-                QCOMPARE(QApplication::focusWidget(), button(d, "noBtn"));
-                if (way == QLatin1String("tab-return")) {
-                    button(d, "okBtn")->setFocus(Qt::TabFocusReason);
-                    QCOMPARE(QApplication::focusWidget(), button(d, "okBtn"));
-                }
-                typeKey(d, Qt::Key_Return);
-            }
-        });
-        QCOMPARE(result, int(QDialog::Rejected));
-        QVERIFY(!wallsOff());
-        verifyNothingOpen();
-    }
-
-    // "Yes" used to accept even when the drawing kept the layer on, so the
-    // layer manager showed a bulb that was off while the layer stayed on.
-    void yesIsRejectedWhenTheDrawingRefuses_data()
-    {
-        QTest::addColumn<QString>("refusal");
-        QTest::newRow("the layer was erased meanwhile") << "erased";
-        QTest::newRow("the layer was renamed meanwhile") << "renamed";
-        QTest::newRow("the host refuses to open the layer") << "refused";
-        QTest::newRow("the drawing was closed meanwhile") << "closed";
-    }
-    void yesIsRejectedWhenTheDrawingRefuses()
-    {
-        QFETCH(QString, refusal);
-        DkDbLayerSpec spec;
-        spec.name = L"Doors";
-        db->setClayer(db->addLayer(spec));
-        LayerWarningDialog dialog;
-        ask(dialog);
-        if (refusal == QLatin1String("erased"))
-            QCOMPARE(db->eraseLayer(walls), Dk::eOk);
-        else if (refusal == QLatin1String("renamed"))
-            QCOMPARE(db->renameLayer(walls, L"Walls-old"), Dk::eOk);
-        else if (refusal == QLatin1String("refused"))
-            db->setRefuseOpen(walls, true);
-        else
-            s_pServices->setWorkingDatabase(nullptr);
-
-        const int result = execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "okBtn"); });
-        QCOMPARE(result, int(QDialog::Rejected));
-        QVERIFY(!wallsOff());
-        verifyNothingOpen();
-    }
-
-    void tellingModeOffersOnlyOkAndNeverTouchesTheDrawing_data()
-    {
-        QTest::addColumn<QString>("way");
-        QTest::newRow("clicking OK rejects") << "click";
-        QTest::newRow("Return takes OK") << "return";
-        QTest::newRow("Escape rejects") << "escape";
-    }
-    void tellingModeOffersOnlyOkAndNeverTouchesTheDrawing()
-    {
-        QFETCH(QString, way);
-        LayerWarningDialog dialog;
-        // What a previous question left behind must not matter.
-        ask(dialog);
-        tell(dialog);
-        const int result = execAndAnswer(dialog, [way](QDialog* d) {
-            QVERIFY(!button(d, "okBtn")->isVisible());
-            QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("OK"));
-            QCOMPARE(d->findChild<QLabel*>(QStringLiteral("textLabel"))->text(),
-                     QStringLiteral("The current layer can't be frozen!"));
-            if (way == QLatin1String("click"))
-                clickButton(d, "noBtn");
-            else
-                typeKey(d, way == QLatin1String("return") ? Qt::Key_Return : Qt::Key_Escape);
-        });
-        QCOMPARE(result, int(QDialog::Rejected));
-        QVERIFY(!wallsOff());
-        verifyNothingOpen();
-    }
-
-    void reusedDialogAsksAgainAfterTelling()
-    {
-        LayerWarningDialog dialog;
-        tell(dialog);
-        QCOMPARE(execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "noBtn"); }), int(QDialog::Rejected));
-        ask(dialog);
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
+            QCOMPARE(d->findChild<QLabel*>(QStringLiteral("textLabel"))->text(), QStringLiteral("The current layer is turned off."));
             QVERIFY(button(d, "okBtn")->isVisible());
             QCOMPARE(button(d, "okBtn")->text(), QStringLiteral("Yes"));
             QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("No"));
@@ -200,24 +96,81 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(wallsOff());
-        QCOMPARE(dialog.layerName, QStringLiteral("Walls"));
-        QCOMPARE(dialog.layerOn, true);
-    }
-
-    // After a "Yes", the next opening again starts on "No".
-    void everyOpeningStartsOnNo()
-    {
-        LayerWarningDialog dialog;
+        verifyNothingOpen();
+        // After a "Yes", the next opening again starts on "No".
         ask(dialog);
-        QCOMPARE(execAndAnswer(dialog, [](QDialog* d) { clickButton(d, "okBtn"); }), int(QDialog::Accepted));
-        QVERIFY(wallsOff());
-        ask(dialog);
-        const int result = execAndAnswer(dialog, [](QDialog* d) {
+        const int again = execAndAnswer(dialog, [](QDialog* d) {
             QCOMPARE(QApplication::focusWidget(), button(d, "noBtn"));
             typeKey(d, Qt::Key_Return);
         });
+        QCOMPARE(again, int(QDialog::Rejected));
+    }
+
+    // "Yes" used to accept even when the drawing kept the layer on, so the
+    // layer manager showed a bulb that was off while the layer stayed on.
+    void answersThatLeaveTheLayerOn_data()
+    {
+        QTest::addColumn<bool>("telling");
+        QTest::addColumn<QString>("way");
+        QTest::addColumn<QString>("meanwhile");
+        QTest::newRow("No rejects") << false << "no" << "";
+        QTest::newRow("Escape rejects") << false << "escape" << "";
+        QTest::newRow("the window's close button rejects") << false << "close" << "";
+        QTest::newRow("Return takes the safe answer No") << false << "return" << "";
+        QTest::newRow("Return on a focused Yes still answers No") << false << "tab-return" << "";
+        // What a previous question left behind must not matter when telling.
+        QTest::newRow("telling, clicking OK rejects") << true << "no" << "";
+        QTest::newRow("telling, Return takes OK") << true << "return" << "";
+        QTest::newRow("telling, Escape rejects") << true << "escape" << "";
+        QTest::newRow("Yes on a layer erased meanwhile rejects") << false << "yes" << "erased";
+        QTest::newRow("Yes on a layer renamed meanwhile rejects") << false << "yes" << "renamed";
+        QTest::newRow("Yes on a layer the host refuses to open rejects") << false << "yes" << "refused";
+        QTest::newRow("Yes after the drawing was closed rejects") << false << "yes" << "closed";
+    }
+    void answersThatLeaveTheLayerOn()
+    {
+        QFETCH(bool, telling);
+        QFETCH(QString, way);
+        QFETCH(QString, meanwhile);
+        DkDbLayerSpec spec;
+        spec.name = L"Doors";
+        db->setClayer(db->addLayer(spec));
+        LayerWarningDialog dialog;
+        ask(dialog);
+        if (telling)
+            tell(dialog);
+        if (meanwhile == QLatin1String("erased"))
+            QCOMPARE(db->eraseLayer(walls), Dk::eOk);
+        else if (meanwhile == QLatin1String("renamed"))
+            QCOMPARE(db->renameLayer(walls, L"Walls-old"), Dk::eOk);
+        else if (meanwhile == QLatin1String("refused"))
+            db->setRefuseOpen(walls, true);
+        else if (meanwhile == QLatin1String("closed"))
+            s_pServices->setWorkingDatabase(nullptr);
+        const int result = execAndAnswer(dialog, [telling, way](QDialog* d) {
+            if (telling) {
+                QVERIFY(!button(d, "okBtn")->isVisible());
+                QCOMPARE(button(d, "noBtn")->text(), QStringLiteral("OK"));
+                QCOMPARE(d->findChild<QLabel*>(QStringLiteral("textLabel"))->text(),
+                         QStringLiteral("The current layer can't be frozen!"));
+            }
+            QCOMPARE(QApplication::focusWidget(), button(d, "noBtn"));
+            if (way == QLatin1String("tab-return")) {
+                button(d, "okBtn")->setFocus(Qt::TabFocusReason);
+                QCOMPARE(QApplication::focusWidget(), button(d, "okBtn"));
+            }
+            if (way == QLatin1String("no") || way == QLatin1String("yes"))
+                clickButton(d, way == QLatin1String("no") ? "noBtn" : "okBtn");
+            else if (way == QLatin1String("escape"))
+                typeKey(d, Qt::Key_Escape);
+            else if (way == QLatin1String("close"))
+                d->close();
+            else
+                typeKey(d, Qt::Key_Return);
+        });
         QCOMPARE(result, int(QDialog::Rejected));
-        QVERIFY(wallsOff());
+        QVERIFY(!wallsOff());
+        verifyNothingOpen();
     }
 };
 

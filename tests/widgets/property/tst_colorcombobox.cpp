@@ -31,12 +31,10 @@ private:
             ++dialogsSeen;
             QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Color"));
             QCOMPARE(dialog->currentColor(), QColor(Qt::white));
-            if (color.isValid()) {
-                dialog->setCurrentColor(color);
-                dialog->accept();
-            } else {
-                dialog->reject();
-            }
+            if (!color.isValid())
+                return dialog->reject();
+            dialog->setCurrentColor(color);
+            dialog->accept();
         });
     }
 
@@ -69,6 +67,8 @@ private:
         return {"Red", "Yellow", "Green", "Cyan", "Blue", "Magenta", "White", "Select Color..."};
     }
 
+    static QImage argb(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
+
 private slots:
     void init()
     {
@@ -84,25 +84,13 @@ private slots:
     {
         KvCc::ColorComboBox fresh;
         QSignalSpy spy(&fresh, SIGNAL(currentColorChanged(QColor)));
-        QCOMPARE(fresh.count(), 8);
         QCOMPARE(fresh.currentText(), QStringLiteral("Red"));
-        QCOMPARE(fresh.currentIndex(), 0);
-        QCOMPARE(fresh.height(), 22);
-        QCOMPARE(fresh.minimumHeight(), 22);
-        QCOMPARE(fresh.maximumHeight(), 22);
         QCOMPARE(spy.count(), 0);
-    }
-
-    void entriesCarryTheirSwatches()
-    {
         const QList<QColor> expected = {Qt::red,  Qt::yellow,  Qt::green, Qt::cyan,
                                         Qt::blue, Qt::magenta, Qt::white, Qt::lightGray};
         QCOMPARE(texts(), standardTexts());
-        for (int i = 0; i < expected.size(); ++i) {
-            const QImage icon = combo->itemIcon(i).pixmap(14, 14).toImage();
-            const QImage swatch = creatColorPix(expected.at(i)).toImage();
-            QCOMPARE(icon.convertToFormat(QImage::Format_ARGB32), swatch.convertToFormat(QImage::Format_ARGB32));
-        }
+        for (int i = 0; i < expected.size(); ++i)
+            QCOMPARE(argb(combo->itemIcon(i).pixmap(14, 14)), argb(creatColorPix(expected.at(i))));
     }
 
     void choosingAStandardColorReportsIt_data()
@@ -120,8 +108,7 @@ private slots:
         QFETCH(QColor, color);
         QSignalSpy spy(combo.get(), SIGNAL(currentColorChanged(QColor)));
         clickRow(row);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<QColor>(), color);
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{color}}));
         QCOMPARE(combo->currentIndex(), row);
         QCOMPARE(dialogsSeen, 0);
     }
@@ -135,45 +122,31 @@ private slots:
         QCOMPARE(dialogsSeen, 1);
         QCOMPARE(combo->currentIndex(), 4);
         QCOMPARE(combo->currentText(), QStringLiteral("Blue"));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<QColor>(), QColor(Qt::blue));
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::blue)}}));
         QCOMPARE(texts(), standardTexts());
     }
 
     void pickingACustomColorAddsItAtTheTop()
     {
+        KvCc::ColorComboBox other;
+        QSignalSpy otherSpy(&other, SIGNAL(currentColorChanged(QColor)));
         QSignalSpy spy(combo.get(), SIGNAL(currentColorChanged(QColor)));
         answerDialog(QColor(10, 20, 30));
         clickRow(7);
         QCOMPARE(dialogsSeen, 1);
-        QCOMPARE(combo->count(), 9);
-        QStringList expected = standardTexts();
-        expected.prepend(QStringLiteral("10,20,30"));
-        QCOMPARE(texts(), expected);
+        QCOMPARE(texts(), (QStringList{"10,20,30"} + standardTexts()));
         QCOMPARE(combo->currentIndex(), 0);
         QVERIFY(spy.count() >= 1);
         QCOMPARE(spy.last().at(0).value<QColor>(), QColor(10, 20, 30));
         for (const QList<QVariant>& args : spy)
             QVERIFY2(args.at(0).value<QColor>() != QColor(Qt::lightGray), "the dialog entry's gray was reported");
-        const QImage icon = combo->itemIcon(0).pixmap(14, 14).toImage().convertToFormat(QImage::Format_ARGB32);
-        QCOMPARE(icon, creatColorPix(QColor(10, 20, 30)).toImage().convertToFormat(QImage::Format_ARGB32));
-        QCOMPARE(combo->itemText(combo->count() - 1), QStringLiteral("Select Color..."));
+        QCOMPARE(argb(combo->itemIcon(0).pixmap(14, 14)), argb(creatColorPix(QColor(10, 20, 30))));
+        // Another combo box keeps its own entries.
+        QCOMPARE(other.count(), 8);
+        QCOMPARE(otherSpy.count(), 0);
     }
 
-    void pickingTheSameCustomColorTwiceAddsItTwice()
-    {
-        answerDialog(QColor(255, 128, 0));
-        clickRow(7);
-        answerDialog(QColor(255, 128, 0));
-        clickRow(8);
-        QCOMPARE(dialogsSeen, 2);
-        QCOMPARE(combo->count(), 10);
-        QCOMPARE(combo->itemText(0), QStringLiteral("255,128,0"));
-        QCOMPARE(combo->itemText(1), QStringLiteral("255,128,0"));
-        QCOMPARE(combo->itemText(9), QStringLiteral("Select Color..."));
-    }
-
-    void pickingAListedColorStillAddsATextEntry()
+    void pickingAListedColorTwiceAddsTwoTextEntries()
     {
         QSignalSpy spy(combo.get(), SIGNAL(currentColorChanged(QColor)));
         answerDialog(QColor(Qt::red));
@@ -181,6 +154,10 @@ private slots:
         QCOMPARE(combo->itemText(0), QStringLiteral("255,0,0"));
         QCOMPARE(combo->itemText(1), QStringLiteral("Red"));
         QCOMPARE(spy.last().at(0).value<QColor>(), QColor(Qt::red));
+        answerDialog(QColor(Qt::red));
+        clickRow(8);
+        QCOMPARE(dialogsSeen, 2);
+        QCOMPARE(texts(), (QStringList{"255,0,0", "255,0,0"} + standardTexts()));
     }
 
     void afterACustomColorTheStandardRowsKeepTheirColors()
@@ -190,28 +167,13 @@ private slots:
         QSignalSpy spy(combo.get(), SIGNAL(currentColorChanged(QColor)));
         clickRow(7);
         QCOMPARE(combo->currentText(), QStringLiteral("White"));
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<QColor>(), QColor(Qt::white));
-
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::white)}}));
         spy.clear();
         answerDialog(QColor());
         clickRow(8);
         QCOMPARE(combo->currentIndex(), 7);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(spy.last().at(0).value<QColor>(), QColor(Qt::white));
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::white)}}));
         QCOMPARE(combo->count(), 9);
-    }
-
-    void twoCombosKeepTheirOwnEntries()
-    {
-        KvCc::ColorComboBox other;
-        QSignalSpy otherSpy(&other, SIGNAL(currentColorChanged(QColor)));
-        answerDialog(QColor(9, 9, 9));
-        clickRow(7);
-        QCOMPARE(combo->count(), 9);
-        QCOMPARE(other.count(), 8);
-        QCOMPARE(other.currentText(), QStringLiteral("Red"));
-        QCOMPARE(otherSpy.count(), 0);
     }
 
     void pickingColorsOverAndOverKeepsTheListConsistent()

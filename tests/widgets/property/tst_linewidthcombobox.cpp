@@ -41,33 +41,18 @@ private:
             dialogsSeen << dialog;
             QVERIFY(!popupVisible(combo.get()));
             auto* unit = dialog->findChild<QRadioButton*>(millimetres ? "mmRadioBnt" : "inRadioBnt");
-            QVERIFY(unit);
             QTest::mouseClick(unit, Qt::LeftButton, {}, QPoint(8, unit->height() / 2));
             QVERIFY(unit->isChecked());
             if (row >= 0) {
                 auto* list = dialog->findChild<QListWidget*>("listWidget");
-                QVERIFY(list);
                 list->scrollToItem(list->item(row));
                 QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
                 QCOMPARE(list->currentRow(), row);
             }
-            switch (answer) {
-            case Answer::Ok: {
-                auto* ok = dialog->findChild<QPushButton*>("okBnt");
-                QVERIFY(ok);
-                QTest::mouseClick(ok, Qt::LeftButton);
-                break;
-            }
-            case Answer::Cancel: {
-                auto* cancel = dialog->findChild<QPushButton*>("cancelBnt");
-                QVERIFY(cancel);
-                QTest::mouseClick(cancel, Qt::LeftButton);
-                break;
-            }
-            case Answer::Escape:
+            if (answer == Answer::Escape)
                 QTest::keyClick(dialog, Qt::Key_Escape);
-                break;
-            }
+            else
+                QTest::mouseClick(dialog->findChild<QPushButton*>(answer == Answer::Ok ? "okBnt" : "cancelBnt"), Qt::LeftButton);
         });
     }
 
@@ -77,6 +62,13 @@ private:
         answerDialog(millimetres, row, answer);
         QVERIFY(clickSettings(combo.get()));
         QTRY_VERIFY(!QApplication::activeModalWidget());
+    }
+
+    void pickRow(int row)
+    {
+        QVERIFY(openPopup(combo.get()));
+        QVERIFY(clickRow(combo.get(), row));
+        QTRY_VERIFY(!popupVisible(combo.get()));
     }
 
 private slots:
@@ -90,21 +82,12 @@ private slots:
 
     void cleanup() { combo.reset(); }
 
-    void newSelectorHoldsNineRows()
-    {
-        QCOMPARE(combo->size(), QSize(150, 20));
-        QCOMPARE(combo->minimumSize(), QSize(150, 20));
-        QCOMPARE(combo->maximumSize(), QSize(150, 20));
-        QCOMPARE(rowTexts(combo.get()), mm().mid(0, 9));
-        QCOMPARE(rowTexts(combo.get()).last(), QStringLiteral("0.18 mm"));
-        QCOMPARE(face(combo.get()), QStringLiteral("By Layer"));
-        QCOMPARE(popupHeight(combo.get()), 210);
-        QCOMPARE(rows(combo.get())->iconSize(), QSize(48, 16));
-        QCOMPARE(settingsButton(combo.get())->text(), QStringLiteral("Lineweight settings..."));
-    }
-
     void firstOpeningCompletesTheList()
     {
+        KvCc::LineWidthComboBox other;
+        QCOMPARE(rowTexts(combo.get()), mm().mid(0, 9));
+        QCOMPARE(face(combo.get()), QStringLiteral("By Layer"));
+        QCOMPARE(popupHeight(combo.get()), 210);
         QSignalSpy spy(combo.get(), SIGNAL(addMoreItem()));
         QVERIFY(openPopup(combo.get()));
         QCOMPARE(spy.count(), 1);
@@ -118,6 +101,8 @@ private slots:
         }
         QCOMPARE(spy.count(), 6);
         QCOMPARE(rowTexts(combo.get()), mm());
+        // Each selector completes its own list.
+        QCOMPARE(rowTexts(&other).size(), 9);
         // Samples follow the lineweight list's width rule.
         const QList<QPixmap> samples = KvCc::LineWeightList::samples(KvCc::LineWeightList::RowCount);
         for (int row : {0, 12, 26}) {
@@ -126,44 +111,18 @@ private slots:
         }
     }
 
-    void clickingALateRowShowsIt()
+    void dialogStartsAtTheRowClickedLast()
     {
-        QVERIFY(openPopup(combo.get()));
-        QVERIFY(clickRow(combo.get(), 20));
-        QTRY_VERIFY(!popupVisible(combo.get()));
+        pickRow(20);
         QCOMPARE(face(combo.get()), QStringLiteral("1.00 mm"));
         QCOMPARE(combo->currentRow(), 20);
-    }
-
-    void twoSelectorsCompleteTheirOwnLists()
-    {
-        KvCc::LineWidthComboBox other;
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        QVERIFY(openPopup(combo.get()));
-        combo->hidePopup();
-        QCOMPARE(rowTexts(combo.get()).size(), 27);
-        QCOMPARE(rowTexts(&other).size(), 9);
-        QVERIFY(openPopup(&other));
-        other.hidePopup();
-        QCOMPARE(rowTexts(&other).size(), 27);
-    }
-
-    void dialogStartsAtTheCurrentRow()
-    {
-        QVERIFY(openPopup(combo.get()));
-        QVERIFY(clickRow(combo.get(), 7));
-        QTRY_VERIFY(!popupVisible(combo.get()));
         int dialogRow = -1;
         QTimer::singleShot(0, this, [&] {
             auto* list = QApplication::activeModalWidget()->findChild<QListWidget*>("listWidget");
             dialogRow = list ? list->currentRow() : -2;
         });
-        answerDialog(true, -1, Answer::Cancel);
-        QVERIFY(openPopup(combo.get()));
-        QVERIFY(clickSettings(combo.get()));
-        QTRY_VERIFY(!QApplication::activeModalWidget());
-        QCOMPARE(dialogRow, 7);
+        runDialog(true, -1, Answer::Cancel);
+        QCOMPARE(dialogRow, 20);
     }
 
     void okWithInchesRelabelsAndSelects()
@@ -173,7 +132,13 @@ private slots:
         QCOMPARE(combo->currentRow(), 14);
         QCOMPARE(face(combo.get()), QStringLiteral("0.20\""));
         QCOMPARE(rowTexts(combo.get()), inch());
-        QCOMPARE(rowTexts(combo.get()).mid(0, 3), QStringList({"By Layer", "By Block", "Default"}));
+        // Another selector keeps its own unit.
+        KvCc::LineWidthComboBox other;
+        other.show();
+        QVERIFY(openPopup(&other));
+        other.hidePopup();
+        QCOMPARE(rowTexts(&other), mm());
+        QCOMPARE(face(&other), QStringLiteral("By Layer"));
 
         runDialog(true, 5, Answer::Ok);
         QCOMPARE(combo->currentRow(), 5);
@@ -188,33 +153,28 @@ private slots:
     {
         QTest::addColumn<Answer>("answer");
         QTest::addColumn<bool>("millimetres");
-        QTest::newRow("Cancel in inches keeps the millimetre rows") << Answer::Cancel << false;
-        QTest::newRow("Escape in inches keeps the millimetre rows") << Answer::Escape << false;
-        QTest::newRow("Cancel in millimetres keeps the millimetre rows") << Answer::Cancel << true;
-        QTest::newRow("Escape in millimetres keeps the millimetre rows") << Answer::Escape << true;
+        QTest::addColumn<bool>("inchesBefore");
+        QTest::newRow("Cancel in inches keeps the millimetre rows") << Answer::Cancel << false << false;
+        QTest::newRow("Escape in inches keeps the millimetre rows") << Answer::Escape << false << false;
+        QTest::newRow("Escape in millimetres keeps the millimetre rows") << Answer::Escape << true << false;
+        QTest::newRow("Cancel in millimetres after inches keeps the inch rows") << Answer::Cancel << true << true;
     }
 
     void closingWithoutOkChangesNothing()
     {
         QFETCH(Answer, answer);
         QFETCH(bool, millimetres);
-        QVERIFY(openPopup(combo.get()));
-        QVERIFY(clickRow(combo.get(), 11));
-        QTRY_VERIFY(!popupVisible(combo.get()));
+        QFETCH(bool, inchesBefore);
+        if (inchesBefore) {
+            runDialog(false, 11, Answer::Ok);
+        } else {
+            pickRow(11);
+        }
         runDialog(millimetres, 20, answer);
-        QCOMPARE(dialogsSeen.size(), 1);
+        QCOMPARE(dialogsSeen.size(), inchesBefore ? 2 : 1);
         QCOMPARE(combo->currentRow(), 11);
-        QCOMPARE(face(combo.get()), QStringLiteral("0.30 mm"));
-        QCOMPARE(rowTexts(combo.get()), mm());
-    }
-
-    void cancelAfterInchesKeepsTheInchRows()
-    {
-        runDialog(false, 10, Answer::Ok);
-        runDialog(true, 3, Answer::Cancel);
-        QCOMPARE(combo->currentRow(), 10);
-        QCOMPARE(face(combo.get()), QStringLiteral("0.10\""));
-        QCOMPARE(rowTexts(combo.get()), inch());
+        QCOMPARE(face(combo.get()), inchesBefore ? QStringLiteral("0.12\"") : QStringLiteral("0.30 mm"));
+        QCOMPARE(rowTexts(combo.get()), inchesBefore ? inch() : mm());
     }
 
     void settingsRunBeforeTheFirstOpeningListEveryRow()
@@ -229,19 +189,6 @@ private slots:
         QVERIFY(openPopup(combo.get()));
         combo->hidePopup();
         QCOMPARE(rowTexts(combo.get()), inch());
-    }
-
-    void twoSelectorsKeepTheirOwnDialogs()
-    {
-        KvCc::LineWidthComboBox other;
-        other.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&other));
-        runDialog(false, 12, Answer::Ok);
-        QCOMPARE(rowTexts(combo.get()), inch());
-        QCOMPARE(face(&other), QStringLiteral("By Layer"));
-        QVERIFY(openPopup(&other));
-        other.hidePopup();
-        QCOMPARE(rowTexts(&other), mm());
     }
 };
 

@@ -9,7 +9,6 @@
 #include <QRandomGenerator>
 #include <QWidgetAction>
 
-#include <functional>
 #include <memory>
 
 using JtRc::OfficePopupMenu;
@@ -72,11 +71,25 @@ private:
             return;
         RibbonGallery* popup = popupGalleryOf(gallery);
         QVERIFY(popup);
-        QVERIFY(popup->isVisible());
         const QRect r = popup->itemRect(index);
         QVERIFY2(!r.isEmpty(), "every item shows in the popup");
         QTest::mouseClick(popup, Qt::LeftButton, {}, r.center());
         QVERIFY(!gallery.popupMenu()->isVisible());
+    }
+
+    static void kinds()
+    {
+        QTest::addColumn<Kind>("kind");
+        QTest::newRow("view gallery") << Kind::View;
+        QTest::newRow("viewport gallery") << Kind::ViewPort;
+    }
+
+    static std::unique_ptr<KvCc::BaseGallery> shown(Kind kind)
+    {
+        auto gallery = make(kind);
+        gallery->show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(gallery.get())); }();
+        return gallery;
     }
 
     static void verifyChecked(const KvCc::BaseGallery& gallery, int index)
@@ -99,185 +112,97 @@ private slots:
         QTest::newRow("the viewport gallery holds the twelve layouts") << Kind::ViewPort << viewPortCaptions << 254;
     }
 
+    // Every item has its own caption, in table order, and no host picture
+    // is registered here, so none has an icon.
     void newGalleryIsBuiltFromItsTable()
     {
         QFETCH(Kind, kind);
         QFETCH(QStringList, captions);
         QFETCH(int, popupHeight);
         auto gallery = make(kind);
-        QCOMPARE(gallery->parentWidget(), nullptr);
-        QCOMPARE(gallery->metaObject(), &KvCc::BaseGallery::staticMetaObject);
-
         JtRc::RibbonGalleryGroup* group = gallery->getGalleryGroup();
         QVERIFY(group);
-        QCOMPARE(group->getSize(), QSize(120, 21));
         QCOMPARE(group->getItemCount(), captions.size());
         for (int i = 0; i < captions.size(); ++i) {
-            QVERIFY(dynamic_cast<JtRc::RibbonToolGalleryItem*>(group->getItem(i)));
             QCOMPARE(group->getItem(i)->caption(), captions.at(i));
+            QVERIFY(group->getItem(i)->icon().isNull());
         }
-
-        QCOMPARE(gallery->minimumSize(), QSize(120, 65));
-        QCOMPARE(gallery->maximumSize(), QSize(120, 65));
-        QCOMPARE(gallery->contentsMargins(), QMargins(0, 1, 0, 1));
-        QVERIFY(!gallery->isLabelsVisible());
-        QVERIFY(gallery->isBorderVisible());
-        QVERIFY(gallery->popupMenu());
-        QCOMPARE(gallery->popupMenu()->parent(), nullptr);
-
+        QCOMPARE(gallery->size(), QSize(120, 65));
         RibbonGallery* popup = popupGalleryOf(*gallery);
         QVERIFY(popup);
-        QCOMPARE(popup->minimumSize(), QSize(120, popupHeight));
-        QCOMPARE(popup->maximumSize(), QSize(120, popupHeight));
+        QCOMPARE(popup->size(), QSize(120, popupHeight));
         QCOMPARE(popup->getGalleryGroup(), group);
         QVERIFY(popup->isLabelsVisible());
         QCOMPARE(popup->scrollBarPolicy(), Qt::ScrollBarAlwaysOff);
         verifyChecked(*gallery, 0);
     }
 
-    void southEastViewHasItsOwnCaption()
-    {
-        KvCc::ViewGallery gallery;
-        QStringList captions;
-        for (int i = 0; i < gallery.getGalleryGroup()->getItemCount(); ++i)
-            captions << gallery.getGalleryGroup()->getItem(i)->caption();
-        QCOMPARE(captions.at(7), QStringLiteral("Southeast"));
-        QCOMPARE(captions.removeDuplicates(), 0);
-    }
-
-    void missingHostPicturesLeaveItemsWithoutIcon_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("view gallery") << Kind::View;
-        QTest::newRow("viewport gallery") << Kind::ViewPort;
-    }
-
-    // Any warning (such as scaling a null pixmap) fails the test on its own.
-    void missingHostPicturesLeaveItemsWithoutIcon()
-    {
-        QFETCH(Kind, kind);
-        auto gallery = make(kind);
-        for (int i = 0; i < gallery->getGalleryGroup()->getItemCount(); ++i) {
-            QVERIFY(gallery->getGalleryGroup()->getItem(i)->icon().isNull());
-            QVERIFY(!gallery->getGalleryGroup()->getItem(i)->caption().isEmpty());
-        }
-        gallery->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
-        pressInPopup(*gallery, 2);
-        verifyChecked(*gallery, 2);
-    }
-
     void hostPicturesBecomeItemIcons()
     {
         HostIcons icons;
-        if (!icons.isRegistered())
-            QSKIP(qPrintable(icons.error()));
+        QVERIFY(icons.isRegistered());
         KvCc::ViewGallery views;
         KvCc::ViewPortGallery viewports;
         for (int i = 0; i < 10; ++i) {
             const QIcon icon = views.getGalleryGroup()->getItem(i)->icon();
-            QVERIFY(!icon.isNull());
             QCOMPARE(icon.pixmap(HostIcons::viewSize).size(), QSize(HostIcons::viewSize, HostIcons::viewSize));
         }
-        for (int i = 0; i < 12; ++i) {
-            const QIcon icon = viewports.getGalleryGroup()->getItem(i)->icon();
-            QVERIFY(!icon.isNull());
-            // Pictures of any size are scaled to 16 x 16.
-            QCOMPARE(icon.availableSizes(), QList<QSize>{QSize(16, 16)});
-        }
+        // Pictures of any size are scaled to 16 x 16.
+        for (int i = 0; i < 12; ++i)
+            QCOMPARE(viewports.getGalleryGroup()->getItem(i)->icon().availableSizes(), QList<QSize>{QSize(16, 16)});
     }
 
-    void pressInPopupChecksItemInBoth_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::addColumn<int>("index");
-        QTest::newRow("Back picked in the popup is checked in the strip too") << Kind::View << 5;
-        QTest::newRow("Northwest, the last view, picked in the popup") << Kind::View << 9;
-        QTest::newRow("Three:Above picked in the popup is checked in the strip too") << Kind::ViewPort << 5;
-        QTest::newRow("Four:Left, the last layout, picked in the popup") << Kind::ViewPort << 11;
-    }
-
-    void pressInPopupChecksItemInBoth()
-    {
-        QFETCH(Kind, kind);
-        QFETCH(int, index);
-        auto gallery = make(kind);
-        gallery->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
-        QSignalSpy pressed(gallery.get(), SIGNAL(itemPressed(RibbonGalleryItem*)));
-        pressInPopup(*gallery, index);
-        verifyChecked(*gallery, index);
-        // The strip scrolled to show the checked item.
-        QVERIFY(!gallery->itemRect(index).isEmpty());
-        QCOMPARE(pressed.count(), 1);
-        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery->getGalleryGroup()->getItem(index));
-    }
-
+    // Building again changes nothing: one popup, one connection, one signal per press.
     void pressInStripChecksItemInBoth()
     {
-        KvCc::ViewGallery gallery;
-        gallery.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
-        QSignalSpy pressed(&gallery, SIGNAL(itemPressed(RibbonGalleryItem*)));
-        QSignalSpy popupPressed(popupGalleryOf(gallery), SIGNAL(itemPressed(RibbonGalleryItem*)));
-        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(2).center());
-        verifyChecked(gallery, 2);
+        auto gallery = shown(Kind::View);
+        QPointer<OfficePopupMenu> menu = gallery->popupMenu();
+        RibbonGallery* popup = popupGalleryOf(*gallery);
+        gallery->creatBaseGallery();
+        QCOMPARE(gallery->popupMenu(), menu.data());
+        QCOMPARE(popupGalleryOf(*gallery), popup);
+
+        QSignalSpy pressed(gallery.get(), SIGNAL(itemPressed(RibbonGalleryItem*)));
+        QSignalSpy popupPressed(popup, SIGNAL(itemPressed(RibbonGalleryItem*)));
+        QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, gallery->itemRect(2).center());
+        verifyChecked(*gallery, 2);
         QCOMPARE(pressed.count(), 1);
-        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery.getGalleryGroup()->getItem(2));
+        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery->getGalleryGroup()->getItem(2));
         QCOMPARE(popupPressed.count(), 0);
 
         // The popup shows it checked when it opens next.
-        openPopup(gallery);
-        QCOMPARE(popupGalleryOf(gallery)->checkedIndex(), 2);
-        gallery.popupMenu()->close();
-    }
-
-    void pressOnCheckedItemChangesNothing()
-    {
-        KvCc::ViewPortGallery gallery;
-        gallery.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
-        pressInPopup(gallery, 4);
-        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(4).center());
-        verifyChecked(gallery, 4);
-        pressInPopup(gallery, 4);
-        verifyChecked(gallery, 4);
+        openPopup(*gallery);
+        QCOMPARE(popup->checkedIndex(), 2);
+        gallery->popupMenu()->close();
     }
 
     // A host listens to the strip's itemPressed() only; picks in the popup
     // used to reach nothing but the popup gallery's own signal.
     void pickInPopupReachesHostThroughStrip()
     {
-        KvCc::ViewGallery gallery;
-        gallery.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
+        auto gallery = shown(Kind::View);
         QList<int> seen;
-        QObject::connect(&gallery, &RibbonGallery::itemPressed, &gallery, [&](RibbonGalleryItem* item) {
+        QObject::connect(gallery.get(), &RibbonGallery::itemPressed, gallery.get(), [&](RibbonGalleryItem* item) {
             // Both galleries follow before the host hears of the pick.
-            QCOMPARE(gallery.checkedItem(), item);
-            QCOMPARE(popupGalleryOf(gallery)->checkedItem(), item);
-            seen << gallery.getGalleryGroup()->indexOf(item);
+            QCOMPARE(gallery->checkedItem(), item);
+            QCOMPARE(popupGalleryOf(*gallery)->checkedItem(), item);
+            seen << gallery->getGalleryGroup()->indexOf(item);
         });
-        pressInPopup(gallery, 7);
-        QVERIFY(!gallery.itemRect(6).isEmpty());
-        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(6).center());
-        pressInPopup(gallery, 8);
-        QCOMPARE(seen, (QList<int>{7, 6, 8}));
+        pressInPopup(*gallery, 7);
+        QVERIFY(!gallery->itemRect(6).isEmpty());
+        QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, gallery->itemRect(6).center());
+        pressInPopup(*gallery, 8);
+        pressInPopup(*gallery, 8); // a pick of the checked item is still a pick
+        QCOMPARE(seen, (QList<int>{7, 6, 8, 8}));
+        verifyChecked(*gallery, 8);
     }
 
-    void manyPressesInAnyOrderKeepBothGalleriesInStep_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("view gallery") << Kind::View;
-        QTest::newRow("viewport gallery") << Kind::ViewPort;
-    }
+    void manyPressesInAnyOrderKeepBothGalleriesInStep_data() { kinds(); }
 
     void manyPressesInAnyOrderKeepBothGalleriesInStep()
     {
         QFETCH(Kind, kind);
-        auto gallery = make(kind);
-        gallery->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        auto gallery = shown(kind);
         QSignalSpy pressed(gallery.get(), SIGNAL(itemPressed(RibbonGalleryItem*)));
         const int count = gallery->getGalleryGroup()->getItemCount();
         QRandomGenerator random(7);
@@ -288,6 +213,8 @@ private slots:
             switch (random.bounded(3)) {
             case 0:
                 pressInPopup(*gallery, index);
+                // The strip scrolls to show the item picked in the popup.
+                QVERIFY(!gallery->itemRect(index).isEmpty());
                 break;
             case 1: {
                 // Scroll the strip with its buttons until the item shows.
@@ -311,22 +238,16 @@ private slots:
             expected = index;
             verifyChecked(*gallery, expected);
             QCOMPARE(pressed.count(), presses);
+            QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), gallery->getGalleryGroup()->getItem(index));
         }
     }
 
-    void destroyingGalleryWhilePopupIsOpen_data()
-    {
-        QTest::addColumn<Kind>("kind");
-        QTest::newRow("view gallery") << Kind::View;
-        QTest::newRow("viewport gallery") << Kind::ViewPort;
-    }
+    void destroyingGalleryWhilePopupIsOpen_data() { kinds(); }
 
     void destroyingGalleryWhilePopupIsOpen()
     {
         QFETCH(Kind, kind);
-        auto gallery = make(kind);
-        gallery->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        auto gallery = shown(kind);
         openPopup(*gallery);
         QPointer<OfficePopupMenu> menu = gallery->popupMenu();
         QPointer<RibbonGallery> popup = popupGalleryOf(*gallery);
@@ -342,9 +263,7 @@ private slots:
 
     void destroyingGalleryFromHostSlotOfPopupPick()
     {
-        auto gallery = std::make_unique<KvCc::ViewGallery>();
-        gallery->show();
-        QVERIFY(QTest::qWaitForWindowExposed(gallery.get()));
+        auto gallery = shown(Kind::View);
         QObject::connect(gallery.get(), &RibbonGallery::itemPressed, gallery.get(),
             [&gallery](RibbonGalleryItem*) { gallery.reset(); });
         openPopup(*gallery);
@@ -358,32 +277,13 @@ private slots:
         QTest::mouseRelease(&elsewhere, Qt::LeftButton);
     }
 
-    void galleryBuildsOnlyOnce()
-    {
-        KvCc::ViewGallery gallery;
-        QPointer<OfficePopupMenu> menu = gallery.popupMenu();
-        RibbonGallery* popup = popupGalleryOf(gallery);
-        gallery.creatBaseGallery();
-        QCOMPARE(gallery.popupMenu(), menu.data());
-        QCOMPARE(popupGalleryOf(gallery), popup);
-        // One connection per gallery, so one signal per press.
-        gallery.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&gallery));
-        QSignalSpy pressed(&gallery, SIGNAL(itemPressed(RibbonGalleryItem*)));
-        QTest::mouseClick(&gallery, Qt::LeftButton, {}, gallery.itemRect(1).center());
-        QCOMPARE(pressed.count(), 1);
-    }
-
-    void galleryWithoutItemsBuildsNothing()
-    {
-        KvCc::BaseGallery gallery;
-        gallery.creatBaseGallery();
-        QCOMPARE(gallery.popupMenu(), nullptr);
-        QCOMPARE(gallery.getGalleryGroup(), nullptr);
-    }
-
     void itemsMayHaveFewerIconsThanNames()
     {
+        KvCc::BaseGallery empty;
+        empty.creatBaseGallery();
+        QCOMPARE(empty.popupMenu(), nullptr);
+        QCOMPARE(empty.getGalleryGroup(), nullptr);
+
         KvCc::BaseGallery gallery;
         QPixmap red(16, 16);
         red.fill(Qt::red);
