@@ -29,13 +29,13 @@ std::unique_ptr<DkDbDatabase> makeDrawing(int layers)
                                QStringLiteral("Doors and windows of the ground floor"),
                                QStringLiteral("Hidden")};
     for (int i = 1; i < layers; ++i) {
-        DkDbLayerSpec spec;
-        spec.name = QStringLiteral("%1 %2").arg(words[i % words.size()]).arg(i).toStdWString();
-        spec.on = i % 7 != 0;
-        spec.frozen = i % 11 == 0;
-        spec.locked = i % 5 == 0;
-        spec.color = DkCmColor(i % 256, (i * 7) % 256, (i * 13) % 256);
-        const DkDbObjectId id = db->addLayer(spec);
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = QStringLiteral("%1 %2").arg(words[i % words.size()]).arg(i).toStdWString();
+        layerSpec.on = i % 7 != 0;
+        layerSpec.frozen = i % 11 == 0;
+        layerSpec.locked = i % 5 == 0;
+        layerSpec.color = DkCmColor(i % 256, (i * 7) % 256, (i * 13) % 256);
+        const DkDbObjectId id = db->addLayer(layerSpec);
         if (i == layers / 2)
             db->setClayer(id);
     }

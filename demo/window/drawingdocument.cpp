@@ -7,49 +7,49 @@ namespace {
 
 DkDbLayerSpec specOf(const DrawingLayer& layer)
 {
-    DkDbLayerSpec spec;
-    spec.name = layer.name.toStdWString();
-    spec.on = layer.on;
-    spec.frozen = layer.frozen;
-    spec.locked = layer.locked;
-    spec.plottable = layer.plottable;
-    spec.frozenInNewViewports = layer.frozenInNewViewports;
-    spec.color = DkCmColor(static_cast<std::uint8_t>(layer.color.red()), static_cast<std::uint8_t>(layer.color.green()),
+    DkDbLayerSpec layerSpec;
+    layerSpec.name = layer.name.toStdWString();
+    layerSpec.on = layer.on;
+    layerSpec.frozen = layer.frozen;
+    layerSpec.locked = layer.locked;
+    layerSpec.plottable = layer.plottable;
+    layerSpec.frozenInNewViewports = layer.frozenInNewViewports;
+    layerSpec.color = DkCmColor(static_cast<std::uint8_t>(layer.color.red()), static_cast<std::uint8_t>(layer.color.green()),
                            static_cast<std::uint8_t>(layer.color.blue()));
     if (layer.colorIndex >= 1 && layer.colorIndex <= 7)
-        spec.color.setColorIndex(layer.colorIndex);
+        layerSpec.color.setColorIndex(layer.colorIndex);
     else if (layer.colorIndex > 7)
-        spec.color.setDisplayName(std::to_wstring(layer.colorIndex));
+        layerSpec.color.setDisplayName(std::to_wstring(layer.colorIndex));
     else
-        spec.color.setDisplayName(QStringLiteral("%1,%2,%3")
+        layerSpec.color.setDisplayName(QStringLiteral("%1,%2,%3")
                                       .arg(layer.color.red())
                                       .arg(layer.color.green())
                                       .arg(layer.color.blue())
                                       .toStdWString());
-    spec.linetype = layer.linetype.toStdWString();
-    spec.lineWeight = layer.lineWeight;
-    spec.description = layer.description.toStdWString();
-    return spec;
+    layerSpec.linetype = layer.linetype.toStdWString();
+    layerSpec.lineWeight = layer.lineWeight;
+    layerSpec.description = layer.description.toStdWString();
+    return layerSpec;
 }
 
 // Layer "0" exists in every new database: give it the drawing's settings.
-void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& spec)
+void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& layerSpec)
 {
     DkDbObject* object = nullptr;
     if (dkdbOpenDkDbObject(object, id, DkDb::kForWrite) != Dk::eOk || !object)
         return;
     auto* record = static_cast<DkDbLayerTableRecord*>(object);
-    record->setIsOff(!spec.on);
-    record->setIsLocked(spec.locked);
-    record->setIsPlottable(spec.plottable);
-    record->setVPDFLT(spec.frozenInNewViewports);
-    record->setColor(spec.color);
-    record->setLineWeight(spec.lineWeight);
-    DkDbObjectId linetype = db->linetypeId(spec.linetype);
+    record->setIsOff(!layerSpec.on);
+    record->setIsLocked(layerSpec.locked);
+    record->setIsPlottable(layerSpec.plottable);
+    record->setVPDFLT(layerSpec.frozenInNewViewports);
+    record->setColor(layerSpec.color);
+    record->setLineWeight(layerSpec.lineWeight);
+    DkDbObjectId linetype = db->linetypeId(layerSpec.linetype);
     if (linetype.isNull())
-        linetype = db->addLinetype(spec.linetype);
+        linetype = db->addLinetype(layerSpec.linetype);
     record->setLinetypeObjectId(linetype);
-    record->setDescription(spec.description.c_str());
+    record->setDescription(layerSpec.description.c_str());
     record->close();
 }
 
@@ -80,12 +80,12 @@ void DrawingDocument::load(const Drawing& drawing)
     m_drawing = drawing;
     m_layerIds.resize(drawing.layers.size());
     for (int i = 0; i < drawing.layers.size(); ++i) {
-        const DkDbLayerSpec spec = specOf(drawing.layers.at(i));
+        const DkDbLayerSpec layerSpec = specOf(drawing.layers.at(i));
         if (drawing.layers.at(i).name == QLatin1String("0")) {
             m_layerIds[i] = m_db->layerId(L"0");
-            applyToRecord(m_db.get(), m_layerIds[i], spec);
+            applyToRecord(m_db.get(), m_layerIds[i], layerSpec);
         } else {
-            m_layerIds[i] = m_db->addLayer(spec);
+            m_layerIds[i] = m_db->addLayer(layerSpec);
         }
     }
     const DkDbObjectId current = findLayer(drawing.currentLayer);

@@ -128,29 +128,29 @@ Dk::ErrorStatus DkDbDatabase::setClayer(const DkDbObjectId& layerId)
     return Dk::eOk;
 }
 
-DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerSpec& spec)
+DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerSpec& layerSpec)
 {
-    if (spec.name.empty() || !layerId(spec.name).isNull())
+    if (layerSpec.name.empty() || !layerId(layerSpec.name).isNull())
         return {};
     auto rec = std::make_unique<DkDbLayerTableRecord>();
-    rec->m_name = spec.name;
+    rec->m_name = layerSpec.name;
     DkDbLayerTableRecord::State& s = rec->m_state;
-    s.off = !spec.on;
-    s.frozen = spec.frozen;
-    s.locked = spec.locked;
-    s.plottable = spec.plottable;
-    s.vpdflt = spec.frozenInNewViewports;
-    s.color = spec.color;
-    s.lineWeight = spec.lineWeight;
-    s.linetype = linetypeId(spec.linetype);
-    if (s.linetype.isNull() && !spec.linetype.empty())
-        s.linetype = addLinetype(spec.linetype);
-    s.plotStyle = spec.plotStyleName;
-    s.description = spec.description;
+    s.off = !layerSpec.on;
+    s.frozen = layerSpec.frozen;
+    s.locked = layerSpec.locked;
+    s.plottable = layerSpec.plottable;
+    s.vpdflt = layerSpec.frozenInNewViewports;
+    s.color = layerSpec.color;
+    s.lineWeight = layerSpec.lineWeight;
+    s.linetype = linetypeId(layerSpec.linetype);
+    if (s.linetype.isNull() && !layerSpec.linetype.empty())
+        s.linetype = addLinetype(layerSpec.linetype);
+    s.plotStyle = layerSpec.plotStyleName;
+    s.description = layerSpec.description;
     rec->m_table = m_layerTable;
     const DkDbObjectId id = adopt(std::move(rec));
     m_layerTable->m_ids.push_back(id);
-    m_layerTable->m_byName[spec.name] = id;
+    m_layerTable->m_byName[layerSpec.name] = id;
     return id;
 }
 

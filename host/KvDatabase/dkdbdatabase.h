@@ -47,7 +47,7 @@ public:
 
     // ---- building a drawing (hosts and tests) -------------------------------
     // Appends a layer; a name already taken (or empty) gives a null id.
-    DkDbObjectId addLayer(const DkDbLayerSpec& spec);
+    DkDbObjectId addLayer(const DkDbLayerSpec& layerSpec);
     // Live layer or linetype with exactly this name, or a null id.
     DkDbObjectId layerId(const std::wstring& name) const;
     DkDbObjectId linetypeId(const std::wstring& name) const;

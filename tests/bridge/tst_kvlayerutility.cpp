@@ -53,13 +53,13 @@ private:
     DkDbObjectId add(const std::wstring& name, bool on = true, bool frozen = false, bool locked = false,
                      bool plottable = true)
     {
-        DkDbLayerSpec spec;
-        spec.name = name;
-        spec.on = on;
-        spec.frozen = frozen;
-        spec.locked = locked;
-        spec.plottable = plottable;
-        return db->addLayer(spec);
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = name;
+        layerSpec.on = on;
+        layerSpec.frozen = frozen;
+        layerSpec.locked = locked;
+        layerSpec.plottable = plottable;
+        return db->addLayer(layerSpec);
     }
 
     // A drawing with a few layers, some of them awkward.

@@ -29,11 +29,11 @@ QStringList plainRow(const QList<QPair<int, QString>>& changes = {})
 // A new layer as the host makes it, with some fields changed.
 DkDbLayerSpec layer(std::wstring name, const std::function<void(DkDbLayerSpec&)>& edit = {})
 {
-    DkDbLayerSpec spec;
-    spec.name = std::move(name);
+    DkDbLayerSpec layerSpec;
+    layerSpec.name = std::move(name);
     if (edit)
-        edit(spec);
-    return spec;
+        edit(layerSpec);
+    return layerSpec;
 }
 
 // A plain layer "L" in the given color.
@@ -96,7 +96,7 @@ private slots:
 
     void row_data()
     {
-        QTest::addColumn<DkDbLayerSpec>("spec");
+        QTest::addColumn<DkDbLayerSpec>("layerSpec");
         QTest::addColumn<QStringList>("row");
         QTest::newRow("a frozen, locked, off layer reads false three times")
             << layer(L"L", [](DkDbLayerSpec& s) { s.on = false, s.frozen = s.locked = true; })
@@ -130,9 +130,9 @@ private slots:
 
     void row()
     {
-        QFETCH(DkDbLayerSpec, spec);
+        QFETCH(DkDbLayerSpec, layerSpec);
         QFETCH(QStringList, row);
-        db->addLayer(spec);
+        db->addLayer(layerSpec);
         const QList<QStringList> rows = take(2);
         QCOMPARE(rows.value(0), plainRow({{Current, "true"}, {Name, "0"}}));
         QCOMPARE(rows.value(1), row);

@@ -57,9 +57,9 @@ private slots:
     void init()
     {
         db = std::make_unique<DkDbDatabase>();
-        DkDbLayerSpec spec;
-        spec.name = L"Walls";
-        walls = db->addLayer(spec);
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = L"Walls";
+        walls = db->addLayer(layerSpec);
         db->setClayer(walls);
         s_pServices = dkdbDefaultServices();
         s_pServices->setWorkingDatabase(db.get());
@@ -132,9 +132,9 @@ private slots:
         QFETCH(bool, telling);
         QFETCH(QString, way);
         QFETCH(QString, meanwhile);
-        DkDbLayerSpec spec;
-        spec.name = L"Doors";
-        db->setClayer(db->addLayer(spec));
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = L"Doors";
+        db->setClayer(db->addLayer(layerSpec));
         LayerWarningDialog dialog;
         ask(dialog);
         if (telling)

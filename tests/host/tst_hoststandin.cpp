@@ -16,9 +16,9 @@ private:
 
     static DkDbLayerSpec layer(const wchar_t* name)
     {
-        DkDbLayerSpec spec;
-        spec.name = name;
-        return spec;
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = name;
+        return layerSpec;
     }
 
     DkDbLayerTableRecord* open(const DkDbObjectId& id, DkDb::OpenMode mode)

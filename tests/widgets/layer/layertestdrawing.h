@@ -39,12 +39,12 @@ public:
 
     DkDbObjectId add(const QString& name, bool on = true, bool frozen = false, bool locked = false)
     {
-        DkDbLayerSpec spec;
-        spec.name = name.toStdWString();
-        spec.on = on;
-        spec.frozen = frozen;
-        spec.locked = locked;
-        return db->addLayer(spec);
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = name.toStdWString();
+        layerSpec.on = on;
+        layerSpec.frozen = frozen;
+        layerSpec.locked = locked;
+        return db->addLayer(layerSpec);
     }
     DkDbObjectId id(const QString& name) const { return db->layerId(name.toStdWString()); }
     const DkDbLayerTableRecord* layer(const QString& name) const { return db->peekLayer(id(name)); }

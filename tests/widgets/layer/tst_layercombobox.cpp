@@ -38,12 +38,12 @@ private:
 
     DkDbObjectId add(const std::wstring& name, bool on = true, bool locked = false)
     {
-        DkDbLayerSpec spec;
-        spec.name = name;
-        spec.on = on;
-        spec.locked = locked;
-        spec.color = DkCmColor(0, 128, 255);
-        return db->addLayer(spec);
+        DkDbLayerSpec layerSpec;
+        layerSpec.name = name;
+        layerSpec.on = on;
+        layerSpec.locked = locked;
+        layerSpec.color = DkCmColor(0, 128, 255);
+        return db->addLayer(layerSpec);
     }
 
     const DkDbLayerTableRecord* layer(const wchar_t* name) { return db->peekLayer(db->layerId(name)); }
