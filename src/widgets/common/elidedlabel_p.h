@@ -4,6 +4,7 @@
 #include <QLabel>
 #include <QPainter>
 #include <QStyle>
+#include <QtMath>
 
 namespace KvCc {
 
@@ -40,9 +41,11 @@ public:
         if (!m_sizeHintFollowsText)
             return minimumSizeHint();
         if (m_hintText != text() || !m_hint.isValid()) {
-            const QFontMetrics metrics = fontMetrics();
+            // Shaped text can be a fraction of a pixel wider than its rounded
+            // advance, and eliding compares the exact width: round up.
+            const QFontMetricsF metrics(font());
             m_hintText = text();
-            m_hint = grown(QSize(metrics.horizontalAdvance(m_hintText), metrics.height()));
+            m_hint = grown(QSize(qCeil(metrics.horizontalAdvance(m_hintText)) + 1, qCeil(metrics.height())));
         }
         return m_hint;
     }
