@@ -53,16 +53,11 @@ private:
 
     static bool drawingValue(const DkDbLayerTableRecord* layer, int column)
     {
-        switch (column) {
-        case OnColumn:
-            return !layer->isOff();
-        case FreezeColumn:
-            return !layer->isFrozen();
-        case LockColumn:
-            return !layer->isLocked();
-        default:
-            return layer->isPlottable();
-        }
+        // The cells show "on", "thawed", "unlocked" and "plots" as true.
+        return column == OnColumn       ? !layer->isOff()
+               : column == FreezeColumn ? !layer->isFrozen()
+               : column == LockColumn   ? !layer->isLocked()
+                                        : layer->isPlottable();
     }
 
     // Paints one cell of text into an image as the table would.
@@ -126,24 +121,33 @@ private slots:
         QVERIFY(drawing->nothingOpen());
     }
 
-    void switchingTheCurrentLayerOffAsksFirst_data()
+    void touchingTheCurrentLayerAsksFirst_data()
     {
+        QTest::addColumn<int>("column");
         QTest::addColumn<QString>("answer");
-        QTest::addColumn<bool>("off");
-        QTest::newRow("No keeps the layer on") << "No" << false;
-        QTest::newRow("Escape keeps the layer on") << "Escape" << false;
-        QTest::newRow("Yes switches it off") << "Yes" << true;
+        QTest::addColumn<bool>("changed");
+        QTest::addColumn<QString>("tips");
+        const QString off = QStringLiteral("The current layer is turned off.");
+        QTest::newRow("No keeps the layer on") << int(OnColumn) << "No" << false << off;
+        QTest::newRow("Escape keeps the layer on") << int(OnColumn) << "Escape" << false << off;
+        QTest::newRow("Yes switches it off") << int(OnColumn) << "Yes" << true << off;
+        QTest::newRow("freezing it only tells why, with a lone OK")
+            << int(FreezeColumn) << "OK" << false << QStringLiteral("The current layer can't be frozen!");
     }
 
-    void switchingTheCurrentLayerOffAsksFirst()
+    void touchingTheCurrentLayerAsksFirst()
     {
+        QFETCH(int, column);
         QFETCH(QString, answer);
-        QFETCH(bool, off);
+        QFETCH(bool, changed);
+        QFETCH(QString, tips);
         showTable();
         QString asked;
+        bool offeredYes = false;
         answerModal([&](QDialog* dialog) {
             for (auto* label : dialog->findChildren<QLabel*>())
                 asked += label->text();
+            offeredYes = dialogButton(dialog, QStringLiteral("Yes"));
             if (answer == QLatin1String("Escape")) {
                 QTest::keyClick(dialog, Qt::Key_Escape);
                 return;
@@ -153,28 +157,13 @@ private slots:
             QTest::mouseClick(button, Qt::LeftButton);
         });
         kvResetLayerTableChangesCount();
-        click(QStringLiteral("0"), OnColumn);
-        QVERIFY(asked.contains(QLatin1String("The current layer is turned off.")));
-        QCOMPARE(drawing->layer(QStringLiteral("0"))->isOff(), off);
-        QCOMPARE(cellValue(QStringLiteral("0"), OnColumn), !off);
-        // Only the press told the host when the answer kept the layer on.
-        QCOMPARE(kvLayerTableChangesCount(), off ? 2LL : 1LL);
-    }
-
-    void freezingTheCurrentLayerOnlyTellsWhy()
-    {
-        showTable();
-        bool singleButton = false;
-        answerModal([&](QDialog* dialog) {
-            singleButton = !dialogButton(dialog, QStringLiteral("Yes")) && dialogButton(dialog, QStringLiteral("OK"));
-            QPushButton* ok = dialogButton(dialog, QStringLiteral("OK"));
-            QVERIFY(ok);
-            QTest::mouseClick(ok, Qt::LeftButton);
-        });
-        click(QStringLiteral("0"), FreezeColumn);
-        QVERIFY(singleButton);
-        QVERIFY(!drawing->layer(QStringLiteral("0"))->isFrozen());
-        QVERIFY(cellValue(QStringLiteral("0"), FreezeColumn));
+        click(QStringLiteral("0"), column);
+        QVERIFY2(asked.contains(tips), qPrintable(asked));
+        QCOMPARE(offeredYes, column == OnColumn);
+        QCOMPARE(drawingValue(drawing->layer(QStringLiteral("0")), column), !changed);
+        QCOMPARE(cellValue(QStringLiteral("0"), column), !changed);
+        // Only the press told the host when the layer was left as it was.
+        QCOMPARE(kvLayerTableChangesCount(), changed ? 2LL : 1LL);
     }
 
     void aWriteTheDrawingRefusesLeavesTheCellAsItWas()
@@ -219,8 +208,7 @@ private slots:
         const QModelIndex name = cell(QStringLiteral("Walls"), NameColumn);
         frozen->edit(name);
         auto* editor = frozen->findChild<QLineEdit*>();
-        QVERIFY(editor);
-        QVERIFY(editor->completer());
+        QVERIFY(editor && editor->completer());
         QCOMPARE(editor->completer()->parent(), editor);
         QVERIFY(editor->completer()->model()->match(editor->completer()->model()->index(0, 0), Qt::DisplayRole,
                                                     QStringLiteral("Doors")).size() == 1);

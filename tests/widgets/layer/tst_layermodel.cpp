@@ -25,6 +25,13 @@ private:
         return rows;
     }
 
+    static void load(LayerModel& model, QList<QStringList>* rows)
+    {
+        model.setHorizontalHeader(KvCc::layerTableHeaders());
+        model.setModalDatas(rows);
+        model.refrushModel();
+    }
+
 private slots:
     void passesTheModelTesterThroughResetAndEdits()
     {
@@ -32,22 +39,10 @@ private slots:
         rows[2] = QStringList{QStringLiteral("true"), QStringLiteral("Short")};
         LayerModel model;
         QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        model.setModalDatas(&rows);
-        model.refrushModel();
+        load(model, &rows);
         QVERIFY(model.setData(model.index(1, KvCc::NameColumn), QStringLiteral("Walls"), Qt::DisplayRole));
         QCOMPARE(model.rowCount(model.index(0, 0)), 0);
         QCOMPARE(model.columnCount(model.index(0, 0)), 0);
-    }
-
-    void emptyModelHasColumnsButNoRows()
-    {
-        LayerModel model;
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        QCOMPARE(model.rowCount(), 0);
-        QCOMPARE(model.columnCount(), 13);
-        QCOMPARE(model.headerData(5, Qt::Horizontal).toString(), QStringLiteral("Color"));
-        QCOMPARE(model.headerData(3, Qt::Vertical).toInt(), 4);
     }
 
     void onlyTheDisplayRoleReadsAndWrites()
@@ -55,9 +50,7 @@ private slots:
         QList<QStringList> rows = sampleRows(2);
         rows[1] = QStringList{QStringLiteral("false"), QStringLiteral("Short")};
         LayerModel model;
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        model.setModalDatas(&rows);
-        model.refrushModel();
+        load(model, &rows);
 
         QVERIFY(!model.data(model.index(1, KvCc::OnColumn)).isValid());
         QVERIFY(!model.data(model.index(0, KvCc::NameColumn), Qt::EditRole).isValid());
@@ -75,9 +68,7 @@ private slots:
     {
         QList<QStringList> rows = sampleRows(3);
         LayerModel model;
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        model.setModalDatas(&rows);
-        model.refrushModel();
+        load(model, &rows);
         rows.removeLast(); // the caller shrinks its list behind the model's back
         const QModelIndex gone = model.index(2, KvCc::NameColumn);
         QVERIFY(!model.data(gone).isValid());
@@ -103,9 +94,7 @@ private slots:
     {
         QList<QStringList> rows = sampleRows(2);
         LayerModel model;
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        model.setModalDatas(&rows);
-        model.refrushModel();
+        load(model, &rows);
         model.setData(model.index(0, KvCc::NameColumn), QStringLiteral("Layer1"), Qt::DisplayRole);
         QCOMPARE(model.index(0, KvCc::NameColumn).data(KvCc::LoadedNameRole).toString(),
                  QStringLiteral("Layer0"));
