@@ -1,4 +1,5 @@
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include <kvlayerutility.h>
 
@@ -46,7 +47,8 @@ class TestKvLayerUtility : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<TestDrawing> drawing;
+    DkDbDatabase* db = nullptr;
     DkDbObjectId erasedId;
     DkDbObjectId stubbornId;
 
@@ -75,13 +77,6 @@ private:
         db->setRefuseOpen(stubbornId, true);
     }
 
-    void verifyNothingOpen()
-    {
-        QCOMPARE(db->openObjectCount(), 0);
-        QCOMPARE(db->liveIteratorCount(), 0);
-        QCOMPARE(dkutOutstandingBuffers(), 0LL);
-    }
-
     QList<QStringList> snapshot()
     {
         QList<QStringList> rows;
@@ -92,23 +87,15 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<DkDbDatabase>();
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
-        kvSetSysVar(L"LWUNITS", 1);
-        kvSetSysVarReadable(L"LWUNITS", true);
-        kvSetSysVar(L"TILEMODE", 1);
-        kvSetSysVarReadable(L"TILEMODE", true);
+        drawing = std::make_unique<TestDrawing>();
+        db = drawing->db.get();
         kvResetLayerTableChangesCount();
     }
 
     void cleanup()
     {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-        db.reset();
-        kvSetSysVar(L"TILEMODE", 1);
-        kvSetSysVarReadable(L"TILEMODE", true);
+        drawing.reset();
+        db = nullptr;
     }
 
     void layersComeInTableOrderWithTheirFlags()
@@ -137,7 +124,7 @@ private slots:
         QVERIFY(!hidden.on && hidden.frozen && hidden.locked);
         QCOMPARE(layers->at(5).color, QColor(255, 0, 0, 255));
         QCOMPARE(layers->at(6).color, QColor(12, 34, 56, 255));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void badSurroundings_data()
@@ -183,10 +170,10 @@ private slots:
         QCOMPARE(rows, QList<QStringList>{{QStringLiteral("kept")}});
 
         const bool hasDrawing = failure != Failure::NoServices && failure != Failure::NoDrawing;
-        QCOMPARE(getCurrentDb(), hasDrawing ? db.get() : nullptr);
-        QCOMPARE(pCurDb, hasDrawing ? db.get() : nullptr);
+        QCOMPARE(getCurrentDb(), hasDrawing ? db : nullptr);
+        QCOMPARE(pCurDb, hasDrawing ? db : nullptr);
         QVERIFY(untouched(db->peekLayer(db->layerId(L"Walls"))));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void lookUp_data()
@@ -221,14 +208,14 @@ private slots:
             QCOMPARE(db->openForReadCount(), 1);
             QCOMPARE(db->openForWriteCount(), 0);
             QCOMPARE(record->close(), Dk::eOk);
-            return verifyNothingOpen();
+            return drawing->verifyNothingOpen();
         }
         const QList<QStringList> before = snapshot();
         KvLayerUtility util;
         for (const Setter& s : flagSetters) {
             QVERIFY(!(util.*s.call)(name, true));
             QVERIFY(!(util.*s.call)(name, false));
-            verifyNothingOpen();
+            drawing->verifyNothingOpen();
         }
         QCOMPARE(snapshot(), before);
         QVERIFY(untouched(db->peekLayer(erasedId)));
@@ -270,7 +257,7 @@ private slots:
             QVERIFY((KvLayerUtility().*s.call)(name, !value));
             QCOMPARE(s.flag(db->peekLayer(id)), !value);
         }
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
         // The setters leave telling the host to their callers.
         QCOMPARE(kvLayerTableChangesCount(), 0LL);
     }
@@ -288,7 +275,7 @@ private slots:
         QVERIFY(util.getCurrentLayer(out));
         QCOMPARE(out.name, QStringLiteral("Outer walls"));
         QVERIFY(out.locked && !out.on);
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
 
         // A current layer that will not open leaves the caller's record alone.
         db->setRefuseOpen(walls, true);
@@ -296,7 +283,7 @@ private slots:
         const KvCc::LayerItemData before = out;
         QVERIFY(!KvLayerUtility().getCurrentLayer(out));
         QCOMPARE(out, before);
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void isModelSpace_data()
@@ -324,17 +311,18 @@ private slots:
     void manyLayersOfAnotherDrawingAreAllReadAndAllClosed()
     {
         auto first = std::make_unique<DkDbDatabase>();
-        db.swap(first);
-        s_pServices->setWorkingDatabase(db.get());
+        drawing->db.swap(first);
+        db = drawing->db.get();
+        s_pServices->setWorkingDatabase(db);
         for (int i = 0; i < 300; ++i)
             add(L"Layer " + std::to_wstring(i), i % 2 == 0, i % 3 == 0, i % 5 == 0);
         std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
         QCOMPARE(layers->size(), 301);
         QCOMPARE(layers->last().name, QStringLiteral("Layer 299"));
-        QCOMPARE(pCurDb, db.get());
+        QCOMPARE(pCurDb, db);
         QCOMPARE(first->openObjectCount(), 0);
         QVERIFY(KvLayerUtility().setLayerOff(QStringLiteral("Layer 299"), true));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 };
 

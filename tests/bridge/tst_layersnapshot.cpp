@@ -1,4 +1,5 @@
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include <kvlayerutility.h>
 
@@ -57,7 +58,8 @@ class TestLayerSnapshot : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<TestDrawing> drawing;
+    DkDbDatabase* db = nullptr;
 
     QList<QStringList> take(int expectedCount)
     {
@@ -69,29 +71,18 @@ private:
         return rows;
     }
 
-    void verifyNothingOpen()
-    {
-        QCOMPARE(db->openObjectCount(), 0);
-        QCOMPARE(db->liveIteratorCount(), 0);
-        QCOMPARE(dkutOutstandingBuffers(), 0LL);
-    }
-
 private slots:
     void init()
     {
-        db = std::make_unique<DkDbDatabase>();
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
-        kvSetSysVar(L"LWUNITS", 1);
+        drawing = std::make_unique<TestDrawing>();
+        db = drawing->db.get();
         kvSetSysVarReadable(L"LWUNITS", true);
     }
 
     void cleanup()
     {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-        db.reset();
-        kvSetSysVar(L"LWUNITS", 1);
+        drawing.reset();
+        db = nullptr;
     }
 
     void row_data()
@@ -136,8 +127,8 @@ private slots:
         const QList<QStringList> rows = take(2);
         QCOMPARE(rows.value(0), plainRow({{Current, "true"}, {Name, "0"}}));
         QCOMPARE(rows.value(1), row);
-        QCOMPARE(pCurDb, db.get());
-        verifyNothingOpen();
+        QCOMPARE(pCurDb, db);
+        drawing->verifyNothingOpen();
     }
 
     void rowsAreAppendedInTableOrderAndOnlyTheCurrentIsMarked()
@@ -157,7 +148,7 @@ private slots:
             names << rows[i].value(Name), current << rows[i].value(Current);
         QCOMPARE(names, QStringList({"0", "Zeta", "Gamma"}));
         QCOMPARE(current, QStringList({"false", "false", "true"}));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void lineweightColumnFollowsTheUnits()
@@ -177,7 +168,7 @@ private slots:
         const QList<QStringList> rows = take(2);
         QCOMPARE(rows.value(0).value(Linetype), QStringLiteral("Continuous"));
         QCOMPARE(rows.value(1), plainRow({{Linetype, ""}}));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void viewportFreeze()
@@ -188,14 +179,14 @@ private slots:
         QList<QStringList> rows = take(3);
         QCOMPARE(rows.value(1).value(ViewportFrozen), QStringLiteral("true"));
         QCOMPARE(rows.value(2).value(ViewportFrozen), QStringLiteral("false"));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
 
         // A viewport that cannot be opened reads as "not frozen" for every layer.
         db->setRefuseOpen(db->currentViewportId(), true);
         rows = take(3);
         for (const QStringList& row : rows)
             QCOMPARE(row.value(ViewportFrozen), QStringLiteral("false"));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 };
 

@@ -1,4 +1,5 @@
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include "dialogdriver.h"
 
@@ -26,17 +27,11 @@ class TestLayerWarningDialog : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<TestDrawing> drawing;
+    DkDbDatabase* db = nullptr;
     DkDbObjectId walls;
 
     bool wallsOff() const { return db->peekLayer(walls)->isOff(); }
-
-    void verifyNothingOpen()
-    {
-        QCOMPARE(db->openObjectCount(), 0);
-        QCOMPARE(db->liveIteratorCount(), 0);
-        QCOMPARE(dkutOutstandingBuffers(), 0LL);
-    }
 
     // Puts the dialog in asking mode for "Walls", the way its owner does.
     static void ask(LayerWarningDialog& dialog)
@@ -56,20 +51,19 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<DkDbDatabase>();
+        drawing = std::make_unique<TestDrawing>();
+        db = drawing->db.get();
         DkDbLayerSpec layerSpec;
         layerSpec.name = L"Walls";
         walls = db->addLayer(layerSpec);
         db->setClayer(walls);
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
+        s_pServices->setWorkingDatabase(db);
     }
 
     void cleanup()
     {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-        db.reset();
+        drawing.reset();
+        db = nullptr;
     }
 
     void yesSwitchesTheLayerOffAndAccepts_data()
@@ -96,7 +90,7 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Accepted));
         QVERIFY(wallsOff());
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
         // After a "Yes", the next opening again starts on "No".
         ask(dialog);
         const int again = execAndAnswer(dialog, [](QDialog* d) {
@@ -170,7 +164,7 @@ private slots:
         });
         QCOMPARE(result, int(QDialog::Rejected));
         QVERIFY(!wallsOff());
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 };
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include <KvAppBase.h>
 #include <KvDatabase.h>
@@ -15,48 +16,6 @@
 
 #include <functional>
 #include <memory>
-
-// A stand-in drawing made the host's current one for the life of a test.
-class TestDrawing
-{
-public:
-    TestDrawing()
-        : db(std::make_unique<DkDbDatabase>())
-    {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
-        kvSetSysVar(L"TILEMODE", 1);
-        kvSetSysVar(L"LWUNITS", 1);
-        kvResetLayerTableChangesCount();
-    }
-    ~TestDrawing()
-    {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-    }
-    TestDrawing(const TestDrawing&) = delete;
-    TestDrawing& operator=(const TestDrawing&) = delete;
-
-    DkDbObjectId add(const QString& name, bool on = true, bool frozen = false, bool locked = false)
-    {
-        DkDbLayerSpec layerSpec;
-        layerSpec.name = name.toStdWString();
-        layerSpec.on = on;
-        layerSpec.frozen = frozen;
-        layerSpec.locked = locked;
-        return db->addLayer(layerSpec);
-    }
-    DkDbObjectId id(const QString& name) const { return db->layerId(name.toStdWString()); }
-    const DkDbLayerTableRecord* layer(const QString& name) const { return db->peekLayer(id(name)); }
-    void makeCurrent(const QString& name) { db->setClayer(id(name)); }
-    // Every object, iterator and name buffer the widgets opened was closed.
-    bool nothingOpen() const
-    {
-        return db->openObjectCount() == 0 && db->liveIteratorCount() == 0 && dkutOutstandingBuffers() == 0;
-    }
-
-    std::unique_ptr<DkDbDatabase> db;
-};
 
 // Points every settings store of this test run at its scratch folder, so
 // the palette's column choices never reach a real configuration.

@@ -1,4 +1,5 @@
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include <layercombobox.h>
 #include <layeredit.h>
@@ -33,7 +34,8 @@ class TestLayerComboBox : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<TestDrawing> drawing;
+    DkDbDatabase* db = nullptr;
     std::unique_ptr<KvCc::LayerComboBox> combo;
 
     DkDbObjectId add(const std::wstring& name, bool on = true, bool locked = false)
@@ -47,13 +49,6 @@ private:
     }
 
     const DkDbLayerTableRecord* layer(const wchar_t* name) { return db->peekLayer(db->layerId(name)); }
-
-    void verifyNothingOpen()
-    {
-        QCOMPARE(db->openObjectCount(), 0);
-        QCOMPARE(db->liveIteratorCount(), 0);
-        QCOMPARE(dkutOutstandingBuffers(), 0LL);
-    }
 
     KvCc::LayerItem* row(int index)
     {
@@ -92,10 +87,8 @@ private:
 private slots:
     void init()
     {
-        db = std::make_unique<DkDbDatabase>();
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
-        kvResetLayerTableChangesCount();
+        drawing = std::make_unique<TestDrawing>();
+        db = drawing->db.get();
         combo = std::make_unique<KvCc::LayerComboBox>();
         combo->show();
         QVERIFY(QTest::qWaitForWindowExposed(combo.get()));
@@ -105,9 +98,8 @@ private slots:
     {
         kvSetLayerTableChangesCallback({});
         combo.reset();
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-        db.reset();
+        drawing.reset();
+        db = nullptr;
     }
 
     void refreshListsEveryLayerAndShowsTheCurrentOne_data()
@@ -144,7 +136,7 @@ private slots:
         QVERIFY(facePicture(Light) != image(button(0, Light)->icon().pixmap(14, 14)));
         QCOMPARE(changed.count(), 0);
         QCOMPARE(kvLayerTableChangesCount(), 0LL);
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
         // A second refresh replaces the rows rather than adding to them.
         QPointer<KvCc::LayerItem> old = row(1);
         combo->slotUpdate();
@@ -203,7 +195,7 @@ private slots:
         QCOMPARE(kvLayerTableChangesCount(), 1LL);
         QCOMPARE(changed.count(), 1);
         QVERIFY(combo->view()->isVisible());
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void unreadableCurrentLayerMakesNoRowCurrent()
@@ -217,7 +209,7 @@ private slots:
         QCOMPARE(combo->getDisplayItem(), 0);
         QCOMPARE(combo->currentIndex(), -1);
         QCOMPARE(combo->layerEdit()->layerName(), QStringLiteral("0"));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void pickingARowLeavesTheFaceOnTheCurrentLayer()
@@ -347,7 +339,7 @@ private slots:
         clickInPopup(1, Lock);
         QVERIFY(!layer(L"Walls")->isLocked());
         QVERIFY(!row(1)->currentLayerData().locked);
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void destroyed_data()

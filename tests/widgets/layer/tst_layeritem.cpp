@@ -1,4 +1,5 @@
 #include "kvcctest.h"
+#include "testdrawing.h"
 
 #include <kvlayerutility.h>
 #include <layeredit.h>
@@ -44,7 +45,8 @@ class TestLayerItem : public QObject
     Q_OBJECT
 
 private:
-    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<TestDrawing> drawing;
+    DkDbDatabase* db = nullptr;
 
     QList<QPushButton*> buttons(const KvCc::LayerItem& row)
     {
@@ -58,30 +60,22 @@ private:
 
     const DkDbLayerTableRecord* layer(const wchar_t* name) { return db->peekLayer(db->layerId(name)); }
 
-    void verifyNothingOpen()
-    {
-        QCOMPARE(db->openObjectCount(), 0);
-        QCOMPARE(db->liveIteratorCount(), 0);
-        QCOMPARE(dkutOutstandingBuffers(), 0LL);
-    }
-
 private slots:
     void init()
     {
-        db = std::make_unique<DkDbDatabase>();
+        drawing = std::make_unique<TestDrawing>();
+        db = drawing->db.get();
         DkDbLayerSpec walls;
         walls.name = L"Walls";
         walls.color = DkCmColor(255, 0, 0);
         db->addLayer(walls);
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(db.get());
+        s_pServices->setWorkingDatabase(db);
     }
 
     void cleanup()
     {
-        s_pServices = dkdbDefaultServices();
-        s_pServices->setWorkingDatabase(nullptr);
-        db.reset();
+        drawing.reset();
+        db = nullptr;
     }
 
     void rowShowsTheRecord_data()
@@ -182,7 +176,7 @@ private slots:
         auto sent = spy.last().at(1).value<KvCc::LayerItemData>();
         QCOMPARE(sent, row.currentLayerData());
         QCOMPARE(sent, record(QStringLiteral("Walls"), button != 0, button == 1, button == 2, Qt::red));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
 
         QTest::mouseClick(target, Qt::LeftButton);
         QVERIFY(!flag(layer(L"Walls")));
@@ -190,7 +184,7 @@ private slots:
         QCOMPARE(spy.count(), 2);
         sent = spy.last().at(1).value<KvCc::LayerItemData>();
         QCOMPARE(sent, record(QStringLiteral("Walls"), true, false, false, Qt::red));
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
         QTRY_COMPARE(queued.size(), 2);
         QCOMPARE(queued.last(), sent);
     }
@@ -223,7 +217,7 @@ private slots:
         QCOMPARE(spy.count(), 1);
         QCOMPARE(spy.last().at(0).toInt(), button);
         QCOMPARE(spy.last().at(1).value<KvCc::LayerItemData>(), row.currentLayerData());
-        verifyNothingOpen();
+        drawing->verifyNothingOpen();
     }
 
     void staleRowShowsWhatTheDrawingHolds()
