@@ -1,11 +1,12 @@
 #pragma once
 
+#include "modaldriver.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QLabel>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
@@ -14,27 +15,9 @@
 // exec() and is answered from inside its own modal loop.
 namespace dialogdriver {
 
-// Runs dialog.exec(); once the dialog is the active modal window, answer gets
-// it. A dialog still open after answer returned is closed with -1, so a
-// failed check inside answer (or a dialog that never became active) ends in
-// a wrong result instead of a hang.
 inline int execAndAnswer(QDialog& dialog, const std::function<void(QDialog*)>& answer)
 {
-    QTimer::singleShot(0, &dialog, [&dialog, answer] {
-        auto* modal = qobject_cast<QDialog*>(QApplication::activeModalWidget());
-        if (modal == &dialog && QTest::qWaitForWindowExposed(modal)) {
-            modal->activateWindow();
-            // The offscreen platform may keep the focus on a window shown
-            // again without telling the widgets; make the activation explicit.
-            if (QTest::qWaitForWindowActive(modal) && !modal->isActiveWindow())
-                QApplication::setActiveWindow(modal);
-            if (modal->isActiveWindow())
-                answer(modal);
-        }
-        if (dialog.isVisible())
-            dialog.done(-1);
-    });
-    return dialog.exec();
+    return modaldriver::exec<QDialog>(dialog, answer);
 }
 
 // Sends a key to the widget that has the keyboard focus, as typing does.
@@ -56,17 +39,14 @@ inline void clickButton(QDialog* dialog, const char* objectName)
 // returns its title and text through the arguments and closes it.
 inline void readHelpBox(QDialog* dialog, const char* buttonName, QString* title, QString* text)
 {
-    QTimer::singleShot(0, dialog, [dialog, title, text] {
-        auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
-        if (!box)
-            return;
-        *title = box->windowTitle();
-        *text = box->text();
-        if (box->parentWidget() != dialog || box->icon() != QMessageBox::Information)
-            *title += QStringLiteral(" (not an information box of the dialog)");
-        box->accept();
-    });
-    clickButton(dialog, buttonName);
+    modaldriver::answer<QMessageBox>([dialog, buttonName] { clickButton(dialog, buttonName); },
+                                     [dialog, title, text](QMessageBox* box) {
+                                         *title = box->windowTitle();
+                                         *text = box->text();
+                                         if (box->parentWidget() != dialog || box->icon() != QMessageBox::Information)
+                                             *title += QStringLiteral(" (not an information box of the dialog)");
+                                         box->accept();
+                                     });
 }
 
 } // namespace dialogdriver

@@ -1,6 +1,9 @@
 // Test functions that the harness must judge correctly; tests.cmake runs
 // them one by one and checks the verdict.
 #include "kvcctest.h"
+#include "modaldriver.h"
+
+#include <QMessageBox>
 
 #include <QSettings>
 
@@ -46,6 +49,20 @@ private slots:
         auto* leaked = new QObject;
         leaked->setObjectName(QStringLiteral("leaked on purpose"));
         QVERIFY(leaked);
+    }
+
+    // The modal driver must fail, within its bound, when no dialog comes.
+    void waitsInVainForADialog()
+    {
+        modaldriver::answer([] {}, [](QDialog* dialog) { dialog->accept(); }, 200);
+    }
+
+    // A modal window of another kind than the one awaited is closed, so the
+    // run fails instead of hanging in its loop.
+    void meetsAnotherKindOfDialog()
+    {
+        QDialog other;
+        QVERIFY(!modaldriver::answer<QMessageBox>([&other] { other.exec(); }, [](QMessageBox*) {}, 200));
     }
 
     void keepsSettingsInAScratchFolder()

@@ -25,6 +25,8 @@ kvcc_harness_case(reportsCriticalUnexpectedly fail
     "FAIL: unexpected Qt warning in reportsCriticalUnexpectedly: an unexpected critical message")
 kvcc_harness_case(warnsWhenTornDown fail
     "FAIL: Qt warning outside a test function: a warning while the test object is torn down")
+kvcc_harness_case(waitsInVainForADialog fail "FAIL!  : HarnessProbe::waitsInVainForADialog() no modal dialog appeared")
+kvcc_harness_case(meetsAnotherKindOfDialog fail "no modal dialog appeared")
 kvcc_harness_case(warnsAsExpected pass)
 kvcc_harness_case(printsAKnownPlatformNotice pass)
 kvcc_harness_case(printsDebugOutput pass)

@@ -11,10 +11,8 @@
 #include <QPushButton>
 #include <QSettings>
 #include <QString>
-#include <QTimer>
 #include <QtTest>
 
-#include <functional>
 #include <memory>
 
 // Points every settings store of this test run at its scratch folder, so
@@ -26,18 +24,6 @@ inline void useScratchSettings()
         QSettings::setPath(QSettings::NativeFormat, scope, dir);
         QSettings::setPath(QSettings::IniFormat, scope, dir);
     }
-}
-
-// Answers the next modal dialog from inside its own event loop: act gets
-// the dialog once it is the active modal widget.
-inline void answerModal(std::function<void(QDialog*)> act, int triesLeft = 300)
-{
-    QTimer::singleShot(triesLeft == 300 ? 0 : 10, [act, triesLeft]() {
-        if (auto* dialog = qobject_cast<QDialog*>(QApplication::activeModalWidget()))
-            act(dialog);
-        else if (triesLeft > 0)
-            answerModal(act, triesLeft - 1);
-    });
 }
 
 // The visible push button of dialog whose text is text, or null.

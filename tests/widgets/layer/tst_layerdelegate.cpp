@@ -1,5 +1,6 @@
 #include "kvcctest.h"
 #include "layertestdrawing.h"
+#include "modaldriver.h"
 
 #include <frozentablewidget.h>
 #include <layercolumns.h>
@@ -144,7 +145,8 @@ private slots:
         showTable();
         QString asked;
         bool offeredYes = false;
-        answerModal([&](QDialog* dialog) {
+        kvResetLayerTableChangesCount();
+        modaldriver::answer([&] { click(QStringLiteral("0"), column); }, [&](QDialog* dialog) {
             for (auto* label : dialog->findChildren<QLabel*>())
                 asked += label->text();
             offeredYes = dialogButton(dialog, QStringLiteral("Yes"));
@@ -156,8 +158,6 @@ private slots:
             QVERIFY(button);
             QTest::mouseClick(button, Qt::LeftButton);
         });
-        kvResetLayerTableChangesCount();
-        click(QStringLiteral("0"), column);
         QVERIFY2(asked.contains(tips), qPrintable(asked));
         QCOMPARE(offeredYes, column == OnColumn);
         QCOMPARE(drawingValue(drawing->layer(QStringLiteral("0")), column), !changed);
