@@ -106,104 +106,172 @@ int runsFor(int size)
     return size >= 5000 ? 5 : size >= 1000 ? 7 : 15;
 }
 
+// The drawing's layers as the drop-down lists them, and the row of the
+// current one.
+QList<KvCc::LayerItemData> readLayers(int* current)
+{
+    std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
+    KvCc::LayerItemData currentLayer;
+    KvLayerUtility().getCurrentLayer(currentLayer);
+    *current = 0;
+    for (int i = 0; i < layers->size(); ++i) {
+        if (layers->at(i).name == currentLayer.name)
+            *current = i;
+    }
+    return *layers;
+}
+
+// Both drop-downs, shown and filled from the working drawing.
+struct ComboPair
+{
+    ComboPair()
+    {
+        ours.show();
+        naive.combo.show();
+        int current = 0;
+        const QList<KvCc::LayerItemData> layers = readLayers(&current);
+        ours.slotUpdate();
+        naive.fill(layers, current);
+        settle();
+    }
+    ~ComboPair() { flushDeletes(); }
+
+    KvCc::LayerComboBox ours;
+    NaiveCombo naive;
+};
+
+void measureEmptyAndPopup(int size, QVector<BenchResult>& out)
+{
+    int current = 0;
+    const QList<KvCc::LayerItemData> layers = readLayers(&current);
+    const int runs = runsFor(size);
+    std::unique_ptr<KvCc::LayerComboBox> ours;
+    std::unique_ptr<NaiveCombo> naive;
+    auto freshOurs = [&] {
+        ours.reset();
+        flushDeletes();
+        ours = std::make_unique<KvCc::LayerComboBox>();
+        ours->show();
+        settle();
+    };
+    auto freshNaive = [&] {
+        naive.reset();
+        flushDeletes();
+        naive = std::make_unique<NaiveCombo>();
+        naive->combo.show();
+        settle();
+    };
+
+    BenchResult empty{QStringLiteral("combo.refresh.empty"), size};
+    empty.oursMs = medianMs(runs, freshOurs, [&] { ours->slotUpdate(); });
+    empty.baselineMs = medianMs(runs, freshNaive, [&] { naive->fill(layers, current); });
+    out << empty;
+
+    // The first and the second opening of the popup after a refresh.
+    auto openTwice = [&](QComboBox& combo, QVector<double>& first, QVector<double>& second) {
+        for (QVector<double>* times : {&first, &second}) {
+            *times << medianMs(1, {}, [&] {
+                combo.showPopup();
+                settle();
+            });
+            combo.hidePopup();
+            settle();
+        }
+    };
+    QVector<double> oursFirst, oursSecond, naiveFirst, naiveSecond;
+    for (int run = 0; run < runs; ++run) {
+        freshOurs();
+        ours->slotUpdate();
+        settle();
+        openTwice(*ours, oursFirst, oursSecond);
+        freshNaive();
+        naive->fill(layers, current);
+        settle();
+        openTwice(naive->combo, naiveFirst, naiveSecond);
+    }
+    auto median = [](QVector<double> v) {
+        std::sort(v.begin(), v.end());
+        return v[v.size() / 2];
+    };
+    out << BenchResult{QStringLiteral("combo.popup"), size, median(oursFirst), median(naiveFirst)}
+        << BenchResult{QStringLiteral("combo.popup2"), size, median(oursSecond), median(naiveSecond)};
+    ours.reset();
+    naive.reset();
+    flushDeletes();
+}
+
+// A refresh of filled drop-downs after change altered the drawing: ours is
+// refreshed, the hand-made one rebuilt from the drawing's new layers.
+BenchResult measureRefresh(const QString& name, int size, const std::function<void(int run)>& change)
+{
+    ComboPair pair;
+    const int runs = runsFor(size);
+    int run = 0;
+    QList<KvCc::LayerItemData> layers;
+    int current = 0;
+    auto changeDrawing = [&] {
+        change(run++);
+        layers = readLayers(&current);
+        settle();
+    };
+    BenchResult result{name, size};
+    result.oursMs = medianMs(runs, changeDrawing, [&] {
+        pair.ours.slotUpdate();
+        flushDeletes();
+    });
+    result.baselineMs = medianMs(runs, changeDrawing, [&] {
+        pair.naive.fill(layers, current);
+        flushDeletes();
+    });
+    return result;
+}
+
+void measureRefreshes(DkDbDatabase& db, int size, QVector<BenchResult>& out)
+{
+    // One layer's flag, as after a toggle.
+    const DkDbObjectId toggled = db.layerId(L"Walls 5");
+    out << measureRefresh(QStringLiteral("combo.refresh.filled"), size, [&](int) {
+        DkDbObject* object = nullptr;
+        if (dkdbOpenDkDbObject(object, toggled, DkDb::kForWrite) == Dk::eOk) {
+            auto* layer = static_cast<DkDbLayerTableRecord*>(object);
+            layer->setIsOff(!layer->isOff());
+            layer->close();
+        }
+    });
+    // A tenth of the layers, spread over the table, erased in one run and
+    // added (at the end of the table) in the next.
+    std::vector<std::wstring> tenth;
+    for (int i = 10; i < size; i += 10)
+        tenth.push_back(QStringLiteral("Extra %1").arg(i).toStdWString());
+    std::vector<DkDbObjectId> added;
+    out << measureRefresh(QStringLiteral("combo.refresh.changed"), size, [&](int run) {
+        if (run % 2 == 0) {
+            for (const std::wstring& name : tenth) {
+                DkDbLayerSpec layerSpec;
+                layerSpec.name = name;
+                added.push_back(db.addLayer(layerSpec));
+            }
+        } else {
+            for (const DkDbObjectId& id : added)
+                db.eraseLayer(id);
+            added.clear();
+        }
+    });
+}
+
 } // namespace
 
 KVCC_BENCH_GROUP(combo)
 {
-    const QVector<int> sizes = quick ? QVector<int>{100} : QVector<int>{100, 1000, 5000};
+    const QVector<int> sizes = quick ? QVector<int>{100} : QVector<int>{100, 1000, 5000, 20000};
     for (int size : sizes) {
         auto db = makeDrawing(size);
         s_pServices = dkdbDefaultServices();
         s_pServices->setWorkingDatabase(db.get());
-        std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
-        int current = 0;
-        KvCc::LayerItemData currentLayer;
-        KvLayerUtility().getCurrentLayer(currentLayer);
-        for (int i = 0; i < layers->size(); ++i) {
-            if (layers->at(i).name == currentLayer.name)
-                current = i;
-        }
-        const int runs = runsFor(size);
-
-        std::unique_ptr<KvCc::LayerComboBox> ours;
-        std::unique_ptr<NaiveCombo> naive;
-        auto freshOurs = [&] {
-            ours.reset();
-            flushDeletes();
-            ours = std::make_unique<KvCc::LayerComboBox>();
-            ours->show();
-            settle();
-        };
-        auto freshNaive = [&] {
-            naive.reset();
-            flushDeletes();
-            naive = std::make_unique<NaiveCombo>();
-            naive->combo.show();
-            settle();
-        };
-
-        BenchResult empty{QStringLiteral("combo.refresh.empty"), size};
-        empty.oursMs = medianMs(runs, freshOurs, [&] { ours->slotUpdate(); });
-        empty.baselineMs = medianMs(runs, freshNaive, [&] { naive->fill(*layers, current); });
-        out << empty;
-
-        BenchResult filled{QStringLiteral("combo.refresh.filled"), size};
-        filled.oursMs = medianMs(runs, [&] { settle(); }, [&] {
-            ours->slotUpdate();
-            flushDeletes();
-        });
-        filled.baselineMs = medianMs(runs, [&] { settle(); }, [&] {
-            naive->fill(*layers, current);
-            flushDeletes();
-        });
-        out << filled;
-
-        BenchResult popup{QStringLiteral("combo.popup"), size};
-        BenchResult popup2{QStringLiteral("combo.popup2"), size};
-        QVector<double> first, second;
-        auto openTwice = [&](QComboBox& combo, double& firstMs, double& secondMs) {
-            firstMs = medianMs(1, {}, [&] {
-                combo.showPopup();
-                settle();
-            });
-            combo.hidePopup();
-            settle();
-            secondMs = medianMs(1, {}, [&] {
-                combo.showPopup();
-                settle();
-            });
-            combo.hidePopup();
-            settle();
-        };
-        QVector<double> oursFirst, oursSecond, naiveFirst, naiveSecond;
-        for (int run = 0; run < runs; ++run) {
-            double a = 0, b = 0;
-            freshOurs();
-            ours->slotUpdate();
-            settle();
-            openTwice(*ours, a, b);
-            oursFirst << a;
-            oursSecond << b;
-            freshNaive();
-            naive->fill(*layers, current);
-            settle();
-            openTwice(naive->combo, a, b);
-            naiveFirst << a;
-            naiveSecond << b;
-        }
-        auto median = [](QVector<double> v) {
-            std::sort(v.begin(), v.end());
-            return v[v.size() / 2];
-        };
-        popup.oursMs = median(oursFirst);
-        popup.baselineMs = median(naiveFirst);
-        popup2.oursMs = median(oursSecond);
-        popup2.baselineMs = median(naiveSecond);
-        out << popup << popup2;
-
-        ours.reset();
-        naive.reset();
-        flushDeletes();
+        if (size <= 5000)
+            measureEmptyAndPopup(size, out);
+        if (size >= 1000 || quick)
+            measureRefreshes(*db, size, out);
         s_pServices->setWorkingDatabase(nullptr);
     }
 }

@@ -11,6 +11,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QPointer>
+#include <QSet>
 #include <QSignalBlocker>
 
 #include <memory>
@@ -113,22 +114,86 @@ void LayerComboBox::clearListWidget()
     if (!m_listWidget)
         return;
     const int rows = m_listWidget->count();
-    for (int row = 0; row < rows; ++row) {
-        QListWidgetItem* item = m_listWidget->item(row);
-        QWidget* rowWidget = m_listWidget->itemWidget(item);
-        if (!rowWidget)
-            continue;
-        if (m_toggleDepth > 0) {
-            // The click that got here is still running in one of these rows.
-            rowWidget->hide();
-            rowWidget->deleteLater();
-        } else {
-            delete rowWidget;
-        }
-    }
+    for (int row = 0; row < rows; ++row)
+        disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
     m_listWidget->clear();
 }
 
+void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
+{
+    if (!rowWidget)
+        return;
+    if (m_toggleDepth > 0) {
+        // The click that got here may still be running in this row.
+        rowWidget->hide();
+        rowWidget->deleteLater();
+    } else {
+        delete rowWidget;
+    }
+}
+
+LayerItem* LayerComboBox::rowAt(int row) const
+{
+    return qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
+}
+
+void LayerComboBox::insertRow(int row, const LayerItemData& data)
+{
+    // Rows are made in the viewport, where the list keeps them anyway, and
+    // hidden until the popup shows them.
+    auto* rowWidget = new LayerItem(m_listWidget->viewport());
+    rowWidget->setCurrentLayer(data);
+    connect(rowWidget, SIGNAL(statusChanged(int,LayerItemData)), this, SLOT(slotLabelChange(int,LayerItemData)));
+    auto* item = new QListWidgetItem;
+    item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
+    m_listWidget->insertItem(row, item);
+    m_listWidget->setItemWidget(item, rowWidget);
+    rowWidget->hide();
+}
+
+void LayerComboBox::removeRow(int row)
+{
+    disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
+    delete m_listWidget->takeItem(row);
+}
+
+// Walks the drawing's layers and the rows side by side. A row whose layer is
+// at its place is updated only when its record changed; a row whose layer is
+// gone is removed, or takes a new layer's record (a rename); a new layer
+// before a row that stays gets a row of its own; any other row (a moved
+// layer) takes the record of the layer at its place.
+// The rows end up in the drawing's order whatever the changes were.
+void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
+{
+    QSet<QString> oldNames;
+    for (int row = 0; row < m_listWidget->count(); ++row) {
+        if (LayerItem* rowWidget = rowAt(row))
+            oldNames.insert(rowWidget->currentLayerData().name);
+    }
+    QSet<QString> newNames;
+    newNames.reserve(layers.size());
+    for (const LayerItemData& data : layers)
+        newNames.insert(data.name);
+
+    int row = 0;
+    for (const LayerItemData& data : layers) {
+        const bool layerIsNew = !oldNames.contains(data.name);
+        while (row < m_listWidget->count()) {
+            LayerItem* rowWidget = rowAt(row);
+            if (rowWidget && (layerIsNew || newNames.contains(rowWidget->currentLayerData().name)))
+                break;
+            removeRow(row);
+        }
+        LayerItem* rowWidget = row < m_listWidget->count() ? rowAt(row) : nullptr;
+        if (!rowWidget || (layerIsNew && newNames.contains(rowWidget->currentLayerData().name)))
+            insertRow(row, data);
+        else if (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name)
+            rowWidget->setCurrentLayer(data);
+        ++row;
+    }
+    while (m_listWidget->count() > row)
+        removeRow(row);
+}
 void LayerComboBox::slotRowChanged(int)
 {
     LayerItemData current;
@@ -155,30 +220,20 @@ void LayerComboBox::slotLabelChange(int code, LayerItemData data)
 
 void LayerComboBox::slotUpdate()
 {
-    clearListWidget();
     std::unique_ptr<QList<LayerItemData>> layers(KvLayerUtility().getAllLayer());
     if (layers->isEmpty()) {
+        clearListWidget();
+        m_listWidget->setMinimumWidth(0);
         m_lineEdit->clearLayer();
         return;
     }
-    // Rows are made in the viewport, where the list keeps them anyway, and
-    // hidden until the popup shows them; a popup that is open (a refresh from
-    // inside a click) has its viewport hidden meanwhile so that no row is
-    // shown on the way.
+    // A popup that is open (a refresh from inside a click) has its viewport
+    // hidden meanwhile so that no row is shown on the way.
     QWidget* viewport = m_listWidget->viewport();
     const bool open = viewport->isVisible();
     if (open)
         viewport->hide();
-    for (const LayerItemData& data : qAsConst(*layers)) {
-        auto* row = new LayerItem(viewport);
-        row->setCurrentLayer(data);
-        connect(row, SIGNAL(statusChanged(int,LayerItemData)), this,
-                SLOT(slotLabelChange(int,LayerItemData)));
-        auto* item = new QListWidgetItem(m_listWidget);
-        item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
-        m_listWidget->setItemWidget(item, row);
-        row->hide();
-    }
+    syncRows(*layers);
     if (open)
         viewport->show();
     const int chrome = 2 * m_listWidget->frameWidth()

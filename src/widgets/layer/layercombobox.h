@@ -10,6 +10,7 @@ class QListWidget;
 namespace KvCc {
 
 class LayerEdit;
+class LayerItem;
 
 // The ribbon's layer drop-down. Closed, it shows the drawing's current layer;
 // open, it lists every layer as a row whose toggles switch it on or off,
@@ -41,11 +42,19 @@ public slots:
     // Shows the drawing's current layer on the face; the row is not used.
     void slotRowChanged(int row);
     void slotLabelChange(int code, LayerItemData data);
-    // Rebuilds the rows from the drawing.
+    // Brings the rows, the current row and the face to the drawing's state.
+    // Rows are kept and updated in place; they are added or removed only
+    // where the drawing gained or lost layers.
     void slotUpdate();
 
 private:
     Q_DISABLE_COPY(LayerComboBox)
+
+    LayerItem* rowAt(int row) const;
+    void syncRows(const QList<LayerItemData>& layers);
+    void insertRow(int row, const LayerItemData& data);
+    void removeRow(int row);
+    void disposeRowWidget(QWidget* rowWidget);
 
     QListWidget* m_listWidget = nullptr;
     LayerEdit* m_lineEdit = nullptr;

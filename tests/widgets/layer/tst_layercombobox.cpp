@@ -13,7 +13,10 @@
 #include <QListWidget>
 #include <QPointer>
 #include <QPushButton>
+#include <QRegularExpression>
+#include <QScopeGuard>
 #include <QScrollBar>
+#include <QSignalSpy>
 
 #include <memory>
 
@@ -26,6 +29,65 @@ enum Meanwhile { Nothing, WallsErased, CurrentUnreadable, CurrentChanged };
 QImage image(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
 
 bool flag(const KvCc::LayerItemData& d, Button which) { return which == Light ? d.on : which == Freeze ? d.frozen : d.locked; }
+
+
+// A drawing written as "Walls* Doors-# Roof!~" after its layer "0": a star
+// marks the current layer, "-" off, "#" frozen, "!" locked, "~" red.
+std::unique_ptr<DkDbDatabase> drawingOf(const QString& spec)
+{
+    auto db = std::make_unique<DkDbDatabase>();
+    for (QString name : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+        const QString marks = name.mid(name.indexOf(QRegularExpression(QStringLiteral("[-*#!~]|$"))));
+        name.chop(marks.size());
+        DkDbObjectId id = db->layerId(name.toStdWString());
+        if (id.isNull()) {
+            DkDbLayerSpec layerSpec;
+            layerSpec.name = name.toStdWString();
+            layerSpec.on = !marks.contains(QLatin1Char('-'));
+            layerSpec.frozen = marks.contains(QLatin1Char('#'));
+            layerSpec.locked = marks.contains(QLatin1Char('!'));
+            layerSpec.color = marks.contains(QLatin1Char('~')) ? DkCmColor(255, 0, 0) : DkCmColor(0, 128, 255);
+            id = db->addLayer(layerSpec);
+        }
+        if (marks.contains(QLatin1Char('*')))
+            db->setClayer(id);
+    }
+    return db;
+}
+
+uint pictureKey(const QImage& picture)
+{
+    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
+    return qHash(QByteArray(reinterpret_cast<const char*>(argb.constBits()), int(argb.sizeInBytes())));
+}
+
+// Everything a host or a user can see of the drop-down, as texts: the rows
+// with their records, names and pictures, the current row, the face.
+QStringList observable(KvCc::LayerComboBox& combo)
+{
+    QListWidget* list = combo.listWidget();
+    QStringList seen{QStringLiteral("%1 rows, row %2 current, index %3, %4 wide, face %5 %6")
+                         .arg(list->count())
+                         .arg(list->currentRow())
+                         .arg(combo.currentIndex())
+                         .arg(list->minimumWidth())
+                         .arg(combo.layerEdit()->layerName())
+                         .arg(pictureKey(combo.layerEdit()->grab().toImage()))};
+    for (int i = 0; i < list->count(); ++i) {
+        auto* row = qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(i)));
+        if (!row) {
+            seen << QStringLiteral("row %1 has no row widget").arg(i);
+            continue;
+        }
+        const KvCc::LayerItemData d = row->currentLayerData();
+        QString text = QStringLiteral("%1 (%2) on %3 frozen %4 locked %5 %6")
+                           .arg(d.name, row->layerName()).arg(d.on).arg(d.frozen).arg(d.locked).arg(d.color.name());
+        for (QPushButton* button : row->findChildren<QPushButton*>())
+            text += QLatin1Char(' ') + QString::number(pictureKey(button->icon().pixmap(14, 14).toImage()));
+        seen << text;
+    }
+    return seen;
+}
 
 } // namespace
 
@@ -137,10 +199,10 @@ private slots:
         QCOMPARE(changed.count(), 0);
         QCOMPARE(kvLayerTableChangesCount(), 0LL);
         drawing->verifyNothingOpen();
-        // A second refresh replaces the rows rather than adding to them.
-        QPointer<KvCc::LayerItem> old = row(1);
+        // A second refresh keeps the rows rather than adding to them.
+        KvCc::LayerItem* old = row(1);
         combo->slotUpdate();
-        QVERIFY(!old);
+        QCOMPARE(row(1), old);
         QCOMPARE(list->viewport()->findChildren<KvCc::LayerItem*>().size(), 3);
     }
 
@@ -327,15 +389,15 @@ private slots:
         clickInPopup(1, Lock);
         QVERIFY(layer(L"Walls")->isLocked());
         QVERIFY(aliveDuringRefresh || !fromHostNotice);
-        QTRY_VERIFY(!clicked);
         if (deleteLater) {
             combo.release();
             QTRY_VERIFY(!watched);
             return;
         }
         QCOMPARE(combo->listWidget()->count(), 2);
+        QCOMPARE(row(1), clicked.data());
         QVERIFY(row(1)->currentLayerData().locked);
-        // The new rows work as the old ones did.
+        // The refreshed rows go on working.
         clickInPopup(1, Lock);
         QVERIFY(!layer(L"Walls")->isLocked());
         QVERIFY(!row(1)->currentLayerData().locked);
@@ -368,6 +430,75 @@ private slots:
         QVERIFY(!face);
         QVERIFY(!popup);
         QVERIFY(!firstRow);
+    }
+
+    void refreshInPlaceShowsWhatARebuildShows_data()
+    {
+        QTest::addColumn<QString>("after");
+        QTest::addColumn<QString>("before");
+        const QString before = QStringLiteral("Walls* Doors Windows Roof-# Stairs! Furniture~ Text");
+        QTest::newRow("one flag changed") << "Walls* Doors Windows- Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("a layer added in the middle") << "Walls* Doors Glass Windows Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("a layer added first and last") << "A Walls* Doors Windows Roof-# Stairs! Furniture~ Text Z" << before;
+        QTest::newRow("one erased") << "Walls* Doors Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("the first and the last erased") << "Doors* Windows Roof-# Stairs! Furniture~" << before;
+        QTest::newRow("one renamed") << "Walls* Doors Glazing Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("the current layer changed") << "Walls Doors Windows* Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("the order changed") << "Text Walls* Furniture~ Doors Stairs! Windows Roof-#" << before;
+        QTest::newRow("everything changed") << "Walls-~ Doors#! Windows! Roof* Stairs Furniture- Text~#" << before;
+        QTest::newRow("another drawing opened") << "Plan Section* Elevation-" << before;
+        QTest::newRow("a drawing of layer 0 alone") << "" << before;
+        QTest::newRow("from a drawing of layer 0 alone") << "Walls* Doors" << "";
+        QTest::newRow("the drawing closed") << "closed" << before;
+        QTest::newRow("a drawing opened after none") << "Walls* Doors" << "closed";
+    }
+
+    void refreshInPlaceShowsWhatARebuildShows()
+    {
+        QFETCH(QString, before);
+        QFETCH(QString, after);
+        auto show = [](const QString& spec) {
+            auto db = spec == QLatin1String("closed") ? nullptr : drawingOf(spec);
+            s_pServices->setWorkingDatabase(db.get());
+            return db;
+        };
+        const auto restore = qScopeGuard([this] { s_pServices->setWorkingDatabase(drawing->db.get()); });
+        auto first = show(before);
+        KvCc::LayerComboBox kept;
+        KvCc::LayerComboBox rebuilt;
+        for (KvCc::LayerComboBox* combo : {&kept, &rebuilt}) {
+            combo->show();
+            QVERIFY(QTest::qWaitForWindowExposed(combo));
+            combo->slotUpdate();
+            if (combo->count() > 0) {
+                // Rows once shown in the popup stay shown widgets in the list.
+                combo->showPopup();
+                QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
+                combo->hidePopup();
+            }
+        }
+        auto second = show(after);
+        QSignalSpy changed(&kept, SIGNAL(layerComboBoxChanged()));
+        kept.slotUpdate();
+        // The same widget rebuilt from scratch.
+        rebuilt.clearListWidget();
+        rebuilt.slotUpdate();
+        QCOMPARE(observable(kept), observable(rebuilt));
+        QCOMPARE(changed.count(), 0);
+        if (second) {
+            QCOMPARE(second->openObjectCount(), 0);
+            QCOMPARE(second->liveIteratorCount(), 0);
+        }
+        if (kept.count() > 0) {
+            kept.showPopup();
+            QVERIFY(QTest::qWaitForWindowExposed(kept.view()->window()));
+            // The open popup shows exactly the rows in view.
+            QListWidget* list = kept.listWidget();
+            for (int i = 0; i < list->count(); ++i) {
+                const bool inView = list->visualItemRect(list->item(i)).intersects(list->viewport()->rect());
+                QCOMPARE(list->itemWidget(list->item(i))->isVisible(), inView);
+            }
+        }
     }
 };
 
