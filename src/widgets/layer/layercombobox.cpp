@@ -151,6 +151,12 @@ void LayerComboBox::insertRow(int row, const LayerItemData& data)
     rowWidget->hide();
 }
 
+void LayerComboBox::updateRow(LayerItem* rowWidget, const LayerItemData& data)
+{
+    if (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name)
+        rowWidget->setCurrentLayer(data);
+}
+
 void LayerComboBox::removeRow(int row)
 {
     disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
@@ -165,6 +171,21 @@ void LayerComboBox::removeRow(int row)
 // The rows end up in the drawing's order whatever the changes were.
 void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
 {
+    // The common case after a toggle: the same layers in the same order, of
+    // which a few changed their flags. A row out of place ends this pass;
+    // the walk below then takes the rows as this pass left them.
+    if (m_listWidget->count() == layers.size()) {
+        int row = 0;
+        for (; row < layers.size(); ++row) {
+            LayerItem* rowWidget = rowAt(row);
+            if (!rowWidget || rowWidget->currentLayerData().name != layers[row].name)
+                break;
+            updateRow(rowWidget, layers[row]);
+        }
+        if (row == layers.size())
+            return;
+    }
+
     QSet<QString> oldNames;
     for (int row = 0; row < m_listWidget->count(); ++row) {
         if (LayerItem* rowWidget = rowAt(row))
@@ -187,8 +208,8 @@ void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
         LayerItem* rowWidget = row < m_listWidget->count() ? rowAt(row) : nullptr;
         if (!rowWidget || (layerIsNew && newNames.contains(rowWidget->currentLayerData().name)))
             insertRow(row, data);
-        else if (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name)
-            rowWidget->setCurrentLayer(data);
+        else
+            updateRow(rowWidget, data);
         ++row;
     }
     while (m_listWidget->count() > row)

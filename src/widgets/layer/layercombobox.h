@@ -53,6 +53,7 @@ private:
     LayerItem* rowAt(int row) const;
     void syncRows(const QList<LayerItemData>& layers);
     void insertRow(int row, const LayerItemData& data);
+    static void updateRow(LayerItem* rowWidget, const LayerItemData& data);
     void removeRow(int row);
     void disposeRowWidget(QWidget* rowWidget);
 
