@@ -7,6 +7,8 @@
 namespace Demo {
 namespace {
 
+// Appends layers and entities to a drawing, each entity on the layer last
+// named by use().
 class Builder
 {
 public:
@@ -27,54 +29,38 @@ public:
 
     void line(double x1, double y1, double x2, double y2)
     {
-        DrawingEntity e = make(DrawingEntity::Line);
-        e.points = {QPointF(x1, y1), QPointF(x2, y2)};
-        m_d.entities.append(e);
+        add(DrawingEntity::Line, {QPointF(x1, y1), QPointF(x2, y2)});
     }
     void rect(double x, double y, double w, double h)
     {
-        DrawingEntity e = make(DrawingEntity::Polyline);
-        e.points = {QPointF(x, y), QPointF(x + w, y), QPointF(x + w, y + h), QPointF(x, y + h)};
-        e.closed = true;
-        m_d.entities.append(e);
+        add(DrawingEntity::Polyline, {QPointF(x, y), QPointF(x + w, y), QPointF(x + w, y + h), QPointF(x, y + h)})
+            .closed = true;
     }
     void poly(const QVector<QPointF>& pts, bool closed)
     {
-        DrawingEntity e = make(DrawingEntity::Polyline);
-        e.points = pts;
-        e.closed = closed;
-        m_d.entities.append(e);
+        add(DrawingEntity::Polyline, pts).closed = closed;
     }
     void circle(double x, double y, double r)
     {
-        DrawingEntity e = make(DrawingEntity::Circle);
-        e.points = {QPointF(x, y)};
-        e.radius = r;
-        m_d.entities.append(e);
+        add(DrawingEntity::Circle, {QPointF(x, y)}).radius = r;
     }
     void arc(double x, double y, double r, double a1, double a2)
     {
-        DrawingEntity e = make(DrawingEntity::Arc);
-        e.points = {QPointF(x, y)};
+        DrawingEntity& e = add(DrawingEntity::Arc, {QPointF(x, y)});
         e.radius = r;
         e.startAngle = a1;
         e.endAngle = a2;
-        m_d.entities.append(e);
     }
     void point(double x, double y)
     {
-        DrawingEntity e = make(DrawingEntity::Point);
-        e.points = {QPointF(x, y)};
-        m_d.entities.append(e);
+        add(DrawingEntity::Point, {QPointF(x, y)});
     }
     void text(double x, double y, double h, const QString& s, double rotation = 0)
     {
-        DrawingEntity e = make(DrawingEntity::Text);
-        e.points = {QPointF(x, y)};
+        DrawingEntity& e = add(DrawingEntity::Text, {QPointF(x, y)});
         e.height = h;
         e.text = s;
         e.rotation = rotation;
-        m_d.entities.append(e);
     }
     // A door leaf of width w hinged at (x, y), opening towards angle a.
     void door(double x, double y, double w, double a, double sweep)
@@ -85,12 +71,15 @@ public:
     }
 
 private:
-    DrawingEntity make(DrawingEntity::Kind kind)
+    // Appends an entity on the layer in use; the reference holds until the next one.
+    DrawingEntity& add(DrawingEntity::Kind kind, const QVector<QPointF>& points)
     {
         DrawingEntity e;
         e.kind = kind;
         e.layer = std::max(0, m_layer);
-        return e;
+        e.points = points;
+        m_d.entities.append(e);
+        return m_d.entities.last();
     }
 
     Drawing& m_d;
