@@ -95,4 +95,73 @@ QString DxfText::resolveEscapes(const QString& text)
     return out;
 }
 
+QString DxfText::controlCodes(const QString& text)
+{
+    if (!text.contains(QLatin1String("%%")))
+        return text;
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        if (text.at(i) != QLatin1Char('%') || i + 2 >= text.size() || text.at(i + 1) != QLatin1Char('%')) {
+            out.append(text.at(i));
+            continue;
+        }
+        const QChar code = text.at(i + 2).toLower();
+        if (code == QLatin1Char('d'))
+            out.append(QChar(0x00B0));
+        else if (code == QLatin1Char('p'))
+            out.append(QChar(0x00B1));
+        else if (code == QLatin1Char('c'))
+            out.append(QChar(0x2300));
+        else if (code == QLatin1Char('%'))
+            out.append(QLatin1Char('%'));
+        else if (code == QLatin1Char('u') || code == QLatin1Char('o') || code == QLatin1Char('k'))
+            ;
+        else if (code.isDigit() && i + 4 < text.size() && text.at(i + 3).isDigit() && text.at(i + 4).isDigit()) {
+            const int value = text.mid(i + 2, 3).toInt();
+            out.append(value > 0 ? QChar(value) : QChar(QLatin1Char(' ')));
+            i += 2;
+        } else {
+            out.append(text.mid(i, 3));
+        }
+        i += 2;
+    }
+    return out;
+}
+
+QString DxfText::plainMText(const QString& text)
+{
+    QString out;
+    out.reserve(text.size());
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c == QLatin1Char('{') || c == QLatin1Char('}'))
+            continue;
+        if (c == QLatin1Char('\\') && i + 1 < text.size()) {
+            const QChar k = text.at(i + 1);
+            if (k == QLatin1Char('P') || k == QLatin1Char('X')) {
+                out.append(QLatin1Char('\n'));
+                ++i;
+            } else if (k == QLatin1Char('\\') || k == QLatin1Char('{') || k == QLatin1Char('}')) {
+                out.append(k);
+                ++i;
+            } else if (k == QLatin1Char('~')) {
+                out.append(QLatin1Char(' '));
+                ++i;
+            } else if (QStringLiteral("LlOoKkNn").contains(k)) {
+                ++i;
+            } else if (k.isLetter()) {
+                // A formatting code that runs to the next ';'.
+                const int end = text.indexOf(QLatin1Char(';'), i);
+                i = end < 0 ? text.size() : end;
+            } else {
+                out.append(c);
+            }
+            continue;
+        }
+        out.append(c);
+    }
+    return out;
+}
+
 } // namespace Demo

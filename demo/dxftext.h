@@ -22,6 +22,11 @@ public:
     QByteArray codecName() const;
 
     static QString resolveEscapes(const QString& text);
+    // The %% codes of CAD texts: degree, plus/minus, diameter, percent, and
+    // the underline and overline switches, which a plain view leaves out.
+    static QString controlCodes(const QString& text);
+    // Multi-line text without its formatting codes; paragraph breaks become '\n'.
+    static QString plainMText(const QString& text);
     // The Qt codec name for a $DWGCODEPAGE value; windows-1252 when unknown.
     static QByteArray codecNameForCodePage(const QByteArray& codePage);
 

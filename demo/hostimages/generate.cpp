@@ -111,7 +111,6 @@ void isoView(QPainter& p, const QString& corner)
 {
     const bool west = corner.endsWith(QLatin1String("W"));
     const bool north = corner.startsWith(QLatin1String("N"));
-    const QPointF c(16, 17);
     const QPointF top[4] = {QPointF(16, 4), QPointF(28, 10), QPointF(16, 16), QPointF(4, 10)};
     p.setPen(QPen(kInk, 1.2));
     p.setBrush(kAccent.lighter(150));
@@ -124,7 +123,6 @@ void isoView(QPainter& p, const QString& corner)
     p.setPen(Qt::NoPen);
     p.setBrush(QColor(220, 60, 50));
     p.drawEllipse(west ? QPointF(4.5, 27.5) : QPointF(27.5, 27.5), 3, 3);
-    Q_UNUSED(c);
 }
 
 // A sheet split into viewports, given as rectangles in a 0..1 square.
@@ -144,18 +142,29 @@ void viewports(QPainter& p, const QVector<QRectF>& panes)
     }
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// The twelve viewport layouts, each named by its image's suffix.
+QVector<QPair<QString, QVector<QRectF>>> viewportLayouts()
 {
-    qputenv("QT_QPA_PLATFORM", "offscreen");
-    QGuiApplication app(argc, argv);
-    if (argc != 2) {
-        QTextStream(stderr) << "usage: kvcc-demo-images OUTPUT_DIR\n";
-        return 2;
-    }
-    const QDir out(QString::fromLocal8Bit(argv[1]));
-    QDir().mkpath(out.path());
+    const double h = 0.5, t = 1.0 / 3, tt = 2.0 / 3;
+    return {
+        {QStringLiteral("ONE"), {QRectF(0, 0, 1, 1)}},
+        {QStringLiteral("DOUBLEV"), {QRectF(0, 0, h, 1), QRectF(h, 0, h, 1)}},
+        {QStringLiteral("DOUBLEH"), {QRectF(0, 0, 1, h), QRectF(0, h, 1, h)}},
+        {QStringLiteral("THREER"), {QRectF(h, 0, h, 1), QRectF(0, 0, h, h), QRectF(0, h, h, h)}},
+        {QStringLiteral("THREEL"), {QRectF(0, 0, h, 1), QRectF(h, 0, h, h), QRectF(h, h, h, h)}},
+        {QStringLiteral("THREET"), {QRectF(0, 0, 1, h), QRectF(0, h, h, h), QRectF(h, h, h, h)}},
+        {QStringLiteral("THREEB"), {QRectF(0, h, 1, h), QRectF(0, 0, h, h), QRectF(h, 0, h, h)}},
+        {QStringLiteral("THREEV"), {QRectF(0, 0, t, 1), QRectF(t, 0, t, 1), QRectF(tt, 0, t, 1)}},
+        {QStringLiteral("THREEH"), {QRectF(0, 0, 1, t), QRectF(0, t, 1, t), QRectF(0, tt, 1, t)}},
+        {QStringLiteral("FOUREQ"), {QRectF(0, 0, h, h), QRectF(h, 0, h, h), QRectF(0, h, h, h), QRectF(h, h, h, h)}},
+        {QStringLiteral("FOURR"), {QRectF(t, 0, tt, 1), QRectF(0, 0, t, t), QRectF(0, t, t, t), QRectF(0, tt, t, t)}},
+        {QStringLiteral("FOURL"), {QRectF(0, 0, tt, 1), QRectF(tt, 0, t, t), QRectF(tt, t, t, t), QRectF(tt, tt, t, t)}},
+    };
+}
+
+// Draws every image into out; returns their file names.
+QStringList drawImages(const QDir& out)
+{
     QStringList names;
     auto save = [&](const QString& name, const std::function<void(QPainter&)>& draw) {
         QImage image = canvas();
@@ -179,32 +188,36 @@ int main(int argc, char** argv)
     for (const char* corner : {"SWI", "SEI", "NEI", "NWI"})
         save(QStringLiteral("KVRC_VIE%1.png").arg(QLatin1String(corner)),
              [corner](QPainter& p) { isoView(p, QLatin1String(corner).left(2)); });
-    const double h = 0.5, t = 1.0 / 3, tt = 2.0 / 3;
-    const QVector<QPair<QString, QVector<QRectF>>> layouts = {
-        {QStringLiteral("ONE"), {QRectF(0, 0, 1, 1)}},
-        {QStringLiteral("DOUBLEV"), {QRectF(0, 0, h, 1), QRectF(h, 0, h, 1)}},
-        {QStringLiteral("DOUBLEH"), {QRectF(0, 0, 1, h), QRectF(0, h, 1, h)}},
-        {QStringLiteral("THREER"), {QRectF(h, 0, h, 1), QRectF(0, 0, h, h), QRectF(0, h, h, h)}},
-        {QStringLiteral("THREEL"), {QRectF(0, 0, h, 1), QRectF(h, 0, h, h), QRectF(h, h, h, h)}},
-        {QStringLiteral("THREET"), {QRectF(0, 0, 1, h), QRectF(0, h, h, h), QRectF(h, h, h, h)}},
-        {QStringLiteral("THREEB"), {QRectF(0, h, 1, h), QRectF(0, 0, h, h), QRectF(h, 0, h, h)}},
-        {QStringLiteral("THREEV"), {QRectF(0, 0, t, 1), QRectF(t, 0, t, 1), QRectF(tt, 0, t, 1)}},
-        {QStringLiteral("THREEH"), {QRectF(0, 0, 1, t), QRectF(0, t, 1, t), QRectF(0, tt, 1, t)}},
-        {QStringLiteral("FOUREQ"), {QRectF(0, 0, h, h), QRectF(h, 0, h, h), QRectF(0, h, h, h), QRectF(h, h, h, h)}},
-        {QStringLiteral("FOURR"), {QRectF(t, 0, tt, 1), QRectF(0, 0, t, t), QRectF(0, t, t, t), QRectF(0, tt, t, t)}},
-        {QStringLiteral("FOURL"), {QRectF(0, 0, tt, 1), QRectF(tt, 0, t, t), QRectF(tt, t, t, t), QRectF(tt, tt, t, t)}},
-    };
-    for (const auto& layout : layouts)
+    for (const auto& layout : viewportLayouts())
         save(QStringLiteral("KVRC_VP%1.png").arg(layout.first),
              [&layout](QPainter& p) { viewports(p, layout.second); });
+    return names;
+}
 
+bool writeResourceList(const QDir& out, const QStringList& names)
+{
     QFile qrc(out.filePath(QStringLiteral("hostimages.qrc")));
     if (!qrc.open(QIODevice::WriteOnly | QIODevice::Text))
-        return 1;
+        return false;
     QTextStream s(&qrc);
     s << "<!DOCTYPE RCC>\n<RCC version=\"1.0\">\n<qresource prefix=\"/\">\n";
     for (const QString& name : names)
         s << "    <file>" << name << "</file>\n";
     s << "</qresource>\n</RCC>\n";
-    return 0;
+    return true;
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    qputenv("QT_QPA_PLATFORM", "offscreen");
+    QGuiApplication app(argc, argv);
+    if (argc != 2) {
+        QTextStream(stderr) << "usage: kvcc-demo-images OUTPUT_DIR\n";
+        return 2;
+    }
+    const QDir out(QString::fromLocal8Bit(argv[1]));
+    QDir().mkpath(out.path());
+    return writeResourceList(out, drawImages(out)) ? 0 : 1;
 }

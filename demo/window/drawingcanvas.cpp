@@ -59,6 +59,70 @@ Qt::PenStyle penStyleFor(const QString& linetype)
     return Qt::SolidLine;
 }
 
+// The box around what is drawn, grown point by point.
+class Bounds
+{
+public:
+    void add(double x, double y)
+    {
+        if (!m_any) {
+            m_minX = m_maxX = x;
+            m_minY = m_maxY = y;
+            m_any = true;
+            return;
+        }
+        m_minX = std::min(m_minX, x);
+        m_maxX = std::max(m_maxX, x);
+        m_minY = std::min(m_minY, y);
+        m_maxY = std::max(m_maxY, y);
+    }
+
+    QRectF rect() const { return m_any ? QRectF(QPointF(m_minX, m_minY), QPointF(m_maxX, m_maxY)) : QRectF(); }
+
+private:
+    double m_minX = 0, m_minY = 0, m_maxX = 0, m_maxY = 0;
+    bool m_any = false;
+};
+
+// A rough box around the text in any direction, so that a title drawn
+// large is not cut off by the view.
+void addTextBounds(const DrawingEntity& e, Bounds& bounds)
+{
+    const QPointF c = e.points.value(0);
+    int longest = 0;
+    const QStringList lines = e.text.split(QLatin1Char('\n'));
+    for (const QString& line : lines)
+        longest = std::max(longest, line.size());
+    const double width = 0.9 * e.height * longest;
+    const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
+    if (std::fabs(e.rotation) > 0.01) {
+        const double reach = std::max(width, depth + e.height);
+        bounds.add(c.x() - reach, c.y() - reach);
+        bounds.add(c.x() + reach, c.y() + reach);
+    } else {
+        const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
+        bounds.add(c.x() - left, c.y() - depth);
+        bounds.add(c.x() - left + width, c.y() + e.height);
+    }
+}
+
+// Where the first line of a text sits below its point, in pixels, for a
+// capital height of pixels and block pixels between the first and last baselines.
+double firstBaseline(DrawingEntity::VAlign align, double pixels, double block, double descent)
+{
+    switch (align) {
+    case DrawingEntity::Baseline:
+        return block > 0 ? -block : 0;
+    case DrawingEntity::Bottom:
+        return -block - descent;
+    case DrawingEntity::Middle:
+        return pixels / 2 - block / 2;
+    case DrawingEntity::Top:
+        return pixels;
+    }
+    return 0;
+}
+
 } // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
@@ -124,58 +188,25 @@ void DrawingCanvas::refresh()
 
 QRectF DrawingCanvas::extents() const
 {
-    QRectF box;
+    Bounds bounds;
     if (!m_document)
-        return box;
-    double minX = 0, minY = 0, maxX = 0, maxY = 0;
-    bool any = false;
-    auto add = [&](double x, double y) {
-        if (!any) {
-            minX = maxX = x;
-            minY = maxY = y;
-            any = true;
-            return;
-        }
-        minX = std::min(minX, x);
-        maxX = std::max(maxX, x);
-        minY = std::min(minY, y);
-        maxY = std::max(maxY, y);
-    };
+        return bounds.rect();
     // The extents of what is drawn: entities of hidden layers do not count.
     for (const DrawingEntity& e : m_document->drawing().entities) {
         if (!isLayerShown(e.layer))
             continue;
         if (e.kind == DrawingEntity::Circle || e.kind == DrawingEntity::Arc) {
             const QPointF c = e.points.value(0);
-            add(c.x() - e.radius, c.y() - e.radius);
-            add(c.x() + e.radius, c.y() + e.radius);
+            bounds.add(c.x() - e.radius, c.y() - e.radius);
+            bounds.add(c.x() + e.radius, c.y() + e.radius);
         } else if (e.kind == DrawingEntity::Text) {
-            // A rough box around the text in any direction, so that a
-            // title drawn large is not cut off by the view.
-            const QPointF c = e.points.value(0);
-            int longest = 0;
-            const QStringList lines = e.text.split(QLatin1Char('\n'));
-            for (const QString& line : lines)
-                longest = std::max(longest, line.size());
-            const double width = 0.9 * e.height * longest;
-            const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
-            if (std::fabs(e.rotation) > 0.01) {
-                const double reach = std::max(width, depth + e.height);
-                add(c.x() - reach, c.y() - reach);
-                add(c.x() + reach, c.y() + reach);
-            } else {
-                const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
-                add(c.x() - left, c.y() - depth);
-                add(c.x() - left + width, c.y() + e.height);
-            }
+            addTextBounds(e, bounds);
         } else {
             for (const QPointF& p : e.points)
-                add(p.x(), p.y());
+                bounds.add(p.x(), p.y());
         }
     }
-    if (any)
-        box = QRectF(QPointF(minX, minY), QPointF(maxX, maxY));
-    return box;
+    return bounds.rect();
 }
 
 void DrawingCanvas::zoomExtents()
@@ -216,96 +247,115 @@ void DrawingCanvas::paintEvent(QPaintEvent*)
     p.setRenderHint(QPainter::Antialiasing);
     const QRectF view = QRectF(rect()).adjusted(-4, -4, 4, 4);
     for (const DrawingEntity& e : m_document->drawing().entities) {
-        if (!isLayerShown(e.layer))
-            continue;
-        const QColor color = visibleOnGround(e.color.isValid() ? e.color : m_colors.at(e.layer));
-        QPen pen(color, m_widths.at(e.layer), e.kind == DrawingEntity::Text ? Qt::SolidLine : m_styles.at(e.layer));
-        pen.setCosmetic(true);
-        p.setPen(pen);
-        p.setBrush(Qt::NoBrush);
-        switch (e.kind) {
-        case DrawingEntity::Line: {
-            const QPointF a = toScreen(e.points.value(0));
-            const QPointF b = toScreen(e.points.value(1));
-            if (!view.intersects(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1)))
-                continue;
-            p.drawLine(a, b);
-            break;
-        }
-        case DrawingEntity::Polyline: {
-            QPolygonF poly;
-            poly.reserve(e.points.size() + 1);
-            for (const QPointF& pt : e.points)
-                poly << toScreen(pt);
-            if (!view.intersects(poly.boundingRect().adjusted(-1, -1, 1, 1)))
-                continue;
-            if (e.closed)
-                p.drawPolygon(poly);
-            else
-                p.drawPolyline(poly);
-            break;
-        }
-        case DrawingEntity::Circle:
-        case DrawingEntity::Arc: {
-            const QPointF c = toScreen(e.points.value(0));
-            const double r = e.radius * m_scale;
-            const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
-            if (!view.intersects(box.adjusted(-1, -1, 1, 1)))
-                continue;
-            if (e.kind == DrawingEntity::Circle) {
-                p.drawEllipse(box);
-            } else {
-                double span = e.endAngle - e.startAngle;
-                while (span <= 0)
-                    span += 360.0;
-                p.drawArc(box, qRound(e.startAngle * 16), qRound(span * 16));
-            }
-            break;
-        }
-        case DrawingEntity::Point: {
-            const QPointF c = toScreen(e.points.value(0));
-            if (!view.contains(c))
-                continue;
-            p.drawPoint(c);
-            break;
-        }
-        case DrawingEntity::Text: {
-            // A text's height is its capital height, as in CAD programs.
-            const double pixels = e.height * m_scale;
-            const QPointF at = toScreen(e.points.value(0));
-            if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
-                continue;
-            const double reach = pixels * std::max(1, e.text.size());
-            if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
-                continue;
-            QFont font = p.font();
-            font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
-            const QFontMetricsF metrics(font);
-            const QStringList lines = e.text.split(QLatin1Char('\n'));
-            const double spacing = pixels * 5.0 / 3.0;
-            const double block = (lines.size() - 1) * spacing;
-            double baseline = 0;
-            switch (e.vAlign) {
-            case DrawingEntity::Baseline: baseline = lines.size() > 1 ? -block : 0; break;
-            case DrawingEntity::Bottom: baseline = -block - metrics.descent(); break;
-            case DrawingEntity::Middle: baseline = pixels / 2 - block / 2; break;
-            case DrawingEntity::Top: baseline = pixels; break;
-            }
-            p.save();
-            p.setFont(font);
-            p.translate(at);
-            p.rotate(-e.rotation);
-            for (int i = 0; i < lines.size(); ++i) {
-                const double width = metrics.horizontalAdvance(lines.at(i));
-                const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
-                p.drawText(QPointF(x, baseline + i * spacing), lines.at(i));
-            }
-            p.restore();
-            break;
-        }
-        }
-        ++m_drawn;
+        if (isLayerShown(e.layer) && drawEntity(p, e, view))
+            ++m_drawn;
     }
+}
+
+// Each kind draws itself when it reaches into view, and says whether it did.
+bool DrawingCanvas::drawEntity(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    const QColor color = visibleOnGround(e.color.isValid() ? e.color : m_colors.at(e.layer));
+    QPen pen(color, m_widths.at(e.layer), e.kind == DrawingEntity::Text ? Qt::SolidLine : m_styles.at(e.layer));
+    pen.setCosmetic(true);
+    p.setPen(pen);
+    p.setBrush(Qt::NoBrush);
+    switch (e.kind) {
+    case DrawingEntity::Line:
+        return drawLine(p, e, view);
+    case DrawingEntity::Polyline:
+        return drawPolyline(p, e, view);
+    case DrawingEntity::Circle:
+    case DrawingEntity::Arc:
+        return drawCircle(p, e, view);
+    case DrawingEntity::Point:
+        return drawPoint(p, e, view);
+    case DrawingEntity::Text:
+        return drawText(p, e, view);
+    }
+    return false;
+}
+
+bool DrawingCanvas::drawLine(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    const QPointF a = toScreen(e.points.value(0));
+    const QPointF b = toScreen(e.points.value(1));
+    if (!view.intersects(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1)))
+        return false;
+    p.drawLine(a, b);
+    return true;
+}
+
+bool DrawingCanvas::drawPolyline(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    QPolygonF poly;
+    poly.reserve(e.points.size() + 1);
+    for (const QPointF& pt : e.points)
+        poly << toScreen(pt);
+    if (!view.intersects(poly.boundingRect().adjusted(-1, -1, 1, 1)))
+        return false;
+    if (e.closed)
+        p.drawPolygon(poly);
+    else
+        p.drawPolyline(poly);
+    return true;
+}
+
+// Circles and arcs.
+bool DrawingCanvas::drawCircle(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    const QPointF c = toScreen(e.points.value(0));
+    const double r = e.radius * m_scale;
+    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
+    if (!view.intersects(box.adjusted(-1, -1, 1, 1)))
+        return false;
+    if (e.kind == DrawingEntity::Circle) {
+        p.drawEllipse(box);
+        return true;
+    }
+    double span = e.endAngle - e.startAngle;
+    while (span <= 0)
+        span += 360.0;
+    p.drawArc(box, qRound(e.startAngle * 16), qRound(span * 16));
+    return true;
+}
+
+bool DrawingCanvas::drawPoint(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    const QPointF c = toScreen(e.points.value(0));
+    if (!view.contains(c))
+        return false;
+    p.drawPoint(c);
+    return true;
+}
+
+bool DrawingCanvas::drawText(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+{
+    // A text's height is its capital height, as in CAD programs.
+    const double pixels = e.height * m_scale;
+    const QPointF at = toScreen(e.points.value(0));
+    if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
+        return false;
+    const double reach = pixels * std::max(1, e.text.size());
+    if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
+        return false;
+    QFont font = p.font();
+    font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
+    const QFontMetricsF metrics(font);
+    const QStringList lines = e.text.split(QLatin1Char('\n'));
+    const double spacing = pixels * 5.0 / 3.0;
+    const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
+    p.save();
+    p.setFont(font);
+    p.translate(at);
+    p.rotate(-e.rotation);
+    for (int i = 0; i < lines.size(); ++i) {
+        const double width = metrics.horizontalAdvance(lines.at(i));
+        const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
+        p.drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+    }
+    p.restore();
+    return true;
 }
 
 void DrawingCanvas::wheelEvent(QWheelEvent* event)

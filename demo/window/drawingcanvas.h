@@ -6,9 +6,12 @@
 #include <QVector>
 #include <QWidget>
 
+class QPainter;
+
 namespace Demo {
 
 class DrawingDocument;
+struct DrawingEntity;
 
 // The model space view: draws the entities of the visible layers in their
 // colors on a dark ground. The wheel zooms about the cursor, a drag with the
@@ -49,6 +52,12 @@ private:
     QPointF toScreen(const QPointF& p) const;
     QPointF toWorld(const QPointF& p) const;
     QRectF extents() const;
+    bool drawEntity(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    bool drawLine(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    bool drawPolyline(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    bool drawCircle(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    bool drawPoint(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    bool drawText(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
 
     const DrawingDocument* m_document = nullptr;
     QVector<bool> m_shown;       // per layer index

@@ -131,6 +131,16 @@ DkDbObjectId DrawingDocument::findLayer(const QString& name) const
     return {};
 }
 
+QString DrawingDocument::findForCommand(const QString& name, DkDbObjectId& id) const
+{
+    if (!m_db)
+        return QStringLiteral("No drawing is open.");
+    id = findLayer(name);
+    if (id.isNull())
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    return QString();
+}
+
 QString DrawingDocument::currentLayerName() const
 {
     return m_db ? layerName(m_db->peekLayer(m_db->clayer())) : QString();
@@ -174,11 +184,10 @@ QString DrawingDocument::checkNewName(const QString& name, const QString& except
 
 QString DrawingDocument::setCurrentLayer(const QString& name)
 {
-    if (!m_db)
-        return QStringLiteral("No drawing is open.");
-    const DkDbObjectId id = findLayer(name);
-    if (id.isNull())
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    DkDbObjectId id;
+    const QString missing = findForCommand(name, id);
+    if (!missing.isEmpty())
+        return missing;
     const DkDbLayerTableRecord* record = m_db->peekLayer(id);
     if (record && record->isFrozen())
         return QStringLiteral("Layer \"%1\" is frozen; thaw it before making it current.").arg(layerName(record));
@@ -206,11 +215,10 @@ QString DrawingDocument::addLayer(const QString& name)
 
 QString DrawingDocument::renameLayer(const QString& oldName, const QString& newName)
 {
-    if (!m_db)
-        return QStringLiteral("No drawing is open.");
-    const DkDbObjectId id = findLayer(oldName);
-    if (id.isNull())
-        return QStringLiteral("There is no layer \"%1\".").arg(oldName);
+    DkDbObjectId id;
+    const QString missing = findForCommand(oldName, id);
+    if (!missing.isEmpty())
+        return missing;
     const QString actual = layerName(m_db->peekLayer(id));
     if (actual == newName)
         return QString();
@@ -231,11 +239,10 @@ QString DrawingDocument::renameLayer(const QString& oldName, const QString& newN
 
 QString DrawingDocument::deleteLayer(const QString& name)
 {
-    if (!m_db)
-        return QStringLiteral("No drawing is open.");
-    const DkDbObjectId id = findLayer(name);
-    if (id.isNull())
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    DkDbObjectId id;
+    const QString missing = findForCommand(name, id);
+    if (!missing.isEmpty())
+        return missing;
     const QString actual = layerName(m_db->peekLayer(id));
     if (actual == QLatin1String("0"))
         return QStringLiteral("Layer \"0\" cannot be deleted.");

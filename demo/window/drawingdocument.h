@@ -51,6 +51,8 @@ public:
 
 private:
     DkDbObjectId findLayer(const QString& name) const;
+    // Finds the layer a command names into id; else says why it cannot run.
+    QString findForCommand(const QString& name, DkDbObjectId& id) const;
 
     std::unique_ptr<DkDbDatabase> m_db;
     Drawing m_drawing;

@@ -7,6 +7,8 @@
 namespace Demo {
 namespace {
 
+// Appends layers and entities to a drawing, each entity on the layer last
+// named by use().
 class Builder
 {
 public:
@@ -27,54 +29,38 @@ public:
 
     void line(double x1, double y1, double x2, double y2)
     {
-        DrawingEntity e = make(DrawingEntity::Line);
-        e.points = {QPointF(x1, y1), QPointF(x2, y2)};
-        m_d.entities.append(e);
+        add(DrawingEntity::Line, {QPointF(x1, y1), QPointF(x2, y2)});
     }
     void rect(double x, double y, double w, double h)
     {
-        DrawingEntity e = make(DrawingEntity::Polyline);
-        e.points = {QPointF(x, y), QPointF(x + w, y), QPointF(x + w, y + h), QPointF(x, y + h)};
-        e.closed = true;
-        m_d.entities.append(e);
+        add(DrawingEntity::Polyline, {QPointF(x, y), QPointF(x + w, y), QPointF(x + w, y + h), QPointF(x, y + h)})
+            .closed = true;
     }
     void poly(const QVector<QPointF>& pts, bool closed)
     {
-        DrawingEntity e = make(DrawingEntity::Polyline);
-        e.points = pts;
-        e.closed = closed;
-        m_d.entities.append(e);
+        add(DrawingEntity::Polyline, pts).closed = closed;
     }
     void circle(double x, double y, double r)
     {
-        DrawingEntity e = make(DrawingEntity::Circle);
-        e.points = {QPointF(x, y)};
-        e.radius = r;
-        m_d.entities.append(e);
+        add(DrawingEntity::Circle, {QPointF(x, y)}).radius = r;
     }
     void arc(double x, double y, double r, double a1, double a2)
     {
-        DrawingEntity e = make(DrawingEntity::Arc);
-        e.points = {QPointF(x, y)};
+        DrawingEntity& e = add(DrawingEntity::Arc, {QPointF(x, y)});
         e.radius = r;
         e.startAngle = a1;
         e.endAngle = a2;
-        m_d.entities.append(e);
     }
     void point(double x, double y)
     {
-        DrawingEntity e = make(DrawingEntity::Point);
-        e.points = {QPointF(x, y)};
-        m_d.entities.append(e);
+        add(DrawingEntity::Point, {QPointF(x, y)});
     }
     void text(double x, double y, double h, const QString& s, double rotation = 0)
     {
-        DrawingEntity e = make(DrawingEntity::Text);
-        e.points = {QPointF(x, y)};
+        DrawingEntity& e = add(DrawingEntity::Text, {QPointF(x, y)});
         e.height = h;
         e.text = s;
         e.rotation = rotation;
-        m_d.entities.append(e);
     }
     // A door leaf of width w hinged at (x, y), opening towards angle a.
     void door(double x, double y, double w, double a, double sweep)
@@ -85,25 +71,24 @@ public:
     }
 
 private:
-    DrawingEntity make(DrawingEntity::Kind kind)
+    // Appends an entity on the layer in use; the reference holds until the next one.
+    DrawingEntity& add(DrawingEntity::Kind kind, const QVector<QPointF>& points)
     {
         DrawingEntity e;
         e.kind = kind;
         e.layer = std::max(0, m_layer);
-        return e;
+        e.points = points;
+        m_d.entities.append(e);
+        return m_d.entities.last();
     }
 
     Drawing& m_d;
     int m_layer = 0;
 };
 
-} // namespace
-
-Drawing sampleFloorPlan()
+// The layer table: colors, lineweights, linetypes and states of every kind.
+void addLayers(Builder& b)
 {
-    Drawing d;
-    d.title = QStringLiteral("Sample floor plan");
-    Builder b(d);
     b.layer(QStringLiteral("0"), 7, LineWeightDefault);
     b.layer(QStringLiteral("A-WALL"), 7, 50);
     b.layer(QStringLiteral("A-WALL-PRTN"), 8, 35);
@@ -138,19 +123,24 @@ Drawing sampleFloorPlan()
     b.layer(QStringLiteral("VIEWPORT"), 9, LineWeightDefault);
     b.last().plottable = false;
     b.last().on = false;
-    d.currentLayer = QStringLiteral("A-WALL");
+}
 
-    // Site boundary and garden path.
+// Site boundary, garden path and trees.
+void drawSite(Builder& b)
+{
     b.use(QStringLiteral("C-SITE"));
     b.rect(-3.0, -3.0, 18.0, 14.0);
     b.poly({QPointF(5.6, -3.0), QPointF(5.6, -0.2), QPointF(6.6, -0.2), QPointF(6.6, -3.0)}, false);
     b.circle(-1.5, 9.0, 1.1);
     b.circle(13.6, 9.5, 0.8);
     b.circle(13.2, -1.6, 0.9);
+}
 
-    // Outer walls: 12 x 8 m, 0.3 m thick.
+// Outer walls and partitions.
+void drawWalls(Builder& b)
+{
+    // Outer walls: 12 x 8 m, 0.3 m thick, open at the entrance between x 5.6 and 6.5.
     b.use(QStringLiteral("A-WALL"));
-    // Outer walls, open at the entrance between x 5.6 and 6.5.
     b.poly({QPointF(5.6, 0.0), QPointF(0.0, 0.0), QPointF(0.0, 8.0), QPointF(12.0, 8.0), QPointF(12.0, 0.0),
             QPointF(6.5, 0.0)},
            false);
@@ -171,6 +161,11 @@ Drawing sampleFloorPlan()
     b.line(8.8, 4.6, 11.7, 4.6);
     b.line(8.6, 4.6, 8.6, 7.7);
     b.line(8.7, 4.6, 8.7, 7.7);
+}
+
+// Doors and windows.
+void drawOpenings(Builder& b)
+{
     // Doors.
     b.use(QStringLiteral("A-DOOR"));
     b.door(5.6, 0.0, 0.9, 90, -90);
@@ -191,6 +186,11 @@ Drawing sampleFloorPlan()
     b.line(0.0, 4.5, 0.3, 4.5);
     b.line(0.0, 6.5, 0.3, 6.5);
     b.line(0.15, 4.5, 0.15, 6.5);
+}
+
+// Furniture of each room and the bathroom fixtures.
+void drawFurniture(Builder& b)
+{
     // Living room furniture.
     b.use(QStringLiteral("A-FURN"));
     b.rect(0.8, 5.4, 2.2, 0.9);      // sofa
@@ -219,13 +219,21 @@ Drawing sampleFloorPlan()
     b.circle(8.25, 0.7, 0.15);
     b.rect(9.0, 0.4, 0.4, 0.2);      // toilet
     b.arc(9.2, 0.95, 0.25, 0, 360);
-    // Floor pattern (off): tiles in the bathroom.
+}
+
+// Floor tiles in the bathroom, on a layer that is off.
+void drawFloorPattern(Builder& b)
+{
     b.use(QStringLiteral("A-FLOR-PATT"));
     for (double x = 7.8; x < 11.7; x += 0.6)
         b.line(x, 0.3, x, 4.5);
     for (double y = 0.6; y < 4.5; y += 0.6)
         b.line(7.8, y, 11.7, y);
-    // Structural grid and columns.
+}
+
+// Structural grid with its bubbles, and the columns on it.
+void drawStructure(Builder& b)
+{
     b.use(QStringLiteral("S-GRID"));
     const double gx[] = {0.15, 5.05, 11.85};
     const double gy[] = {0.15, 4.55, 7.85};
@@ -243,7 +251,11 @@ Drawing sampleFloorPlan()
         for (double y : gy)
             b.rect(x - 0.15, y - 0.15, 0.3, 0.3);
     }
-    // Lights and sockets.
+}
+
+// Lights, sockets and the heating duct.
+void drawServices(Builder& b)
+{
     b.use(QStringLiteral("E-LITE"));
     const double lights[][2] = {{2.5, 3.8}, {6.8, 2.2}, {6.8, 6.0}, {10.2, 6.1}, {9.7, 2.4}};
     for (const auto& l : lights) {
@@ -257,7 +269,11 @@ Drawing sampleFloorPlan()
     b.use(QStringLiteral("M-HVAC"));
     b.rect(5.3, 0.6, 2.0, 0.5);
     b.line(6.3, 1.1, 6.3, 3.9);
-    // Room names and areas.
+}
+
+// Room names, areas and dimensions.
+void drawAnnotation(Builder& b)
+{
     b.use(QStringLiteral("A-ANNO-TEXT"));
     b.text(1.4, 2.6, 0.3, QStringLiteral("LIVING"));
     b.text(5.9, 2.6, 0.3, QStringLiteral("HALL"));
@@ -283,7 +299,11 @@ Drawing sampleFloorPlan()
     b.line(12.9, -0.1, 13.1, 0.1);
     b.line(12.9, 7.9, 13.1, 8.1);
     b.text(13.35, 3.6, 0.25, QStringLiteral("8000"), 90);
-    // Roof outline above (hidden line) and construction points.
+}
+
+// Roof outline above (hidden line), construction points and the viewport frame.
+void drawRoofAndHelpers(Builder& b)
+{
     b.use(QStringLiteral("A-ROOF"));
     b.rect(-0.6, -0.6, 13.2, 9.2);
     b.line(-0.6, -0.6, 4.0, 4.0);
@@ -296,6 +316,26 @@ Drawing sampleFloorPlan()
     b.point(12.0, 9.0);
     b.use(QStringLiteral("VIEWPORT"));
     b.rect(-3.5, -3.5, 19.0, 15.0);
+}
+
+} // namespace
+
+Drawing sampleFloorPlan()
+{
+    Drawing d;
+    d.title = QStringLiteral("Sample floor plan");
+    Builder b(d);
+    addLayers(b);
+    d.currentLayer = QStringLiteral("A-WALL");
+    drawSite(b);
+    drawWalls(b);
+    drawOpenings(b);
+    drawFurniture(b);
+    drawFloorPattern(b);
+    drawStructure(b);
+    drawServices(b);
+    drawAnnotation(b);
+    drawRoofAndHelpers(b);
     return d;
 }
 

@@ -26,6 +26,8 @@ public:
 
     bool event(QEvent* event) override;
     QSize sizeHint() const override;
+    // The layer drop-down between the two buttons.
+    LayerComboBox* comboBox() const { return layerComboBox; }
 
 signals:
     // Carries the new fold state: true when the property page is put away.

@@ -30,6 +30,8 @@ public:
     QSize sizeHint() const override;
     // One glyph of the command strip, on a transparent ground.
     QPixmap drawIcon(LayerIcons icon, QSize size);
+    // The layer table below the search box.
+    LayerTableWidget* layerTableWidget() const { return layerTable; }
 
 signals:
     // A layer's state was changed from the palette.

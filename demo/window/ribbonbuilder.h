@@ -1,0 +1,55 @@
+#pragma once
+
+class QLayout;
+class QMainWindow;
+class QWidget;
+
+namespace KvCc {
+class ColorComboBox;
+class LayerComboBox;
+class LayerControl;
+class MinMaxButton;
+class StackWidget;
+class ViewButton;
+class ViewGallery;
+class ViewPortGallery;
+} // namespace KvCc
+
+namespace Demo {
+
+// The widgets of the ribbon its window talks to.
+struct RibbonParts
+{
+    QWidget* panels = nullptr;
+    KvCc::MinMaxButton* minMax = nullptr;
+    KvCc::LayerControl* layerControl = nullptr;
+    KvCc::LayerComboBox* layerCombo = nullptr;
+    KvCc::StackWidget* propertyPage = nullptr;
+    KvCc::ColorComboBox* colorCombo = nullptr;
+    KvCc::ViewGallery* viewGallery = nullptr;
+    KvCc::ViewPortGallery* portGallery = nullptr;
+    KvCc::ViewButton* viewButton = nullptr;
+};
+
+// Builds the ribbon of the demo window: a dark tab strip with the fold
+// buttons above three panels (layers, properties of new objects, view), in
+// a fixed tool bar at the top of the window. The fold buttons hide and show
+// the panels; everything else is left to the window to connect.
+class RibbonBuilder
+{
+public:
+    explicit RibbonBuilder(QMainWindow* window) : m_window(window) {}
+
+    RibbonParts build();
+
+private:
+    QWidget* buildTabStrip(QWidget* ribbon);
+    QLayout* buildLayers();
+    QLayout* buildProperties();
+    QLayout* buildView();
+
+    QMainWindow* m_window;
+    RibbonParts m_parts;
+};
+
+} // namespace Demo
