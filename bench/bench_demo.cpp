@@ -1,0 +1,97 @@
+#include "benchcase.h"
+
+#include <drawingcanvas.h>
+#include <drawingdata.h>
+#include <layercolumns.h>
+#include <layermanager.h>
+#include <layertablewidget.h>
+#include <mainwindow.h>
+
+#include <KvAppBase.h>
+
+#include <QApplication>
+#include <QTimer>
+#include <QtTest>
+
+// The demo host's whole round trip of a toggle in the palette: the click on
+// a state cell, the flag written, the notice, and the deferred refresh of
+// the drop-down and the canvas. The baseline is the same round trip with
+// the drop-down's refresh left out, so the ratio is what the drop-down
+// still costs the host.
+namespace {
+
+Demo::Drawing drawingOf(int layers)
+{
+    Demo::Drawing drawing;
+    drawing.title = QStringLiteral("bench");
+    drawing.layers.resize(layers);
+    drawing.layers[0].name = QStringLiteral("0");
+    for (int i = 1; i < layers; ++i) {
+        drawing.layers[i].name = QStringLiteral("Layer %1").arg(i);
+        drawing.layers[i].color = QColor::fromHsv(i % 360, 200, 220);
+    }
+    // One line on every layer, so the canvas has the drawing's size of work.
+    for (int i = 0; i < layers; ++i) {
+        Demo::DrawingEntity line;
+        line.layer = i;
+        line.points = {QPointF(i % 100, i / 100), QPointF(i % 100 + 0.8, i / 100 + 0.5)};
+        drawing.entities << line;
+    }
+    return drawing;
+}
+
+void settle()
+{
+    for (int i = 0; i < 3; ++i)
+        QCoreApplication::processEvents();
+}
+
+} // namespace
+
+KVCC_BENCH_GROUP(demo)
+{
+    const int size = quick ? 500 : 5000;
+    const int runs = 9;
+    Demo::MainWindow window;
+    window.setQuiet(true);
+    window.openDrawing(drawingOf(size), QStringLiteral("bench"));
+    window.resize(1400, 900);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return;
+    settle();
+
+    KvCc::LayerTableWidget* table = window.paletteTable();
+    const QModelIndexList found = table->model()->match(table->model()->index(0, KvCc::NameColumn), Qt::DisplayRole,
+                                                        QStringLiteral("Layer %1").arg(size / 2), 1, Qt::MatchExactly);
+    if (found.isEmpty())
+        return;
+    const QModelIndex cell = found.first().siblingAtColumn(KvCc::OnColumn);
+    table->scrollTo(cell);
+    settle();
+    auto toggle = [&] {
+        QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(cell).center());
+        settle();
+    };
+
+    BenchResult result{QStringLiteral("demo.toggle"), size};
+    result.oursMs = medianMs(runs, settle, toggle);
+
+    // The same host without the drop-down: the notice and the palette's
+    // signal schedule a refresh of the canvas alone.
+    bool scheduled = false;
+    auto canvasOnly = [&] {
+        if (scheduled)
+            return;
+        scheduled = true;
+        QTimer::singleShot(0, &window, [&] {
+            scheduled = false;
+            window.canvas()->refresh();
+        });
+    };
+    kvSetLayerTableChangesCallback(canvasOnly);
+    QObject::disconnect(window.palette(), &KvCc::LayerManager::layerManagerChanged, &window, nullptr);
+    QObject::connect(window.palette(), &KvCc::LayerManager::layerManagerChanged, &window, canvasOnly);
+    result.baselineMs = medianMs(runs, settle, toggle);
+    out << result;
+}
