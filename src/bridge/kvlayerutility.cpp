@@ -1,5 +1,7 @@
 #include "kvlayerutility.h"
 
+#include "lineweights.h"
+
 #include <dkdbdatabase.h>
 #include <dkdbsymboltable.h>
 #include <dkdbviewport.h>
@@ -103,11 +105,21 @@ bool writeLayerFlag(const QString& name, Write write, Holds holds)
     return ok;
 }
 
-const int lineWeightTable[32] = {
-    0,  5,  9,  13, 15, 18, 20, 25, 30, 35, 40, 50,
-    53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211,
-    -1, -1, -1, -1, -1, -1, -2, -3,
-};
+const int lineWeightIndexCount = 32;
+
+// The table of lineWeightByIndex: the standard lineweights, then by layer
+// (-1) up to index 29, by block (-2) at 30 and default (-3) at 31.
+const QVector<int>& lineWeightTable()
+{
+    static const QVector<int> table = [] {
+        QVector<int> entries = KvCc::standardLineWeights();
+        while (entries.size() < lineWeightIndexCount - 2)
+            entries << -1;
+        entries << -2 << -3;
+        return entries;
+    }();
+    return table;
+}
 
 } // namespace
 
@@ -136,16 +148,16 @@ DkDbLayerTableRecord* getLayerByName(QString name)
 int lineWeightByIndex(char index)
 {
     const auto i = static_cast<unsigned char>(index);
-    return i > 31 ? -1 : lineWeightTable[i];
+    return i >= lineWeightIndexCount ? -1 : lineWeightTable().at(i);
 }
 
 QString StringByLineWeight(int value, bool byIndex)
 {
     if (byIndex) {
         const auto index = static_cast<unsigned char>(value & 0xff);
-        if (index >= 32)
+        if (index >= lineWeightIndexCount)
             return QStringLiteral("Layer");
-        value = lineWeightTable[index];
+        value = lineWeightTable().at(index);
     }
     switch (value) {
     case -3:

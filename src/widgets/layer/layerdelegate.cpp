@@ -5,6 +5,7 @@
 #include "layercolumns.h"
 #include "layerlinetypedialog.h"
 #include "layerlineweightdialog.h"
+#include "lineweightlist.h"
 #include "layerwarningdialog.h"
 #include "swatchpainters.h"
 
@@ -93,11 +94,8 @@ LayerDelegate::LayerDelegate(QObject* parent)
     trueStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
     falseStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
 
-    lineWeightTexts << QStringLiteral("Default");
-    const int hundredths[] = {0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,
-                              53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
-    for (int value : hundredths)
-        lineWeightTexts << QString::asprintf("%1.2f mm", value / 100.0);
+    // "Default", then the millimetre texts of the standard lineweights.
+    lineWeightTexts = LineWeightList::mmTexts().mid(LineWeightList::DefaultRow);
 
     for (int i = 0; i < LayerColumnCount; ++i) {
         const QPixmap on = trueStateIcons.at(i).isEmpty() ? QPixmap() : loadKeyedPixmap(trueStateIcons.at(i));
