@@ -1,5 +1,6 @@
 #include "kvlayerutility.h"
 
+#include "layersnapshotrow.h"
 #include "lineweights.h"
 
 #include <dkdbdatabase.h>
@@ -119,6 +120,79 @@ const QVector<int>& lineWeightTable()
         return entries;
     }();
     return table;
+}
+
+// The color field: "ll*", the host's display name, ";", then "r,g,b".
+QString colorText(const DkDbLayerTableRecord* record)
+{
+    const DkCmColor color = record->color();
+    return QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay()) + QLatin1Char(';')
+        + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
+}
+
+// The name of the layer's linetype; empty when its record cannot be opened.
+QString linetypeName(const DkDbLayerTableRecord* record)
+{
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
+                           DkDbSymbolTableRecord::desc())
+            != Dk::eOk
+        || !object)
+        return QString();
+    auto* linetype = static_cast<DkDbSymbolTableRecord*>(object);
+    const QString name = recordName(linetype);
+    linetype->close();
+    return name;
+}
+
+QString plotStyleName(const DkDbLayerTableRecord* record)
+{
+    wchar_t* buffer = record->plotStyleName();
+    const QString name = fromHostString(buffer);
+    dkutDelBuffer(buffer);
+    return name;
+}
+
+// False too when the current viewport cannot be opened as a viewport.
+bool isFrozenInCurrentViewport(const DkDbObjectId& layer)
+{
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, dkdbGetCurVportId(pCurDb), DkDb::kForRead, false,
+                           DkDbViewport::desc())
+            != Dk::eOk
+        || !object)
+        return false;
+    auto* viewport = static_cast<DkDbViewport*>(object);
+    const bool frozen = viewport->isLayerFrozenInViewport(layer);
+    viewport->close();
+    return frozen;
+}
+
+QString flagText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// One layer as the 13 texts of a snapshot row, each put in by its field's name.
+QStringList snapshotRow(const DkDbLayerTableRecord* record)
+{
+    using namespace KvCc;
+    const DkDbObjectId id = record->objectId();
+    QVector<QString> fields(LayerColumnCount);
+    fields[CurrentColumn] = flagText(c5ObjIdIsEqualTo(id, pCurDb->clayer()));
+    fields[NameColumn] = recordName(record);
+    fields[OnColumn] = flagText(!record->isOff());
+    fields[FreezeColumn] = flagText(!record->isFrozen());
+    fields[LockColumn] = flagText(!record->isLocked());
+    fields[ColorColumn] = colorText(record);
+    fields[LinetypeColumn] = linetypeName(record);
+    fields[LineweightColumn] = StringByLineWeight(record->lineWeight(), false);
+    fields[PlotStyleColumn] = plotStyleName(record);
+    fields[PlotColumn] = flagText(record->isPlottable());
+    fields[NewViewportFreezeColumn] = flagText(record->VPDFLT());
+    fields[ViewportFreezeColumn] = flagText(isFrozenInCurrentViewport(id));
+    fields[DescriptionColumn] = fromHostString(record->description());
+    return fields.toList();
 }
 
 } // namespace
@@ -250,58 +324,9 @@ bool KvLayerUtility::isModelSpace()
 
 int KvLayerUtility::getAllLayerDate(QList<QStringList>& rows)
 {
-    const QString yes = QStringLiteral("true");
-    const QString no = QStringLiteral("false");
     int count = 0;
     walkLayers([&](DkDbLayerTableRecord* record) {
-        const DkDbObjectId id = record->objectId();
-        QStringList row;
-        row.reserve(13);
-        row << (c5ObjIdIsEqualTo(id, pCurDb->clayer()) ? yes : no);
-        row << recordName(record);
-        row << (record->isOff() ? no : yes);
-        row << (record->isFrozen() ? no : yes);
-        row << (record->isLocked() ? no : yes);
-
-        const DkCmColor color = record->color();
-        row << QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay())
-                + QLatin1Char(';')
-                + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
-
-        QString linetype;
-        DkDbObject* object = nullptr;
-        if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
-                               DkDbSymbolTableRecord::desc())
-                == Dk::eOk
-            && object) {
-            auto* ltype = static_cast<DkDbSymbolTableRecord*>(object);
-            linetype = recordName(ltype);
-            ltype->close();
-        }
-        row << linetype;
-        row << StringByLineWeight(record->lineWeight(), false);
-
-        wchar_t* plotStyle = record->plotStyleName();
-        row << fromHostString(plotStyle);
-        dkutDelBuffer(plotStyle);
-
-        row << (record->isPlottable() ? yes : no);
-        row << (record->VPDFLT() ? yes : no);
-
-        bool frozenInViewport = false;
-        object = nullptr;
-        if (dkdbOpenDkDbObject(object, dkdbGetCurVportId(pCurDb), DkDb::kForRead, false,
-                               DkDbViewport::desc())
-                == Dk::eOk
-            && object) {
-            auto* viewport = static_cast<DkDbViewport*>(object);
-            frozenInViewport = viewport->isLayerFrozenInViewport(id);
-            viewport->close();
-        }
-        row << (frozenInViewport ? yes : no);
-        row << fromHostString(record->description());
-
-        rows.append(row);
+        rows.append(snapshotRow(record));
         ++count;
         return false;
     });
