@@ -27,20 +27,32 @@ namespace KvCc {
 
 namespace {
 
+// The state columns and the pictures of their cells; an empty path draws
+// no picture.
+struct StateColumn
+{
+    LayerColumn column;
+    const char* whenTrue;
+    const char* whenFalse;
+};
+
+const StateColumn stateColumns[] = {
+    {CurrentColumn, currentLayerMark, ""},
+    {OnColumn, ":/core_ccvon.bmp", ":/core_ccvoff.bmp"},
+    {FreezeColumn, ":/core_ccthw.bmp", ":/core_ccfrz.bmp"},
+    {LockColumn, ":/core_cculk.bmp", ":/core_cclk.bmp"},
+    {PlotColumn, ":/core_ccpldi.bmp", ":/core_ccnpl.bmp"},
+    {NewViewportFreezeColumn, ":/core_ccvfrz.bmp", ":/core_ccvthw.bmp"},
+    {ViewportFreezeColumn, ":/core_ccvfrz.bmp", ":/core_ccvthw.bmp"},
+};
+
 bool isStateColumn(int column)
 {
-    switch (column) {
-    case CurrentColumn:
-    case OnColumn:
-    case FreezeColumn:
-    case LockColumn:
-    case PlotColumn:
-    case NewViewportFreezeColumn:
-    case ViewportFreezeColumn:
-        return true;
-    default:
-        return false;
+    for (const StateColumn& state : stateColumns) {
+        if (state.column == column)
+            return true;
     }
+    return false;
 }
 
 QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option)
@@ -84,19 +96,10 @@ LayerDelegate::LayerDelegate(QObject* parent)
         trueStateIcons << QString();
         falseStateIcons << QString();
     }
-    trueStateIcons[CurrentColumn] = QLatin1String(currentLayerMark);
-    trueStateIcons[OnColumn] = QStringLiteral(":/core_ccvon.bmp");
-    falseStateIcons[OnColumn] = QStringLiteral(":/core_ccvoff.bmp");
-    trueStateIcons[FreezeColumn] = QStringLiteral(":/core_ccthw.bmp");
-    falseStateIcons[FreezeColumn] = QStringLiteral(":/core_ccfrz.bmp");
-    trueStateIcons[LockColumn] = QStringLiteral(":/core_cculk.bmp");
-    falseStateIcons[LockColumn] = QStringLiteral(":/core_cclk.bmp");
-    trueStateIcons[PlotColumn] = QStringLiteral(":/core_ccpldi.bmp");
-    falseStateIcons[PlotColumn] = QStringLiteral(":/core_ccnpl.bmp");
-    trueStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
-    falseStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
-    trueStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
-    falseStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
+    for (const StateColumn& state : stateColumns) {
+        trueStateIcons[state.column] = QLatin1String(state.whenTrue);
+        falseStateIcons[state.column] = QLatin1String(state.whenFalse);
+    }
 
     // "Default", then the millimetre texts of the standard lineweights.
     lineWeightTexts = LineWeightList::mmTexts().mid(LineWeightList::DefaultRow);
