@@ -106,104 +106,134 @@ int runsFor(int size)
     return size >= 5000 ? 5 : size >= 1000 ? 7 : 15;
 }
 
-} // namespace
-
-KVCC_BENCH_GROUP(combo)
+// One drawing of a given size made current, its layers, and a drop-down of
+// each kind made afresh on demand.
+struct ComboCase
 {
-    const QVector<int> sizes = quick ? QVector<int>{100} : QVector<int>{100, 1000, 5000};
-    for (int size : sizes) {
-        auto db = makeDrawing(size);
+    explicit ComboCase(int size)
+        : size(size)
+        , runs(runsFor(size))
+        , db(makeDrawing(size))
+    {
         s_pServices = dkdbDefaultServices();
         s_pServices->setWorkingDatabase(db.get());
-        std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
-        int current = 0;
+        layers.reset(KvLayerUtility().getAllLayer());
         KvCc::LayerItemData currentLayer;
         KvLayerUtility().getCurrentLayer(currentLayer);
         for (int i = 0; i < layers->size(); ++i) {
             if (layers->at(i).name == currentLayer.name)
                 current = i;
         }
-        const int runs = runsFor(size);
+    }
 
-        std::unique_ptr<KvCc::LayerComboBox> ours;
-        std::unique_ptr<NaiveCombo> naive;
-        auto freshOurs = [&] {
-            ours.reset();
-            flushDeletes();
-            ours = std::make_unique<KvCc::LayerComboBox>();
-            ours->show();
-            settle();
-        };
-        auto freshNaive = [&] {
-            naive.reset();
-            flushDeletes();
-            naive = std::make_unique<NaiveCombo>();
-            naive->combo.show();
-            settle();
-        };
-
-        BenchResult empty{QStringLiteral("combo.refresh.empty"), size};
-        empty.oursMs = medianMs(runs, freshOurs, [&] { ours->slotUpdate(); });
-        empty.baselineMs = medianMs(runs, freshNaive, [&] { naive->fill(*layers, current); });
-        out << empty;
-
-        BenchResult filled{QStringLiteral("combo.refresh.filled"), size};
-        filled.oursMs = medianMs(runs, [&] { settle(); }, [&] {
-            ours->slotUpdate();
-            flushDeletes();
-        });
-        filled.baselineMs = medianMs(runs, [&] { settle(); }, [&] {
-            naive->fill(*layers, current);
-            flushDeletes();
-        });
-        out << filled;
-
-        BenchResult popup{QStringLiteral("combo.popup"), size};
-        BenchResult popup2{QStringLiteral("combo.popup2"), size};
-        QVector<double> first, second;
-        auto openTwice = [&](QComboBox& combo, double& firstMs, double& secondMs) {
-            firstMs = medianMs(1, {}, [&] {
-                combo.showPopup();
-                settle();
-            });
-            combo.hidePopup();
-            settle();
-            secondMs = medianMs(1, {}, [&] {
-                combo.showPopup();
-                settle();
-            });
-            combo.hidePopup();
-            settle();
-        };
-        QVector<double> oursFirst, oursSecond, naiveFirst, naiveSecond;
-        for (int run = 0; run < runs; ++run) {
-            double a = 0, b = 0;
-            freshOurs();
-            ours->slotUpdate();
-            settle();
-            openTwice(*ours, a, b);
-            oursFirst << a;
-            oursSecond << b;
-            freshNaive();
-            naive->fill(*layers, current);
-            settle();
-            openTwice(naive->combo, a, b);
-            naiveFirst << a;
-            naiveSecond << b;
-        }
-        auto median = [](QVector<double> v) {
-            std::sort(v.begin(), v.end());
-            return v[v.size() / 2];
-        };
-        popup.oursMs = median(oursFirst);
-        popup.baselineMs = median(naiveFirst);
-        popup2.oursMs = median(oursSecond);
-        popup2.baselineMs = median(naiveSecond);
-        out << popup << popup2;
-
+    ~ComboCase()
+    {
         ours.reset();
         naive.reset();
         flushDeletes();
         s_pServices->setWorkingDatabase(nullptr);
+    }
+
+    void freshOurs()
+    {
+        ours.reset();
+        flushDeletes();
+        ours = std::make_unique<KvCc::LayerComboBox>();
+        ours->show();
+        settle();
+    }
+
+    void freshNaive()
+    {
+        naive.reset();
+        flushDeletes();
+        naive = std::make_unique<NaiveCombo>();
+        naive->combo.show();
+        settle();
+    }
+
+    const int size;
+    const int runs;
+    std::unique_ptr<DkDbDatabase> db;
+    std::unique_ptr<QList<KvCc::LayerItemData>> layers;
+    int current = 0;
+    std::unique_ptr<KvCc::LayerComboBox> ours;
+    std::unique_ptr<NaiveCombo> naive;
+};
+
+// Filling an empty drop-down, then refilling a filled one.
+void benchRefresh(ComboCase& c, QVector<BenchResult>& out)
+{
+    BenchResult empty{QStringLiteral("combo.refresh.empty"), c.size};
+    empty.oursMs = medianMs(c.runs, [&] { c.freshOurs(); }, [&] { c.ours->slotUpdate(); });
+    empty.baselineMs = medianMs(c.runs, [&] { c.freshNaive(); }, [&] { c.naive->fill(*c.layers, c.current); });
+    out << empty;
+
+    BenchResult filled{QStringLiteral("combo.refresh.filled"), c.size};
+    filled.oursMs = medianMs(c.runs, [&] { settle(); }, [&] {
+        c.ours->slotUpdate();
+        flushDeletes();
+    });
+    filled.baselineMs = medianMs(c.runs, [&] { settle(); }, [&] {
+        c.naive->fill(*c.layers, c.current);
+        flushDeletes();
+    });
+    out << filled;
+}
+
+// Times of the first and the second opening of a combo box's popup.
+void openTwice(QComboBox& combo, double& firstMs, double& secondMs)
+{
+    firstMs = medianMs(1, {}, [&] {
+        combo.showPopup();
+        settle();
+    });
+    combo.hidePopup();
+    settle();
+    secondMs = medianMs(1, {}, [&] {
+        combo.showPopup();
+        settle();
+    });
+    combo.hidePopup();
+    settle();
+}
+
+// Opening the popup of a freshly filled drop-down, and opening it again.
+void benchPopup(ComboCase& c, QVector<BenchResult>& out)
+{
+    QVector<double> oursFirst, oursSecond, naiveFirst, naiveSecond;
+    for (int run = 0; run < c.runs; ++run) {
+        double first = 0, second = 0;
+        c.freshOurs();
+        c.ours->slotUpdate();
+        settle();
+        openTwice(*c.ours, first, second);
+        oursFirst << first;
+        oursSecond << second;
+        c.freshNaive();
+        c.naive->fill(*c.layers, c.current);
+        settle();
+        openTwice(c.naive->combo, first, second);
+        naiveFirst << first;
+        naiveSecond << second;
+    }
+    BenchResult popup{QStringLiteral("combo.popup"), c.size};
+    popup.oursMs = median(oursFirst);
+    popup.baselineMs = median(naiveFirst);
+    BenchResult popup2{QStringLiteral("combo.popup2"), c.size};
+    popup2.oursMs = median(oursSecond);
+    popup2.baselineMs = median(naiveSecond);
+    out << popup << popup2;
+}
+
+} // namespace
+
+KVCC_BENCH_GROUP(combo)
+{
+    const QVector<int> sizes = quick ? QVector<int>{100} : QVector<int>{100, 1000, 5000};
+    for (int size : sizes) {
+        ComboCase c(size);
+        benchRefresh(c, out);
+        benchPopup(c, out);
     }
 }
