@@ -189,10 +189,6 @@ void measureEmptyAndPopup(int size, QVector<BenchResult>& out)
         settle();
         openTwice(naive->combo, naiveFirst, naiveSecond);
     }
-    auto median = [](QVector<double> v) {
-        std::sort(v.begin(), v.end());
-        return v[v.size() / 2];
-    };
     out << BenchResult{QStringLiteral("combo.popup"), size, median(oursFirst), median(naiveFirst)}
         << BenchResult{QStringLiteral("combo.popup2"), size, median(oursSecond), median(naiveSecond)};
     ours.reset();

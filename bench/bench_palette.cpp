@@ -134,12 +134,6 @@ std::unique_ptr<LayerTableWidget> shownTable()
 
 int runsFor(int size) { return size >= 50000 ? 5 : size >= 10000 ? 9 : 15; }
 
-double median(QVector<double> times)
-{
-    std::sort(times.begin(), times.end());
-    return times.isEmpty() ? 0.0 : times.at(times.size() / 2);
-}
-
 // Times the palette and its baseline in alternation, so a machine that
 // gets busier or quieter during the run weighs on both alike.
 void measure(BenchResult& result, int runs, const std::function<void()>& oursSetup,
@@ -156,9 +150,8 @@ void measure(BenchResult& result, int runs, const std::function<void()>& oursSet
     result.baselineMs = median(baseMs);
 }
 
-} // namespace
-
-KVCC_BENCH_GROUP(palette)
+// Loading the table, and searching it one keystroke at a time.
+void benchLoadAndSearch(bool quick, QVector<BenchResult>& out)
 {
     const QVector<int> loadSizes = quick ? QVector<int>{1000} : QVector<int>{1000, 10000, 50000};
     const QVector<int> searchSizes = quick ? QVector<int>{1000} : QVector<int>{10000, 50000};
@@ -196,63 +189,75 @@ KVCC_BENCH_GROUP(palette)
         out << next;
         table->slotSearchLayer(QString());
     }
+}
 
-    {
-        // One full screen of cells, 1920 x 1080, painted ten times.
-        BenchDrawing drawing(1000);
-        auto table = shownTable();
-        auto* ours = table->itemDelegate();
-        QStyledItemDelegate base;
-        QImage screen(1920, 1080, QImage::Format_ARGB32_Premultiplied);
-        const int rows = 1080 / 22;
-        const int width = 1920 / LayerColumnCount;
-        auto paintScreen = [&](QAbstractItemDelegate* delegate) {
-            QPainter painter(&screen);
-            for (int pass = 0; pass < 10; ++pass) {
-                for (int row = 0; row < rows; ++row) {
-                    for (int column = 0; column < LayerColumnCount; ++column) {
-                        QStyleOptionViewItem option;
-                        option.initFrom(table->viewport());
-                        option.rect = QRect(column * width, row * 22, width, 22);
-                        option.state = QStyle::State_Enabled | QStyle::State_Active;
-                        option.features = QStyleOptionViewItem::HasDisplay;
-                        delegate->paint(&painter, option, table->model()->index(row, column));
-                    }
+// One full screen of cells, 1920 x 1080, painted ten times.
+void benchPaint(QVector<BenchResult>& out)
+{
+    BenchDrawing drawing(1000);
+    auto table = shownTable();
+    auto* ours = table->itemDelegate();
+    QStyledItemDelegate base;
+    QImage screen(1920, 1080, QImage::Format_ARGB32_Premultiplied);
+    const int rows = 1080 / 22;
+    const int width = 1920 / LayerColumnCount;
+    auto paintScreen = [&](QAbstractItemDelegate* delegate) {
+        QPainter painter(&screen);
+        for (int pass = 0; pass < 10; ++pass) {
+            for (int row = 0; row < rows; ++row) {
+                for (int column = 0; column < LayerColumnCount; ++column) {
+                    QStyleOptionViewItem option;
+                    option.initFrom(table->viewport());
+                    option.rect = QRect(column * width, row * 22, width, 22);
+                    option.state = QStyle::State_Enabled | QStyle::State_Active;
+                    option.features = QStyleOptionViewItem::HasDisplay;
+                    delegate->paint(&painter, option, table->model()->index(row, column));
                 }
             }
-        };
-        BenchResult paint{QStringLiteral("palette.paint"), rows * LayerColumnCount};
-        measure(paint, 9, nullptr, [&]() { paintScreen(ours); }, nullptr, [&]() { paintScreen(&base); });
-        out << paint;
-    }
+        }
+    };
+    BenchResult paint{QStringLiteral("palette.paint"), rows * LayerColumnCount};
+    measure(paint, 9, nullptr, [&]() { paintScreen(ours); }, nullptr, [&]() { paintScreen(&base); });
+    out << paint;
+}
 
-    {
-        const int size = quick ? 1000 : 10000;
-        BenchDrawing drawing(size);
-        auto table = shownTable();
-        const QString name = QString::fromStdWString(drawing.last);
-        int row = 0;
-        while (table->model()->index(row, NameColumn).data().toString() != name)
-            ++row;
-        const QModelIndex lock = table->model()->index(row, LockColumn);
-        table->scrollTo(lock);
-        QApplication::processEvents();
-        const QPoint at = table->visualRect(lock).center();
-        // Per click, timed over twenty clicks at a time.
-        const int clicks = 20;
-        BenchResult toggle{QStringLiteral("palette.toggle"), size};
-        bool locked = false;
-        measure(toggle, 15, nullptr, [&]() {
-            for (int i = 0; i < clicks; ++i)
-                QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
-        }, nullptr, [&]() {
-            for (int i = 0; i < clicks; ++i) {
-                locked = !locked;
-                KvLayerUtility().setLayerLock(name, locked);
-            }
-        });
-        toggle.oursMs /= clicks;
-        toggle.baselineMs /= clicks;
-        out << toggle;
-    }
+// A click on a lock cell against the bridge call it makes, per click.
+void benchToggle(bool quick, QVector<BenchResult>& out)
+{
+    const int size = quick ? 1000 : 10000;
+    BenchDrawing drawing(size);
+    auto table = shownTable();
+    const QString name = QString::fromStdWString(drawing.last);
+    int row = 0;
+    while (table->model()->index(row, NameColumn).data().toString() != name)
+        ++row;
+    const QModelIndex lock = table->model()->index(row, LockColumn);
+    table->scrollTo(lock);
+    QApplication::processEvents();
+    const QPoint at = table->visualRect(lock).center();
+    // Timed over twenty clicks at a time.
+    const int clicks = 20;
+    BenchResult toggle{QStringLiteral("palette.toggle"), size};
+    bool locked = false;
+    measure(toggle, 15, nullptr, [&]() {
+        for (int i = 0; i < clicks; ++i)
+            QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, at);
+    }, nullptr, [&]() {
+        for (int i = 0; i < clicks; ++i) {
+            locked = !locked;
+            KvLayerUtility().setLayerLock(name, locked);
+        }
+    });
+    toggle.oursMs /= clicks;
+    toggle.baselineMs /= clicks;
+    out << toggle;
+}
+
+} // namespace
+
+KVCC_BENCH_GROUP(palette)
+{
+    benchLoadAndSearch(quick, out);
+    benchPaint(out);
+    benchToggle(quick, out);
 }

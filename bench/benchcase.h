@@ -19,6 +19,9 @@ using BenchGroup = std::function<void(bool quick, QVector<BenchResult>& out)>;
 
 bool registerBenchGroup(const char* name, BenchGroup group);
 
+// The middle value of times once sorted; 0 for no times.
+double median(QVector<double> times);
+
 // Median wall time in milliseconds of runs calls of body, each after an
 // untimed call of setup.
 double medianMs(int runs, const std::function<void()>& setup, const std::function<void()>& body);

@@ -22,6 +22,12 @@ bool registerBenchGroup(const char* name, BenchGroup group)
     return true;
 }
 
+double median(QVector<double> times)
+{
+    std::sort(times.begin(), times.end());
+    return times.isEmpty() ? 0.0 : times.at(times.size() / 2);
+}
+
 double medianMs(int runs, const std::function<void()>& setup, const std::function<void()>& body)
 {
     QVector<double> times;
@@ -33,8 +39,7 @@ double medianMs(int runs, const std::function<void()>& setup, const std::functio
         body();
         times << timer.nsecsElapsed() / 1e6;
     }
-    std::sort(times.begin(), times.end());
-    return times.isEmpty() ? 0.0 : times[times.size() / 2];
+    return median(times);
 }
 
 // Usage: kvcc-bench [--quick] [group...]

@@ -1,5 +1,8 @@
 #include "kvlayerutility.h"
 
+#include "layersnapshotrow.h"
+#include "lineweights.h"
+
 #include <dkdbdatabase.h>
 #include <dkdbsymboltable.h>
 #include <dkdbviewport.h>
@@ -103,11 +106,94 @@ bool writeLayerFlag(const QString& name, Write write, Holds holds)
     return ok;
 }
 
-const int lineWeightTable[32] = {
-    0,  5,  9,  13, 15, 18, 20, 25, 30, 35, 40, 50,
-    53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211,
-    -1, -1, -1, -1, -1, -1, -2, -3,
-};
+const int lineWeightIndexCount = 32;
+
+// The table of lineWeightByIndex: the standard lineweights, then by layer
+// (-1) up to index 29, by block (-2) at 30 and default (-3) at 31.
+const QVector<int>& lineWeightTable()
+{
+    static const QVector<int> table = [] {
+        QVector<int> entries = KvCc::standardLineWeights();
+        while (entries.size() < lineWeightIndexCount - 2)
+            entries << -1;
+        entries << -2 << -3;
+        return entries;
+    }();
+    return table;
+}
+
+// The color field: "ll*", the host's display name, ";", then "r,g,b".
+QString colorText(const DkDbLayerTableRecord* record)
+{
+    const DkCmColor color = record->color();
+    return QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay()) + QLatin1Char(';')
+        + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
+}
+
+// The name of the layer's linetype; empty when its record cannot be opened.
+QString linetypeName(const DkDbLayerTableRecord* record)
+{
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
+                           DkDbSymbolTableRecord::desc())
+            != Dk::eOk
+        || !object)
+        return QString();
+    auto* linetype = static_cast<DkDbSymbolTableRecord*>(object);
+    const QString name = recordName(linetype);
+    linetype->close();
+    return name;
+}
+
+QString plotStyleName(const DkDbLayerTableRecord* record)
+{
+    wchar_t* buffer = record->plotStyleName();
+    const QString name = fromHostString(buffer);
+    dkutDelBuffer(buffer);
+    return name;
+}
+
+// False too when the current viewport cannot be opened as a viewport.
+bool isFrozenInCurrentViewport(const DkDbObjectId& layer)
+{
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, dkdbGetCurVportId(pCurDb), DkDb::kForRead, false,
+                           DkDbViewport::desc())
+            != Dk::eOk
+        || !object)
+        return false;
+    auto* viewport = static_cast<DkDbViewport*>(object);
+    const bool frozen = viewport->isLayerFrozenInViewport(layer);
+    viewport->close();
+    return frozen;
+}
+
+QString flagText(bool value)
+{
+    return value ? QStringLiteral("true") : QStringLiteral("false");
+}
+
+// One layer as the 13 texts of a snapshot row, each put in by its field's name.
+QStringList snapshotRow(const DkDbLayerTableRecord* record)
+{
+    using namespace KvCc;
+    const DkDbObjectId id = record->objectId();
+    QVector<QString> fields(LayerColumnCount);
+    fields[CurrentColumn] = flagText(c5ObjIdIsEqualTo(id, pCurDb->clayer()));
+    fields[NameColumn] = recordName(record);
+    fields[OnColumn] = flagText(!record->isOff());
+    fields[FreezeColumn] = flagText(!record->isFrozen());
+    fields[LockColumn] = flagText(!record->isLocked());
+    fields[ColorColumn] = colorText(record);
+    fields[LinetypeColumn] = linetypeName(record);
+    fields[LineweightColumn] = StringByLineWeight(record->lineWeight(), false);
+    fields[PlotStyleColumn] = plotStyleName(record);
+    fields[PlotColumn] = flagText(record->isPlottable());
+    fields[NewViewportFreezeColumn] = flagText(record->VPDFLT());
+    fields[ViewportFreezeColumn] = flagText(isFrozenInCurrentViewport(id));
+    fields[DescriptionColumn] = fromHostString(record->description());
+    return fields.toList();
+}
 
 } // namespace
 
@@ -136,16 +222,16 @@ DkDbLayerTableRecord* getLayerByName(QString name)
 int lineWeightByIndex(char index)
 {
     const auto i = static_cast<unsigned char>(index);
-    return i > 31 ? -1 : lineWeightTable[i];
+    return i >= lineWeightIndexCount ? -1 : lineWeightTable().at(i);
 }
 
 QString StringByLineWeight(int value, bool byIndex)
 {
     if (byIndex) {
         const auto index = static_cast<unsigned char>(value & 0xff);
-        if (index >= 32)
+        if (index >= lineWeightIndexCount)
             return QStringLiteral("Layer");
-        value = lineWeightTable[index];
+        value = lineWeightTable().at(index);
     }
     switch (value) {
     case -3:
@@ -238,58 +324,9 @@ bool KvLayerUtility::isModelSpace()
 
 int KvLayerUtility::getAllLayerDate(QList<QStringList>& rows)
 {
-    const QString yes = QStringLiteral("true");
-    const QString no = QStringLiteral("false");
     int count = 0;
     walkLayers([&](DkDbLayerTableRecord* record) {
-        const DkDbObjectId id = record->objectId();
-        QStringList row;
-        row.reserve(13);
-        row << (c5ObjIdIsEqualTo(id, pCurDb->clayer()) ? yes : no);
-        row << recordName(record);
-        row << (record->isOff() ? no : yes);
-        row << (record->isFrozen() ? no : yes);
-        row << (record->isLocked() ? no : yes);
-
-        const DkCmColor color = record->color();
-        row << QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay())
-                + QLatin1Char(';')
-                + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
-
-        QString linetype;
-        DkDbObject* object = nullptr;
-        if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
-                               DkDbSymbolTableRecord::desc())
-                == Dk::eOk
-            && object) {
-            auto* ltype = static_cast<DkDbSymbolTableRecord*>(object);
-            linetype = recordName(ltype);
-            ltype->close();
-        }
-        row << linetype;
-        row << StringByLineWeight(record->lineWeight(), false);
-
-        wchar_t* plotStyle = record->plotStyleName();
-        row << fromHostString(plotStyle);
-        dkutDelBuffer(plotStyle);
-
-        row << (record->isPlottable() ? yes : no);
-        row << (record->VPDFLT() ? yes : no);
-
-        bool frozenInViewport = false;
-        object = nullptr;
-        if (dkdbOpenDkDbObject(object, dkdbGetCurVportId(pCurDb), DkDb::kForRead, false,
-                               DkDbViewport::desc())
-                == Dk::eOk
-            && object) {
-            auto* viewport = static_cast<DkDbViewport*>(object);
-            frozenInViewport = viewport->isLayerFrozenInViewport(id);
-            viewport->close();
-        }
-        row << (frozenInViewport ? yes : no);
-        row << fromHostString(record->description());
-
-        rows.append(row);
+        rows.append(snapshotRow(record));
         ++count;
         return false;
     });

@@ -22,6 +22,16 @@ struct KVCUSTOMCONTROL_EXPORT LayerItemData
     bool operator!=(const LayerItemData& other) const { return !(*this == other); }
 };
 
+// The change codes that a layer row's statusChanged(int, LayerItemData)
+// carries and that the drop-down's face understands (setLabelChange).
+enum LayerChangeCode {
+    LayerOnChanged = 0,
+    LayerFreezeChanged = 1,
+    LayerLockChanged = 2,
+    LayerColorChanged = 3, // understood by the face; a row never reports it
+    LayerNameChanged = 4   // likewise
+};
+
 // Registers the record under its short name "LayerItemData", as signal
 // signatures spell it, so queued connections and QSignalSpy can carry it.
 KVCUSTOMCONTROL_EXPORT int registerLayerItemDataMetaType();

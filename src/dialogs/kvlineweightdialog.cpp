@@ -1,9 +1,9 @@
 #include "kvlineweightdialog.h"
 
+#include "dialoghelp_p.h"
 #include "lineweightlist.h"
 #include "ui_kvlineweightdialog.h"
 
-#include <QMessageBox>
 #include <QPushButton>
 #include <QStyle>
 
@@ -106,7 +106,7 @@ void KvLineWeightDialog::slotCancel()
 
 void KvLineWeightDialog::slotHelp()
 {
-    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+    showDialogHelp(this);
 }
 
 void KvLineWeightDialog::slotCurrentLabelChaged(int row)

@@ -1,9 +1,8 @@
 #include "layerlinetypedialog.h"
 
+#include "dialoghelp_p.h"
 #include "lineweightlist.h"
 #include "ui_layerlinetypedialog.h"
-
-#include <QMessageBox>
 
 namespace KvCc {
 
@@ -49,7 +48,7 @@ void LayerLineTypeDialog::slotCancel()
 
 void LayerLineTypeDialog::slotHelp()
 {
-    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+    showDialogHelp(this);
 }
 
 // Each opening starts in the table, whatever button the user clicked last

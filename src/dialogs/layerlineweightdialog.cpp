@@ -1,9 +1,8 @@
 #include "layerlineweightdialog.h"
 
+#include "dialoghelp_p.h"
 #include "lineweightlist.h"
 #include "ui_layerlineweightdialog.h"
-
-#include <QMessageBox>
 
 namespace KvCc {
 
@@ -63,7 +62,7 @@ void LayerLineWeightDialog::slotCancel()
 
 void LayerLineWeightDialog::slotHelp()
 {
-    QMessageBox::information(this, QStringLiteral("help"), QStringLiteral("Vantor help  doc!"));
+    showDialogHelp(this);
 }
 
 void LayerLineWeightDialog::slotCurrentLabelChaged(int row)

@@ -1,5 +1,6 @@
 #include "lineweightlist.h"
 
+#include "lineweights.h"
 #include "swatchpainters.h"
 
 #include <QIconEngine>
@@ -9,42 +10,20 @@ namespace KvCc {
 
 namespace {
 
-struct LineWeightRow
+// The rows of the list in one unit: the three special rows, then one row
+// per standard lineweight. Inch texts give the hundredths divided by 254 and
+// carry the inch mark directly after the value.
+QStringList makeTexts(bool isMM)
 {
-    const char* mm;
-    const char* inch;
-};
-
-// Inch texts carry the inch mark directly after the value.
-const LineWeightRow rows[LineWeightList::RowCount] = {
-    {"By Layer", "By Layer"},
-    {"By Block", "By Block"},
-    {"Default", "Default"},
-    {"0.00 mm", "0.00\""},
-    {"0.05 mm", "0.02\""},
-    {"0.09 mm", "0.04\""},
-    {"0.13 mm", "0.05\""},
-    {"0.15 mm", "0.06\""},
-    {"0.18 mm", "0.07\""},
-    {"0.20 mm", "0.08\""},
-    {"0.25 mm", "0.10\""},
-    {"0.30 mm", "0.12\""},
-    {"0.35 mm", "0.14\""},
-    {"0.40 mm", "0.16\""},
-    {"0.50 mm", "0.20\""},
-    {"0.53 mm", "0.21\""},
-    {"0.60 mm", "0.24\""},
-    {"0.70 mm", "0.28\""},
-    {"0.80 mm", "0.31\""},
-    {"0.90 mm", "0.35\""},
-    {"1.00 mm", "0.39\""},
-    {"1.06 mm", "0.42\""},
-    {"1.20 mm", "0.47\""},
-    {"1.40 mm", "0.55\""},
-    {"1.58 mm", "0.62\""},
-    {"2.00 mm", "0.79\""},
-    {"2.11 mm", "0.83\""},
-};
+    QStringList texts = {QStringLiteral("By Layer"), QStringLiteral("By Block"), QStringLiteral("Default")};
+    texts.reserve(LineWeightList::RowCount);
+    for (int value : standardLineWeights()) {
+        texts << (isMM ? QString::asprintf("%1.2f mm", value / 100.0)
+                       : QString::asprintf("%1.2f\"", value / 254.0));
+    }
+    Q_ASSERT(texts.size() == LineWeightList::RowCount);
+    return texts;
+}
 
 // Paints the sample bar of the swatch painters straight into the target, so
 // that the painter's own pixel density decides how finely it is drawn.
@@ -98,19 +77,13 @@ private:
 
 QStringList LineWeightList::mmTexts()
 {
-    QStringList texts;
-    texts.reserve(RowCount);
-    for (const LineWeightRow& row : rows)
-        texts << QString::fromLatin1(row.mm);
+    static const QStringList texts = makeTexts(true);
     return texts;
 }
 
 QStringList LineWeightList::inchTexts()
 {
-    QStringList texts;
-    texts.reserve(RowCount);
-    for (const LineWeightRow& row : rows)
-        texts << QString::fromLatin1(row.inch);
+    static const QStringList texts = makeTexts(false);
     return texts;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kvcustomcontrol_export.h"
+#include "layersnapshotrow.h"
 
 #include <QColor>
 #include <QString>
@@ -10,25 +11,9 @@ class QVariant;
 
 namespace KvCc {
 
-// The columns of the layer manager's table. Column i shows field i of a
-// layer snapshot row; the model, the delegate, the view and the operations
-// all index cells by these names.
-enum LayerColumn {
-    CurrentColumn = 0,       // current-layer flag or mark
-    NameColumn,              // layer name, the only editable column
-    OnColumn,                // "true" when on
-    FreezeColumn,            // "true" when thawed
-    LockColumn,              // "true" when unlocked
-    ColorColumn,             // "ll*" + display name + ";" + "r,g,b"
-    LinetypeColumn,
-    LineweightColumn,
-    PlotStyleColumn,
-    PlotColumn,              // "true" when plottable
-    NewViewportFreezeColumn, // "true" when frozen in new viewports
-    ViewportFreezeColumn,    // "true" when frozen in the current viewport
-    DescriptionColumn,
-    LayerColumnCount
-};
+// What the current-layer cell of a row made current in the table holds;
+// the delegate draws it as the current-layer mark.
+const char* const currentLayerMark = ":/IDB_LSTATE_CURRENT.png";
 
 // Item data roles of the layer table beside the display text.
 enum LayerTableRole {

@@ -4,6 +4,7 @@
 #include "kvlayerutility.h"
 #include "layeredit.h"
 #include "layeritem.h"
+#include "layeritemmetrics_p.h"
 #include "rowwidgetlist_p.h"
 
 #include <KvAppBase.h>
@@ -23,13 +24,6 @@ namespace {
 const int rowHeight = 25;
 // The popup grows past the combo box to show long names, up to this width.
 const int widestPopup = 400;
-
-// Width a row needs to show its whole name: margin, four 14-pixel buttons
-// with their spacing, the name and the spacer after it.
-int rowWidthFor(int nameWidth)
-{
-    return 3 + 4 * (14 + 3) + nameWidth + 3 + 10;
-}
 
 // A rough width of a name in characters, wide scripts counting double.
 int roughWidth(const QString& name)
@@ -260,7 +254,7 @@ void LayerComboBox::slotUpdate()
     const int chrome = 2 * m_listWidget->frameWidth()
         + m_listWidget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listWidget);
     const int nameWidth = widestName(*layers, m_listWidget->fontMetrics());
-    m_listWidget->setMinimumWidth(qMin(widestPopup, rowWidthFor(nameWidth) + chrome));
+    m_listWidget->setMinimumWidth(qMin(widestPopup, LayerItemMetrics::rowWidth(nameWidth) + chrome));
     layers.reset();
 
     // A current layer that cannot be read makes no row current.

@@ -5,6 +5,7 @@
 #include "layercolumns.h"
 #include "layerlinetypedialog.h"
 #include "layerlineweightdialog.h"
+#include "lineweightlist.h"
 #include "layerwarningdialog.h"
 #include "swatchpainters.h"
 
@@ -26,22 +27,32 @@ namespace KvCc {
 
 namespace {
 
-const char* const currentMark = ":/IDB_LSTATE_CURRENT.png";
+// The state columns and the pictures of their cells; an empty path draws
+// no picture.
+struct StateColumn
+{
+    LayerColumn column;
+    const char* whenTrue;
+    const char* whenFalse;
+};
+
+const StateColumn stateColumns[] = {
+    {CurrentColumn, currentLayerMark, ""},
+    {OnColumn, ":/core_ccvon.bmp", ":/core_ccvoff.bmp"},
+    {FreezeColumn, ":/core_ccthw.bmp", ":/core_ccfrz.bmp"},
+    {LockColumn, ":/core_cculk.bmp", ":/core_cclk.bmp"},
+    {PlotColumn, ":/core_ccpldi.bmp", ":/core_ccnpl.bmp"},
+    {NewViewportFreezeColumn, ":/core_ccvfrz.bmp", ":/core_ccvthw.bmp"},
+    {ViewportFreezeColumn, ":/core_ccvfrz.bmp", ":/core_ccvthw.bmp"},
+};
 
 bool isStateColumn(int column)
 {
-    switch (column) {
-    case CurrentColumn:
-    case OnColumn:
-    case FreezeColumn:
-    case LockColumn:
-    case PlotColumn:
-    case NewViewportFreezeColumn:
-    case ViewportFreezeColumn:
-        return true;
-    default:
-        return false;
+    for (const StateColumn& state : stateColumns) {
+        if (state.column == column)
+            return true;
     }
+    return false;
 }
 
 QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option)
@@ -70,6 +81,12 @@ void drawCellText(QPainter* painter, const QRect& rect, const QString& text, con
     painter->drawText(QRectF(rect), shown, QTextOption());
 }
 
+// Whether the cell's row is the current layer's.
+bool isCurrentRow(const QModelIndex& index)
+{
+    return layerCellIsTrue(index.sibling(index.row(), CurrentColumn).data(Qt::DisplayRole));
+}
+
 } // namespace
 
 LayerDelegate::LayerDelegate(QObject* parent)
@@ -79,25 +96,13 @@ LayerDelegate::LayerDelegate(QObject* parent)
         trueStateIcons << QString();
         falseStateIcons << QString();
     }
-    trueStateIcons[CurrentColumn] = QLatin1String(currentMark);
-    trueStateIcons[OnColumn] = QStringLiteral(":/core_ccvon.bmp");
-    falseStateIcons[OnColumn] = QStringLiteral(":/core_ccvoff.bmp");
-    trueStateIcons[FreezeColumn] = QStringLiteral(":/core_ccthw.bmp");
-    falseStateIcons[FreezeColumn] = QStringLiteral(":/core_ccfrz.bmp");
-    trueStateIcons[LockColumn] = QStringLiteral(":/core_cculk.bmp");
-    falseStateIcons[LockColumn] = QStringLiteral(":/core_cclk.bmp");
-    trueStateIcons[PlotColumn] = QStringLiteral(":/core_ccpldi.bmp");
-    falseStateIcons[PlotColumn] = QStringLiteral(":/core_ccnpl.bmp");
-    trueStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
-    falseStateIcons[NewViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
-    trueStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvfrz.bmp");
-    falseStateIcons[ViewportFreezeColumn] = QStringLiteral(":/core_ccvthw.bmp");
+    for (const StateColumn& state : stateColumns) {
+        trueStateIcons[state.column] = QLatin1String(state.whenTrue);
+        falseStateIcons[state.column] = QLatin1String(state.whenFalse);
+    }
 
-    lineWeightTexts << QStringLiteral("Default");
-    const int hundredths[] = {0,  5,  9,  13, 15, 18,  20,  25,  30,  35,  40,  50,
-                              53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
-    for (int value : hundredths)
-        lineWeightTexts << QString::asprintf("%1.2f mm", value / 100.0);
+    // "Default", then the millimetre texts of the standard lineweights.
+    lineWeightTexts = LineWeightList::mmTexts().mid(LineWeightList::DefaultRow);
 
     for (int i = 0; i < LayerColumnCount; ++i) {
         const QPixmap on = trueStateIcons.at(i).isEmpty() ? QPixmap() : loadKeyedPixmap(trueStateIcons.at(i));
@@ -320,57 +325,81 @@ bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& inde
     // Writes go to the layer the row was loaded from, whatever the row is
     // called now; a row made in the palette stands for no layer at all.
     const QVariant loaded = index.sibling(index.row(), NameColumn).data(LoadedNameRole);
-    const bool inDrawing = loaded.isValid();
-    const QString name = loaded.toString();
-    const bool value = layerCellIsTrue(index.data(Qt::DisplayRole));
-    const bool current = layerCellIsTrue(index.sibling(index.row(), CurrentColumn).data(Qt::DisplayRole));
-    KvLayerUtility bridge;
-
-    // The cell shows what the drawing holds: a write the drawing refuses
-    // leaves it as it was.
+    const CellClick click{model, index, loaded.isValid(), loaded.toString(),
+                          layerCellIsTrue(index.data(Qt::DisplayRole))};
+    bool changed = true;
     switch (column) {
     case PlotColumn:
-        if (inDrawing && bridge.setLayerPlot(name, !value))
-            model->setData(index, !value, Qt::DisplayRole);
+        clickPlotCell(click);
         break;
     case OnColumn:
-        if (current && value) {
-            if (!inDrawing)
-                break;
-            warningDialog->setButtonStatus(true);
-            warningDialog->layerOn = true;
-            warningDialog->layerName = name;
-            warningDialog->setTipsText(QStringLiteral("The current layer is turned off."));
-            const QPointer<LayerDelegate> self(this);
-            const QPointer<QAbstractItemModel> guardedModel(model);
-            const QPersistentModelIndex cell(index);
-            const int answer = warningDialog->exec();
-            if (!self || !guardedModel || !cell.isValid() || answer != QDialog::Accepted)
-                return false;
-            model->setData(cell, false, Qt::DisplayRole);
-        } else if (inDrawing && bridge.setLayerOff(name, !value)) {
-            model->setData(index, !value, Qt::DisplayRole);
-        }
+        changed = clickOnCell(click);
         break;
     case FreezeColumn:
-        if (current && value) {
-            warningDialog->setButtonStatus(false);
-            warningDialog->setTipsText(QStringLiteral("The current layer can't be frozen!"));
-            warningDialog->exec();
-            return false;
-        }
-        if (inDrawing && bridge.setLayerFrozen(name, value))
-            model->setData(index, !value, Qt::DisplayRole);
+        changed = clickFreezeCell(click);
         break;
     case LockColumn:
-        if (inDrawing && bridge.setLayerLock(name, value))
-            model->setData(index, !value, Qt::DisplayRole);
+        clickLockCell(click);
         break;
     default:
         break;
     }
-    notifyLayerTableChanged();
+    if (changed)
+        notifyLayerTableChanged();
     return false;
+}
+
+// The cell shows what the drawing holds: a write the drawing refuses leaves
+// it as it was.
+void LayerDelegate::clickPlotCell(const CellClick& click)
+{
+    if (click.inDrawing && KvLayerUtility().setLayerPlot(click.layer, !click.value))
+        click.model->setData(click.index, !click.value, Qt::DisplayRole);
+}
+
+bool LayerDelegate::clickOnCell(const CellClick& click)
+{
+    if (!(isCurrentRow(click.index) && click.value)) {
+        if (click.inDrawing && KvLayerUtility().setLayerOff(click.layer, !click.value))
+            click.model->setData(click.index, !click.value, Qt::DisplayRole);
+        return true;
+    }
+    if (!click.inDrawing)
+        return true;
+    // Switching the current layer off takes the user's word; the dialog
+    // switches the layer off itself.
+    warningDialog->setButtonStatus(true);
+    warningDialog->layerOn = true;
+    warningDialog->layerName = click.layer;
+    warningDialog->setTipsText(QStringLiteral("The current layer is turned off."));
+    const QPointer<LayerDelegate> self(this);
+    const QPointer<QAbstractItemModel> guardedModel(click.model);
+    const QPersistentModelIndex cell(click.index);
+    const int answer = warningDialog->exec();
+    // The dialog's event loop may have ended the delegate, the model or the row.
+    if (!self || !guardedModel || !cell.isValid() || answer != QDialog::Accepted)
+        return false;
+    click.model->setData(cell, false, Qt::DisplayRole);
+    return true;
+}
+
+bool LayerDelegate::clickFreezeCell(const CellClick& click)
+{
+    if (isCurrentRow(click.index) && click.value) {
+        warningDialog->setButtonStatus(false);
+        warningDialog->setTipsText(QStringLiteral("The current layer can't be frozen!"));
+        warningDialog->exec();
+        return false;
+    }
+    if (click.inDrawing && KvLayerUtility().setLayerFrozen(click.layer, click.value))
+        click.model->setData(click.index, !click.value, Qt::DisplayRole);
+    return true;
+}
+
+void LayerDelegate::clickLockCell(const CellClick& click)
+{
+    if (click.inDrawing && KvLayerUtility().setLayerLock(click.layer, click.value))
+        click.model->setData(click.index, !click.value, Qt::DisplayRole);
 }
 
 } // namespace KvCc

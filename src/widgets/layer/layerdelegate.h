@@ -56,6 +56,24 @@ public slots:
 private:
     // A left click released on a cell; returns the editorEvent result.
     bool clickCell(QAbstractItemModel* model, const QModelIndex& index);
+
+    // A left click on a state cell: the cell, the layer its row was loaded
+    // from (none for a row made in the palette) and the cell's truth.
+    struct CellClick
+    {
+        QAbstractItemModel* model;
+        QModelIndex index;
+        bool inDrawing;
+        QString layer;
+        bool value;
+    };
+    // Each flips its cell when the drawing takes the change. The On and
+    // Freeze clicks return false when they end with the table unchanged
+    // and nothing to tell the host.
+    void clickPlotCell(const CellClick& click);
+    bool clickOnCell(const CellClick& click);
+    bool clickFreezeCell(const CellClick& click);
+    void clickLockCell(const CellClick& click);
     void notifyLayerTableChanged();
 
     void paintStateCell(QPainter* painter, const QStyleOptionViewItem& option,

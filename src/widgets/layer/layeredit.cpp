@@ -41,7 +41,7 @@ LayerEdit::~LayerEdit() = default;
 
 void LayerEdit::setCurrentLayer(LayerItemData data)
 {
-    for (int code = 0; code <= 4; ++code)
+    for (int code = LayerOnChanged; code <= LayerNameChanged; ++code)
         setLabelChange(code, data);
 }
 
@@ -50,19 +50,19 @@ void LayerEdit::setLabelChange(int code, LayerItemData data)
     // Each code also refreshes the pictures after it, as a change of one flag
     // may come with a record whose later flags changed too.
     switch (code) {
-    case 0:
+    case LayerOnChanged:
         m_lightLabel->setPixmap(data.on ? m_onPix : m_offPix);
         Q_FALLTHROUGH();
-    case 1:
+    case LayerFreezeChanged:
         m_freezeLabel->setPixmap(data.frozen ? m_frozenPix : m_thawedPix);
         Q_FALLTHROUGH();
-    case 2:
+    case LayerLockChanged:
         m_lockLabel->setPixmap(data.locked ? m_lockedPix : m_unlockedPix);
         break;
-    case 3:
+    case LayerColorChanged:
         m_colorLabel->setPixmap(creatColorPix(data.color));
         break;
-    case 4:
+    case LayerNameChanged:
         m_nameLabel->setText(data.name);
         m_nameLabel->setToolTip(data.name);
         break;

@@ -22,8 +22,8 @@ public:
 
     // Shows every part of the record.
     void setCurrentLayer(LayerItemData data);
-    // Refreshes the parts a change touched: 0 on/off (and freeze, lock),
-    // 1 freeze (and lock), 2 lock, 3 color, 4 name. Other codes do nothing.
+    // Refreshes the parts a change (a LayerChangeCode) touched: on/off (and
+    // freeze, lock), freeze (and lock), lock, color or name. Other codes do nothing.
     void setLabelChange(int code, LayerItemData data);
     // Shows no layer at all, for when there is no drawing.
     void clearLayer();

@@ -3,6 +3,7 @@
 #include "elidedlabel_p.h"
 #include "kvlayerutility.h"
 #include "layericons_p.h"
+#include "layeritemmetrics_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -70,14 +71,15 @@ LayerItem::LayerItem(QWidget* parent)
     m_colorBtn = makeButton(layerSwatch(m_data.color), layerSwatchIcon(m_data.color), this);
 
     auto* layout = new QHBoxLayout(this);
-    layout->setSpacing(3);
-    layout->setContentsMargins(3, 0, 0, 0);
+    layout->setSpacing(LayerItemMetrics::spacing);
+    layout->setContentsMargins(LayerItemMetrics::leftMargin, 0, 0, 0);
     layout->addWidget(m_lightBtn);
     layout->addWidget(m_freezeBtn);
     layout->addWidget(m_lockBtn);
     layout->addWidget(m_colorBtn);
     layout->addWidget(m_nameLabel);
-    layout->addItem(new QSpacerItem(10, 0, QSizePolicy::Minimum, QSizePolicy::Minimum));
+    layout->addItem(new QSpacerItem(LayerItemMetrics::trailingSpace, 0, QSizePolicy::Minimum,
+                                    QSizePolicy::Minimum));
 
     connect(m_lightBtn, SIGNAL(clicked()), this, SLOT(slotLightChange()));
     connect(m_freezeBtn, SIGNAL(clicked()), this, SLOT(slotFreezeStatus()));
@@ -124,7 +126,7 @@ void LayerItem::slotLightChange()
     const bool written = KvLayerUtility().setLayerOff(m_data.name, wanted);
     m_data.on = written ? wanted : !wanted;
     showFlags();
-    emit statusChanged(0, m_data);
+    emit statusChanged(LayerOnChanged, m_data);
 }
 
 void LayerItem::slotFreezeStatus()
@@ -133,7 +135,7 @@ void LayerItem::slotFreezeStatus()
     const bool written = KvLayerUtility().setLayerFrozen(m_data.name, wanted);
     m_data.frozen = written ? wanted : !wanted;
     showFlags();
-    emit statusChanged(1, m_data);
+    emit statusChanged(LayerFreezeChanged, m_data);
 }
 
 void LayerItem::slotLockChange()
@@ -142,7 +144,7 @@ void LayerItem::slotLockChange()
     const bool written = KvLayerUtility().setLayerLock(m_data.name, wanted);
     m_data.locked = written ? wanted : !wanted;
     showFlags();
-    emit statusChanged(2, m_data);
+    emit statusChanged(LayerLockChanged, m_data);
 }
 
 void LayerItem::slotColorChanged()

@@ -36,7 +36,7 @@ public:
     void setLayerName(QString name);
 
 signals:
-    // code: 0 on/off, 1 freeze, 2 lock; data: the row's state after the write.
+    // code: a LayerChangeCode (on, freeze or lock); data: the row's state after the write.
     void statusChanged(int code, LayerItemData data);
 
 public slots:

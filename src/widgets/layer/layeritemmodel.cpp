@@ -27,6 +27,22 @@ struct RowNumber
     int value;
 };
 
+// The rows 0 .. count - 1 in a stable order by less(a, b) on row numbers.
+template<class Less>
+QVector<int> stableRowOrder(int count, Less less)
+{
+    QVector<RowNumber> numbers(count);
+    for (int i = 0; i < count; ++i)
+        numbers[i].value = i;
+    std::stable_sort(numbers.begin(), numbers.end(),
+                     [&less](RowNumber a, RowNumber b) { return less(a.value, b.value); });
+    QVector<int> order;
+    order.reserve(count);
+    for (const RowNumber& number : qAsConst(numbers))
+        order << number.value;
+    return order;
+}
+
 struct CellContent
 {
     QVariant values[2];
@@ -34,77 +50,83 @@ struct CellContent
 
 } // namespace
 
+QVector<int> LayerItemModel::nameOrder(const QList<QStringList>& rows)
+{
+    // The items' comparison of two texts, as sort() applies it.
+    return stableRowOrder(rows.size(), [&rows](int a, int b) {
+        return rows.at(a).value(NameColumn).compare(rows.at(b).value(NameColumn)) < 0;
+    });
+}
+
 void LayerItemModel::sort(int column, Qt::SortOrder order)
 {
-    const int rows = rowCount();
-    const int columns = columnCount();
-    if (column < 0 || column >= columns || rows < 2)
+    if (column < 0 || column >= columnCount() || rowCount() < 2)
         return;
-
-    // The same order as the standard model's: stable, by the items' own
-    // comparison, rows without an item in the column last.
-    QVector<RowNumber> sortable;
-    QVector<int> unsortable;
-    sortable.reserve(rows);
-    for (int row = 0; row < rows; ++row) {
-        if (item(row, column))
-            sortable << RowNumber{row};
-        else
-            unsortable << row;
-    }
-    if (order == Qt::AscendingOrder) {
-        std::stable_sort(sortable.begin(), sortable.end(), [this, column](RowNumber a, RowNumber b) {
-            return *item(a.value, column) < *item(b.value, column);
-        });
-    } else {
-        std::stable_sort(sortable.begin(), sortable.end(), [this, column](RowNumber a, RowNumber b) {
-            return *item(b.value, column) < *item(a.value, column);
-        });
-    }
-    QVector<int> sorted;
-    sorted.reserve(rows);
-    for (const RowNumber& number : qAsConst(sortable))
-        sorted << number.value;
-    sorted += unsortable;
-
+    const QVector<int> sorted = sortedRows(column, order);
     emit layoutAboutToBeChanged({}, QAbstractItemModel::VerticalSortHint);
-    QVector<int> newRowOf(rows);
-    for (int row = 0; row < rows; ++row)
-        newRowOf[sorted.at(row)] = row;
     {
         // The layout signals below stand for every cell written here.
         const QSignalBlocker blocker(this);
-        QVector<CellContent> contents(rows * columns);
-        for (int row = 0; row < rows; ++row) {
-            for (int c = 0; c < columns; ++c) {
-                if (const QStandardItem* cell = item(row, c)) {
-                    for (int r = 0; r < movedRoleCount(c); ++r)
-                        contents[row * columns + c].values[r] = cell->data(movedRoles[r]);
-                }
-            }
-        }
-        for (int row = 0; row < rows; ++row) {
-            const int from = sorted.at(row);
-            if (from == row)
-                continue;
-            for (int c = 0; c < columns; ++c) {
-                QStandardItem* cell = item(row, c);
-                if (!cell) {
-                    cell = new QStandardItem();
-                    setItem(row, c, cell);
-                }
+        moveContents(sorted);
+    }
+    movePersistentIndexes(sorted);
+    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
+}
+
+QVector<int> LayerItemModel::sortedRows(int column, Qt::SortOrder order) const
+{
+    // The same order as the standard model's: stable, by the items' own
+    // comparison, rows without an item in the column last.
+    const bool ascending = order == Qt::AscendingOrder;
+    return stableRowOrder(rowCount(), [this, column, ascending](int a, int b) {
+        const QStandardItem* first = item(a, column);
+        const QStandardItem* second = item(b, column);
+        if (!first || !second)
+            return first && !second;
+        return ascending ? *first < *second : *second < *first;
+    });
+}
+
+void LayerItemModel::moveContents(const QVector<int>& sorted)
+{
+    const int rows = rowCount();
+    const int columns = columnCount();
+    QVector<CellContent> contents(rows * columns);
+    for (int row = 0; row < rows; ++row) {
+        for (int c = 0; c < columns; ++c) {
+            if (const QStandardItem* cell = item(row, c)) {
                 for (int r = 0; r < movedRoleCount(c); ++r)
-                    cell->setData(contents.at(from * columns + c).values[r], movedRoles[r]);
+                    contents[row * columns + c].values[r] = cell->data(movedRoles[r]);
             }
         }
     }
+    for (int row = 0; row < rows; ++row) {
+        const int from = sorted.at(row);
+        if (from == row)
+            continue;
+        for (int c = 0; c < columns; ++c) {
+            QStandardItem* cell = item(row, c);
+            if (!cell) {
+                cell = new QStandardItem();
+                setItem(row, c, cell);
+            }
+            for (int r = 0; r < movedRoleCount(c); ++r)
+                cell->setData(contents.at(from * columns + c).values[r], movedRoles[r]);
+        }
+    }
+}
+
+void LayerItemModel::movePersistentIndexes(const QVector<int>& sorted)
+{
+    QVector<int> newRowOf(sorted.size());
+    for (int row = 0; row < sorted.size(); ++row)
+        newRowOf[sorted.at(row)] = row;
     const QModelIndexList before = persistentIndexList();
     QModelIndexList after;
     after.reserve(before.size());
     for (const QModelIndex& index : before)
         after << this->index(newRowOf.at(index.row()), index.column(), index.parent());
     changePersistentIndexList(before, after);
-    emit layoutChanged({}, QAbstractItemModel::VerticalSortHint);
 }
 
 void LayerItemModel::loadRows(const QList<QStringList>& rows, const QVector<int>& order)
@@ -136,14 +158,20 @@ void LayerItemModel::loadRows(const QList<QStringList>& rows, const QVector<int>
     }
     for (int row = reused; row < count; ++row) {
         const QStringList& fields = rows.at(order.at(row));
-        QList<QStandardItem*> items;
-        items.reserve(columns);
-        for (int c = 0; c < columns; ++c)
-            items << new QStandardItem(fields.value(c));
-        if (NameColumn < columns)
-            items.at(NameColumn)->setData(fields.value(NameColumn), LoadedNameRole);
-        appendRow(items);
+        insertTextRow(row, fields, true);
     }
+}
+
+void LayerItemModel::insertTextRow(int row, const QStringList& fields, bool loaded)
+{
+    const int columns = columnCount();
+    QList<QStandardItem*> items;
+    items.reserve(columns);
+    for (int column = 0; column < columns; ++column)
+        items << new QStandardItem(fields.value(column));
+    if (loaded && NameColumn < columns)
+        items.at(NameColumn)->setData(fields.value(NameColumn), LoadedNameRole);
+    insertRow(row, items);
 }
 
 } // namespace KvCc

@@ -16,12 +16,27 @@ public:
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
 
+    // The order in which sorting by name ascending puts rows loaded from
+    // these snapshot rows: their numbers, first to last.
+    static QVector<int> nameOrder(const QList<QStringList>& rows);
+
     // Makes the model hold rows[order[0]], rows[order[1]], ... with each
     // row's name kept as its loaded name. Items already there are reused:
     // their texts are overwritten (announced as one change of the whole
     // range), surplus rows are removed and missing ones appended, which
     // spares a reload of the drawing freeing and making every item anew.
     void loadRows(const QList<QStringList>& rows, const QVector<int>& order);
+
+    // Inserts a row of these texts at row. A loaded row keeps its name as
+    // its loaded name; any other stands for no layer of the drawing.
+    void insertTextRow(int row, const QStringList& fields, bool loaded);
+
+private:
+    // Row numbers in the order sort() puts them.
+    QVector<int> sortedRows(int column, Qt::SortOrder order) const;
+    // Row i takes the cell contents of row sorted[i].
+    void moveContents(const QVector<int>& sorted);
+    void movePersistentIndexes(const QVector<int>& sorted);
 };
 
 } // namespace KvCc

@@ -2,27 +2,24 @@
 
 #include "frozentablewidget.h"
 #include "kvlayerutility.h"
-#include "layeraction.h"
+#include "layercolumnmenu_p.h"
 #include "layercolumns.h"
 #include "layerdelegate.h"
 #include "layeritemmodel_p.h"
+#include "layernames_p.h"
 
 #include <QCursor>
 #include <QHeaderView>
 #include <QMenu>
 #include <QScrollBar>
-#include <QSettings>
 #include <QSignalBlocker>
 #include <QStandardItemModel>
 
 #include <algorithm>
-#include <memory>
 
 namespace KvCc {
 
 namespace {
-
-const char* const currentMark = ":/IDB_LSTATE_CURRENT.png";
 
 QStringList defaultRow()
 {
@@ -33,73 +30,25 @@ QStringList defaultRow()
             QString()};
 }
 
-QSettings* openSettings()
+// The table row of the current layer once the rows are loaded in order,
+// and its name; with no current layer, the row loaded first and no name.
+int currentLoadedRow(const QList<QStringList>& rows, const QVector<int>& order, QString& name)
 {
-    return new QSettings(QStringLiteral("Quorvane"), QStringLiteral("VantorViewer"));
-}
-
-// The number of a generated name "Layer<n>" (any letter case, no leading
-// zero), or 0 when name is not one.
-int generatedNumber(const QString& name)
-{
-    if (name.size() < 6 || name.leftRef(5).compare(QLatin1String("layer"), Qt::CaseInsensitive) != 0)
-        return 0;
-    const QStringRef digits = name.midRef(5);
-    if (digits.at(0) == QLatin1Char('0'))
-        return 0;
-    for (const QChar c : digits) {
-        if (c < QLatin1Char('0') || c > QLatin1Char('9'))
-            return 0;
-    }
-    bool ok = false;
-    const int number = digits.toInt(&ok);
-    return ok ? number : 0;
-}
-
-// Row numbers are sorted as a type of this file, so the sorting templates
-// instantiated for them stay inside the library instead of being exported.
-struct RowNumber
-{
-    int value;
-};
-
-// The search rule: the pattern (lower case) with at most one "*" wildcard.
-class NamePattern
-{
-public:
-    explicit NamePattern(const QString& text)
-        : pattern(text.toLower())
-    {
-        if (pattern.isEmpty())
-            return;
-        const int star = pattern.indexOf(QLatin1Char('*'));
-        if (star == 0) {
-            suffix = pattern.mid(1);
-        } else if (pattern.endsWith(QLatin1Char('*'))) {
-            prefix = pattern.left(pattern.size() - 1);
-        } else if (star > 0) {
-            prefix = pattern.left(star);
-            suffix = pattern.mid(star + 1);
-        } else {
-            prefix = pattern;
+    const QString yes = QStringLiteral("true");
+    int current = -1;
+    for (int i = 0; i < order.size(); ++i) {
+        const QStringList& row = rows.at(order.at(i));
+        if (row.value(CurrentColumn) == yes) {
+            name = row.value(NameColumn);
+            current = i;
         }
     }
-
-    bool matches(const QString& name) const
-    {
-        if (pattern.isEmpty())
-            return true;
-        const QString lower = name.toLower();
-        // Prefix and suffix must not overlap: "la*a" does not match "la".
-        return lower.size() >= prefix.size() + suffix.size() && lower.startsWith(prefix)
-            && lower.endsWith(suffix);
+    for (int i = 0; current < 0 && i < order.size(); ++i) {
+        if (order.at(i) == 0)
+            current = i;
     }
-
-private:
-    QString pattern;
-    QString prefix;
-    QString suffix;
-};
+    return current;
+}
 
 } // namespace
 
@@ -122,6 +71,35 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     layerDelegate = new LayerDelegate();
     setItemDelegate(layerDelegate);
 
+    setUpLook();
+    setColumnWidths();
+
+    frozenTable = new FrozenTableWidget(this);
+    frozenTable->setObjectName(tr("frozenTable"));
+    InitFreezeView();
+    creatActions();
+
+    setColumnHidden(ViewportFreezeColumn, true);
+    connectParts();
+}
+
+LayerTableWidget::~LayerTableWidget()
+{
+    writeSettings();
+    delete frozenTable;
+    frozenTable = nullptr;
+    delete layerModel;
+    layerModel = nullptr;
+    itemModel = nullptr;
+    delete columnMenu;
+    columnMenu = nullptr;
+    // Last, as the overlay and any open editor used it.
+    delete layerDelegate;
+    layerDelegate = nullptr;
+}
+
+void LayerTableWidget::setUpLook()
+{
     horizontalHeader()->setSectionsMovable(false);
     horizontalHeader()->setHighlightSections(false);
     horizontalHeader()->setDefaultAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -130,9 +108,13 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setShowGrid(false);
     setSelectionBehavior(QAbstractItemView::SelectRows);
     setEditTriggers(QAbstractItemView::NoEditTriggers);
+}
 
-    // The minimum comes first: raising it afterwards would widen the
-    // 18-pixel mark column to the minimum.
+void LayerTableWidget::setColumnWidths()
+{
+    // The header keeps every section at least at its minimum size, whichever
+    // order the calls come in: the mark column asks for 18 pixels and is 30
+    // wide, as are all columns set narrower.
     horizontalHeader()->setMinimumSectionSize(30);
     setColumnWidth(CurrentColumn, 18);
     setColumnWidth(NameColumn, 60);
@@ -151,14 +133,10 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
         + 12;
     setColumnWidth(LineweightColumn, qMax(columnWidth(LineweightColumn), lineweight * 3 / 2));
     horizontalHeader()->setStretchLastSection(true);
+}
 
-    frozenTable = new FrozenTableWidget(this);
-    frozenTable->setObjectName(tr("frozenTable"));
-    InitFreezeView();
-    creatActions();
-
-    setColumnHidden(ViewportFreezeColumn, true);
-
+void LayerTableWidget::connectParts()
+{
     horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     frozenTable->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     connect(horizontalHeader(), SIGNAL(customContextMenuRequested(QPoint)), this,
@@ -183,21 +161,6 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
 
     connect(layerDelegate, SIGNAL(updateCurretnLayer(QString)), this, SIGNAL(updateCurretnLayer(QString)));
     connect(layerDelegate, SIGNAL(layerDataChanged()), this, SLOT(slotLayerChanged()));
-}
-
-LayerTableWidget::~LayerTableWidget()
-{
-    writeSettings();
-    delete frozenTable;
-    frozenTable = nullptr;
-    delete layerModel;
-    layerModel = nullptr;
-    itemModel = nullptr;
-    delete columnMenu;
-    columnMenu = nullptr;
-    // Last, as the overlay and any open editor used it.
-    delete layerDelegate;
-    layerDelegate = nullptr;
 }
 
 void LayerTableWidget::InitFreezeView()
@@ -315,43 +278,19 @@ void LayerTableWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void LayerTableWidget::creatActions()
 {
-    columnMenu = new QMenu(tr("layerManager"), horizontalHeader());
-    const std::unique_ptr<QSettings> settings(openSettings());
-    const QStringList& labels = layerTableHeaders();
-    for (int i = 0; i < labels.size(); ++i) {
-        if (i == CurrentColumn || i == ViewportFreezeColumn)
-            continue;
-        settings->beginGroup(labels.at(i));
-        auto* action = new LayerAction(labels.at(i), columnMenu);
-        action->setObjectName(labels.at(i));
-        // No stored value may leave a column that the menu can never bring
-        // back: every entry stays checkable, and the name is always shown.
-        action->setCheckable(true);
-        const bool checked = i == NameColumn || settings->value(QStringLiteral("isChecked"), true).toBool();
-        action->setChecked(checked);
-        columnMenu->addAction(action);
-        if (i == NameColumn)
-            action->setEnabled(false);
-        settings->endGroup();
-        if (!checked)
-            setColumnHidden(i, true);
+    columnMenu = LayerColumnMenu::create(tr("layerManager"), horizontalHeader());
+    const QList<QAction*> actions = columnMenu->actions();
+    for (QAction* action : actions) {
+        if (!action->isChecked())
+            setColumnHidden(layerTableHeaders().indexOf(action->objectName()), true);
         connect(action, SIGNAL(layerTriggered(int,bool)), this, SLOT(layerColumnVisiable(int,bool)));
     }
 }
 
 void LayerTableWidget::writeSettings()
 {
-    if (!columnMenu)
-        return;
-    const std::unique_ptr<QSettings> settings(openSettings());
-    const QList<QAction*> actions = columnMenu->actions();
-    for (QAction* action : actions) {
-        settings->beginGroup(action->objectName());
-        settings->setValue(QStringLiteral("isChecked"), action->isChecked());
-        settings->setValue(QStringLiteral("isCheckable"), action->isCheckable());
-        settings->setValue(QStringLiteral("isEnabled"), action->isEnabled());
-        settings->endGroup();
-    }
+    if (columnMenu)
+        LayerColumnMenu::writeSettings(columnMenu);
 }
 
 void LayerTableWidget::layerColumnVisiable(int column, bool visible)
@@ -366,21 +305,9 @@ void LayerTableWidget::show_contextMenu(const QPoint&)
     columnMenu->exec(QCursor::pos());
 }
 
-void LayerTableWidget::insertRowTexts(int row, const QStringList& fields, const QString& loadedName)
-{
-    const int columns = layerModel->columnCount();
-    QList<QStandardItem*> items;
-    items.reserve(columns);
-    for (int column = 0; column < columns; ++column)
-        items << new QStandardItem(fields.value(column));
-    if (!loadedName.isNull() && NameColumn < columns)
-        items.at(NameColumn)->setData(loadedName, LoadedNameRole);
-    layerModel->insertRow(row, items);
-}
-
 void LayerTableWidget::insertRowData(int row)
 {
-    insertRowTexts(row, rowBuffer, QString());
+    itemModel->insertTextRow(row, rowBuffer, false);
 }
 
 void LayerTableWidget::InitLayerModel()
@@ -395,19 +322,26 @@ void LayerTableWidget::InitLayerModel()
         setColumnHidden(ViewportFreezeColumn, true);
 
     // The rows go in already in name order, as sorting the table by name
-    // would leave them (a stable, case-sensitive comparison of the names),
-    // so the table need not sort itself afterwards.
-    QVector<RowNumber> byName(rows.size());
-    for (int i = 0; i < byName.size(); ++i)
-        byName[i].value = i;
-    std::stable_sort(byName.begin(), byName.end(), [&rows](RowNumber a, RowNumber b) {
-        return rows.at(a.value).value(NameColumn).compare(rows.at(b.value).value(NameColumn)) < 0;
-    });
-    QVector<int> order;
-    order.reserve(byName.size());
-    for (const RowNumber& number : qAsConst(byName))
-        order << number.value;
+    // would leave them, so the table need not sort itself afterwards.
+    const QVector<int> order = LayerItemModel::nameOrder(rows);
+    forgetRowStates();
+    itemModel->loadRows(rows, order);
 
+    QString currentName;
+    const int currentRow = currentLoadedRow(rows, order, currentName);
+    // The buffer keeps the last layer's fields for new rows, but never its mark.
+    rowBuffer = rows.last();
+    while (rowBuffer.size() < LayerColumnCount)
+        rowBuffer << QString();
+    rowBuffer[CurrentColumn] = QStringLiteral("false");
+
+    selectRow(currentRow);
+    slotSortIndexChanged(NameColumn, Qt::AscendingOrder);
+    emit updateCurretnLayer(currentName);
+}
+
+void LayerTableWidget::forgetRowStates()
+{
     // Nothing of the old rows outlives a load: no open editor, selection
     // or hidden row may pass to the layer that now takes its place.
     reset();
@@ -424,63 +358,18 @@ void LayerTableWidget::InitLayerModel()
         }
         setRowsHidden(view, hidden, false);
     }
-    itemModel->loadRows(rows, order);
-
-    const QString yes = QStringLiteral("true");
-    QString currentName;
-    int currentRow = -1;
-    for (int i = 0; i < order.size(); ++i) {
-        const QStringList& row = rows.at(order.at(i));
-        if (row.value(CurrentColumn) == yes) {
-            currentName = row.value(NameColumn);
-            currentRow = i;
-        }
-    }
-    // With no current layer the row loaded first is selected.
-    for (int i = 0; currentRow < 0 && i < order.size(); ++i) {
-        if (order.at(i) == 0)
-            currentRow = i;
-    }
-    // The buffer keeps the last layer's fields for new rows, but never its mark.
-    rowBuffer = rows.last();
-    while (rowBuffer.size() < LayerColumnCount)
-        rowBuffer << QString();
-    rowBuffer[CurrentColumn] = QStringLiteral("false");
-
-    selectRow(currentRow);
-    slotSortIndexChanged(NameColumn, Qt::AscendingOrder);
-    emit updateCurretnLayer(currentName);
 }
 
 void LayerTableWidget::addLayer()
 {
     const int n = layerModel->rowCount();
-    usedNumbers.clear();
-    int number = n;
-    if (n >= 2) {
-        for (int row = 0; row < n; ++row) {
-            const QStandardItem* item = layerModel->item(row, NameColumn);
-            const int used = item ? generatedNumber(item->text()) : 0;
-            if (used > 0)
-                usedNumbers << used;
-        }
-        std::sort(usedNumbers.begin(), usedNumbers.end());
-        const int k = usedNumbers.size();
-        if (k == 0 || usedNumbers.last() == k) {
-            number = k + 1;
-        } else {
-            number = 1;
-            while (number <= k && usedNumbers.at(number - 1) == number)
-                ++number;
-        }
-    } else if (n == 1) {
-        const QStandardItem* item = layerModel->item(0, NameColumn);
-        if (item && generatedNumber(item->text()) > 0)
-            usedNumbers << generatedNumber(item->text());
+    QStringList names;
+    for (int row = 0; row < n; ++row) {
+        const QStandardItem* item = layerModel->item(row, NameColumn);
+        names << (item ? item->text() : QString());
     }
-    // Never hand out a name that a row already bears.
-    while (number > 0 && usedNumbers.contains(number))
-        ++number;
+    usedNumbers = generatedLayerNumbers(names);
+    const int number = newLayerNumber(n, usedNumbers);
 
     if (rowBuffer.size() <= NameColumn)
         rowBuffer = defaultRow();
@@ -533,7 +422,7 @@ void LayerTableWidget::setCurrentLayer()
     if (target == (oldRow < 0 ? 0 : oldRow))
         return;
 
-    layerModel->setData(layerModel->index(target, CurrentColumn), QLatin1String(currentMark),
+    layerModel->setData(layerModel->index(target, CurrentColumn), QLatin1String(currentLayerMark),
                         Qt::DisplayRole);
     // Clear every other mark, so exactly one row is marked afterwards.
     for (int row = qMax(oldRow, 0); row < rows; ++row) {

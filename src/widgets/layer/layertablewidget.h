@@ -74,7 +74,13 @@ private slots:
     void updateFrozenSectionWidth(int logicalIndex, int oldSize, int newSize);
 
 private:
-    void insertRowTexts(int row, const QStringList& fields, const QString& loadedName);
+    // Steps of the constructor.
+    void setUpLook();
+    void setColumnWidths();
+    void connectParts();
+
+    // Shows every row again and drops editors and selection before a load.
+    void forgetRowStates();
     void setRowsHidden(QTableView* view, const QVector<int>& rows, bool hidden);
 
     QMenu* columnMenu = nullptr;
