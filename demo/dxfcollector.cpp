@@ -4,6 +4,8 @@
 #include "dxfscanner.h"
 #include "dxftext.h"
 
+#include <lineweights.h>
+
 #include <cmath>
 
 namespace Demo {
@@ -11,14 +13,9 @@ namespace {
 
 int validLineWeight(int value)
 {
-    static const int valid[] = {0, 5, 9, 13, 15, 18, 20, 25, 30, 35, 40, 50, 53, 60, 70, 80, 90, 100, 106, 120, 140, 158, 200, 211};
     if (value == LineWeightByLayer || value == LineWeightByBlock || value == LineWeightDefault)
         return value;
-    for (int v : valid) {
-        if (v == value)
-            return value;
-    }
-    return LineWeightDefault;
+    return KvCc::standardLineWeights().contains(value) ? value : LineWeightDefault;
 }
 
 double degrees(double radians)
