@@ -220,6 +220,7 @@ private slots:
         openPopup();
         QWidget* popup = combo->view()->window();
         QCOMPARE(popup->width() > combo->width(), wider);
+        QVERIFY(popup->width() >= combo->width());
         QVERIFY(popup->width() <= 400 + 2 * popup->layout()->contentsMargins().left() + 4);
         auto* label = qobject_cast<QLabel*>(row(1)->layout()->itemAt(4)->widget());
         QCOMPARE(label->text(), name);

@@ -212,6 +212,7 @@ private slots:
         for (int y = 0; y < image.height(); ++y)
             dark += qGray(image.pixel(22, y)) < 128 ? 1 : 0;
         QTEST(dark, "rows");
+        QCOMPARE(LayerDelegate().lineWeightIndexMap(QStringLiteral("0.010 \"")), 25); // unknown texts map past the list
     }
 
     void aColorNameHoldingSemicolonsAndStarsDrawsItsOwnColor()
