@@ -94,6 +94,7 @@ private slots:
         for (int i = 0; i < combo->listWidget()->count(); ++i)
             names << row(i)->currentLayerData().name;
         QCOMPARE(names, QStringList({"0", "Walls", "Doors"}));
+        QCOMPARE(combo->listWidget()->item(1)->sizeHint().height(), 25);
         QCOMPARE(combo->currentIndex(), 2);
         QCOMPARE(combo->getDisplayItem(), 2);
         QCOMPARE(combo->layerEdit()->layerName(), QStringLiteral("Doors"));
@@ -296,6 +297,7 @@ private slots:
     {
         QCOMPARE(combo->count(), 0);
         QVERIFY(!combo->lineEdit());
+        QVERIFY(!combo->listWidget()->testAttribute(Qt::WA_MouseTracking)); // hovering picks no row
         QPointer<KvCc::LayerEdit> face = combo->layerEdit();
         QPointer<QWidget> popup = combo->view()->window();
         combo->slotUpdate();

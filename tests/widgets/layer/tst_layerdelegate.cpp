@@ -7,6 +7,7 @@
 #include <layerdelegate.h>
 #include <layertablewidget.h>
 
+#include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPainter>
@@ -183,7 +184,8 @@ private slots:
         QVERIFY(!frozen->findChild<QLineEdit*>() && !table->findChild<QLineEdit*>());
         frozen->edit(name);
         auto* editor = frozen->findChild<QLineEdit*>();
-        QVERIFY(editor);
+        QVERIFY(editor && editor->completer() && editor->completer()->parent() == editor);
+        QCOMPARE(editor->completer()->model()->match(editor->completer()->model()->index(0, 0), Qt::DisplayRole, "Doors").size(), 1);
         editor->setText(QStringLiteral("Doors"));
         QTest::keyClick(editor, Qt::Key_Return);
         QCOMPARE(name.data().toString(), QStringLiteral("Doors"));

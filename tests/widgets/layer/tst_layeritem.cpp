@@ -83,8 +83,10 @@ private slots:
             row.setCurrentLayer(data);
         QCOMPARE(row.currentLayerData(), data);
         QCOMPARE(row.layerName(), set ? data.name : QString());
-        for (int i = 0; i < 3; ++i)
+        for (int i = 0; i < 3; ++i) {
+            QCOMPARE(part(row, i)->size(), QSize(14, 14)); // exactly as large as the picture
             QCOMPARE(shown(part(row, i)), picture(set ? offPictures[i] : onPictures[i]));
+        }
         QCOMPARE(shown(part(row, 3)), shown(creatColorPix(data.color)));
     }
 
@@ -136,7 +138,7 @@ private slots:
             drawing->db->eraseLayer(drawing->add(name));
         QSignalSpy spy(&row, SIGNAL(statusChanged(int,LayerItemData)));
         QList<KvCc::LayerItemData> queued;
-        connect(&row, &KvCc::LayerItem::statusChanged, this, [&](int, KvCc::LayerItemData d) { queued << d; },
+        connect(&row, &KvCc::LayerItem::statusChanged, &row, [&](int, KvCc::LayerItemData d) { queued << d; },
                 Qt::QueuedConnection);
         auto* target = qobject_cast<QPushButton*>(part(row, button));
         for (bool on : {false, true}) {
