@@ -6,7 +6,6 @@
 #include <QLabel>
 #include <QPointer>
 #include <QToolTip>
-#include <QWidgetAction>
 
 #include <memory>
 
@@ -34,27 +33,23 @@ private:
         return g;
     }
 
-    // A ribbon strip of three rows with a popup menu, as the view galleries use it.
-    RibbonGallery& strip(int count, bool show = true)
+    // A shown ribbon strip of three rows with a popup menu, as the view galleries use it.
+    RibbonGallery& strip(int count, bool labels = false)
     {
         group = makeGroup(count);
         gallery = std::make_unique<RibbonGallery>();
         gallery->setFixedSize(120, 65);
-        gallery->setLabelsVisible(false);
+        gallery->setLabelsVisible(labels);
         gallery->setBorderVisible(true);
         gallery->setGalleryGroup(group.get());
         gallery->setPopupMenu(OfficePopupMenu::createPopupMenu());
-        if (show) {
-            gallery->show();
-            [&] { QVERIFY(QTest::qWaitForWindowExposed(gallery.get())); }();
-        }
+        gallery->show();
+        [&] { QVERIFY(QTest::qWaitForWindowExposed(gallery.get())); }();
         return *gallery;
     }
 
     // The right-edge column holds up, down and drop buttons, one above the other.
-    static QPoint upButton(const RibbonGallery& g) { return QPoint(g.width() - 7, 6); }
-    static QPoint downButton(const RibbonGallery& g) { return QPoint(g.width() - 7, g.height() / 2); }
-    static QPoint dropButton(const RibbonGallery& g) { return QPoint(g.width() - 7, g.height() - 6); }
+    static void clickControl(RibbonGallery& g, int y) { QTest::mouseClick(&g, Qt::LeftButton, {}, QPoint(g.width() - 7, y)); }
 
     static QList<int> visibleItems(const RibbonGallery& g)
     {
@@ -74,20 +69,16 @@ private slots:
     }
 
     // An item belongs to one group; appending it twice, or to a second group, is ignored.
-    void groupKeepsItemsInOrderOfAppending()
+    void groupKeepsEachItemOnceInOrderOfAppending()
     {
         auto g = makeGroup(0);
         auto other = makeGroup(1);
         auto* first = new RibbonToolGalleryItem;
         auto* second = new RibbonGalleryItem;
-        for (RibbonGalleryItem* item : std::initializer_list<RibbonGalleryItem*>{first, second, first, nullptr,
-                                                                                  other->getItem(0)})
+        for (RibbonGalleryItem* item : std::initializer_list<RibbonGalleryItem*>{first, second, first, nullptr, other->getItem(0)})
             g->appendItem(item);
         QCOMPARE(g->getItemCount(), 2);
-        QCOMPARE(g->getItem(0), first);
-        QCOMPARE(g->getItem(2), nullptr);
         QCOMPARE(g->indexOf(second), 1);
-        QCOMPARE(first->group(), g.get());
         QCOMPARE(other->getItem(0)->group(), other.get());
     }
 
@@ -96,24 +87,20 @@ private slots:
         QTest::addColumn<bool>("labels");
         QTest::addColumn<int>("count");
         QTest::addColumn<int>("index");
-        QTest::newRow("a press on the first icon of a strip without labels reports the first item")
-            << false << 10 << 0;
+        QTest::newRow("a press on the first icon of a strip reports the first item") << false << 10 << 0;
         QTest::newRow("a press on the third icon of a strip reports the third item") << false << 10 << 2;
         QTest::newRow("a press on a captioned row reports its item") << true << 10 << 1;
         QTest::newRow("a press below the last row reports nothing") << true << 2 << -1;
     }
 
+    // Only the left button presses, and what becomes checked is the owner's business.
     void pressOnItemEmitsIt()
     {
         QFETCH(bool, labels);
         QFETCH(int, count);
         QFETCH(int, index);
-        RibbonGallery& g = strip(count, false);
-        g.setLabelsVisible(labels);
+        RibbonGallery& g = strip(count, labels);
         g.setCheckedIndex(0);
-        g.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&g));
-
         QSignalSpy pressed(&g, &RibbonGallery::itemPressed);
         const QPoint at = index < 0 ? QPoint(30, g.height() - 5) : g.itemRect(index).center();
         QTest::mouseClick(&g, Qt::RightButton, {}, at);
@@ -122,128 +109,100 @@ private slots:
         QCOMPARE(pressed.count(), index < 0 ? 0 : 1);
         if (index >= 0)
             QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), group->getItem(index));
-        // Deciding what becomes checked is the owner's business.
         QCOMPARE(g.checkedIndex(), 0);
     }
 
-    void checkedItemIsDrawnSelected()
+    void onlyTheCheckedItemIsDrawnSelected()
     {
-        RibbonGallery& g = strip(3, false);
-        g.setLabelsVisible(true);
+        RibbonGallery& g = strip(3, true);
         g.setCheckedIndex(1);
         const QImage image = g.grab().toImage();
-        const QColor highlight = g.palette().color(QPalette::Active, QPalette::Highlight);
         // Sample the right end of each row, where no caption is drawn.
-        auto rowColor = [&](int index) {
-            const QRect r = g.itemRect(index);
-            return QColor(image.pixel(r.right() - 3, r.center().y()));
-        };
-        QCOMPARE(rowColor(1), highlight);
-        QVERIFY(rowColor(0) != highlight);
-        QVERIFY(rowColor(2) != highlight);
+        QList<bool> selected;
+        for (int i = 0; i < 3; ++i) {
+            const QRect r = g.itemRect(i);
+            selected << (QColor(image.pixel(r.right() - 3, r.center().y())) == g.palette().color(QPalette::Highlight));
+        }
+        QCOMPARE(selected, (QList<bool>{false, true, false}));
     }
 
     // Checking scrolls the item into view; an item of another group or an
-    // index past the end checks nothing.
+    // index past the end checks nothing; items appended later are shown.
     void checkingByItemOrIndex()
     {
-        RibbonGallery& g = strip(10, false);
+        RibbonGallery& g = strip(10);
         auto other = makeGroup(1);
         g.setCheckedItem(group->getItem(8));
         QCOMPARE(g.checkedIndex(), 8);
         QVERIFY(!g.itemRect(8).isEmpty());
-        g.setCheckedIndex(1);
-        QCOMPARE(g.checkedItem(), group->getItem(1));
-        QVERIFY(!g.itemRect(1).isEmpty());
         g.setCheckedItem(other->getItem(0));
         QCOMPARE(g.checkedIndex(), -1);
         g.setCheckedIndex(10);
         QCOMPARE(g.checkedItem(), nullptr);
-
-        // A second gallery on the same group keeps its own check and sees late items.
-        RibbonGallery list;
-        list.setFixedSize(120, 3 * 21 + 2);
-        list.setGalleryGroup(group.get());
-        list.setCheckedIndex(2);
         auto* late = new RibbonToolGalleryItem;
         group->appendItem(late);
         g.setCheckedIndex(10);
         QCOMPARE(g.itemAt(g.itemRect(10).center()), late);
-        QCOMPARE(list.checkedItem(), group->getItem(2));
     }
 
-    // Scroll buttons and the drop button take their column from the item area.
+    // Scroll buttons and the drop button each take their column from the item area.
     void itemAreaMakesRoomForTheButtons()
     {
-        auto g = makeGroup(2);
+        auto g = makeGroup(3);
         RibbonGallery gallery;
         gallery.setFixedSize(120, 65);
         gallery.setGalleryGroup(g.get());
         QCOMPARE(gallery.itemRect(0), QRect(0, 1, 120, 21));
-        // One row more than shows brings the scroll buttons.
-        for (int i = 0; i < 2; ++i)
-            g->appendItem(new RibbonToolGalleryItem);
-        QVERIFY(gallery.itemRect(0).width() < 120);
-        gallery.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QCOMPARE(gallery.itemRect(0).width(), 120);
         gallery.setPopupMenu(OfficePopupMenu::createPopupMenu());
         QVERIFY(gallery.itemRect(0).width() < 120 && gallery.itemRect(0).width() >= 100);
         QCOMPARE(gallery.itemAt(QPoint(119, 10)), nullptr);
+        gallery.setPopupMenu(nullptr);
+        g->appendItem(new RibbonToolGalleryItem); // one row more than shows
+        QVERIFY(gallery.itemRect(0).width() < 120);
+        gallery.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+        QCOMPARE(gallery.itemRect(0).width(), 120);
     }
 
-    // The menu runs no loop of its own, and is destroyed with an open gallery.
-    void dropButtonOpensPopupWithoutBlocking()
-    {
-        RibbonGallery& g = strip(10);
-        QLabel* inside = new QLabel(QStringLiteral("inside"));
-        g.popupMenu()->addWidget(inside);
-        QSignalSpy pressed(&g, &RibbonGallery::itemPressed);
-        QTest::mouseClick(&g, Qt::LeftButton, {}, dropButton(g));
-        QPointer<OfficePopupMenu> menu = g.popupMenu();
-        QVERIFY(menu->isVisible());
-        QVERIFY(QTest::qWaitForWindowExposed(menu));
-        QCOMPARE(QApplication::activePopupWidget(), menu.data());
-        QCOMPARE(QApplication::activeModalWidget(), nullptr);
-        QVERIFY(inside->isVisible());
-        QVERIFY(menu->geometry().top() >= g.mapToGlobal(QPoint(0, g.height())).y() - 1);
-        QCOMPARE(pressed.count(), 0);
-
-        gallery.reset();
-        QVERIFY(!menu);
-        QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    }
-
-    void pressInGalleryInsidePopupClosesPopup()
+    // The menu runs no loop of its own; a press in a gallery inside it closes
+    // it, and it is destroyed with an open gallery.
+    void dropButtonOpensThePopupBelowWithoutBlocking()
     {
         RibbonGallery& g = strip(4);
         auto* list = new RibbonGallery;
         list->setFixedSize(120, 4 * 21 + 2);
         list->setGalleryGroup(group.get());
-        list->setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
         g.popupMenu()->addWidget(list);
-        g.showPopup();
-        QVERIFY(QTest::qWaitForWindowExposed(g.popupMenu()));
-
-        QSignalSpy pressed(list, &RibbonGallery::itemPressed);
-        QTest::mouseClick(list, Qt::LeftButton, {}, list->itemRect(3).center());
-        QCOMPARE(pressed.count(), 1);
-        QCOMPARE(pressed.last().at(0).value<RibbonGalleryItem*>(), group->getItem(3));
-        QVERIFY(!g.popupMenu()->isVisible());
+        QPointer<OfficePopupMenu> menu = g.popupMenu();
+        for (int pass = 0; pass < 2; ++pass) {
+            clickControl(g, g.height() - 6);
+            QVERIFY(QTest::qWaitForWindowExposed(menu));
+            QCOMPARE(QApplication::activePopupWidget(), menu.data());
+            QCOMPARE(QApplication::activeModalWidget(), nullptr);
+            QVERIFY(list->isVisible() && menu->geometry().top() >= g.mapToGlobal(QPoint(0, g.height())).y() - 1);
+            if (pass == 1)
+                break;
+            QSignalSpy pressed(list, &RibbonGallery::itemPressed);
+            QTest::mouseClick(list, Qt::LeftButton, {}, list->itemRect(3).center());
+            QCOMPARE(pressed.count(), 1);
+            QVERIFY(!menu->isVisible());
+        }
+        gallery.reset();
+        QVERIFY(!menu);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
     }
 
-    void scrollButtonsBringHiddenRowsIntoView()
+    void scrollButtonsAndTheWheelBringHiddenRowsIntoView()
     {
         RibbonGallery& g = strip(10);
         QCOMPARE(visibleItems(g), (QList<int>{0, 1, 2}));
-        QTest::mouseClick(&g, Qt::LeftButton, {}, upButton(g));
+        clickControl(g, 6);
         QCOMPARE(visibleItems(g), (QList<int>{0, 1, 2}));
         for (int i = 0; i < 10; ++i)
-            QTest::mouseClick(&g, Qt::LeftButton, {}, downButton(g));
+            clickControl(g, g.height() / 2);
         QCOMPARE(visibleItems(g), (QList<int>{7, 8, 9}));
-        QTest::mouseClick(&g, Qt::LeftButton, {}, upButton(g));
+        clickControl(g, 6);
         QCOMPARE(visibleItems(g), (QList<int>{6, 7, 8}));
         QVERIFY(!g.popupMenu()->isVisible());
-
         QWheelEvent wheel(QPointF(30, 30), QPointF(g.mapToGlobal(QPoint(30, 30))), QPoint(), QPoint(0, 240),
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&g, &wheel);
@@ -261,6 +220,8 @@ private slots:
         QToolTip::hideText();
     }
 
+    // A new menu replaces the old one, which is deleted; widgets in the menu
+    // may be deleted before it.
     void galleryOwnsItsPopupMenuButNotItsWidgets()
     {
         QPointer<OfficePopupMenu> first = OfficePopupMenu::createPopupMenu();
@@ -272,12 +233,9 @@ private slots:
             QVERIFY(first);
             g.setPopupMenu(second);
             QVERIFY(!first);
-            QCOMPARE(g.popupMenu(), second.data());
-            // A widget in the menu may be deleted before the menu.
-            QPointer<QLabel> label = new QLabel(QStringLiteral("x"));
-            QVERIFY(qobject_cast<QWidgetAction*>(second->addWidget(label)));
-            QCOMPARE(second->addWidget(nullptr), nullptr);
-            delete label.data();
+            auto* label = new QLabel(QStringLiteral("x"));
+            second->addWidget(label);
+            delete label;
         }
         QVERIFY(!second);
     }
@@ -289,13 +247,11 @@ private slots:
         RibbonGallery& g = strip(3);
         g.setCheckedIndex(1);
         group.reset();
-        QCOMPARE(g.getGalleryGroup(), nullptr);
         QCOMPARE(g.checkedItem(), nullptr);
         QCOMPARE(g.checkedIndex(), -1);
         QVERIFY(g.itemRect(0).isEmpty());
         g.grab();
         QTest::mouseClick(&g, Qt::LeftButton, {}, QPoint(10, 10));
-        gallery.reset();
     }
 };
 

@@ -1,22 +1,22 @@
 #include "kvcctest.h"
 
+#include <basecombobox.h>
+#include <customcontrol.h>
 #include <layercombobox.h>
 #include <layercontrol.h>
-#include <linetypecombobox.h>
-#include <linewidthcombobox.h>
+#include <minmaxbutton.h>
 #include <propertymanager.h>
-#include <qkvcolorcombobox.h>
 #include <stackwidget.h>
 
-#include <QGridLayout>
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
 
 #include <memory>
 
-// The ribbon's layer row with its floating property page: the fold state
-// machine and where the page floats when the row or its window moves.
+// The foldable ribbon panel: the layer row with its floating property page
+// (the fold state machine, where the page floats when the row or its window
+// moves), the plain layer holder and the caption buttons.
 class TestLayerControl : public QObject
 {
     Q_OBJECT
@@ -26,36 +26,29 @@ private:
     KvCc::LayerControl* control = nullptr;
     KvCc::StackWidget* stack = nullptr;
 
+    // The fold button is the rightmost of the row.
     QPushButton* folderButton() const
     {
         QPushButton* rightmost = nullptr;
         for (QPushButton* button : control->findChildren<QPushButton*>(QString(), Qt::FindDirectChildrenOnly))
-            if (!rightmost || button->x() > rightmost->x())
-                rightmost = button;
+            rightmost = !rightmost || button->x() > rightmost->x() ? button : rightmost;
         return rightmost;
     }
 
-    void clickFold()
+    void unfold()
     {
-        QPushButton* button = folderButton();
-        QVERIFY(button);
-        QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
+        QTest::mouseClick(folderButton(), Qt::LeftButton);
+        QVERIFY(QTest::qWaitForWindowExposed(stack));
     }
 
-    // Where the page belongs: at the control's left edge, its own height
-    // minus 8 below the control's top.
-    QPoint expectedPagePos() const
-    {
-        const QPoint global = control->mapToGlobal(QPoint(0, 0));
-        return QPoint(global.x(), global.y() + stack->height() - 8);
-    }
+    // At the control's left edge, its own height minus 8 below the control's top.
+    QPoint expectedPagePos() const { return control->mapToGlobal(QPoint(0, stack->height() - 8)); }
 
 private slots:
     void init()
     {
         host = std::make_unique<QWidget>();
-        host->resize(400, 300);
-        host->move(100, 100);
+        host->setGeometry(100, 100, 400, 300);
         control = new KvCc::LayerControl(host.get());
         control->move(20, 30);
         control->resize(control->sizeHint());
@@ -66,38 +59,60 @@ private slots:
 
     void cleanup() { host.reset(); }
 
+    // Odd clicks show the property page, even ones the empty page, which
+    // lets the mouse through to whatever lies beneath it. Without the host's
+    // fold images the button falls back to the style's arrows.
     void foldClicksAlternate()
     {
         QSignalSpy spy(control, SIGNAL(folded(bool)));
         QVERIFY(!stack->isVisible());
-        for (int i = 0; i < 6; ++i) {
+        QVERIFY(stack->isWindow() && stack->windowFlags() & Qt::WindowDoesNotAcceptFocus);
+        for (int i = 0; i < 4; ++i) {
             const qint64 icon = folderButton()->icon().cacheKey();
-            clickFold();
+            QTest::mouseClick(folderButton(), Qt::LeftButton);
             QCOMPARE(spy.count(), i + 1);
-            // Odd clicks show the property page, even ones the empty page.
             QCOMPARE(spy.last().at(0).toBool(), i % 2 == 1);
             QVERIFY(stack->isVisible());
             QCOMPARE(stack->currentIndex(), i % 2);
-            // The empty page draws nothing; a window that still caught the
-            // mouse would block whatever lies beneath it.
             QCOMPARE(bool(stack->windowHandle()->flags() & Qt::WindowTransparentForInput), i % 2 == 1);
-            // Without the host's fold images the button falls back to the
-            // style's arrows rather than turning invisible.
-            QVERIFY(!folderButton()->icon().isNull());
-            QVERIFY(folderButton()->icon().cacheKey() != icon);
+            QVERIFY(!folderButton()->icon().isNull() && folderButton()->icon().cacheKey() != icon);
         }
-        QVERIFY(qobject_cast<KvCc::PropertyManager*>(stack->widget(0)));
     }
 
-    void pageGoesBelowTheControl()
+    void thePageStaysBelowTheControl_data()
     {
-        QVERIFY(stack->isWindow());
-        QVERIFY(stack->windowFlags() & Qt::WindowDoesNotAcceptFocus);
-        clickFold();
-        QVERIFY(QTest::qWaitForWindowExposed(stack));
+        QTest::addColumn<int>("how");
+        QTest::addColumn<int>("emitted");
+        QTest::newRow("moving the control emits and brings the page along") << 0 << 1;
+        QTest::newRow("resizing the control emits and puts the page back") << 1 << 1;
+        QTest::newRow("moving the host window brings the page along quietly") << 2 << 0;
+        QTest::newRow("resizing the host window puts the page back quietly") << 3 << 0;
+    }
+
+    void thePageStaysBelowTheControl()
+    {
+        QFETCH(int, how);
+        unfold();
         QCOMPARE(stack->pos(), expectedPagePos());
-        // Place the window so that the control's top-left is at (100, 200),
-        // whatever frame the platform puts around the window.
+        QSignalSpy spy(control, SIGNAL(geometryChanged()));
+        stack->move(0, 0);
+        switch (how) {
+        case 0: control->move(60, 40); break;
+        case 1: control->resize(220, 24); break;
+        case 2: host->move(250, 180); break;
+        case 3: host->resize(500, 350); break;
+        }
+        QTRY_COMPARE(stack->pos(), expectedPagePos());
+        control->update();
+        QApplication::processEvents();
+        QTEST(spy.count(), "emitted");
+    }
+
+    // Placed so that the control's top-left is at (100, 200), whatever frame
+    // the platform puts around the window.
+    void thePageIsPlacedByItsOwnHeight()
+    {
+        unfold();
         host->move(host->pos() + QPoint(100, 200) - control->mapToGlobal(QPoint(0, 0)));
         QTRY_COMPARE(control->mapToGlobal(QPoint(0, 0)), QPoint(100, 200));
         stack->resize(200, 70);
@@ -105,71 +120,25 @@ private slots:
         QCOMPARE(stack->pos(), QPoint(100, 262));
     }
 
-    void movingTheControlEmitsAndMovesThePage()
+    // Hosts often build the row first and insert it into the ribbon later.
+    void thePageFollowsTheWindowTheControlIsPutInto()
     {
-        clickFold();
-        QSignalSpy spy(control, SIGNAL(geometryChanged()));
-        control->move(60, 40);
-        QCOMPARE(spy.count(), 1);
-        QCOMPARE(stack->pos(), expectedPagePos());
-        control->resize(220, 24);
-        QCOMPARE(spy.count(), 2);
-        QCOMPARE(stack->pos(), expectedPagePos());
-        control->update();
-        control->setToolTip(QStringLiteral("layers"));
-        QApplication::processEvents();
-        QCOMPARE(spy.count(), 2);
-    }
-
-    void movingTheWindowMovesThePageQuietly_data()
-    {
-        QTest::addColumn<bool>("resize");
-        QTest::newRow("moving the host window brings the page along") << false;
-        QTest::newRow("resizing the host window puts the page back in place") << true;
-    }
-
-    void movingTheWindowMovesThePageQuietly()
-    {
-        QFETCH(bool, resize);
-        clickFold();
-        QVERIFY(QTest::qWaitForWindowExposed(stack));
-        QSignalSpy spy(control, SIGNAL(geometryChanged()));
-        if (resize) {
-            stack->move(0, 0);
-            host->resize(500, 350);
-        } else {
-            host->move(250, 180);
-        }
-        QTRY_COMPARE(stack->pos(), expectedPagePos());
-        QVERIFY(stack->pos() != QPoint(0, 0));
-        QCOMPARE(spy.count(), 0);
-    }
-
-    void pageFollowsTheWindowTheControlIsPutInto()
-    {
-        // Hosts often build the row first and insert it into the ribbon later.
         auto* lone = new KvCc::LayerControl;
         auto* loneStack = new KvCc::StackWidget(lone);
         QWidget ribbon;
-        ribbon.move(40, 40);
-        ribbon.resize(300, 100);
-        auto* panel = new QWidget(&ribbon);
-        panel->move(10, 10);
-        lone->setParent(panel);
-        lone->move(5, 5);
+        ribbon.setGeometry(40, 40, 300, 100);
+        lone->setParent(new QWidget(&ribbon));
         ribbon.show();
         QVERIFY(QTest::qWaitForWindowExposed(&ribbon));
         loneStack->hide(false);
         QVERIFY(QTest::qWaitForWindowExposed(loneStack));
         ribbon.move(300, 260);
-        const QPoint global = lone->mapToGlobal(QPoint(0, 0));
-        QTRY_COMPARE(loneStack->pos(), QPoint(global.x(), global.y() + loneStack->height() - 8));
+        QTRY_COMPARE(loneStack->pos(), lone->mapToGlobal(QPoint(0, loneStack->height() - 8)));
     }
 
     void hidingTheControlPutsThePageAway()
     {
-        clickFold();
-        QVERIFY(stack->isVisible());
+        unfold();
         control->hide();
         QVERIFY(!stack->isVisible());
         control->show();
@@ -180,37 +149,108 @@ private slots:
 
     void destroyingTheControlWhileThePageIsShown()
     {
-        clickFold();
-        QVERIFY(QTest::qWaitForWindowExposed(stack));
+        unfold();
         QPointer<KvCc::StackWidget> guard(stack);
         delete control;
-        control = nullptr;
-        QVERIFY(guard.isNull());
-        host->move(300, 300);
-        host->resize(420, 310);
+        QVERIFY(!guard);
+        host->setGeometry(300, 300, 420, 310);
         QApplication::processEvents();
     }
 
+    // The window fits its page: a larger one stretched the rows apart.
+    // Without the host's images each label still keeps its 16 x 16 place.
     void pageSelectorsLineUpUnfolded()
     {
-        clickFold();
-        QVERIFY(QTest::qWaitForWindowExposed(stack));
+        unfold();
         auto* page = qobject_cast<KvCc::PropertyManager*>(stack->widget(0));
         QVERIFY(page);
-        const auto selectors = page->findChildren<KvCc::BaseComboBox*>();
-        QCOMPARE(selectors.size(), 3);
-        // The window fits its page: a larger one stretched the rows apart.
         QCOMPARE(stack->size(), stack->sizeHint());
-        // Without the host's images each label still keeps its 16 x 16 place.
         for (QLabel* label : page->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
             QCOMPARE(label->size(), QSize(16, 16));
+        const auto selectors = page->findChildren<KvCc::BaseComboBox*>();
+        QCOMPARE(selectors.size(), 3);
         for (KvCc::BaseComboBox* selector : selectors) {
-            QVERIFY(selector->isVisible());
-            QCOMPARE(selector->height(), 20);
-            QVERIFY(selector->x() >= 19);
+            QVERIFY(selector->isVisible() && selector->x() >= 19 && stack->rect().contains(selector->geometry()));
             QCOMPARE(selector->x(), selectors.first()->x());
-            QVERIFY(stack->rect().contains(selector->geometry()));
         }
+    }
+
+    void hoverIsReported_data()
+    {
+        QTest::addColumn<bool>("holder");
+        QTest::newRow("the layer holder reports the mouse entering and leaving") << true;
+        QTest::newRow("the caption buttons report the mouse entering and leaving") << false;
+    }
+
+    void hoverIsReported()
+    {
+        QFETCH(bool, holder);
+        std::unique_ptr<QWidget> w(holder ? static_cast<QWidget*>(new KvCc::CustomControl) : new KvCc::MinMaxButton);
+        QSignalSpy spy(w.get(), SIGNAL(enter(bool)));
+        QEvent enter(QEvent::Enter), leave(QEvent::Leave);
+        QApplication::sendEvent(w.get(), &enter);
+        QApplication::sendEvent(w.get(), &leave);
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{true}, {false}}));
+    }
+
+    // The width is the companion's plus 165; a companion deleted elsewhere is
+    // forgotten, a replaced one deleted, the last one deleted with the holder.
+    void theHoldersWidthFollowsTheCompanionItOwns()
+    {
+        QPointer<QWidget> first = new QWidget;
+        QPointer<QWidget> second = new QWidget;
+        {
+            KvCc::CustomControl holder;
+            QVERIFY(holder.findChild<KvCc::LayerComboBox*>());
+            holder.resize(230, 20);
+            holder.adjustGeometry();
+            QCOMPARE(holder.width(), 230);
+            QCOMPARE(holder.minimumWidth(), 0);
+            first->resize(100, 20);
+            holder.setCompanionWidget(first);
+            QCOMPARE(holder.minimumWidth(), 265);
+            QCOMPARE(holder.maximumWidth(), 265);
+            first->resize(40, 20);
+            holder.adjustGeometry();
+            QCOMPARE(holder.maximumWidth(), 205);
+            holder.setCompanionWidget(first);
+            QVERIFY(first);
+            delete first;
+            QVERIFY(!holder.companion());
+            holder.adjustGeometry();
+            QCOMPARE(holder.maximumWidth(), 205);
+            holder.setCompanionWidget(second);
+            holder.setCompanionWidget(new QWidget);
+            QVERIFY(!second);
+            second = holder.companion();
+        }
+        QVERIFY(!second);
+    }
+
+    // Three 20 pixel buttons fill the 60 pixel strip exactly (a gap pushed the
+    // close button past the edge); each forwards its click and shows a white
+    // glyph: a bar across the middle, a square with its back edge, a cross.
+    void captionButtonsTakeAThirdEachAndForwardTheirClicks()
+    {
+        KvCc::MinMaxButton strip;
+        strip.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&strip));
+        QCOMPARE(strip.size(), QSize(60, 20));
+        QSignalSpy minSpy(&strip, SIGNAL(clickedMin())), normalSpy(&strip, SIGNAL(clickedNormal())),
+            closeSpy(&strip, SIGNAL(clickedClosed()));
+        const QPoint inked[] = {{10, 10}, {12, 2}, {10, 10}}, clear[] = {{10, 3}, {10, 10}, {10, 3}};
+        QList<int> clicks;
+        for (int third = 0; third < 3; ++third) {
+            auto* target = qobject_cast<QPushButton*>(strip.childAt(10 + 20 * third, 10));
+            QVERIFY(target);
+            QCOMPARE(target->geometry(), QRect(20 * third, 0, 20, 20));
+            const QImage glyph = target->icon().pixmap(20, 20).toImage();
+            QCOMPARE(glyph.pixelColor(inked[third]), QColor(Qt::white));
+            QCOMPARE(glyph.pixelColor(clear[third]).alpha(), 0);
+            QTest::mouseClick(target, Qt::LeftButton);
+            clicks << minSpy.count() << normalSpy.count() << closeSpy.count();
+        }
+        QCOMPARE(clicks, (QList<int>{1, 0, 0, 1, 1, 0, 1, 1, 1}));
     }
 };
 

@@ -4,100 +4,67 @@
 #include <layermodel.h>
 
 #include <QAbstractItemModelTester>
-#include <QSignalSpy>
 
-using KvCc::LayerModel;
+using namespace KvCc;
 
+// The table model over a caller's snapshot rows, and the cell texts it holds.
 class TestLayerModel : public QObject
 {
     Q_OBJECT
 
 private:
-    static QList<QStringList> sampleRows(int count)
-    {
-        QList<QStringList> rows;
-        for (int i = 0; i < count; ++i) {
-            QStringList row = {QStringLiteral("false"), QStringLiteral("Layer%1").arg(i)};
-            for (int c = 2; c < KvCc::LayerColumnCount; ++c)
-                row << QStringLiteral("true");
-            rows << row;
-        }
-        return rows;
-    }
-
-    static void load(LayerModel& model, QList<QStringList>* rows)
-    {
-        model.setHorizontalHeader(KvCc::layerTableHeaders());
-        model.setModalDatas(rows);
-        model.refrushModel();
-    }
+    QList<QStringList> rows;
+    std::unique_ptr<LayerModel> model;
 
 private slots:
-    void passesTheModelTesterThroughResetAndEdits()
+    // Three full rows and a short one, loaded under the model tester.
+    void init()
     {
-        QList<QStringList> rows = sampleRows(5);
-        rows[2] = QStringList{QStringLiteral("true"), QStringLiteral("Short")};
-        LayerModel model;
-        QAbstractItemModelTester tester(&model, QAbstractItemModelTester::FailureReportingMode::QtTest);
-        load(model, &rows);
-        QVERIFY(model.setData(model.index(1, KvCc::NameColumn), QStringLiteral("Walls"), Qt::DisplayRole));
-        QCOMPARE(model.rowCount(model.index(0, 0)), 0);
-        QCOMPARE(model.columnCount(model.index(0, 0)), 0);
+        rows.clear();
+        for (int i = 0; i < 3; ++i)
+            rows << QStringList{"false", QStringLiteral("Layer%1").arg(i)} + QVector<QString>(11, "true").toList();
+        rows << QStringList{"true", "Short"};
+        model = std::make_unique<LayerModel>();
+        new QAbstractItemModelTester(model.get(), QAbstractItemModelTester::FailureReportingMode::QtTest, model.get());
+        model->setHorizontalHeader(layerTableHeaders());
+        model->setModalDatas(&rows);
     }
 
-    void onlyTheDisplayRoleReadsAndWrites()
+    void refrushResetsOnceAndReportsTheRowCount()
     {
-        QList<QStringList> rows = sampleRows(2);
-        rows[1] = QStringList{QStringLiteral("false"), QStringLiteral("Short")};
-        LayerModel model;
-        load(model, &rows);
+        QSignalSpy count(model.get(), &LayerModel::updateCount);
+        QSignalSpy reset(model.get(), &QAbstractItemModel::modelReset);
+        model->refrushModel();
+        QCOMPARE(reset.count(), 1);
+        QCOMPARE(QList<QVariantList>(count), QList<QVariantList>{{4}});
+    }
 
-        QVERIFY(!model.data(model.index(1, KvCc::OnColumn)).isValid());
-        QVERIFY(!model.data(model.index(0, KvCc::NameColumn), Qt::EditRole).isValid());
-        QVERIFY(!model.setData(model.index(0, KvCc::NameColumn), QStringLiteral("x"), Qt::EditRole));
-
-        QSignalSpy changed(&model, &QAbstractItemModel::dataChanged);
-        QVERIFY(model.setData(model.index(0, KvCc::OnColumn), false, Qt::DisplayRole));
-        QCOMPARE(rows.at(0).at(KvCc::OnColumn), QStringLiteral("false"));
+    void onlyTheDisplayRoleReadsAndWritesTheCallersRows()
+    {
+        model->refrushModel();
+        QVERIFY(!model->data(model->index(3, OnColumn)).isValid()); // past the short row's end
+        QVERIFY(!model->data(model->index(0, NameColumn), Qt::EditRole).isValid());
+        QVERIFY(!model->setData(model->index(0, NameColumn), "x", Qt::EditRole));
+        QSignalSpy changed(model.get(), &QAbstractItemModel::dataChanged);
+        QVERIFY(model->setData(model->index(0, OnColumn), false, Qt::DisplayRole));
+        QCOMPARE(rows.at(0).at(OnColumn), QStringLiteral("false"));
         QCOMPARE(changed.count(), 1);
-        QVERIFY(changed.last().at(2).value<QVector<int>>().isEmpty());
-        QVERIFY(model.flags(model.index(0, KvCc::OnColumn)) & Qt::ItemIsEditable);
+        QVERIFY(model->flags(model->index(0, OnColumn)) & Qt::ItemIsEditable);
+        // A renamed row still names the layer it was loaded from.
+        QVERIFY(model->setData(model->index(1, NameColumn), "Walls", Qt::DisplayRole));
+        QCOMPARE(model->index(1, NameColumn).data(LoadedNameRole).toString(), QStringLiteral("Layer1"));
     }
 
+    // The caller may shrink its list behind the model's back.
     void indexesOutsideTheRowsGiveNothingInsteadOfCrashing()
     {
-        QList<QStringList> rows = sampleRows(3);
-        LayerModel model;
-        load(model, &rows);
-        rows.removeLast(); // the caller shrinks its list behind the model's back
-        const QModelIndex gone = model.index(2, KvCc::NameColumn);
-        QVERIFY(!model.data(gone).isValid());
-        QVERIFY(!model.setData(gone, QStringLiteral("x"), Qt::DisplayRole));
-        QVERIFY(!model.headerData(13, Qt::Horizontal).isValid());
-        QVERIFY(!model.setData(model.index(0, 3).sibling(0, 40), 1, Qt::DisplayRole));
-    }
-
-    void refrushReportsTheRowCountAfterTheReset()
-    {
-        QList<QStringList> rows = sampleRows(7);
-        LayerModel model;
-        model.setModalDatas(&rows);
-        QSignalSpy count(&model, &LayerModel::updateCount);
-        QSignalSpy reset(&model, &QAbstractItemModel::modelReset);
-        model.refrushModel();
-        QCOMPARE(reset.count(), 1);
-        QCOMPARE(count.count(), 1);
-        QCOMPARE(count.last().at(0).toInt(), 7);
-    }
-
-    void aRenamedRowStillNamesTheLayerItWasLoadedFrom()
-    {
-        QList<QStringList> rows = sampleRows(2);
-        LayerModel model;
-        load(model, &rows);
-        model.setData(model.index(0, KvCc::NameColumn), QStringLiteral("Layer1"), Qt::DisplayRole);
-        QCOMPARE(model.index(0, KvCc::NameColumn).data(KvCc::LoadedNameRole).toString(),
-                 QStringLiteral("Layer0"));
+        model->refrushModel();
+        const QModelIndex gone = model->index(3, NameColumn);
+        rows.removeLast();
+        QVERIFY(!model->data(gone).isValid());
+        QVERIFY(!model->setData(gone, "x", Qt::DisplayRole));
+        QVERIFY(!model->headerData(LayerColumnCount, Qt::Horizontal).isValid());
+        QVERIFY(!model->setData(model->index(0, 3).sibling(0, 40), 1, Qt::DisplayRole));
     }
 
     void colorTextsWithStarsAndSemicolonsInTheirNames_data()
@@ -106,12 +73,10 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<QColor>("color");
         QTest::newRow("a plain red color") << "ll*red;255,0,0" << "red" << QColor(255, 0, 0);
-        QTest::newRow("a name holding a semicolon keeps it")
-            << "ll*Pantone; warm;10,20,30" << "Pantone; warm" << QColor(10, 20, 30);
+        QTest::newRow("a name holding a semicolon keeps it") << "ll*P; warm;10,20,30" << "P; warm" << QColor(10, 20, 30);
         QTest::newRow("a name holding a star keeps it") << "ll*a*b;1,2,3" << "a*b" << QColor(1, 2, 3);
         QTest::newRow("missing components count as zero") << "ll*odd;7" << "odd" << QColor(7, 0, 0);
-        QTest::newRow("a known color name without components gives that color")
-            << "ll*white" << "white" << QColor(255, 255, 255);
+        QTest::newRow("a known color name without components gives it") << "ll*white" << "white" << QColor(Qt::white);
         QTest::newRow("an unknown name without components is black") << "ll*7" << "7" << QColor(0, 0, 0);
         QTest::newRow("components out of range are clamped") << "ll*x;300,-4,20" << "x" << QColor(255, 0, 20);
     }
@@ -119,20 +84,17 @@ private slots:
     void colorTextsWithStarsAndSemicolonsInTheirNames()
     {
         QFETCH(QString, text);
-        const KvCc::LayerColorText parsed = KvCc::parseLayerColorText(text);
+        const LayerColorText parsed = parseLayerColorText(text);
         QTEST(parsed.name, "name");
         QTEST(parsed.color, "color");
     }
 
-    void flagCellsFollowTheStringToBoolRule()
+    void flagCellsAreTrueUnlessEmptyZeroOrFalse()
     {
-        QVERIFY(KvCc::layerCellIsTrue(QStringLiteral("true")));
-        QVERIFY(KvCc::layerCellIsTrue(QStringLiteral(":/IDB_LSTATE_CURRENT.png")));
-        QVERIFY(KvCc::layerCellIsTrue(true));
-        QVERIFY(!KvCc::layerCellIsTrue(QStringLiteral("FALSE")));
-        QVERIFY(!KvCc::layerCellIsTrue(QStringLiteral("0")));
-        QVERIFY(!KvCc::layerCellIsTrue(QString()));
-        QVERIFY(!KvCc::layerCellIsTrue(false));
+        for (const QVariant& v : {QVariant("true"), QVariant(":/IDB_LSTATE_CURRENT.png"), QVariant(true)})
+            QVERIFY2(layerCellIsTrue(v), qPrintable(v.toString()));
+        for (const QVariant& v : {QVariant("FALSE"), QVariant("0"), QVariant(QString()), QVariant(false)})
+            QVERIFY2(!layerCellIsTrue(v), qPrintable(v.toString()));
     }
 };
 
