@@ -89,6 +89,9 @@ private slots:
         QCOMPARE(centreColour(combo->baseEdit()->currentIcon()), QColor(Qt::blue));
         QTRY_VERIFY(!combo->view()->isVisible());
         QCOMPARE(combo->QComboBox::currentIndex(), 0);
+        // The face is not for typing.
+        QTest::keyClicks(combo->lineEdit(), QStringLiteral("typed"));
+        QVERIFY(combo->lineEdit()->text().isEmpty());
     }
 
     void onlyAPressAndReleaseInTheListChoose()
