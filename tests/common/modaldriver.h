@@ -62,7 +62,7 @@ void poll(std::shared_ptr<Watch> watch, std::function<void(Dialog*)> answer, QDe
         answer(dialog);
         // A failed check inside answer must end the dialog, not hang the run.
         if (dialog && dialog->isVisible())
-            dialog->done(-1);
+            static_cast<QDialog*>(dialog.data())->done(-1);
     });
 }
 

@@ -4,20 +4,27 @@
 
 #include <QApplication>
 #include <QDialog>
-#include <QLabel>
+#include <QListWidget>
 #include <QMessageBox>
 #include <QPushButton>
 #include <QtTest>
 
-#include <functional>
-
-// Drives the library's dialogs as a user does: the dialog runs modally with
-// exec() and is answered from inside its own modal loop.
+// Answers the library's dialogs as a user does, from inside their modal loop.
 namespace dialogdriver {
 
-inline int execAndAnswer(QDialog& dialog, const std::function<void(QDialog*)>& answer)
+// The ways a user closes a dialog: the first two accept it, the others reject it.
+enum Answer { OkButton, ReturnKey, CancelButton, EscapeKey, CloseButton };
+
+inline void addAnswerRows(bool accepting)
 {
-    return modaldriver::exec<QDialog>(dialog, answer);
+    QTest::addColumn<int>("answer");
+    if (accepting) {
+        QTest::newRow("OK accepts") << int(OkButton);
+        QTest::newRow("Return takes OK") << int(ReturnKey);
+    }
+    QTest::newRow("Cancel rejects, after Help showed its box") << int(CancelButton);
+    QTest::newRow("Escape rejects") << int(EscapeKey);
+    QTest::newRow("the window's close button rejects") << int(CloseButton);
 }
 
 // Sends a key to the widget that has the keyboard focus, as typing does.
@@ -30,23 +37,49 @@ inline void typeKey(QDialog* dialog, Qt::Key key)
 inline void clickButton(QDialog* dialog, const char* objectName)
 {
     auto* button = dialog->findChild<QPushButton*>(QLatin1String(objectName));
-    QVERIFY2(button, objectName);
-    QVERIFY2(button->isVisible(), objectName);
+    QVERIFY2(button && button->isVisible(), objectName);
     QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
 }
 
-// Presses the button, expects an information box parented to the dialog,
-// returns its title and text through the arguments and closes it.
-inline void readHelpBox(QDialog* dialog, const char* buttonName, QString* title, QString* text)
+inline void clickRow(QDialog* dialog, int row)
 {
-    modaldriver::answer<QMessageBox>([dialog, buttonName] { clickButton(dialog, buttonName); },
-                                     [dialog, title, text](QMessageBox* box) {
-                                         *title = box->windowTitle();
-                                         *text = box->text();
-                                         if (box->parentWidget() != dialog || box->icon() != QMessageBox::Information)
-                                             *title += QStringLiteral(" (not an information box of the dialog)");
-                                         box->accept();
-                                     });
+    auto* list = dialog->findChild<QListWidget*>(QStringLiteral("listWidget"));
+    QVERIFY(list && list->item(row));
+    list->scrollToItem(list->item(row));
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    QCOMPARE(list->currentRow(), row);
+}
+
+// Presses Help, which must show the information box of the dialog, and closes it.
+inline void checkHelpBox(QDialog* dialog, const char* helpButton)
+{
+    QString shown;
+    modaldriver::answer<QMessageBox>([&] { clickButton(dialog, helpButton); }, [&](QMessageBox* box) {
+        if (box->parentWidget() == dialog && box->icon() == QMessageBox::Information)
+            shown = box->windowTitle() + QLatin1Char('/') + box->text();
+        box->accept();
+    });
+    QCOMPARE(shown, QStringLiteral("help/Vantor help  doc!"));
+    QVERIFY(dialog->isVisible());
+}
+
+// Closes the dialog by the answer; the button names are those of its form.
+inline void answer(QDialog* dialog, int answer, const char* ok, const char* cancel, const char* help)
+{
+    switch (answer) {
+    case OkButton:
+        return clickButton(dialog, ok);
+    case ReturnKey:
+        return typeKey(dialog, Qt::Key_Return);
+    case CancelButton:
+        if (help)
+            checkHelpBox(dialog, help);
+        return clickButton(dialog, cancel);
+    case EscapeKey:
+        return typeKey(dialog, Qt::Key_Escape);
+    default:
+        dialog->close();
+    }
 }
 
 } // namespace dialogdriver

@@ -4,16 +4,19 @@
 // opens the popup, a click on a row chooses it, a click on the button under
 // the list runs the selector's settings.
 
+#include "modaldriver.h"
+
 #include <basecombobox.h>
 #include <baseedit.h>
-#include <listview.h>
-#include <listwidget.h>
 
 #include <QAbstractItemView>
-#include <QApplication>
+#include <QColorDialog>
+#include <QListWidget>
 #include <QPushButton>
 #include <QStyleOptionComboBox>
 #include <QtTest>
+
+#include <functional>
 
 namespace popupdriver {
 
@@ -35,15 +38,26 @@ inline QString face(KvCc::BaseComboBox* combo)
 inline QStringList rowTexts(KvCc::BaseComboBox* combo)
 {
     QStringList texts;
-    QListWidget* list = rows(combo);
-    for (int i = 0; list && i < list->count(); ++i)
-        texts << list->item(i)->text();
+    for (int i = 0; i < rows(combo)->count(); ++i)
+        texts << rows(combo)->item(i)->text();
     return texts;
 }
 
 inline bool popupVisible(KvCc::BaseComboBox* combo)
 {
     return combo->view()->isVisible();
+}
+
+// Height the popup gives its list and button (its single row's height).
+inline int popupHeight(KvCc::BaseComboBox* combo)
+{
+    return combo->view()->model()->index(0, 0).data(Qt::SizeHintRole).toSize().height();
+}
+
+// What the closed selector shows and how high its popup opens.
+inline QString state(KvCc::BaseComboBox* combo)
+{
+    return QStringLiteral("%1, row %2, popup %3").arg(face(combo)).arg(combo->currentRow()).arg(popupHeight(combo));
 }
 
 // Clicks the arrow of the combo box and waits for the popup.
@@ -55,57 +69,73 @@ inline bool openPopup(KvCc::BaseComboBox* combo)
     option.subControls = QStyle::SC_All;
     const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
     QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
-    if (!QTest::qWaitFor([combo] { return popupVisible(combo); }, 2000))
-        return false;
-    return QTest::qWaitForWindowExposed(combo->view()->window());
+    return QTest::qWaitFor([combo] { return popupVisible(combo); }, 2000)
+        && QTest::qWaitForWindowExposed(combo->view()->window());
 }
 
-// Clicks the row in the open popup.
-inline bool clickRow(KvCc::BaseComboBox* combo, int row)
+// Opens the popup, clicks the row and waits for the popup to close.
+inline bool pickRow(KvCc::BaseComboBox* combo, int row)
 {
     QListWidget* list = rows(combo);
-    if (!list || !list->item(row))
+    if (!openPopup(combo) || !list->item(row))
         return false;
     list->scrollToItem(list->item(row));
-    const QRect rect = list->visualItemRect(list->item(row));
-    if (!list->viewport()->rect().contains(rect.center()))
-        return false;
-    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, rect.center());
-    return true;
+    QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
+    return QTest::qWaitFor([combo] { return !popupVisible(combo); }, 2000);
 }
 
-// Clicks the button under the list of the open popup.
-inline bool clickSettings(KvCc::BaseComboBox* combo)
+// Opens the popup and clicks its settings button, which must open a modal
+// Dialog after closing the popup; answer closes that dialog.
+template<class Dialog>
+void runSettings(KvCc::BaseComboBox* combo, modaldriver::detail::Plain<std::function<void(Dialog*)>> answer)
 {
-    QPushButton* button = settingsButton(combo);
-    if (!button || !button->isVisible())
-        return false;
-    QTest::mouseClick(button, Qt::LeftButton, {}, button->rect().center());
-    return true;
+    QVERIFY(openPopup(combo));
+    modaldriver::answer<Dialog>([combo] { QTest::mouseClick(settingsButton(combo), Qt::LeftButton); },
+                                [combo, answer](Dialog* dialog) {
+                                    QVERIFY(!popupVisible(combo));
+                                    answer(dialog);
+                                });
+    QTRY_VERIFY(!QApplication::activeModalWidget());
 }
 
-// Height the popup gives its list and button (its single row's height).
-inline int popupHeight(KvCc::BaseComboBox* combo)
+// Opens the popup and clicks a settings button that must open no dialog.
+inline void clickIdleSettings(KvCc::BaseComboBox* combo)
 {
-    auto* outer = qobject_cast<QListWidget*>(combo->view());
-    if (!outer || outer->count() != 1)
-        return -1;
-    return outer->item(0)->sizeHint().height();
+    QVERIFY(openPopup(combo));
+    QVERIFY(settingsButton(combo)->isVisible());
+    QTest::mouseClick(settingsButton(combo), Qt::LeftButton);
+    QTest::qWait(50);
+    QVERIFY(!QApplication::activeModalWidget());
+    combo->hidePopup();
+}
+
+// Answers the color dialog of a color selector: picks color when it is
+// valid, cancels otherwise. (The driver takes it as a QDialog: QColorDialog
+// hides done().)
+inline std::function<void(QDialog*)> answerColorDialog(const QColor& color)
+{
+    return [color](QDialog* shown) {
+        auto* dialog = qobject_cast<QColorDialog*>(shown);
+        QVERIFY(dialog);
+        QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Color"));
+        QCOMPARE(dialog->currentColor(), QColor(Qt::white));
+        if (!color.isValid())
+            return dialog->reject();
+        dialog->setCurrentColor(color);
+        dialog->accept();
+    };
 }
 
 // Whether the open popup shows the button label and every row text whole.
 inline bool popupShowsWholeTexts(KvCc::BaseComboBox* combo)
 {
     QPushButton* button = settingsButton(combo);
-    if (button && button->isVisible() && button->width() < button->sizeHint().width())
+    if (button->isVisible() && button->width() < button->sizeHint().width())
         return false;
     QListWidget* list = rows(combo);
-    if (!list || list->viewMode() != QListView::ListMode)
-        return true;
     const QFontMetrics metrics(list->font());
-    for (int i = 0; i < list->count(); ++i) {
-        const int needed = list->iconSize().width() + metrics.horizontalAdvance(list->item(i)->text()) + 8;
-        if (needed > list->viewport()->width())
+    for (int i = 0; list->viewMode() == QListView::ListMode && i < list->count(); ++i) {
+        if (list->iconSize().width() + metrics.horizontalAdvance(list->item(i)->text()) + 8 > list->viewport()->width())
             return false;
     }
     return true;
