@@ -87,7 +87,6 @@ struct SampleWindow : MainWindow {
         settle();
         layerCombo()->hidePopup();
     }
-    bool exposed = false;
     const DkDbLayerTableRecord* record(const QString& name) const
     {
         return document()->database()->peekLayer(document()->database()->layerId(name.toStdWString()));
@@ -98,6 +97,8 @@ struct SampleWindow : MainWindow {
         QCOMPARE(document()->database()->liveIteratorCount(), 0);
         QCOMPARE(dkutOutstandingBuffers(), 0LL);
     }
+
+    bool exposed = false;
 };
 
 } // namespace
