@@ -5,7 +5,7 @@ set(kvcc_demo_tests tst_dxfimport tst_demowindow)
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     foreach(t ${kvcc_demo_tests})
         target_link_libraries(${t} PRIVATE kvccdemo)
-        target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.cpp ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
+        target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
     endforeach()
     set_tests_properties(tst_dxfimport PROPERTIES TIMEOUT 300)
 
