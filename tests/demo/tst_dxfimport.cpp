@@ -63,6 +63,7 @@ private slots:
             "\xEC\x88\x98\xEB\xA1\x9C", "수로");
         row("older files use their code page", "AC1015", "ANSI_1251", "\xCC\xE5\xE1\xE5\xEB\xFC", "Мебель");
         row("the Korean code page of older files", "AC1018", "ANSI_949", "\xBC\xF6\xB7\xCE", "수로");
+        row("the Japanese code page of older files is Shift_JIS", "AC1015", "ANSI_932", "\x93\xFA\x96\x7B", "日本");
         row("older files without a code page are read as cp1252", "AC1009", "", "Stra\xDF" "e", "Straße");
         row("escapes are resolved in lower-case hex", "AC1015", "ANSI_1252", "Gr\\U+00fcn", "Grün");
         row("escapes mix with code page bytes", "AC1009", "ANSI_1252", "\\U+039B\\U+0391\xC4", "ΛΑÄ");
@@ -95,7 +96,8 @@ private slots:
         w.header("AC1015", "Doors").beginLayerTable().layer("Walls", 0, 1, "CONTINUOUS", 50).layer("0", 0, 7);
         w.layer("Doors", 4, 3, "DASHED", 25).layer("Off", 0, -5).layer("Frozen", 1, 30);
         w.layer("True", 0, 1, "CONTINUOUS", -3, 0x1192EE).layer("NoPlot", 0, 7, "CONTINUOUS", -3, -1, false);
-        w.layer("Odd weight", 0, 7, "CONTINUOUS", 33).layer("Thin", 0, 7, "CONTINUOUS", 0).endLayerTable().end();
+        w.layer("Odd weight", 0, 7, "CONTINUOUS", 33).layer("Thin", 0, 7, "CONTINUOUS", 0).layer("WALLS", 0, 2);
+        w.layer("Black", 0, 1, "CONTINUOUS", -3, 0).endLayerTable().end();
         for (bool crlf : {false, true}) {
             const DxfImportResult r = readChecked(w.data(crlf));
             QCOMPARE(r.drawing.currentLayer, QStringLiteral("Doors"));
@@ -105,7 +107,10 @@ private slots:
                      QStringList({"Walls #ff0000 CONTINUOUS 50", "0 #ffffff CONTINUOUS -3", "Doors #00ff00 DASHED 25 locked",
                                   "Off #0000ff CONTINUOUS -3 off", "Frozen #ff7f00 CONTINUOUS -3 frozen",
                                   "True #1192ee CONTINUOUS -3", "NoPlot #ffffff CONTINUOUS -3 no plot",
-                                  "Odd weight #ffffff CONTINUOUS -3", "Thin #ffffff CONTINUOUS 0"}));
+                                  "Odd weight #ffffff CONTINUOUS -3", "Thin #ffffff CONTINUOUS 0",
+                                  "Black #000000 CONTINUOUS -3"}));
+            // A name taken in another letter case is the same layer: the first one stays.
+            QVERIFY(r.drawing.notes.contains(QStringLiteral("Layer \"WALLS\" appears twice; the first one is kept.")));
         }
     }
 
