@@ -132,7 +132,9 @@ private slots:
         QTRY_COMPARE(loneStack->pos(), lone->mapToGlobal(QPoint(0, loneStack->height() - 8)));
     }
 
-    void hidingTheControlPutsThePageAway()
+    // Hiding the control puts the page away; showing it brings it back; the
+    // page goes with the control.
+    void hidingOrDestroyingTheControlWhileThePageIsShown()
     {
         unfold();
         control->hide();
@@ -141,11 +143,6 @@ private slots:
         QVERIFY(stack->isVisible());
         QCOMPARE(stack->currentIndex(), 0);
         QCOMPARE(stack->pos(), expectedPagePos());
-    }
-
-    void destroyingTheControlWhileThePageIsShown()
-    {
-        unfold();
         QPointer<KvCc::StackWidget> guard(stack);
         delete control;
         QVERIFY(!guard);
