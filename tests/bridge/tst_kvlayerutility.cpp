@@ -3,8 +3,6 @@
 
 #include <kvlayerutility.h>
 
-#include <memory>
-
 namespace {
 
 // A layer name with a character outside the Basic Multilingual Plane.
@@ -26,10 +24,7 @@ enum { Off, Lock, Frozen, Plot };
 // How a drawing (or its absence) is spoiled before a call.
 enum class Failure { NoServices, NoDrawing, LayerTableRefused, IteratorRefused };
 
-bool untouched(const DkDbLayerTableRecord* r)
-{
-    return !r->isOff() && !r->isLocked() && !r->isFrozen() && r->isPlottable();
-}
+bool untouched(const DkDbLayerTableRecord* r) { return !r->isOff() && !r->isLocked() && !r->isFrozen() && r->isPlottable(); }
 
 } // namespace
 
@@ -50,20 +45,11 @@ private:
     {
         drawing->add(QStringLiteral("Walls"));
         DkDbLayerSpec hidden;
-        hidden.name = L"Hidden";
-        hidden.on = hidden.plottable = false;
-        hidden.frozen = hidden.locked = true;
+        hidden.name = L"Hidden", hidden.on = hidden.plottable = false, hidden.frozen = hidden.locked = true;
         db->addLayer(hidden);
         drawing->add(clef);
         db->eraseLayer(erasedId = drawing->add(QStringLiteral("Erased")));
         db->setRefuseOpen(stubbornId = drawing->add(QStringLiteral("Stubborn")), true);
-    }
-
-    QList<QStringList> snapshot()
-    {
-        QList<QStringList> rows;
-        KvLayerUtility().getAllLayerDate(rows);
-        return rows;
     }
 
 private slots:
@@ -79,10 +65,8 @@ private slots:
     {
         buildSampleDrawing();
         DkDbLayerSpec rgb;
-        rgb.name = L"Rgb";
-        rgb.color = DkCmColor(12, 34, 56);
+        rgb.name = L"Rgb", rgb.color = DkCmColor(12, 34, 56);
         db->addLayer(rgb);
-
         std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
         QStringList names;
         for (const KvCc::LayerItemData& l : *layers)
@@ -120,8 +104,7 @@ private slots:
         QVERIFY(layers && layers->isEmpty());
 
         // The current layer is read by its id, without the table.
-        KvCc::LayerItemData out;
-        out.name = QStringLiteral("untouched");
+        KvCc::LayerItemData out{true, false, false, QColor(), QStringLiteral("untouched")};
         QCOMPARE(util.getCurrentLayer(out), hasDrawing);
         QCOMPARE(out.name, hasDrawing ? QStringLiteral("0") : QStringLiteral("untouched"));
 
@@ -168,11 +151,13 @@ private slots:
             QCOMPARE(record->close(), Dk::eOk);
             return drawing->verifyNothingOpen();
         }
-        const QList<QStringList> before = snapshot();
+        QList<QStringList> before, after;
+        KvLayerUtility().getAllLayerDate(before);
         for (const Setter& s : flagSetters)
             QVERIFY(!(KvLayerUtility().*s.call)(name, true) && !(KvLayerUtility().*s.call)(name, false));
         drawing->verifyNothingOpen();
-        QCOMPARE(snapshot(), before);
+        KvLayerUtility().getAllLayerDate(after);
+        QCOMPARE(after, before);
         QVERIFY(untouched(db->peekLayer(erasedId)) && untouched(db->peekLayer(stubbornId)));
     }
 

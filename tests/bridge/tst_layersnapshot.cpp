@@ -5,7 +5,6 @@
 
 #include <climits>
 #include <functional>
-#include <memory>
 
 namespace {
 
@@ -50,12 +49,11 @@ class TestLayerSnapshot : public QObject
 private:
     std::unique_ptr<TestDrawing> drawing;
 
-    void addLayer(const std::wstring& name, const Edit& edit = {})
+    void addLayer(const std::wstring& name, const Edit& edit = [](DkDbLayerSpec&) {})
     {
         DkDbLayerSpec layerSpec;
         layerSpec.name = name;
-        if (edit)
-            edit(layerSpec);
+        edit(layerSpec);
         drawing->db->addLayer(layerSpec);
     }
 
@@ -80,19 +78,14 @@ private slots:
         QTest::newRow("a frozen, locked, off layer reads false three times")
             << Edit([](DkDbLayerSpec& s) { s.on = false, s.frozen = s.locked = true; })
             << plainRow({{On, "false"}, {Thawed, "false"}, {Unlocked, "false"}});
-        QTest::newRow("only the freeze column turns for a frozen layer")
-            << Edit([](DkDbLayerSpec& s) { s.frozen = true; }) << plainRow({{Thawed, "false"}});
-        QTest::newRow("only the lock column turns for a locked layer")
-            << Edit([](DkDbLayerSpec& s) { s.locked = true; }) << plainRow({{Unlocked, "false"}});
+        QTest::newRow("only the freeze column turns") << Edit([](DkDbLayerSpec& s) { s.frozen = true; }) << plainRow({{Thawed, "false"}});
+        QTest::newRow("only the lock column turns") << Edit([](DkDbLayerSpec& s) { s.locked = true; }) << plainRow({{Unlocked, "false"}});
         QTest::newRow("a layer that does not plot and freezes in new viewports")
             << Edit([](DkDbLayerSpec& s) { s.plottable = false, s.frozenInNewViewports = true; })
             << plainRow({{Plottable, "false"}, {NewViewportFrozen, "true"}});
-        QTest::newRow("a red index color carries its name and components")
-            << colored({}, 1) << plainRow({{Color, "ll*red;255,0,0"}});
-        QTest::newRow("an index without a name shows the number")
-            << colored({}, 42) << plainRow({{Color, "ll*42;255,255,255"}});
-        QTest::newRow("a true color shows its components twice")
-            << colored({12, 34, 56}) << plainRow({{Color, "ll*12,34,56;12,34,56"}});
+        QTest::newRow("a red index color carries its name and components") << colored({}, 1) << plainRow({{Color, "ll*red;255,0,0"}});
+        QTest::newRow("an index without a name shows the number") << colored({}, 42) << plainRow({{Color, "ll*42;255,255,255"}});
+        QTest::newRow("a true color shows its components twice") << colored({12, 34, 56}) << plainRow({{Color, "ll*12,34,56;12,34,56"}});
         QTest::newRow("black is three zeros") << colored({0, 0, 0}) << plainRow({{Color, "ll*0,0,0;0,0,0"}});
         QTest::newRow("a color book name beyond the BMP is kept whole")
             << colored({1, 2, 3}, 0, L"Book \U0001F3A8")
@@ -105,8 +98,7 @@ private slots:
             << plainRow({{Name, QString::fromUcs4(U"Dims \U0001D11E")}, {Linetype, "DASHED"},
                          {LineWeight, "0.25 mm"}, {PlotStyle, QString::fromUcs4(U"Style \u00e9")},
                          {Description, QString::fromUcs4(U"Cotes \u2013 \U0001F4D0")}});
-        QTest::newRow("a by-layer lineweight reads Layer")
-            << Edit([](DkDbLayerSpec& s) { s.lineWeight = -1; }) << plainRow({{LineWeight, "Layer"}});
+        QTest::newRow("a by-layer lineweight reads Layer") << Edit([](DkDbLayerSpec& s) { s.lineWeight = -1; }) << plainRow({{LineWeight, "Layer"}});
     }
 
     void row()

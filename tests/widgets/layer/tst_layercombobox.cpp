@@ -1,5 +1,4 @@
-#include "kvcctest.h"
-#include "testdrawing.h"
+#include "layertestdrawing.h"
 
 #include <layercombobox.h>
 #include <layeredit.h>
@@ -8,23 +7,12 @@
 #include <QLabel>
 #include <QLayout>
 #include <QListWidget>
-#include <QPointer>
-#include <QPushButton>
-#include <QRegularExpression>
-#include <QScopeGuard>
-#include <QScrollBar>
-#include <QSignalSpy>
-
-#include <memory>
 
 namespace {
 
 enum Button { Light, Freeze, Lock };
 // What happens to the drawing between the refresh and the click.
 enum Meanwhile { Nothing, WallsErased, CurrentUnreadable, CurrentChanged };
-
-QImage image(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
-
 
 // A drawing written as "Walls* Doors-# Roof!~" after its layer "0": a star
 // marks the current layer, "-" off, "#" frozen, "!" locked, "~" red.
@@ -34,26 +22,21 @@ std::unique_ptr<DkDbDatabase> drawingOf(const QString& spec)
     for (QString name : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString marks = name.mid(name.indexOf(QRegularExpression(QStringLiteral("[-*#!~]|$"))));
         name.chop(marks.size());
-        DkDbObjectId id = db->layerId(name.toStdWString());
-        if (id.isNull()) {
-            DkDbLayerSpec layerSpec;
-            layerSpec.name = name.toStdWString();
-            layerSpec.on = !marks.contains(QLatin1Char('-'));
-            layerSpec.frozen = marks.contains(QLatin1Char('#'));
-            layerSpec.locked = marks.contains(QLatin1Char('!'));
-            layerSpec.color = marks.contains(QLatin1Char('~')) ? DkCmColor(255, 0, 0) : DkCmColor(0, 128, 255);
-            id = db->addLayer(layerSpec);
-        }
-        if (marks.contains(QLatin1Char('*')))
+        const auto has = [&marks](char mark) { return marks.contains(QLatin1Char(mark)); };
+        DkDbLayerSpec layer;
+        layer.name = name.toStdWString(), layer.on = !has('-'), layer.frozen = has('#'), layer.locked = has('!');
+        layer.color = has('~') ? DkCmColor(255, 0, 0) : DkCmColor(0, 128, 255);
+        const DkDbObjectId id = db->addLayer(layer);
+        if (has('*'))
             db->setClayer(id);
     }
     return db;
 }
 
-uint pictureKey(const QImage& picture)
+uint pictureKey(const QPixmap& picture)
 {
-    const QImage argb = picture.convertToFormat(QImage::Format_ARGB32);
-    return qHash(QByteArray(reinterpret_cast<const char*>(argb.constBits()), int(argb.sizeInBytes())));
+    const QImage image = argb(picture);
+    return qHash(QByteArray(reinterpret_cast<const char*>(image.constBits()), int(image.sizeInBytes())));
 }
 
 // Everything a host or a user can see of the drop-down, as texts: the rows
@@ -62,24 +45,15 @@ QStringList observable(KvCc::LayerComboBox& combo)
 {
     QListWidget* list = combo.listWidget();
     QStringList seen{QStringLiteral("%1 rows, row %2 current, index %3, %4 wide, face %5 %6")
-                         .arg(list->count())
-                         .arg(list->currentRow())
-                         .arg(combo.currentIndex())
-                         .arg(list->minimumWidth())
-                         .arg(combo.layerEdit()->layerName())
-                         .arg(pictureKey(combo.layerEdit()->grab().toImage()))};
+                         .arg(list->count()).arg(list->currentRow()).arg(combo.currentIndex()).arg(list->minimumWidth())
+                         .arg(combo.layerEdit()->layerName()).arg(pictureKey(combo.layerEdit()->grab()))};
     for (int i = 0; i < list->count(); ++i) {
         auto* row = qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(i)));
-        if (!row) {
-            seen << QStringLiteral("row %1 has no row widget").arg(i);
-            continue;
-        }
-        const KvCc::LayerItemData d = row->currentLayerData();
-        QString text = QStringLiteral("%1 (%2) on %3 frozen %4 locked %5 %6")
-                           .arg(d.name, row->layerName()).arg(d.on).arg(d.frozen).arg(d.locked).arg(d.color.name());
-        for (QPushButton* button : row->findChildren<QPushButton*>())
-            text += QLatin1Char(' ') + QString::number(pictureKey(button->icon().pixmap(14, 14).toImage()));
-        seen << text;
+        const KvCc::LayerItemData d = row ? row->currentLayerData() : KvCc::LayerItemData();
+        seen << QStringLiteral("%1 (%2) on %3 frozen %4 locked %5 %6").arg(d.name, row ? row->layerName() : "no row")
+                    .arg(d.on).arg(d.frozen).arg(d.locked).arg(d.color.name());
+        for (QPushButton* button : row ? row->findChildren<QPushButton*>() : QList<QPushButton*>())
+            seen.last() += QLatin1Char(' ') + QString::number(pictureKey(button->icon().pixmap(14, 14)));
     }
     return seen;
 }
@@ -95,36 +69,28 @@ private:
     std::unique_ptr<TestDrawing> drawing;
     std::unique_ptr<KvCc::LayerComboBox> combo;
 
-    KvCc::LayerItem* row(int index)
-    {
-        QListWidget* list = combo->listWidget();
-        return qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(index)));
-    }
+    KvCc::LayerItem* row(int i) { return qobject_cast<KvCc::LayerItem*>(combo->listWidget()->itemWidget(combo->listWidget()->item(i))); }
+    QPushButton* rowButton(int i, Button which) { return qobject_cast<QPushButton*>(row(i)->layout()->itemAt(which)->widget()); }
 
-    QImage rowPicture(int rowIndex, Button which)
-    {
-        auto* button = qobject_cast<QPushButton*>(row(rowIndex)->layout()->itemAt(which)->widget());
-        return image(button->icon().pixmap(14, 14));
-    }
+    QImage rowPicture(int rowIndex, Button which) { return argb(rowButton(rowIndex, which)->icon().pixmap(14, 14)); }
 
     QImage facePicture(Button which)
     {
         auto* label = qobject_cast<QLabel*>(combo->layerEdit()->layout()->itemAt(which)->widget());
-        return image(label->pixmap(Qt::ReturnByValue));
+        return argb(label->pixmap(Qt::ReturnByValue));
     }
 
-    void openPopup()
+    static void openPopup(KvCc::LayerComboBox* box)
     {
-        combo->showPopup();
-        QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
+        box->showPopup();
+        QVERIFY(QTest::qWaitForWindowExposed(box->view()->window()));
     }
 
     // Clicks a row's button in the open popup, as the user does.
     void clickInPopup(int rowIndex, Button which)
     {
-        auto* target = qobject_cast<QPushButton*>(row(rowIndex)->layout()->itemAt(which)->widget());
-        QTRY_VERIFY(target->isVisible());
-        QTest::mouseClick(target, Qt::LeftButton);
+        QTRY_VERIFY(rowButton(rowIndex, which)->isVisible());
+        QTest::mouseClick(rowButton(rowIndex, which), Qt::LeftButton);
     }
 
 private slots:
@@ -132,8 +98,7 @@ private slots:
     {
         drawing = std::make_unique<TestDrawing>();
         combo = std::make_unique<KvCc::LayerComboBox>();
-        combo->show();
-        QVERIFY(QTest::qWaitForWindowExposed(combo.get()));
+        QVERIFY(showExposed(combo.get()));
     }
 
     void cleanup()
@@ -163,14 +128,18 @@ private slots:
         QCOMPARE(facePicture(Lock), rowPicture(2, Lock));
         QCOMPARE(facePicture(Light), rowPicture(2, Light));
         QVERIFY(facePicture(Light) != rowPicture(0, Light));
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(kvLayerTableChangesCount(), 0LL);
-        drawing->verifyNothingOpen();
-        // A second refresh keeps the rows rather than adding to them.
+        QCOMPARE(changed.count() + kvLayerTableChangesCount(), 0LL);
         KvCc::LayerItem* old = row(1);
         combo->slotUpdate();
         QCOMPARE(row(1), old);
         QCOMPARE(combo->listWidget()->viewport()->findChildren<KvCc::LayerItem*>().size(), 3);
+        // A current layer that cannot be opened is not listed, and no row is current.
+        drawing->db->setRefuseOpen(drawing->id(QStringLiteral("Doors")), true);
+        combo->slotUpdate();
+        QCOMPARE(combo->listWidget()->count(), 2);
+        QCOMPARE(combo->getDisplayItem(), 0);
+        QCOMPARE(combo->currentIndex(), -1);
+        drawing->verifyNothingOpen();
     }
 
     void clickingARowButton_data()
@@ -198,17 +167,17 @@ private slots:
         QFETCH(bool, expected);
         QFETCH(bool, faceFollows);
         const auto b = Button(which);
-        drawing->add(QStringLiteral("Walls"));
+        const DkDbObjectId walls = drawing->add(QStringLiteral("Walls"));
         combo->slotUpdate();
         if (meanwhile == WallsErased)
-            drawing->db->eraseLayer(drawing->id(QStringLiteral("Walls")));
+            drawing->db->eraseLayer(walls);
         else if (meanwhile == CurrentUnreadable)
             drawing->db->setRefuseOpen(drawing->id(QStringLiteral("0")), true);
         else if (meanwhile == CurrentChanged)
             drawing->db->setClayer(drawing->add(QStringLiteral("Doors")));
         const QImage face = facePicture(b);
         QSignalSpy changed(combo.get(), SIGNAL(layerComboBoxChanged()));
-        openPopup();
+        openPopup(combo.get());
         clickInPopup(rowIndex, b);
         const KvCc::LayerItemData shown = row(rowIndex)->currentLayerData();
         QCOMPARE(b == Light ? shown.on : b == Freeze ? shown.frozen : shown.locked, expected);
@@ -223,23 +192,11 @@ private slots:
         drawing->verifyNothingOpen();
     }
 
-    // The layer that cannot be opened is not listed either.
-    void anUnreadableCurrentLayerMakesNoRowCurrent()
-    {
-        drawing->add(QStringLiteral("Walls"));
-        drawing->db->setRefuseOpen(drawing->id(QStringLiteral("0")), true);
-        combo->slotUpdate();
-        QCOMPARE(combo->listWidget()->count(), 1);
-        QCOMPARE(combo->getDisplayItem(), 0);
-        QCOMPARE(combo->currentIndex(), -1);
-        drawing->verifyNothingOpen();
-    }
-
     void pickingARowLeavesTheFaceOnTheCurrentLayer()
     {
         drawing->add(QStringLiteral("Walls"));
         combo->slotUpdate();
-        openPopup();
+        openPopup(combo.get());
         QListWidget* list = combo->listWidget();
         const QRect rect = list->visualItemRect(list->item(1));
         QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, QPoint(rect.right() - 4, rect.center().y()));
@@ -255,7 +212,7 @@ private slots:
             drawing->add(QStringLiteral("Layer %1").arg(i, 2, 10, QLatin1Char('0')));
         drawing->makeCurrent(QStringLiteral("Layer 50"));
         combo->slotUpdate();
-        openPopup();
+        openPopup(combo.get());
         QListWidget* list = combo->listWidget();
         for (int i : {51, 0}) {
             QTRY_VERIFY(row(i)->isVisible());
@@ -281,7 +238,7 @@ private slots:
         QFETCH(bool, wider);
         drawing->add(name);
         combo->slotUpdate();
-        openPopup();
+        openPopup(combo.get());
         QWidget* popup = combo->view()->window();
         QCOMPARE(popup->width() > combo->width(), wider);
         QVERIFY(popup->width() >= combo->width());
@@ -306,8 +263,7 @@ private slots:
         s_pServices = nullptr;
         combo->slotUpdate();
         QCOMPARE(combo->count(), 0);
-        QCOMPARE(changed.count(), 0);
-        QCOMPARE(kvLayerTableChangesCount(), 0LL);
+        QCOMPARE(changed.count() + kvLayerTableChangesCount(), 0LL);
     }
 
     void aHandlerRefreshesOrDeletesItInsideTheClick_data()
@@ -327,7 +283,7 @@ private slots:
         QFETCH(bool, deleteLater);
         drawing->add(QStringLiteral("Walls"));
         combo->slotUpdate();
-        openPopup();
+        openPopup(combo.get());
         QPointer<KvCc::LayerComboBox> watched = combo.get();
         QPointer<KvCc::LayerItem> clicked = row(1);
         bool aliveDuringRefresh = !fromHostNotice;
@@ -367,7 +323,7 @@ private slots:
         QPointer<QWidget> popup = combo->view()->window();
         combo->slotUpdate();
         QCOMPARE(combo->lineEdit(), combo->layerEdit());
-        openPopup();
+        openPopup(combo.get());
         QPointer<KvCc::LayerItem> firstRow = row(0);
         combo.reset();
         QVERIFY(!face && !popup && !firstRow);
@@ -407,15 +363,12 @@ private slots:
         auto first = show(before);
         KvCc::LayerComboBox kept;
         KvCc::LayerComboBox rebuilt;
-        for (KvCc::LayerComboBox* combo : {&kept, &rebuilt}) {
-            combo->show();
-            QVERIFY(QTest::qWaitForWindowExposed(combo));
-            combo->slotUpdate();
-            if (combo->count() > 0) {
-                // Rows once shown in the popup stay shown widgets in the list.
-                combo->showPopup();
-                QVERIFY(QTest::qWaitForWindowExposed(combo->view()->window()));
-                combo->hidePopup();
+        for (KvCc::LayerComboBox* box : {&kept, &rebuilt}) {
+            QVERIFY(showExposed(box));
+            box->slotUpdate();
+            if (box->count() > 0) { // rows once shown in the popup stay shown widgets in the list
+                openPopup(box);
+                box->hidePopup();
             }
         }
         auto second = show(after);
@@ -426,19 +379,13 @@ private slots:
         rebuilt.slotUpdate();
         QCOMPARE(observable(kept), observable(rebuilt));
         QCOMPARE(changed.count(), 0);
-        if (second) {
-            QCOMPARE(second->openObjectCount(), 0);
-            QCOMPARE(second->liveIteratorCount(), 0);
-        }
+        QVERIFY(!second || second->openObjectCount() + second->liveIteratorCount() == 0);
         if (kept.count() > 0) {
-            kept.showPopup();
-            QVERIFY(QTest::qWaitForWindowExposed(kept.view()->window()));
-            // The open popup shows exactly the rows in view.
+            openPopup(&kept);
             QListWidget* list = kept.listWidget();
-            for (int i = 0; i < list->count(); ++i) {
-                const bool inView = list->visualItemRect(list->item(i)).intersects(list->viewport()->rect());
-                QCOMPARE(list->itemWidget(list->item(i))->isVisible(), inView);
-            }
+            for (int i = 0; i < list->count(); ++i) // the open popup shows exactly the rows in view
+                QCOMPARE(list->itemWidget(list->item(i))->isVisible(),
+                         list->visualItemRect(list->item(i)).intersects(list->viewport()->rect()));
         }
     }
 };

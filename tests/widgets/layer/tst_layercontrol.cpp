@@ -1,4 +1,4 @@
-#include "kvcctest.h"
+#include "layertestdrawing.h"
 
 #include <basecombobox.h>
 #include <customcontrol.h>
@@ -11,8 +11,6 @@
 #include <QLabel>
 #include <QPushButton>
 #include <QWindow>
-
-#include <memory>
 
 // The foldable ribbon panel: the layer row with its floating property page
 // (the fold state machine, where the page floats when the row or its window
@@ -53,8 +51,7 @@ private slots:
         control->move(20, 30);
         control->resize(control->sizeHint());
         stack = new KvCc::StackWidget(control);
-        host->show();
-        QVERIFY(QTest::qWaitForWindowExposed(host.get()));
+        QVERIFY(showExposed(host.get()));
     }
 
     void cleanup() { host.reset(); }
@@ -128,15 +125,16 @@ private slots:
         QWidget ribbon;
         ribbon.setGeometry(40, 40, 300, 100);
         lone->setParent(new QWidget(&ribbon));
-        ribbon.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&ribbon));
+        QVERIFY(showExposed(&ribbon));
         loneStack->hide(false);
         QVERIFY(QTest::qWaitForWindowExposed(loneStack));
         ribbon.move(300, 260);
         QTRY_COMPARE(loneStack->pos(), lone->mapToGlobal(QPoint(0, loneStack->height() - 8)));
     }
 
-    void hidingTheControlPutsThePageAway()
+    // Hiding the control puts the page away; showing it brings it back; the
+    // page goes with the control.
+    void hidingOrDestroyingTheControlWhileThePageIsShown()
     {
         unfold();
         control->hide();
@@ -145,11 +143,6 @@ private slots:
         QVERIFY(stack->isVisible());
         QCOMPARE(stack->currentIndex(), 0);
         QCOMPARE(stack->pos(), expectedPagePos());
-    }
-
-    void destroyingTheControlWhileThePageIsShown()
-    {
-        unfold();
         QPointer<KvCc::StackWidget> guard(stack);
         delete control;
         QVERIFY(!guard);
@@ -233,8 +226,7 @@ private slots:
     void captionButtonsTakeAThirdEachAndForwardTheirClicks()
     {
         KvCc::MinMaxButton strip;
-        strip.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&strip));
+        QVERIFY(showExposed(&strip));
         QCOMPARE(strip.size(), QSize(60, 20));
         QSignalSpy minSpy(&strip, SIGNAL(clickedMin())), normalSpy(&strip, SIGNAL(clickedNormal())),
             closeSpy(&strip, SIGNAL(clickedClosed()));

@@ -1,4 +1,3 @@
-#include "kvcctest.h"
 #include "layertestdrawing.h"
 #include "modaldriver.h"
 
@@ -28,8 +27,8 @@ private:
     QModelIndex cell(const QString& name, int column) const
     {
         const QAbstractItemModel* model = table->model();
-        const QModelIndexList found = model->match(model->index(0, NameColumn), Qt::DisplayRole, name, 1, Qt::MatchExactly);
-        return found.isEmpty() ? QModelIndex() : found.first().sibling(found.first().row(), column);
+        const QModelIndex found = model->match(model->index(0, NameColumn), Qt::DisplayRole, name, 1, Qt::MatchExactly).value(0);
+        return found.sibling(found.row(), column);
     }
 
     bool cellValue(const QString& name, int column) const { return layerCellIsTrue(cell(name, column).data()); }
@@ -74,8 +73,7 @@ private slots:
         drawing->add(QStringLiteral("Doors"));
         table = std::make_unique<LayerTableWidget>();
         table->resize(900, 300);
-        table->show();
-        QVERIFY(QTest::qWaitForWindowExposed(table.get()));
+        QVERIFY(showExposed(table.get()));
         kvResetLayerTableChangesCount();
     }
 
@@ -120,8 +118,7 @@ private slots:
         QTest::newRow("No keeps the layer on") << int(OnColumn) << "No" << false << off;
         QTest::newRow("Escape keeps the layer on") << int(OnColumn) << "Escape" << false << off;
         QTest::newRow("Yes switches it off") << int(OnColumn) << "Yes" << true << off;
-        QTest::newRow("freezing it only tells why, with a lone OK")
-            << int(FreezeColumn) << "OK" << false << QStringLiteral("The current layer can't be frozen!");
+        QTest::newRow("freezing it only tells why, with a lone OK") << int(FreezeColumn) << "OK" << false << QStringLiteral("The current layer can't be frozen!");
     }
 
     // Only the press told the host when the layer was left as it was.

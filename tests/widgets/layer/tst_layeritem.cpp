@@ -1,5 +1,4 @@
-#include "kvcctest.h"
-#include "testdrawing.h"
+#include "layertestdrawing.h"
 
 #include <kvlayerutility.h>
 #include <layeredit.h>
@@ -8,9 +7,6 @@
 
 #include <QLabel>
 #include <QLayout>
-#include <QPushButton>
-
-#include <memory>
 
 namespace {
 
@@ -21,7 +17,7 @@ const char* const offPictures[] = {":/core_ccvoff.bmp", ":/core_ccfrz.bmp", ":/c
 // pure magenta, which the bitmaps mean as transparent) cleared to compare.
 QImage shown(const QPixmap& pixmap, bool keyMagenta = false)
 {
-    QImage image = pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
+    QImage image = argb(pixmap);
     for (int y = 0; y < image.height(); ++y)
         for (int x = 0; x < image.width(); ++x)
             if (qAlpha(image.pixel(x, y)) == 0 || (keyMagenta && image.pixel(x, y) == qRgb(255, 0, 255)))
@@ -37,10 +33,7 @@ QImage shown(QWidget* widget)
 QImage picture(const char* resource) { return shown(QPixmap(QString::fromLatin1(resource)), true); }
 
 KvCc::LayerItemData record(const QString& name, bool on = true, bool frozen = false, bool locked = false,
-                           QColor color = Qt::red)
-{
-    return KvCc::LayerItemData{on, locked, frozen, color, name};
-}
+                           QColor color = Qt::red) { return {on, locked, frozen, color, name}; }
 
 // The light, freeze, lock and color widgets of a row or of the face, in layout order.
 QWidget* part(const QWidget& row, int i) { return row.layout()->itemAt(i)->widget(); }
@@ -68,10 +61,8 @@ private slots:
     {
         QTest::addColumn<bool>("set");
         QTest::addColumn<KvCc::LayerItemData>("data");
-        QTest::newRow("a new row shows layer0 on, thawed, unlocked and white")
-            << false << record(QStringLiteral("layer0"), true, false, false, Qt::white);
-        QTest::newRow("a row set to an off, frozen, locked layer shows it so")
-            << true << record(QStringLiteral("A rather long layer name"), false, true, true, Qt::blue);
+        QTest::newRow("a new row shows layer0 on, thawed, unlocked and white") << false << record("layer0", true, false, false, Qt::white);
+        QTest::newRow("a row set to an off, frozen, locked layer shows it so") << true << record("Long layer name", false, true, true, Qt::blue);
     }
 
     void rowShowsTheRecord()
@@ -158,19 +149,10 @@ private slots:
         }
     }
 
-    // The row still shows the layer on; another part of the host has
-    // switched it off meanwhile. A click asks for off, which it is.
-    void aStaleRowFollowsTheDrawing()
-    {
-        KvCc::LayerItem row;
-        row.setCurrentLayer(record(QStringLiteral("Walls")));
-        QVERIFY(KvLayerUtility().setLayerOff(QStringLiteral("Walls"), false));
-        qobject_cast<QPushButton*>(part(row, 0))->click();
-        QVERIFY(drawing->layer(QStringLiteral("Walls"))->isOff());
-        QVERIFY(!row.currentLayerData().on);
-    }
-
-    void theColorButtonDoesNothing()
+    // The color button does nothing. Then the row still shows the layer on
+    // while another part of the host has switched it off: a click asks for
+    // off, which it is.
+    void theColorButtonDoesNothingAndAStaleRowFollowsTheDrawing()
     {
         KvCc::LayerItem row;
         row.setCurrentLayer(record(QStringLiteral("Walls")));
@@ -180,6 +162,10 @@ private slots:
         QCOMPARE(spy.count(), 0);
         QCOMPARE(row.currentLayerData(), record(QStringLiteral("Walls")));
         QCOMPARE(drawing->db->totalOpenCount(), opens);
+        QVERIFY(KvLayerUtility().setLayerOff(QStringLiteral("Walls"), false));
+        qobject_cast<QPushButton*>(part(row, 0))->click();
+        QVERIFY(drawing->layer(QStringLiteral("Walls"))->isOff());
+        QVERIFY(!row.currentLayerData().on);
     }
 
     void theFaceRefreshesByCode_data()

