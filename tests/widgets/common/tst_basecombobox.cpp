@@ -158,14 +158,15 @@ private slots:
         QVERIFY(!button->testAttribute(Qt::WA_UnderMouse) && button->hasMouseTracking());
     }
 
-    // A hidden button leaves only the list (the button is 25 high). The
-    // popup goes with a combo box destroyed while it is open.
+    // A hidden button leaves only the list. The popup goes with a combo box
+    // destroyed while it is open.
     void thePopupTakesTheListHeight()
     {
         fill(30);
         combo->hideSettingBtn();
         combo->setListWidgetHeight(150);
         openPopup();
+        QVERIFY(!combo->listView()->settingButton()->isVisible());
         QCOMPARE(combo->listView()->height(), 150);
         QPointer<QWidget> popup = combo->view()->window();
         QVERIFY(popup->height() >= 150 && popup->height() < 170);
