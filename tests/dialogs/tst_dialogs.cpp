@@ -43,13 +43,10 @@ QString text(QWidget* dialog, const char* labelName)
 
 std::unique_ptr<QDialog> makeDialog(const QString& form)
 {
-    if (form == QLatin1String("LineWeightDialog"))
-        return std::make_unique<KvLineWeightDialog>();
-    if (form == QLatin1String("LayerLWidthDialog"))
-        return std::make_unique<LayerLineWeightDialog>();
-    if (form == QLatin1String("LayerLTypeDialog"))
-        return std::make_unique<KvCc::LayerLineTypeDialog>();
-    return std::make_unique<LayerWarningDialog>();
+    return std::unique_ptr<QDialog>(form == "LineWeightDialog"    ? static_cast<QDialog*>(new KvLineWeightDialog)
+                                    : form == "LayerLWidthDialog" ? static_cast<QDialog*>(new LayerLineWeightDialog)
+                                    : form == "LayerLTypeDialog"  ? static_cast<QDialog*>(new KvCc::LayerLineTypeDialog)
+                                                                  : new LayerWarningDialog);
 }
 
 // Marks every text it is asked for with the context it was asked in.
@@ -79,19 +76,15 @@ void verifyUnit(QDialog* dialog, bool inches)
     QCOMPARE(text(dialog, "nameLabel"), list->currentItem()->text());
 }
 
-// The warning's asking mode for "Walls", set the way the layer manager does.
-void ask(LayerWarningDialog& dialog)
+// The warning's asking mode for "Walls" or its telling mode, set the way the
+// layer manager does.
+void setMode(LayerWarningDialog& dialog, bool telling)
 {
-    dialog.setButtonStatus(true);
+    dialog.setButtonStatus(!telling);
     dialog.layerOn = true;
     dialog.layerName = QStringLiteral("Walls");
-    dialog.setTipsText(QStringLiteral("The current layer is turned off."));
-}
-
-void tell(LayerWarningDialog& dialog)
-{
-    dialog.setButtonStatus(false);
-    dialog.setTipsText(QStringLiteral("The current layer can't be frozen!"));
+    dialog.setTipsText(telling ? QStringLiteral("The current layer can't be frozen!")
+                               : QStringLiteral("The current layer is turned off."));
 }
 
 } // namespace
@@ -230,8 +223,8 @@ private slots:
         QCOMPARE(result, accepting ? int(QDialog::Accepted) : int(QDialog::Rejected));
         QCOMPARE(QList<QVariantList>(spy), accepting ? QList<QVariantList>({{false, 20}}) : QList<QVariantList>());
         QCOMPARE(resultAtSignal, accepting ? 0 : -1);
+        // The label names row 20 in both units, which makes it the current row.
         const int again = modaldriver::exec(dialog, [](QDialog* d) {
-            QCOMPARE(child<QListWidget>(d, "listWidget")->currentRow(), 20);
             verifyUnit(d, true);
             clickAtLeft(child(d, "mmRadioBnt"));
             verifyUnit(d, false);
@@ -268,10 +261,9 @@ private slots:
         QFETCH(QStringList, labelTexts);
         QFETCH(QVariantList, firstRowReport);
         std::unique_ptr<QDialog> dialog = makeDialog(form);
-        const auto setCurrent = [&dialog](int row) {
-            if (auto* settings = qobject_cast<KvLineWeightDialog*>(dialog.get()))
-                return settings->setCurrentLineweight(row);
-            static_cast<LayerLineWeightDialog*>(dialog.get())->setCurrentLineweight(row);
+        const auto setCurrent = [settings = qobject_cast<KvLineWeightDialog*>(dialog.get()), &dialog](int row) {
+            settings ? settings->setCurrentLineweight(row)
+                     : static_cast<LayerLineWeightDialog*>(dialog.get())->setCurrentLineweight(row);
         };
         QSignalSpy spy(dialog.get(), signal.constData());
         QWidget* ok = child(dialog.get(), qPrintable(okButton));
@@ -284,10 +276,10 @@ private slots:
         QVERIFY(!ok->isEnabled());
         QCOMPARE(text(dialog.get(), qPrintable(label)), labelTexts.last());
         QVERIFY(QMetaObject::invokeMethod(dialog.get(), "slotAccepted"));
-        QCOMPARE(spy.count(), 0);
         QCOMPARE(dialog->result(), int(QDialog::Rejected));
         setCurrent(0);
         QVERIFY(QMetaObject::invokeMethod(dialog.get(), "slotAccepted"));
+        // One report in all: the first OK, without a row, reported nothing.
         QCOMPARE(QList<QVariantList>(spy), QList<QVariantList>{firstRowReport});
     }
 
@@ -322,8 +314,8 @@ private slots:
         QFETCH(bool, yesFocused);
         QFETCH(QString, meanwhile);
         LayerWarningDialog dialog;
-        telling ? ask(dialog) : tell(dialog);
-        telling ? tell(dialog) : ask(dialog);
+        setMode(dialog, !telling);
+        setMode(dialog, telling);
         const DkDbObjectId walls = drawing->id(QStringLiteral("Walls"));
         if (meanwhile == QLatin1String("erased"))
             QCOMPARE(drawing->db->eraseLayer(walls), Dk::eOk);
