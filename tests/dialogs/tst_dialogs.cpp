@@ -9,39 +9,33 @@
 #include <layerwarningdialog.h>
 #include <swatchpainters.h>
 
-#include <QCheckBox>
 #include <QComboBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QRadioButton>
 #include <QScrollBar>
-#include <QSlider>
 #include <QTableWidget>
 #include <QTranslator>
-
-#include <memory>
 
 using namespace dialogdriver;
 using KvCc::KvLineWeightDialog;
 using KvCc::LayerLineWeightDialog;
 using KvCc::LayerWarningDialog;
 
-namespace {
-
 template<class T = QWidget>
-T* child(QWidget* dialog, const char* name)
+static T* child(QWidget* dialog, const char* name)
 {
     T* found = dialog->findChild<T*>(QLatin1String(name));
     [&] { QVERIFY2(found, name); }();
     return found;
 }
 
-QString text(QWidget* dialog, const char* labelName)
+static QString text(QWidget* dialog, const char* labelName)
 {
     return child<QLabel>(dialog, labelName)->text();
 }
 
-std::unique_ptr<QDialog> makeDialog(const QString& form)
+static std::unique_ptr<QDialog> makeDialog(const QString& form)
 {
     return std::unique_ptr<QDialog>(form == "LineWeightDialog"    ? static_cast<QDialog*>(new KvLineWeightDialog)
                                     : form == "LayerLWidthDialog" ? static_cast<QDialog*>(new LayerLineWeightDialog)
@@ -60,13 +54,13 @@ public:
     bool isEmpty() const override { return false; }
 };
 
-void clickAtLeft(QWidget* widget)
+static void clickAtLeft(QWidget* widget)
 {
     QTest::mouseClick(widget, Qt::LeftButton, {}, QPoint(8, widget->height() / 2));
 }
 
 // The list, the default combo box and the current name all follow the unit.
-void verifyUnit(QDialog* dialog, bool inches)
+static void verifyUnit(QDialog* dialog, bool inches)
 {
     auto* list = child<QListWidget>(dialog, "listWidget");
     QCOMPARE(child<QRadioButton>(dialog, "inRadioBnt")->isChecked(), inches);
@@ -78,7 +72,7 @@ void verifyUnit(QDialog* dialog, bool inches)
 
 // The warning's asking mode for "Walls" or its telling mode, set the way the
 // layer manager does.
-void setMode(LayerWarningDialog& dialog, bool telling)
+static void setMode(LayerWarningDialog& dialog, bool telling)
 {
     dialog.setButtonStatus(!telling);
     dialog.layerOn = true;
@@ -86,8 +80,6 @@ void setMode(LayerWarningDialog& dialog, bool telling)
     dialog.setTipsText(telling ? QStringLiteral("The current layer can't be frozen!")
                                : QStringLiteral("The current layer is turned off."));
 }
-
-} // namespace
 
 // The four dialogs as their owners and their users meet them.
 class TestDialogs : public QObject
@@ -171,42 +163,36 @@ private slots:
         verifyTable();
     }
 
-    // "Original" keeps the row the owner set; "New" follows the clicks. Only
-    // an accepting answer reports the row, once; after any other the next
-    // opening starts on the row the user left.
-    void theLayerLineweightIsReportedOnlyOnOk_data() { addAnswerRows(true); }
-    void theLayerLineweightIsReportedOnlyOnOk()
+    // Only an accepting answer reports, once, while the dialog still runs;
+    // after any answer the next opening starts where the user left. In the
+    // layer lineweight "Original" keeps the row the owner set and "New"
+    // follows the clicks; in the settings the display controls report
+    // nothing and the unit is reported with the row.
+    void theLineweightIsReportedOnlyOnOk_data() { addAnswerRows(true); }
+    void theLineweightIsReportedOnlyOnOk()
     {
         QFETCH(int, answer);
-        LayerLineWeightDialog dialog;
-        dialog.setCurrentLineweight(3);
-        QCOMPARE(text(&dialog, "oldLabel") + text(&dialog, "newLabel"), QStringLiteral("0.09 mm0.09 mm"));
-        QSignalSpy spy(&dialog, SIGNAL(layerLineWeightChanged(int)));
-        const int result = modaldriver::exec(dialog, [answer](QDialog* d) {
+        const bool accepting = answer <= ReturnKey;
+        const int closed = accepting ? int(QDialog::Accepted) : int(QDialog::Rejected);
+        LayerLineWeightDialog layer;
+        layer.setCurrentLineweight(3);
+        QCOMPARE(text(&layer, "oldLabel") + text(&layer, "newLabel"), QStringLiteral("0.09 mm0.09 mm"));
+        QSignalSpy layerSpy(&layer, SIGNAL(layerLineWeightChanged(int)));
+        QCOMPARE(modaldriver::exec(layer, [answer](QDialog* d) {
             clickRow(d, 12);
             QCOMPARE(text(d, "oldLabel") + text(d, "newLabel"), QStringLiteral("0.09 mm0.50 mm"));
             dialogdriver::answer(d, answer, "okBtn", "cancelBtn", "helpBtn");
-        });
-        const bool accepting = answer <= ReturnKey;
-        QCOMPARE(result, accepting ? int(QDialog::Accepted) : int(QDialog::Rejected));
-        QCOMPARE(spy.count(), accepting ? 1 : 0);
-        QCOMPARE(modaldriver::exec(dialog, [](QDialog* d) { typeKey(d, Qt::Key_Return); }), int(QDialog::Accepted));
-        QCOMPARE(spy.last(), QVariantList{12});
-    }
+        }), closed);
+        QCOMPARE(layerSpy.count(), accepting ? 1 : 0);
+        QCOMPARE(modaldriver::exec(layer, [](QDialog* d) { typeKey(d, Qt::Key_Return); }), int(QDialog::Accepted));
+        QCOMPARE(layerSpy.last(), QVariantList{12});
 
-    // The display controls change nothing reported. Only an accepting answer
-    // reports the unit and row, once, while the dialog still runs; the next
-    // opening shows the unit and row the user left, whatever the answer.
-    void theLineweightSettingsAreReportedOnlyOnOk_data() { addAnswerRows(true); }
-    void theLineweightSettingsAreReportedOnlyOnOk()
-    {
-        QFETCH(int, answer);
-        KvLineWeightDialog dialog;
-        dialog.setCurrentLineweight(4);
-        QSignalSpy spy(&dialog, SIGNAL(lineWeightChanged(bool, int)));
+        KvLineWeightDialog settings;
+        settings.setCurrentLineweight(4);
+        QSignalSpy spy(&settings, SIGNAL(lineWeightChanged(bool, int)));
         int resultAtSignal = -1;
-        connect(&dialog, &KvLineWeightDialog::lineWeightChanged, this, [&] { resultAtSignal = dialog.result(); });
-        const int result = modaldriver::exec(dialog, [answer](QDialog* d) {
+        connect(&settings, &KvLineWeightDialog::lineWeightChanged, this, [&] { resultAtSignal = settings.result(); });
+        QCOMPARE(modaldriver::exec(settings, [answer](QDialog* d) {
             // At 150 pixels a larger font cut the texts off behind a scroll bar.
             QVERIFY(!child<QListWidget>(d, "listWidget")->horizontalScrollBar()->isVisible());
             clickAtLeft(child(d, "checkBox"));
@@ -218,20 +204,17 @@ private slots:
             verifyUnit(d, true);
             QCOMPARE(text(d, "nameLabel"), QStringLiteral("0.39\""));
             dialogdriver::answer(d, answer, "okBnt", "cancelBnt", "helpBnt");
-        });
-        const bool accepting = answer <= ReturnKey;
-        QCOMPARE(result, accepting ? int(QDialog::Accepted) : int(QDialog::Rejected));
+        }), closed);
         QCOMPARE(QList<QVariantList>(spy), accepting ? QList<QVariantList>({{false, 20}}) : QList<QVariantList>());
         QCOMPARE(resultAtSignal, accepting ? 0 : -1);
         // The label names row 20 in both units, which makes it the current row.
-        const int again = modaldriver::exec(dialog, [](QDialog* d) {
+        QCOMPARE(modaldriver::exec(settings, [](QDialog* d) {
             verifyUnit(d, true);
             clickAtLeft(child(d, "mmRadioBnt"));
             verifyUnit(d, false);
             QCOMPARE(text(d, "nameLabel"), QStringLiteral("1.00 mm"));
             clickButton(d, "okBnt");
-        });
-        QCOMPARE(again, int(QDialog::Accepted));
+        }), int(QDialog::Accepted));
         QCOMPARE(spy.last(), (QVariantList{true, 20}));
     }
 

@@ -24,18 +24,18 @@ private slots:
     void aFixedListWithAnIdleButton_data()
     {
         QTest::addColumn<Combo>("combo");
+        QTest::addColumn<QImage>("sample");
         QTest::addColumn<QStringList>("rows");
         QTest::addColumn<QString>("state");
         QTest::addColumn<QString>("button");
-        QTest::addColumn<QImage>("sample");
         QTest::newRow("three linetypes under Others...") << Combo(new KvCc::LineTypeComboBox)
-            << QStringList{"By Layer", "By Block", "Continuous"} << "By Layer, row 0, popup 90" << "Others..."
-            << drawLineType(Qt::SolidLine).toImage();
-        QTest::newRow("the one text style Standard") << Combo(new KvCc::TextStyleComboBox) << QStringList{"Standard"}
-            << "Standard, row 0, popup 110" << "Manager Text Styles..." << QImage();
-        QTest::newRow("seven visual styles without a button") << Combo(new KvCc::VisualStyleComboBox)
+            << drawLineType(Qt::SolidLine).toImage() << QStringList{"By Layer", "By Block", "Continuous"}
+            << "By Layer, row 0, popup 90" << "Others...";
+        QTest::newRow("the one text style Standard") << Combo(new KvCc::TextStyleComboBox) << QImage()
+            << QStringList{"Standard"} << "Standard, row 0, popup 110" << "Manager Text Styles...";
+        QTest::newRow("seven visual styles without a button") << Combo(new KvCc::VisualStyleComboBox) << QImage()
             << QStringList{"2D wireframe", "3D wireframe", "Hidden", "Flat", "Gouraud", "Flat+Egdes", "Gouraud+Egdes"}
-            << "2D wireframe, row 0, popup 240" << "" << QImage();
+            << "2D wireframe, row 0, popup 240" << "";
     }
     void aFixedListWithAnIdleButton()
     {
@@ -47,10 +47,9 @@ private slots:
         QVERIFY(QTest::qWaitForWindowExposed(combo.get()));
         QCOMPARE(rowTexts(combo.get()), rows);
         QTEST(state(combo.get()), "state");
-        for (int row = 0; row < rows.size(); ++row) {
-            const QIcon icon = combo->item(row)->icon();
-            QVERIFY2(sample.isNull() ? !icon.isNull() : icon.pixmap(48, 16).toImage() == sample, qPrintable(rows[row]));
-        }
+        // A null sample only asks for a picture: a null icon gives a null image.
+        for (int row = 0; row < rows.size(); ++row)
+            QVERIFY((combo->item(row)->icon().pixmap(48, 16).toImage() == sample) != sample.isNull());
         QVERIFY(openPopup(combo.get()));
         QVERIFY2(popupShowsWholeTexts(combo.get()), "the popup cuts off its texts");
         const QPushButton* settings = combo->listView()->settingButton();
@@ -63,11 +62,11 @@ private slots:
         QCOMPARE(face(combo.get()), rows.last());
     }
 
-    // White ground, a black frame from (1, 1) to (46, 15), dark text inside it.
+    // White ground, a black frame from (1, 1) to (46, 15), dark text inside
+    // it; a preview drawn at another size would blur the frame when scaled.
     void textStylePreviewIsFramedSampleText()
     {
         KvCc::TextStyleComboBox combo;
-        QVERIFY(combo.item(0)->icon().availableSizes().contains(QSize(48, 16)));
         const QImage preview = combo.item(0)->icon().pixmap(48, 16).toImage().convertToFormat(QImage::Format_RGB32);
         for (const QPoint& p : {QPoint(1, 1), QPoint(46, 8), QPoint(20, 15)})
             QCOMPARE(preview.pixelColor(p), QColor(Qt::black));
