@@ -64,6 +64,7 @@ private slots:
     void theDocumentIconIsSharp()
     {
         KvCc::KvLineWeightDialog settings;
+        settings.show(); // the show event sizes the icon for the screen
         for (const char* name : {"pixLabel", "pixLabel1"}) {
             const QPixmap pixmap = settings.findChild<QLabel*>(QLatin1String(name))->pixmap(Qt::ReturnByValue);
             QVERIFY2(pixmap.devicePixelRatio() == 2.0 && pixmap.size() == QSize(40, 40), name);
