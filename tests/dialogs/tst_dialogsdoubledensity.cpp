@@ -4,14 +4,13 @@
 #include <layerlinetypedialog.h>
 #include <layerlineweightdialog.h>
 
+#include <QAbstractItemView>
 #include <QLabel>
-#include <QListWidget>
-#include <QTableWidget>
 
 #include <memory>
 
 // The whole executable runs at twice the pixel density, as on a dense screen.
-static const bool doubleDensity = qputenv("QT_SCALE_FACTOR", "2");
+[[maybe_unused]] static const bool doubleDensity = qputenv("QT_SCALE_FACTOR", "2");
 
 // Samples and pictures of the dialogs on a screen of twice the pixel density,
 // without the host asking for high-density pixmaps.
@@ -22,14 +21,13 @@ class TestDialogsDoubleDensity : public QObject
 private slots:
     void initTestCase()
     {
-        QVERIFY(doubleDensity);
         QVERIFY(!QCoreApplication::testAttribute(Qt::AA_UseHighDpiPixmaps));
         QCOMPARE(qApp->devicePixelRatio(), 2.0);
     }
 
     void samplesAreDrawnForTheScreen_data()
     {
-        QTest::addColumn<int>("dialogKind"); // full lineweight list, layer lineweight list, linetype table
+        QTest::addColumn<int>("kind"); // full lineweight list, layer lineweight list, linetype table
         QTest::addColumn<int>("row");
         QTest::addColumn<int>("thickness");
         QTest::newRow("a thin sample of the full list is two device pixels") << 0 << 5 << 2;
@@ -44,48 +42,32 @@ private slots:
     // pixels and nothing blurred beside them.
     void samplesAreDrawnForTheScreen()
     {
-        QFETCH(int, dialogKind);
+        QFETCH(int, kind);
         QFETCH(int, row);
-        QFETCH(int, thickness);
-        std::unique_ptr<QDialog> dialog;
-        if (dialogKind == 0)
-            dialog = std::make_unique<KvCc::KvLineWeightDialog>();
-        else if (dialogKind == 1)
-            dialog = std::make_unique<KvCc::LayerLineWeightDialog>();
-        else
-            dialog = std::make_unique<KvCc::LayerLineTypeDialog>();
+        std::unique_ptr<QDialog> dialog(kind == 0   ? static_cast<QDialog*>(new KvCc::KvLineWeightDialog)
+                                        : kind == 1 ? static_cast<QDialog*>(new KvCc::LayerLineWeightDialog)
+                                                          : new KvCc::LayerLineTypeDialog);
         dialog->show();
         QVERIFY(QTest::qWaitForWindowExposed(dialog.get()));
-        QAbstractItemView* view = dialog->findChild<QListWidget*>(QStringLiteral("listWidget"));
-        QRect rect;
-        if (auto* list = qobject_cast<QListWidget*>(view)) {
-            list->scrollToItem(list->item(row));
-            rect = list->visualItemRect(list->item(row));
-        } else {
-            auto* table = dialog->findChild<QTableWidget*>(QStringLiteral("tableWidget"));
-            table->clearSelection();
-            rect = table->visualItemRect(table->item(0, 1));
-            view = table;
-        }
-        const QImage image = view->viewport()->grab(rect).toImage();
+        auto* view = dialog->findChild<QAbstractItemView*>(QLatin1String(kind == 2 ? "tableWidget" : "listWidget"));
+        const QModelIndex sample = view->model()->index(row, kind == 2 ? 1 : 0);
+        view->clearSelection();
+        view->scrollTo(sample);
+        const QImage image = view->viewport()->grab(view->visualRect(sample)).toImage();
         const QRgb background = image.pixel(image.width() - 2, 1);
-        int black = 0;
-        for (int y = 0; y < image.height(); ++y) {
-            black += qGray(image.pixel(40, y)) == 0;
-            QVERIFY(qGray(image.pixel(40, y)) == 0 || image.pixel(40, y) == background);
-        }
-        QCOMPARE(black, thickness);
+        int black = 0; // a blurred pixel spoils the count
+        for (int y = 0; y < image.height(); ++y)
+            black += qGray(image.pixel(40, y)) == 0 ? 1 : image.pixel(40, y) == background ? 0 : 1000;
+        QTEST(black, "thickness");
     }
 
     void theDocumentIconIsSharp()
     {
         KvCc::KvLineWeightDialog settings;
-        settings.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&settings));
+        settings.show(); // the show event sizes the icon for the screen
         for (const char* name : {"pixLabel", "pixLabel1"}) {
             const QPixmap pixmap = settings.findChild<QLabel*>(QLatin1String(name))->pixmap(Qt::ReturnByValue);
-            QCOMPARE(pixmap.devicePixelRatio(), 2.0);
-            QCOMPARE(pixmap.size(), QSize(40, 40));
+            QVERIFY2(pixmap.devicePixelRatio() == 2.0 && pixmap.size() == QSize(40, 40), name);
         }
     }
 };

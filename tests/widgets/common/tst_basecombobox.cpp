@@ -9,35 +9,20 @@
 #include <QPointer>
 #include <QPushButton>
 
-#include <memory>
-
-namespace {
-
 // The smallest selector: a frame with a settings dialog that only counts.
 class SampleCombo : public KvCc::BaseComboBox
 {
-    Q_OBJECT
-
 public:
     int dialogsOpened = 0;
-
-public slots:
     void openDialog() override { ++dialogsOpened; }
 };
 
-QPixmap filled(int width, int height, QColor color)
+static QPixmap filled(int side, QColor color)
 {
-    QPixmap pixmap(width, height);
+    QPixmap pixmap(side, side);
     pixmap.fill(color);
     return pixmap;
 }
-
-QColor centreColour(const QPixmap& pixmap)
-{
-    return pixmap.toImage().pixelColor(pixmap.width() / 2, pixmap.height() / 2);
-}
-
-} // namespace
 
 class TestBaseComboBox : public QObject
 {
@@ -51,7 +36,7 @@ private:
     {
         const QColor colours[] = {Qt::red, Qt::green, Qt::blue, Qt::yellow};
         for (int i = 0; i < rows; ++i)
-            combo->addItem(filled(16, 16, colours[i % 4]), QStringLiteral("Row %1").arg(i));
+            combo->addItem(filled(16, colours[i % 4]), QStringLiteral("Row %1").arg(i));
     }
 
     KvCc::ListWidget* list() const { return combo->listView()->listWidget(); }
@@ -73,27 +58,43 @@ private slots:
     void cleanup() { combo.reset(); }
 
     // The list never got an icon size: the face still gets the picture. The
-    // combo box's own index stays on the popup's single row.
-    void aClickedRowShowsOnTheFaceAndClosesThePopup()
+    // combo box's own index stays on the popup's single row, and the face is
+    // not for typing.
+    void choosingARowInThePopup_data()
     {
+        QTest::addColumn<int>("key"); // none clicks row 2
+        QTest::addColumn<QString>("face");
+        QTest::newRow("a click on a row chooses it") << 0 << "Row 2";
+        QTest::newRow("Down and Return choose the next row") << int(Qt::Key_Return) << "Row 2";
+        QTest::newRow("Down and Escape close the popup and keep the face") << int(Qt::Key_Escape) << "Row 1";
+    }
+    void choosingARowInThePopup()
+    {
+        QFETCH(int, key);
         combo->listView()->setItemHeight(24);
         fill(4);
+        combo->setCurrentIndex(1);
         QCOMPARE(list()->visualItemRect(combo->item(1)).height(), 24);
         openPopup();
         QSignalSpy shown(combo->listView(), SIGNAL(currentItemChanged(QPixmap,QString)));
-        QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(2)).center());
-        QCOMPARE(shown.count(), 1);
-        QCOMPARE(shown.last().at(1).toString(), QStringLiteral("Row 2"));
-        QCOMPARE(combo->currentRow(), 2);
-        QCOMPARE(combo->baseEdit()->currentText(), QStringLiteral("Row 2"));
-        QCOMPARE(centreColour(combo->baseEdit()->currentIcon()), QColor(Qt::blue));
+        if (key) {
+            QTRY_VERIFY(list()->hasFocus());
+            QTest::keyClick(list(), Qt::Key_Down);
+            QTest::keyClick(list(), Qt::Key(key));
+        } else {
+            QTest::mouseClick(list()->viewport(), Qt::LeftButton, {}, list()->visualItemRect(list()->item(2)).center());
+        }
         QTRY_VERIFY(!combo->view()->isVisible());
+        const bool escaped = key == Qt::Key_Escape;
+        QCOMPARE(shown.count(), escaped ? 0 : 1);
+        QTEST(combo->baseEdit()->currentText(), "face");
+        QCOMPARE(combo->baseEdit()->currentIcon().toImage(), filled(16, escaped ? Qt::green : Qt::blue).toImage());
         QCOMPARE(combo->QComboBox::currentIndex(), 0);
-        // The face is not for typing.
         QTest::keyClicks(combo->lineEdit(), QStringLiteral("typed"));
         QVERIFY(combo->lineEdit()->text().isEmpty());
     }
 
+    // Releases without a press, before and after the pair, add no report.
     void onlyAPressAndReleaseInTheListChoose()
     {
         fill(3);
@@ -101,32 +102,10 @@ private slots:
         QSignalSpy spy(list(), SIGNAL(showItem(int)));
         const QPoint inside = list()->visualItemRect(list()->item(1)).center();
         QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, inside);
-        QCOMPARE(spy.count(), 0);
         QTest::mousePress(list()->viewport(), Qt::LeftButton, {}, inside);
         QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, inside);
         QTest::mouseRelease(list()->viewport(), Qt::LeftButton, {}, inside);
         QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{1}}));
-    }
-
-    void theKeyboard_data()
-    {
-        QTest::addColumn<int>("key");
-        QTest::addColumn<QString>("face");
-        QTest::newRow("Down and Return choose the next row") << int(Qt::Key_Return) << QStringLiteral("Row 2");
-        QTest::newRow("Down and Escape close the popup and keep the face") << int(Qt::Key_Escape) << QStringLiteral("Row 1");
-    }
-    void theKeyboard()
-    {
-        QFETCH(int, key);
-        QFETCH(QString, face);
-        fill(4);
-        combo->setCurrentIndex(1);
-        openPopup();
-        QTRY_VERIFY(list()->hasFocus());
-        QTest::keyClick(list(), Qt::Key_Down);
-        QTest::keyClick(list(), Qt::Key(key));
-        QTRY_VERIFY(!combo->view()->isVisible());
-        QCOMPARE(combo->baseEdit()->currentText(), face);
     }
 
     // The text is simplified and the picture takes the item icon size; an
@@ -135,13 +114,11 @@ private slots:
     {
         combo->setItemIconSize(QSize(12, 12));
         combo->hideShowIcon();
-        combo->addItem(filled(16, 16, Qt::red), QStringLiteral("Row 0"));
-        combo->addItem(filled(16, 16, Qt::green), QStringLiteral("  By   Layer \t"));
+        combo->addItem(filled(16, Qt::red), QStringLiteral("Row 0"));
+        combo->addItem(filled(16, Qt::green), QStringLiteral("  By   Layer \t"));
         combo->setCurrentIndex(1);
-        QCOMPARE(combo->currentRow(), 1);
         QCOMPARE(combo->baseEdit()->currentText(), QStringLiteral("By Layer"));
-        QCOMPARE(combo->baseEdit()->currentIcon().size(), QSize(12, 12));
-        QCOMPARE(centreColour(combo->baseEdit()->currentIcon()), QColor(Qt::green));
+        QCOMPARE(combo->baseEdit()->currentIcon().toImage(), filled(12, Qt::green).toImage());
         const auto labels = combo->baseEdit()->findChildren<QLabel*>();
         QVERIFY(labels.size() == 2 && labels.at(0)->isHidden() && !labels.at(1)->isHidden());
         QSignalSpy spy(combo->listView(), SIGNAL(currentItemChanged(QPixmap,QString)));
@@ -160,47 +137,39 @@ private slots:
     void iconModeFillsAGridCellOnlyWithATallPicture()
     {
         QFETCH(int, height);
-        QFETCH(QSize, sizeHint);
         combo->setViewMode(1);
-        combo->addItem(filled(height, height, Qt::red), QStringLiteral("Row"));
-        QCOMPARE(combo->item(0)->sizeHint(), sizeHint);
+        combo->addItem(filled(height, Qt::red), QStringLiteral("Row"));
+        QTEST(combo->item(0)->sizeHint(), "sizeHint");
         QCOMPARE(list()->gridSize(), QSize(80, 80));
         QCOMPARE(list()->iconSize(), QSize(50, 50));
         combo->setCurrentIndex(0);
         QCOMPARE(combo->baseEdit()->currentIcon().size(), QSize(16, 16));
     }
 
-    // The button runs the selector's openDialog() once and leaves its hover state.
+    // The button runs the selector's openDialog() once and leaves its hover
+    // state. Hosts find the list and the button by their names.
     void theSettingsButtonRunsTheSelectorsDialogOnce()
     {
         openPopup();
-        QPushButton* button = combo->listView()->settingButton();
+        QPushButton* button = combo->findChild<QPushButton*>(QStringLiteral("customSettingBtn"));
+        QVERIFY(button && list() == combo->findChild<QListWidget*>(QStringLiteral("customListView")));
         QTest::mouseClick(button, Qt::LeftButton);
         QCOMPARE(combo->dialogsOpened, 1);
         QVERIFY(!button->testAttribute(Qt::WA_UnderMouse) && button->hasMouseTracking());
     }
 
-    // Every opening asks for more rows; a hidden button leaves only the list.
+    // A hidden button leaves only the list. The popup goes with a combo box
+    // destroyed while it is open.
     void thePopupTakesTheListHeight()
     {
         fill(30);
-        QSignalSpy spy(combo.get(), SIGNAL(addMoreItem()));
         combo->hideSettingBtn();
         combo->setListWidgetHeight(150);
         openPopup();
         QVERIFY(!combo->listView()->settingButton()->isVisible());
         QCOMPARE(combo->listView()->height(), 150);
-        QVERIFY(combo->view()->window()->height() >= 150 && combo->view()->window()->height() < 170);
-        combo->hidePopup();
-        openPopup();
-        QCOMPARE(spy.count(), 2);
-    }
-
-    void destroyedWhileItsPopupIsOpen()
-    {
-        fill(5);
-        openPopup();
         QPointer<QWidget> popup = combo->view()->window();
+        QVERIFY(popup->height() >= 150 && popup->height() < 170);
         combo.reset();
         QVERIFY(!popup);
     }

@@ -8,27 +8,15 @@
 
 #include <basecombobox.h>
 #include <baseedit.h>
+#include <listview.h>
+#include <listwidget.h>
 
-#include <QAbstractItemView>
 #include <QColorDialog>
 #include <QListWidget>
 #include <QPushButton>
-#include <QStyleOptionComboBox>
 #include <QtTest>
 
-#include <functional>
-
 namespace popupdriver {
-
-inline QListWidget* rows(KvCc::BaseComboBox* combo)
-{
-    return combo->findChild<QListWidget*>(QStringLiteral("customListView"));
-}
-
-inline QPushButton* settingsButton(KvCc::BaseComboBox* combo)
-{
-    return combo->findChild<QPushButton*>(QStringLiteral("customSettingBtn"));
-}
 
 inline QString face(KvCc::BaseComboBox* combo)
 {
@@ -38,50 +26,36 @@ inline QString face(KvCc::BaseComboBox* combo)
 inline QStringList rowTexts(KvCc::BaseComboBox* combo)
 {
     QStringList texts;
-    for (int i = 0; i < rows(combo)->count(); ++i)
-        texts << rows(combo)->item(i)->text();
+    QListWidget* list = combo->listView()->listWidget();
+    for (int i = 0; i < list->count(); ++i)
+        texts << list->item(i)->text();
     return texts;
 }
 
-inline bool popupVisible(KvCc::BaseComboBox* combo)
-{
-    return combo->view()->isVisible();
-}
-
-// Height the popup gives its list and button (its single row's height).
-inline int popupHeight(KvCc::BaseComboBox* combo)
-{
-    return combo->view()->model()->index(0, 0).data(Qt::SizeHintRole).toSize().height();
-}
-
-// What the closed selector shows and how high its popup opens.
+// What the closed selector shows and how high its popup opens (the height
+// of the popup's single row, which holds the list and the button).
 inline QString state(KvCc::BaseComboBox* combo)
 {
-    return QStringLiteral("%1, row %2, popup %3").arg(face(combo)).arg(combo->currentRow()).arg(popupHeight(combo));
+    const int popupHeight = combo->view()->model()->index(0, 0).data(Qt::SizeHintRole).toSize().height();
+    return QStringLiteral("%1, row %2, popup %3").arg(face(combo)).arg(combo->currentRow()).arg(popupHeight);
 }
 
-// Clicks the arrow of the combo box and waits for the popup.
+// Clicks the arrow at the right end of the combo box and waits for the popup.
 inline bool openPopup(KvCc::BaseComboBox* combo)
 {
-    QStyleOptionComboBox option;
-    option.initFrom(combo);
-    option.editable = combo->isEditable();
-    option.subControls = QStyle::SC_All;
-    const QRect arrow = combo->style()->subControlRect(QStyle::CC_ComboBox, &option, QStyle::SC_ComboBoxArrow, combo);
-    QTest::mouseClick(combo, Qt::LeftButton, {}, arrow.center());
-    return QTest::qWaitFor([combo] { return popupVisible(combo); }, 2000)
-        && QTest::qWaitForWindowExposed(combo->view()->window());
+    QTest::mouseClick(combo, Qt::LeftButton, {}, QPoint(combo->width() - 8, combo->height() / 2));
+    return QTest::qWaitForWindowExposed(combo->view()->window());
 }
 
 // Opens the popup, clicks the row and waits for the popup to close.
 inline bool pickRow(KvCc::BaseComboBox* combo, int row)
 {
-    QListWidget* list = rows(combo);
+    QListWidget* list = combo->listView()->listWidget();
     if (!openPopup(combo) || !list->item(row))
         return false;
     list->scrollToItem(list->item(row));
     QTest::mouseClick(list->viewport(), Qt::LeftButton, {}, list->visualItemRect(list->item(row)).center());
-    return QTest::qWaitFor([combo] { return !popupVisible(combo); }, 2000);
+    return QTest::qWaitFor([combo] { return !combo->view()->isVisible(); }, 2000);
 }
 
 // Opens the popup and clicks its settings button, which must open a modal
@@ -90,9 +64,9 @@ template<class Dialog>
 void runSettings(KvCc::BaseComboBox* combo, modaldriver::detail::Plain<std::function<void(Dialog*)>> answer)
 {
     QVERIFY(openPopup(combo));
-    modaldriver::answer<Dialog>([combo] { QTest::mouseClick(settingsButton(combo), Qt::LeftButton); },
+    modaldriver::answer<Dialog>([combo] { QTest::mouseClick(combo->listView()->settingButton(), Qt::LeftButton); },
                                 [combo, answer](Dialog* dialog) {
-                                    QVERIFY(!popupVisible(combo));
+                                    QVERIFY(!combo->view()->isVisible());
                                     answer(dialog);
                                 });
     QTRY_VERIFY(!QApplication::activeModalWidget());
@@ -102,16 +76,14 @@ void runSettings(KvCc::BaseComboBox* combo, modaldriver::detail::Plain<std::func
 inline void clickIdleSettings(KvCc::BaseComboBox* combo)
 {
     QVERIFY(openPopup(combo));
-    QVERIFY(settingsButton(combo)->isVisible());
-    QTest::mouseClick(settingsButton(combo), Qt::LeftButton);
-    QTest::qWait(50);
-    QVERIFY(!QApplication::activeModalWidget());
+    QTest::mouseClick(combo->listView()->settingButton(), Qt::LeftButton);
+    QVERIFY(!QTest::qWaitFor([] { return QApplication::activeModalWidget(); }, 50));
     combo->hidePopup();
 }
 
 // Answers the color dialog of a color selector: picks color when it is
 // valid, cancels otherwise. (The driver takes it as a QDialog: QColorDialog
-// hides done().)
+// hides done(), which still ends it through the virtual call.)
 inline std::function<void(QDialog*)> answerColorDialog(const QColor& color)
 {
     return [color](QDialog* shown) {
@@ -119,25 +91,23 @@ inline std::function<void(QDialog*)> answerColorDialog(const QColor& color)
         QVERIFY(dialog);
         QCOMPARE(dialog->windowTitle(), QStringLiteral("Select Color"));
         QCOMPARE(dialog->currentColor(), QColor(Qt::white));
-        if (!color.isValid())
-            return dialog->reject();
-        dialog->setCurrentColor(color);
-        dialog->accept();
+        if (color.isValid())
+            dialog->setCurrentColor(color);
+        shown->done(color.isValid() ? QDialog::Accepted : QDialog::Rejected);
     };
 }
 
 // Whether the open popup shows the button label and every row text whole.
 inline bool popupShowsWholeTexts(KvCc::BaseComboBox* combo)
 {
-    QPushButton* button = settingsButton(combo);
+    const QPushButton* button = combo->listView()->settingButton();
     if (button->isVisible() && button->width() < button->sizeHint().width())
         return false;
-    QListWidget* list = rows(combo);
-    const QFontMetrics metrics(list->font());
-    for (int i = 0; list->viewMode() == QListView::ListMode && i < list->count(); ++i) {
-        if (list->iconSize().width() + metrics.horizontalAdvance(list->item(i)->text()) + 8 > list->viewport()->width())
+    QListWidget* list = combo->listView()->listWidget();
+    const int room = list->viewport()->width() - list->iconSize().width() - 8;
+    for (int i = 0; list->viewMode() == QListView::ListMode && i < list->count(); ++i)
+        if (list->fontMetrics().horizontalAdvance(list->item(i)->text()) > room)
             return false;
-    }
     return true;
 }
 

@@ -6,21 +6,11 @@
 #include <qkvcolorcombobox.h>
 #include <swatchpainters.h>
 
-#include <memory>
-
 using namespace popupdriver;
 
-namespace {
-
-const QStringList plainTexts = {"Red", "Yellow", "Green", "Cyan", "Blue", "Magenta", "White", "Select Color..."};
-const QStringList selectorTexts = {"By Layer", "By Block", "Red", "Yellow", "Green", "Cyan", "Blue", "Magenta", "White"};
-
-QImage argb(const QPixmap& pixmap)
-{
-    return pixmap.toImage().convertToFormat(QImage::Format_ARGB32);
-}
-
-} // namespace
+static const QStringList plainTexts = {"Red", "Yellow", "Green", "Cyan", "Blue", "Magenta", "White", "Select Color..."};
+static const QStringList selectorTexts = {"By Layer", "By Block", "Red",     "Yellow", "Green",
+                                          "Cyan",     "Blue",     "Magenta", "White"};
 
 // Drives the plain color combo box and the property page's color selector
 // through their popups and the color dialog.
@@ -46,11 +36,7 @@ private:
     }
 
     // Clicks "Select Color..." and answers the dialog with color, or cancels.
-    void selectColor(const QColor& color)
-    {
-        modaldriver::answer<QDialog>([this] { clickRow(plain->count() - 1); }, answerColorDialog(color));
-    }
-
+    void selectColor(QColor c) { modaldriver::answer([this] { clickRow(plain->count() - 1); }, answerColorDialog(c)); }
     void pickInDialog(const QColor& color) { runSettings<QDialog>(selector.get(), answerColorDialog(color)); }
 
     QStringList plainEntries() const
@@ -76,80 +62,52 @@ private slots:
         selector.reset();
     }
 
-    void aNewPlainComboShowsRedAndEmitsNothing()
+    void aNewPlainComboShowsRed()
     {
-        KvCc::ColorComboBox fresh;
-        QSignalSpy spy(&fresh, SIGNAL(currentColorChanged(QColor)));
-        QCOMPARE(fresh.currentText(), QStringLiteral("Red"));
+        QCOMPARE(plain->currentText(), QStringLiteral("Red"));
         QCOMPARE(plainEntries(), plainTexts);
         const QList<QColor> colors = {Qt::red, Qt::yellow, Qt::green, Qt::cyan, Qt::blue, Qt::magenta, Qt::white, Qt::lightGray};
         for (int i = 0; i < colors.size(); ++i)
-            QCOMPARE(argb(fresh.itemIcon(i).pixmap(14, 14)), argb(creatColorPix(colors.at(i))));
-        QCOMPARE(spy.count(), 0);
+            QCOMPARE(plain->itemIcon(i).pixmap(14, 14).toImage(), creatColorPix(colors.at(i)).toImage());
     }
 
-    void aStandardColorIsReportedOnce_data()
-    {
-        QTest::addColumn<int>("row");
-        QTest::addColumn<QColor>("color");
-        QTest::newRow("Yellow, the second entry, reports pure yellow") << 1 << QColor(Qt::yellow);
-        QTest::newRow("White, the last color, reports pure white") << 6 << QColor(Qt::white);
-    }
-    void aStandardColorIsReportedOnce()
-    {
-        QFETCH(int, row);
-        QFETCH(QColor, color);
-        QSignalSpy spy(plain.get(), SIGNAL(currentColorChanged(QColor)));
-        clickRow(row);
-        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{color}}));
-        QCOMPARE(plain->currentIndex(), row);
-    }
-
-    // Each pick adds an entry at the top, also of a color listed before; the
-    // standard entries below keep their colors, and a cancel returns to the
-    // entry reported last, reporting its color once more.
+    // A standard entry is reported once. Each pick adds an entry at the top,
+    // also of a color listed before; the standard entries below keep their
+    // colors, and a cancel returns to the entry reported last, reporting its
+    // color once more.
     void customColorsAreAddedAtTheTopOfThePlainCombo()
     {
         KvCc::ColorComboBox other;
-        QSignalSpy otherSpy(&other, SIGNAL(currentColorChanged(QColor)));
         QSignalSpy spy(plain.get(), SIGNAL(currentColorChanged(QColor)));
-        clickRow(4);
-        selectColor(QColor());
-        QCOMPARE(plain->currentText(), QStringLiteral("Blue"));
-        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::blue)}, {QColor(Qt::blue)}}));
-        QCOMPARE(plainEntries(), plainTexts);
-
-        spy.clear();
         selectColor(QColor(10, 20, 30));
         QCOMPARE(plainEntries(), QStringList{"10,20,30"} + plainTexts);
         QCOMPARE(plain->currentIndex(), 0);
         QCOMPARE(spy.last().at(0).value<QColor>(), QColor(10, 20, 30));
         for (const QList<QVariant>& args : spy)
             QVERIFY2(args.at(0).value<QColor>() != QColor(Qt::lightGray), "the dialog entry's gray was reported");
-        QCOMPARE(argb(plain->itemIcon(0).pixmap(14, 14)), argb(creatColorPix(QColor(10, 20, 30))));
+        QCOMPARE(plain->itemIcon(0).pixmap(14, 14).toImage(), creatColorPix(QColor(10, 20, 30)).toImage());
 
         selectColor(QColor(10, 20, 30));
-        QCOMPARE(plainEntries(), QStringList({"10,20,30", "10,20,30"}) + plainTexts);
         spy.clear();
         clickRow(8);
+        QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::white)}}));
         selectColor(QColor());
         QCOMPARE(plain->currentText(), QStringLiteral("White"));
         QCOMPARE(QList<QVariantList>(spy), (QList<QVariantList>{{QColor(Qt::white)}, {QColor(Qt::white)}}));
+        QCOMPARE(plainEntries(), QStringList({"10,20,30", "10,20,30"}) + plainTexts);
         QCOMPARE(other.count(), 8);
-        QCOMPARE(otherSpy.count(), 0);
     }
 
     void aClickedRowShowsOnTheSelectorsFace()
     {
-        QCOMPARE(rowTexts(selector.get()), selectorTexts);
         QCOMPARE(state(selector.get()), QStringLiteral("By Layer, row 0, popup 210"));
-        QCOMPARE(argb(selector->item(0)->icon().pixmap(14, 14)), argb(creatColorPix(Qt::white)));
+        QCOMPARE(selector->item(0)->icon().pixmap(14, 14).toImage(), creatColorPix(Qt::white).toImage());
         QVERIFY(openPopup(selector.get()));
         QVERIFY2(popupShowsWholeTexts(selector.get()), "the popup cuts off its texts");
         selector->hidePopup();
         QVERIFY(pickRow(selector.get(), 6));
         QCOMPARE(state(selector.get()), QStringLiteral("Blue, row 6, popup 210"));
-        QCOMPARE(argb(selector->baseEdit()->currentIcon()), argb(creatColorPix(Qt::blue)));
+        QCOMPARE(selector->baseEdit()->currentIcon().toImage(), creatColorPix(Qt::blue).toImage());
     }
 
     void aSelectorDialogThatAddsNothingKeepsTheRow_data()
@@ -186,7 +144,7 @@ private slots:
         pickInDialog(color);
         QCOMPARE(rowTexts(selector.get()), QStringList(selectorTexts) << text);
         QCOMPARE(state(selector.get()), text + QStringLiteral(", row 9, popup 230"));
-        QCOMPARE(argb(selector->item(9)->icon().pixmap(14, 14)), argb(creatColorPix(color)));
+        QCOMPARE(selector->item(9)->icon().pixmap(14, 14).toImage(), creatColorPix(color).toImage());
         for (int i = 1; i <= 3; ++i)
             pickInDialog(QColor(i, i, i));
         QCOMPARE(state(selector.get()), QStringLiteral("3,3,3, row 12, popup 230"));

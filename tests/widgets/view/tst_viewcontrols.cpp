@@ -15,20 +15,15 @@ using JtRc::OfficePopupMenu;
 using JtRc::RibbonGallery;
 using JtRc::RibbonGalleryItem;
 
-namespace {
-
-std::unique_ptr<KvCc::BaseGallery> shown(bool viewports)
+static std::unique_ptr<KvCc::BaseGallery> shown(bool viewports)
 {
     std::unique_ptr<KvCc::BaseGallery> gallery;
-    if (viewports)
-        gallery = std::make_unique<KvCc::ViewPortGallery>();
-    else
-        gallery = std::make_unique<KvCc::ViewGallery>();
+    gallery.reset(viewports ? static_cast<KvCc::BaseGallery*>(new KvCc::ViewPortGallery) : new KvCc::ViewGallery);
     gallery->show();
     return QTest::qWaitForWindowExposed(gallery.get()) ? std::move(gallery) : nullptr;
 }
 
-RibbonGallery* popupGalleryOf(const KvCc::BaseGallery& gallery)
+static RibbonGallery* popupGalleryOf(const KvCc::BaseGallery& gallery)
 {
     OfficePopupMenu* menu = gallery.popupMenu();
     auto* action = menu && menu->actions().size() == 1 ? qobject_cast<QWidgetAction*>(menu->actions().first()) : nullptr;
@@ -36,13 +31,13 @@ RibbonGallery* popupGalleryOf(const KvCc::BaseGallery& gallery)
 }
 
 // Clicks the drop button, the lowest at the strip's right edge.
-void openPopup(KvCc::BaseGallery& gallery)
+static void openPopup(KvCc::BaseGallery& gallery)
 {
     QTest::mouseClick(&gallery, Qt::LeftButton, {}, QPoint(gallery.width() - 7, gallery.height() - 6));
     QVERIFY(QTest::qWaitForWindowExposed(gallery.popupMenu()));
 }
 
-void pressInPopup(KvCc::BaseGallery& gallery, int index)
+static void pressInPopup(KvCc::BaseGallery& gallery, int index)
 {
     openPopup(gallery);
     RibbonGallery* popup = popupGalleryOf(gallery);
@@ -51,53 +46,39 @@ void pressInPopup(KvCc::BaseGallery& gallery, int index)
     QVERIFY(!gallery.popupMenu()->isVisible());
 }
 
-void verifyChecked(const KvCc::BaseGallery& gallery, int index)
+static void verifyChecked(const KvCc::BaseGallery& gallery, int index)
 {
     QCOMPARE(gallery.checkedIndex(), index);
     QCOMPARE(popupGalleryOf(gallery)->checkedIndex(), index);
 }
 
-
-const QStringList viewNames = {"Top", "Bottom", "Left", "Right", "Front", "Back", "Southwest", "Southeast",
+static const QStringList viewNames = {"Top", "Bottom", "Left", "Right", "Front", "Back", "Southwest", "Southeast",
     "Northeast", "Northwest"};
 
 // The text and two pixels of frame on either side.
-QSize fittedSize(const KvCc::ViewButton& button, const QString& text)
+static QSize fittedSize(const KvCc::ViewButton& button, const QString& text)
 {
     return QSize(button.fontMetrics().horizontalAdvance(text) + 4, 20);
-}
-
-QStringList checkedEntries(const QMenu* menu)
-{
-    QStringList checked;
-    for (const QAction* action : menu->actions()) {
-        if (action->isChecked())
-            checked << action->objectName();
-    }
-    return checked;
 }
 
 // Opens the menu with a click on the button and clicks the named entry, or
 // presses Escape when there is none. The menu runs its own loop, so this
 // happens from a timer.
-bool pick(KvCc::ViewButton& button, const QString& name)
+static bool pick(KvCc::ViewButton& button, const QString& name)
 {
     bool clicked = false;
     QTimer::singleShot(0, &button, [&] {
         auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
-        QAction* action = menu ? menu->findChild<QAction*>(name) : nullptr;
-        if (action && !name.isEmpty()) {
+        QAction* action = menu && !name.isEmpty() ? menu->findChild<QAction*>(name) : nullptr;
+        if (action)
             QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
-            clicked = true;
-        } else if (menu) {
+        else if (menu)
             QTest::keyClick(menu, Qt::Key_Escape);
-        }
+        clicked = action;
     });
     QTest::mouseClick(&button, Qt::LeftButton);
     return clicked && !button.menu()->isVisible();
 }
-
-} // namespace
 
 // Picks views and viewport layouts with the mouse in the ribbon strip and in
 // its popup, against stand-ins of the host's pictures, and standard views
@@ -112,19 +93,18 @@ private slots:
     {
         QTest::addColumn<bool>("viewports");
         QTest::addColumn<QStringList>("captions");
-        QTest::addColumn<int>("popupHeight");
+        QTest::addColumn<QSize>("popupSize");
         QTest::addColumn<int>("iconSide");
-        QTest::newRow("the view gallery holds the ten standard views") << false << viewNames << 212 << 32;
+        QTest::newRow("the view gallery holds the ten standard views") << false << viewNames << QSize(120, 212) << 32;
         QTest::newRow("the viewport gallery holds the twelve layouts") << true
             << QStringList{"Single", "Two:Vertical", "Two:Horizontal", "Three:Right", "Three:Left", "Three:Above",
                            "Three:Below", "Three:Vertical", "Three:Horizontal", "Four:Equal", "Four:Right", "Four:Left"}
-            << 254 << 16;
+            << QSize(120, 254) << 16;
     }
     void aNewGalleryIsBuiltFromItsTable()
     {
         QFETCH(bool, viewports);
         QFETCH(QStringList, captions);
-        QFETCH(int, popupHeight);
         QFETCH(int, iconSide);
         auto gallery = shown(viewports);
         QVERIFY(gallery);
@@ -136,7 +116,7 @@ private slots:
         }
         RibbonGallery* popup = popupGalleryOf(*gallery);
         QVERIFY(popup);
-        QCOMPARE(popup->size(), QSize(120, popupHeight));
+        QTEST(popup->size(), "popupSize");
         QCOMPARE(popup->getGalleryGroup(), group);
         verifyChecked(*gallery, 0);
         // The popup lists every item, the last one too.
@@ -164,37 +144,37 @@ private slots:
         QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, gallery->itemRect(2).center());
         pressInPopup(*gallery, 7);
         pressInPopup(*gallery, 7);
-        // The strip scrolled to the item picked in the popup.
-        QVERIFY(!gallery->itemRect(6).isEmpty());
+        // The strip scrolled to the item picked in the popup: item 6 is in view.
         QTest::mouseClick(gallery.get(), Qt::LeftButton, {}, gallery->itemRect(6).center());
         QCOMPARE(heard, (QList<int>{2, 7, 7, 6}));
         verifyChecked(*gallery, 6);
     }
 
+    // Its owner may destroy the gallery, or the host may from its slot of a
+    // pick in the popup; the popup and everything the gallery built go too.
+    void destroyingTheGalleryWhileItsPopupIsOpen_data()
+    {
+        QTest::addColumn<bool>("fromHostSlot");
+        QTest::newRow("the owner destroys the viewport gallery") << false;
+        QTest::newRow("the host destroys the view gallery from its slot") << true;
+    }
     void destroyingTheGalleryWhileItsPopupIsOpen()
     {
-        auto gallery = shown(true);
-        QVERIFY(gallery);
-        openPopup(*gallery);
-        QPointer<OfficePopupMenu> menu = gallery->popupMenu();
-        QPointer<RibbonGallery> popup = popupGalleryOf(*gallery);
-        QPointer<JtRc::RibbonGalleryGroup> group = gallery->getGalleryGroup();
-        gallery.reset();
-        QVERIFY(!menu && !popup && !group);
-        QCOMPARE(QApplication::activePopupWidget(), nullptr);
-    }
-
-    void destroyingTheGalleryFromTheHostsSlotOfAPopupPick()
-    {
-        auto gallery = shown(false);
+        QFETCH(bool, fromHostSlot);
+        auto gallery = shown(!fromHostSlot);
         QVERIFY(gallery);
         connect(gallery.get(), &RibbonGallery::itemPressed, this, [&gallery] { gallery.reset(); });
         openPopup(*gallery);
         QPointer<OfficePopupMenu> menu = gallery->popupMenu();
-        RibbonGallery* popup = popupGalleryOf(*gallery);
-        QTest::mousePress(popup, Qt::LeftButton, {}, popup->itemRect(3).center());
-        QVERIFY(!gallery && !menu);
-        // The release goes elsewhere: the pressed widget is gone.
+        QPointer<RibbonGallery> popup = popupGalleryOf(*gallery);
+        QPointer<JtRc::RibbonGalleryGroup> group = gallery->getGalleryGroup();
+        if (fromHostSlot)
+            QTest::mousePress(popup, Qt::LeftButton, {}, popup->itemRect(3).center());
+        else
+            gallery.reset();
+        QVERIFY(!gallery && !menu && !popup && !group);
+        QCOMPARE(QApplication::activePopupWidget(), nullptr);
+        // A release goes elsewhere: the pressed widget is gone.
         QWidget elsewhere;
         QTest::mouseRelease(&elsewhere, Qt::LeftButton);
     }
@@ -214,9 +194,10 @@ private slots:
         KvCc::ViewButton button;
         button.show();
         QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QActionGroup* group = button.menu()->actions().first()->actionGroup();
         QStringList entries;
         for (const QAction* action : button.menu()->actions()) {
-            QVERIFY(action->isCheckable() && action->actionGroup()->isExclusive());
+            QVERIFY(action->isCheckable() && action->actionGroup() == group && group->isExclusive());
             QCOMPARE(action->objectName(), action->text());
             entries << action->text();
         }
@@ -225,7 +206,7 @@ private slots:
         QVERIFY(!pick(button, QString()));
         QCOMPARE(button.text(), QStringLiteral("Top"));
         QCOMPARE(button.size(), fittedSize(button, QStringLiteral("Top")));
-        QCOMPARE(checkedEntries(button.menu()), QStringList{QStringLiteral("Top")});
+        QCOMPARE(group->checkedAction(), button.menu()->findChild<QAction*>(QStringLiteral("Top")));
         QCOMPARE(geometry.count(), 0);
         QVERIFY(pick(button, QStringLiteral("Back")));
         QVERIFY(pick(button, name));
@@ -233,20 +214,17 @@ private slots:
         QCOMPARE(button.text(), name);
         QCOMPARE(button.size(), fittedSize(button, name));
         QCOMPARE(button.maximumSize(), fittedSize(button, name));
-        QCOMPARE(checkedEntries(button.menu()), QStringList{name});
+        QCOMPARE(group->checkedAction(), button.menu()->findChild<QAction*>(name));
         QCOMPARE(geometry.count(), 3);
 
         // The whole name shows: the style used to draw the menu arrow over
         // its end and keep room for it, cutting the name at both edges.
         const QImage image = button.grab().toImage();
-        int first = image.width();
-        int last = -1;
-        for (int x = 0; x < image.width(); ++x) {
-            for (int y = 0; y < image.height(); ++y) {
+        int first = image.width(), last = -1;
+        for (int x = 0; x < image.width(); ++x)
+            for (int y = 0; y < image.height(); ++y)
                 if (qGray(image.pixel(x, y)) < 128)
                     first = qMin(first, x), last = qMax(last, x);
-            }
-        }
         const int advance = button.fontMetrics().horizontalAdvance(name);
         QVERIFY2(last - first + 1 <= advance + 1, "the ink is wider than the text");
         QVERIFY2(last - first + 1 >= advance - 5, "the name is cut");
