@@ -246,26 +246,6 @@ private slots:
         QVERIFY2(r.error.contains(message, Qt::CaseInsensitive), qPrintable(r.error));
     }
 
-    void randomBytesNeverCrash()
-    {
-        // Mangled copies of a good file: each ends in a drawing or a message.
-        const QByteArray good = twoLayerDrawing();
-        QRandomGenerator rng(20261206);
-        for (int i = 0; i < 400; ++i) {
-            QByteArray data = good;
-            for (int edits = 1 + rng.bounded(8); edits > 0; --edits) {
-                const int at = rng.bounded(data.size());
-                switch (rng.bounded(3)) {
-                case 0: data[at] = static_cast<char>(rng.bounded(1, 256)); break;
-                case 1: data.remove(at, rng.bounded(1, 20)); break;
-                default: data.insert(at, data.mid(rng.bounded(data.size()), rng.bounded(1, 40))); break;
-                }
-            }
-            const DxfImportResult r = DxfImport::readData(data);
-            QVERIFY(r.ok != !r.error.isEmpty());
-        }
-    }
-
     void filesAreOnlyRead()
     {
         const QDir scratch(kvcctest::scratchDir());

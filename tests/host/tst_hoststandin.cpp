@@ -41,6 +41,31 @@ private slots:
         delete it;
         drawing.verifyNothingOpen();
     }
+
+    // The rules a host's drawing keeps: one layer a name, a current layer
+    // thawed, erased layers left out of every walk.
+    void theDrawingKeepsTheRulesOfItsLayerTable()
+    {
+        TestDrawing drawing;
+        DkDbDatabase* db = drawing.db.get();
+        const DkDbObjectId cold = drawing.add(QStringLiteral("Cold"), true, true);
+        const DkDbObjectId gone = drawing.add(QStringLiteral("Gone"));
+        QVERIFY(drawing.add(QStringLiteral("Cold")).isNull());
+        QCOMPARE(db->renameLayer(gone, L"Cold"), Dk::eDuplicateKey);
+        QCOMPARE(db->setClayer(cold), Dk::eOk);
+        QVERIFY(!drawing.layer(QStringLiteral("Cold"))->isFrozen());
+        QCOMPARE(db->eraseLayer(gone), Dk::eOk);
+        DkDbLayerTable* table = nullptr;
+        DkDbLayerTableIterator* it = nullptr;
+        QCOMPARE(db->getSymbolTable(table, DkDb::kForRead), Dk::eOk);
+        QCOMPARE(table->newIterator(it, true, true), Dk::eOk);
+        table->close();
+        int live = 0;
+        for (it->start(true, true); !it->done(); it->step(true, true))
+            ++live;
+        delete it;
+        QCOMPARE(live, 2);
+    }
 };
 
 KVCC_TEST_MAIN(TestHostStandIn)

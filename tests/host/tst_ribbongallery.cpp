@@ -64,20 +64,6 @@ private slots:
         group.reset();
     }
 
-    // An item belongs to one group; appending it twice, or to a second group, is ignored.
-    void groupKeepsEachItemOnceInOrderOfAppending()
-    {
-        auto g = makeGroup(0);
-        auto other = makeGroup(1);
-        auto* first = new RibbonToolGalleryItem;
-        auto* second = new RibbonGalleryItem;
-        for (RibbonGalleryItem* item : std::initializer_list<RibbonGalleryItem*>{first, second, first, nullptr, other->getItem(0)})
-            g->appendItem(item);
-        QCOMPARE(g->getItemCount(), 2);
-        QCOMPARE(g->indexOf(second), 1);
-        QCOMPARE(other->getItem(0)->group(), other.get());
-    }
-
     void pressOnItemEmitsIt_data()
     {
         QTest::addColumn<bool>("labels");
@@ -105,56 +91,6 @@ private slots:
         QCOMPARE(pressed.count(), index < 0 ? 0 : 1);
         QCOMPARE(pressed.value(0).value(0).value<RibbonGalleryItem*>(), group->getItem(index));
         QCOMPARE(g.checkedIndex(), 0);
-    }
-
-    void onlyTheCheckedItemIsDrawnSelected()
-    {
-        RibbonGallery& g = strip(3, true);
-        g.setCheckedIndex(1);
-        const QImage image = g.grab().toImage();
-        // Sample the right end of each row, where no caption is drawn.
-        QList<bool> selected;
-        for (int i = 0; i < 3; ++i)
-            selected << (image.pixel(g.itemRect(i).right() - 3, g.itemRect(i).center().y())
-                         == g.palette().color(QPalette::Highlight).rgb());
-        QCOMPARE(selected, (QList<bool>{false, true, false}));
-    }
-
-    // Checking scrolls the item into view; an item of another group or an
-    // index past the end checks nothing; items appended later are shown.
-    void checkingByItemOrIndex()
-    {
-        RibbonGallery& g = strip(10);
-        auto other = makeGroup(1);
-        g.setCheckedItem(group->getItem(8));
-        QCOMPARE(g.checkedIndex(), 8);
-        QVERIFY(!g.itemRect(8).isEmpty());
-        g.setCheckedItem(other->getItem(0));
-        QCOMPARE(g.checkedIndex(), -1);
-        g.setCheckedIndex(10);
-        QCOMPARE(g.checkedItem(), nullptr);
-        auto* late = new RibbonToolGalleryItem;
-        group->appendItem(late);
-        g.setCheckedIndex(10);
-        QCOMPARE(g.itemAt(g.itemRect(10).center()), late);
-    }
-
-    // Scroll buttons and the drop button each take their column from the item area.
-    void itemAreaMakesRoomForTheButtons()
-    {
-        auto g = makeGroup(3);
-        RibbonGallery gallery;
-        gallery.setFixedSize(120, 65);
-        gallery.setGalleryGroup(g.get());
-        QCOMPARE(gallery.itemRect(0), QRect(0, 1, 120, 21));
-        gallery.setPopupMenu(OfficePopupMenu::createPopupMenu());
-        QVERIFY(gallery.itemRect(0).width() < 120 && gallery.itemRect(0).width() >= 100);
-        QCOMPARE(gallery.itemAt(QPoint(119, 10)), nullptr);
-        gallery.setPopupMenu(nullptr);
-        g->appendItem(new RibbonToolGalleryItem); // one row more than shows
-        QVERIFY(gallery.itemRect(0).width() < 120);
-        gallery.setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-        QCOMPARE(gallery.itemRect(0).width(), 120);
     }
 
     // The menu runs no loop of its own; a press in a gallery inside it closes
@@ -198,37 +134,6 @@ private slots:
                           Qt::NoButton, Qt::NoModifier, Qt::NoScrollPhase, false);
         QApplication::sendEvent(&g, &wheel);
         QCOMPARE(visibleItems(g), (QList<int>{4, 5, 6}));
-    }
-
-    void captionShowsAsToolTipWhereLabelsAreHidden()
-    {
-        RibbonGallery& g = strip(3);
-        const QPoint at = g.itemRect(1).center();
-        QHelpEvent help(QEvent::ToolTip, at, g.mapToGlobal(at));
-        QApplication::sendEvent(&g, &help);
-        QTRY_VERIFY(QToolTip::isVisible());
-        QCOMPARE(QToolTip::text(), QStringLiteral("Item 1"));
-        QToolTip::hideText();
-    }
-
-    // A new menu replaces the old one, which is deleted; widgets in the menu
-    // may be deleted before it.
-    void galleryOwnsItsPopupMenuButNotItsWidgets()
-    {
-        QPointer<OfficePopupMenu> first = OfficePopupMenu::createPopupMenu();
-        QPointer<OfficePopupMenu> second = OfficePopupMenu::createPopupMenu();
-        {
-            RibbonGallery g;
-            g.setPopupMenu(first);
-            g.setPopupMenu(first);
-            QVERIFY(first);
-            g.setPopupMenu(second);
-            QVERIFY(!first);
-            auto* label = new QLabel(QStringLiteral("x"));
-            second->addWidget(label);
-            delete label;
-        }
-        QVERIFY(!second);
     }
 
     // The owner deletes the group before the gallery, whose destructor and

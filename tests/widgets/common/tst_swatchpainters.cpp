@@ -86,6 +86,7 @@ private slots:
         QTest::newRow("default is not converted") << 2 << "Default" << "Default";
         QTest::newRow("the first value is zero in both units") << 3 << "0.00 mm" << "0.00\"";
         QTest::newRow("a quarter millimetre is a tenth of an inch") << 10 << "0.25 mm" << "0.10\"";
+        QTest::newRow("0.53 mm keeps its odd value") << 15 << "0.53 mm" << "0.21\"";
         QTest::newRow("the last row is the thickest") << 26 << "2.11 mm" << "0.83\"";
     }
     // Every value row is a number with two decimals and its unit mark.

@@ -127,11 +127,15 @@ private slots:
         QCOMPARE(combo->layerEdit()->layerName(), QStringLiteral("Doors"));
         QCOMPARE(facePicture(Lock), rowPicture(2, Lock));
         QCOMPARE(facePicture(Light), rowPicture(2, Light));
+        QCOMPARE(facePicture(Freeze), rowPicture(2, Freeze));
         QVERIFY(facePicture(Light) != rowPicture(0, Light));
         QCOMPARE(changed.count() + kvLayerTableChangesCount(), 0LL);
         KvCc::LayerItem* old = row(1);
+        drawing->makeCurrent(QStringLiteral("0"));
         combo->slotUpdate();
         QCOMPARE(row(1), old);
+        QCOMPARE(combo->currentIndex() + combo->listWidget()->currentRow(), 0);
+        drawing->makeCurrent(QStringLiteral("Doors"));
         QCOMPARE(combo->listWidget()->viewport()->findChildren<KvCc::LayerItem*>().size(), 3);
         // A current layer that cannot be opened is not listed, and no row is current.
         drawing->db->setRefuseOpen(drawing->id(QStringLiteral("Doors")), true);

@@ -152,22 +152,6 @@ private slots:
 
     // The window fits its page: a larger one stretched the rows apart.
     // Without the host's images each label still keeps its 16 x 16 place.
-    void pageSelectorsLineUpUnfolded()
-    {
-        unfold();
-        auto* page = qobject_cast<KvCc::PropertyManager*>(stack->widget(0));
-        QVERIFY(page);
-        QCOMPARE(stack->size(), stack->sizeHint());
-        for (QLabel* label : page->findChildren<QLabel*>(QString(), Qt::FindDirectChildrenOnly))
-            QCOMPARE(label->size(), QSize(16, 16));
-        const auto selectors = page->findChildren<KvCc::BaseComboBox*>();
-        QCOMPARE(selectors.size(), 3);
-        for (KvCc::BaseComboBox* selector : selectors) {
-            QVERIFY(selector->isVisible() && selector->x() >= 19 && stack->rect().contains(selector->geometry()));
-            QCOMPARE(selector->x(), selectors.first()->x());
-        }
-    }
-
     void hoverIsReported_data()
     {
         QTest::addColumn<bool>("holder");

@@ -214,6 +214,12 @@ private slots:
         QCOMPARE(LayerDelegate().lineWeightIndexMap(QStringLiteral("0.010 \"")), 25); // unknown texts map past the list
     }
 
+    void everyStateCellShowsItsTwoStatesApart()
+    {
+        for (int column : {OnColumn, FreezeColumn, LockColumn, PlotColumn, NewViewportFreezeColumn, ViewportFreezeColumn})
+            QVERIFY2(paintCell(column, QStringLiteral("true")) != paintCell(column, QStringLiteral("false")), qPrintable(QString::number(column)));
+    }
+
     void aColorNameHoldingSemicolonsAndStarsDrawsItsOwnColor()
     {
         QCOMPARE(QColor(paintCell(ColorColumn, QStringLiteral("ll*Red; *bright*;255,0,0")).pixel(8, 10)), QColor(Qt::red));

@@ -183,6 +183,7 @@ private slots:
         QTest::addColumn<QStringList>("shown");
         QTest::newRow("a leading star matches the end") << "*1" << QStringList{"Layer1", "Wall1"};
         QTest::newRow("a trailing star matches the start in any case") << "wa*" << QStringList{"WALLS", "Wall1", "wash"};
+        QTest::newRow("capitals find names in any case") << "WA*" << QStringList{"WALLS", "Wall1", "wash"};
         QTest::newRow("a star inside matches start and end") << "l*2" << QStringList{"Layer2"};
         QTest::newRow("start and end may not overlap") << "layer1*1" << QStringList{};
         QTest::newRow("a lone star shows all") << "*" << QStringList{"0", "Layer1", "Layer2", "WALLS", "Wall1", "ab*", "wash", "Слой"};
