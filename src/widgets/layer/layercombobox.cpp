@@ -12,6 +12,7 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QPointer>
+#include <QScopedValueRollback>
 #include <QSet>
 #include <QSignalBlocker>
 
@@ -70,6 +71,12 @@ LayerComboBox::LayerComboBox(QWidget* parent)
     setView(m_listWidget);
     connect(this, SIGNAL(currentIndexChanged(int)), this, SLOT(slotRowChanged(int)));
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
+    const auto rowsChanged = [this] { m_rowsKnown = m_rowsKnown && m_changingRows; };
+    QAbstractItemModel* rows = m_listWidget->model();
+    connect(rows, &QAbstractItemModel::rowsInserted, this, rowsChanged);
+    connect(rows, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
+    connect(rows, &QAbstractItemModel::modelReset, this, rowsChanged);
+    connect(rows, &QAbstractItemModel::layoutChanged, this, rowsChanged);
 }
 
 LayerComboBox::~LayerComboBox()
@@ -110,7 +117,9 @@ void LayerComboBox::clearListWidget()
     const int rows = m_listWidget->count();
     for (int row = 0; row < rows; ++row)
         disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
+    const QScopedValueRollback<bool> changing(m_changingRows, true);
     m_listWidget->clear();
+    m_rows.clear();
 }
 
 void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
@@ -128,6 +137,8 @@ void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
 
 LayerItem* LayerComboBox::rowAt(int row) const
 {
+    if (m_rowsKnown && row < m_rows.size() && m_rows.at(row))
+        return m_rows.at(row);
     return qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
 }
 
@@ -140,9 +151,12 @@ void LayerComboBox::insertRow(int row, const LayerItemData& data)
     connect(rowWidget, SIGNAL(statusChanged(int,LayerItemData)), this, SLOT(slotLabelChange(int,LayerItemData)));
     auto* item = new QListWidgetItem;
     item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
+    const QScopedValueRollback<bool> changing(m_changingRows, true);
     m_listWidget->insertItem(row, item);
     m_listWidget->setItemWidget(item, rowWidget);
     rowWidget->hide();
+    if (row <= m_rows.size())
+        m_rows.insert(row, rowWidget);
 }
 
 void LayerComboBox::updateRow(LayerItem* rowWidget, const LayerItemData& data)
@@ -154,7 +168,10 @@ void LayerComboBox::updateRow(LayerItem* rowWidget, const LayerItemData& data)
 void LayerComboBox::removeRow(int row)
 {
     disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
+    const QScopedValueRollback<bool> changing(m_changingRows, true);
     delete m_listWidget->takeItem(row);
+    if (row < m_rows.size())
+        m_rows.remove(row);
 }
 
 // Walks the drawing's layers and the rows side by side. A row whose layer is
@@ -165,6 +182,12 @@ void LayerComboBox::removeRow(int row)
 // The rows end up in the drawing's order whatever the changes were.
 void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
 {
+    if (!m_rowsKnown || m_rows.size() != m_listWidget->count()) {
+        m_rows.clear();
+        for (int row = 0; row < m_listWidget->count(); ++row)
+            m_rows << qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
+        m_rowsKnown = true;
+    }
     // The common case after a toggle: the same layers in the same order, of
     // which a few changed their flags. A row out of place ends this pass;
     // the walk below then takes the rows as this pass left them.

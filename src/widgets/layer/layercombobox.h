@@ -4,6 +4,8 @@
 #include "layeritemdata.h"
 
 #include <QComboBox>
+#include <QPointer>
+#include <QVector>
 
 class QListWidget;
 
@@ -62,6 +64,12 @@ private:
     // Nonzero while a row's toggle is being handled: rows removed meanwhile
     // are deleted once the click has returned.
     int m_toggleDepth = 0;
+    // The row widgets in row order, so that a refresh need not look each up
+    // in the list. Rows put in or taken out of the list by anyone else make
+    // it unreliable until the next refresh reads it from the list again.
+    QVector<QPointer<LayerItem>> m_rows;
+    bool m_rowsKnown = true;
+    bool m_changingRows = false;
 };
 
 } // namespace KvCc
