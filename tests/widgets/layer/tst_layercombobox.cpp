@@ -16,10 +16,10 @@ enum Meanwhile { Nothing, WallsErased, CurrentUnreadable, CurrentChanged };
 
 // A drawing written as "Walls* Doors-# Roof!~" after its layer "0": a star
 // marks the current layer, "-" off, "#" frozen, "!" locked, "~" red.
-std::unique_ptr<DkDbDatabase> drawingOf(const QString& spec)
+std::unique_ptr<DkDbDatabase> drawingOf(const QString& layers)
 {
     auto db = std::make_unique<DkDbDatabase>();
-    for (QString name : spec.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
+    for (QString name : layers.split(QLatin1Char(' '), Qt::SkipEmptyParts)) {
         const QString marks = name.mid(name.indexOf(QRegularExpression(QStringLiteral("[-*#!~]|$"))));
         name.chop(marks.size());
         const auto has = [&marks](char mark) { return marks.contains(QLatin1Char(mark)); };
@@ -358,8 +358,8 @@ private slots:
     {
         QFETCH(QString, before);
         QFETCH(QString, after);
-        auto show = [](const QString& spec) {
-            auto db = spec == QLatin1String("closed") ? nullptr : drawingOf(spec);
+        auto show = [](const QString& layers) {
+            auto db = layers == QLatin1String("closed") ? nullptr : drawingOf(layers);
             s_pServices->setWorkingDatabase(db.get());
             return db;
         };
