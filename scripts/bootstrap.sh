@@ -5,7 +5,8 @@ set -euo pipefail
 
 packages=(
     build-essential cmake pkg-config
-    qtbase5-dev qtbase5-dev-tools
+    qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+    doxygen python3-ezdxf
     libdxflib-dev
     xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev
