@@ -2,6 +2,7 @@
 
 #include <array>
 #include <cmath>
+#include <limits>
 
 namespace Demo {
 namespace {
@@ -62,6 +63,31 @@ QColor aciColor(int index)
     if (index < 1 || index > 255)
         return QColor(255, 255, 255);
     return QColor(palette[index]);
+}
+
+int aciIndexOf(const QColor& color)
+{
+    for (int i = 1; i <= 255; ++i) {
+        if (aciColor(i).rgb() == color.rgb())
+            return i;
+    }
+    return 0;
+}
+
+int nearestAciIndex(const QColor& color)
+{
+    int best = 7;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (int i = 1; i <= 255; ++i) {
+        const QColor c = aciColor(i);
+        const int dr = c.red() - color.red(), dg = c.green() - color.green(), db = c.blue() - color.blue();
+        const int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            best = i;
+            bestDistance = distance;
+        }
+    }
+    return best;
 }
 
 QColor trueColor(int value)

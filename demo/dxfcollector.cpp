@@ -62,6 +62,7 @@ void DxfCollector::addLayer(const DL_LayerData& data)
         layer.linetype = linetype;
     layer.lineWeight = validLineWeight(m_scan.lineWeight.value(raw, LineWeightDefault));
     layer.plottable = m_scan.plottable.value(raw, true);
+    layer.description = m_text.decode(m_scan.description.value(raw));
     m_index.insert(name.toLower(), m_drawing.layers.size());
     m_drawing.layers.append(layer);
 }

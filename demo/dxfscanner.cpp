@@ -275,8 +275,15 @@ QString DxfScanner::layerRecord(const QVector<DxfPair>& record)
         return QStringLiteral("the layer table holds more than %1 layers").arg(DxfImport::maxLayers);
     const QSet<int>& kept = keptCodes("LAYER");
     emitPair(m_scan.cleaned, 0, "LAYER");
-    // dxflib reports neither the plot flag nor the lineweight of a layer.
+    // dxflib reports neither the plot flag, the lineweight nor the
+    // description of a layer; the description is the second string of the
+    // layer's AcAecLayerStandard extended data.
+    int descriptionStrings = -1;
     for (const DxfPair& q : record) {
+        if (q.code == 1001)
+            descriptionStrings = q.value == "AcAecLayerStandard" ? 0 : -1;
+        else if (q.code == 1000 && descriptionStrings >= 0 && ++descriptionStrings == 2)
+            m_scan.description.insert(name, q.value);
         if (q.code == 290)
             m_scan.plottable.insert(name, q.value.trimmed().toInt() != 0);
         else if (q.code == 370)

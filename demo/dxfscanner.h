@@ -19,6 +19,7 @@ struct DxfScan
     bool haveCurrentLayer = false;
     QHash<QByteArray, bool> plottable;     // raw layer name -> plot flag
     QHash<QByteArray, int> lineWeight;     // raw layer name -> 370
+    QHash<QByteArray, QByteArray> description; // raw layer name -> raw description
     QByteArray cleaned;
     QMap<QString, int> skipped;
     int layerRecords = 0;

@@ -73,6 +73,20 @@ QString DxfText::decode(const QByteArray& raw) const
     return resolveEscapes(m_codec->toUnicode(raw));
 }
 
+QByteArray DxfText::encode(const QString& text) const
+{
+    if (m_utf8 || m_codec->canEncode(text))
+        return m_codec->fromUnicode(text);
+    QByteArray out;
+    for (const QChar c : text) {
+        if (m_codec->canEncode(c))
+            out += m_codec->fromUnicode(QString(c));
+        else
+            out += "\\U+" + QByteArray::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
+    }
+    return out;
+}
+
 QString DxfText::resolveEscapes(const QString& text)
 {
     if (!text.contains(QLatin1String("\\U+"), Qt::CaseInsensitive))

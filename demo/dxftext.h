@@ -17,6 +17,9 @@ public:
     DxfText(const QByteArray& version, const QByteArray& codePage);
 
     QString decode(const QByteArray& raw) const;
+    // The bytes a DXF file of this version stores for text: characters the
+    // code page lacks become \U+XXXX escapes.
+    QByteArray encode(const QString& text) const;
     bool isUtf8() const { return m_utf8; }
     // Name of the codec used for files before 2007.
     QByteArray codecName() const;

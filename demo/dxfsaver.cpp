@@ -1,0 +1,285 @@
+#include "dxfsaver.h"
+
+#include "layertablestate.h"
+
+#include <algorithm>
+
+namespace Demo {
+namespace {
+
+// The value of a header variable (the pair after "9 name"), or empty.
+QByteArray headerValue(const QVector<DxfRawPair>& pairs, const char* name)
+{
+    for (int i = 0; i + 1 < pairs.size(); ++i) {
+        if (pairs.at(i).is(0, "ENDSEC"))
+            break;
+        if (pairs.at(i).is(9, name))
+            return pairs.at(i + 1).value.trimmed();
+    }
+    return QByteArray();
+}
+
+} // namespace
+
+DxfSaver::DxfSaver(const QByteArray& source)
+    : m_source(source),
+      m_pairs(DxfRawPair::split(source)),
+      m_lineEnd(DxfRawPair::lineEndOf(source)),
+      m_version(headerValue(m_pairs, "$ACADVER")),
+      m_codePage(headerValue(m_pairs, "$DWGCODEPAGE")),
+      m_text(m_version, m_codePage)
+{
+    locate();
+}
+
+void DxfSaver::locate()
+{
+    m_layers = findTable("LAYER");
+    m_apps = findTable("APPID");
+    QByteArray variable;
+    qulonglong highest = 0;
+    for (int i = 0; i < m_pairs.size(); ++i) {
+        const DxfRawPair& p = m_pairs.at(i);
+        if (p.code == 9)
+            variable = p.value.trimmed();
+        else if (variable == "$HANDSEED" && p.code == 5 && m_handSeed < 0)
+            m_handSeed = i;
+        if (p.code == 5 || p.code == 105)
+            highest = std::max(highest, p.value.trimmed().toULongLong(nullptr, 16));
+    }
+    // New handles start above every handle in use, and above the seed.
+    m_nextHandle = highest + 1;
+    if (m_handSeed >= 0)
+        m_nextHandle = std::max(m_nextHandle, m_pairs.at(m_handSeed).value.trimmed().toULongLong(nullptr, 16));
+}
+
+DxfSaver::TableRange DxfSaver::findTable(const char* name) const
+{
+    TableRange range;
+    for (int i = 0; i + 1 < m_pairs.size() && range.begin < 0; ++i) {
+        if (m_pairs.at(i).is(0, "TABLE") && m_pairs.at(i + 1).is(2, name))
+            range.begin = i;
+    }
+    if (range.begin < 0)
+        return range;
+    bool inHead = true;
+    for (int i = range.begin + 2; i < m_pairs.size(); ++i) {
+        const DxfRawPair& p = m_pairs.at(i);
+        if (p.is(0, "ENDTAB")) {
+            range.end = i;
+            return range;
+        }
+        if (p.code == 0)
+            inHead = false;
+        else if (inHead && p.code == 70 && range.count < 0)
+            range.count = i;
+    }
+    return TableRange();
+}
+
+QVector<QPair<int, int>> DxfSaver::entries(const TableRange& table) const
+{
+    QVector<QPair<int, int>> found;
+    if (table.begin < 0)
+        return found;
+    for (int i = table.begin + 1; i < table.end; ++i) {
+        if (m_pairs.at(i).code != 0)
+            continue;
+        if (!found.isEmpty())
+            found.last().second = i;
+        found.append(qMakePair(i, table.end));
+    }
+    return found;
+}
+
+QByteArray DxfSaver::nextHandle()
+{
+    m_handlesTaken = true;
+    return QByteArray::number(m_nextHandle++, 16).toUpper();
+}
+
+DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer, const TableRange& table)
+{
+    const QVector<QPair<int, int>> all = entries(table);
+    // Layer "0" has every group a layer entry of this version carries.
+    int from = all.isEmpty() ? -1 : 0;
+    for (int e = 0; e < all.size(); ++e) {
+        for (int i = all.at(e).first; i < all.at(e).second; ++i) {
+            if (m_pairs.at(i).is(2, "0"))
+                from = e;
+        }
+    }
+    const bool modern = m_version.mid(2).toInt() >= 1015;
+    DxfLayerEntry entry = from < 0 ? DxfLayerEntry::blank(modern, m_pairs.first().codeLine)
+                                   : DxfLayerEntry::templateFrom(
+                                         m_pairs.mid(all.at(from).first, all.at(from).second - all.at(from).first));
+    entry.apply(DrawingLayer(), layer, m_text, true);
+    if (entry.hasHandle() || modern)
+        entry.setHandle(nextHandle());
+    return entry;
+}
+
+QByteArray DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
+{
+    const QVector<QPair<int, int>> all = entries(m_layers);
+    QVector<QByteArray> written(all.size());
+    QHash<QString, int> byName;
+    for (int e = 0; e < all.size(); ++e) {
+        for (int i = all.at(e).first; i < all.at(e).second; ++i)
+            written[e] += m_pairs.at(i).raw;
+        for (int i = all.at(e).first; i < all.at(e).second; ++i) {
+            if (m_pairs.at(i).code == 2 && !byName.contains(m_text.decode(m_pairs.at(i).value)))
+                byName.insert(m_text.decode(m_pairs.at(i).value), e);
+        }
+    }
+    QByteArray added;
+    int addedCount = 0;
+    bool descriptions = false;
+    for (const SavedLayer& layer : edit.layers) {
+        const int e = layer.inFile ? byName.value(layer.saved.name, -1) : -1;
+        if (e >= 0) {
+            if (layer.erased) {
+                written[e].clear();
+                continue;
+            }
+            if (layer.saved.name != layer.now.name)
+                m_renames.insert(layer.saved.name.toLower(), m_text.encode(layer.now.name));
+            if (sameLayer(layer.saved, layer.now))
+                continue;
+            DxfLayerEntry entry(m_pairs.mid(all.at(e).first, all.at(e).second - all.at(e).first));
+            entry.apply(layer.saved, layer.now, m_text, false);
+            written[e] = entry.bytes(m_lineEnd);
+            descriptions = descriptions || entry.hasDescription();
+            continue;
+        }
+        // A layer the file lacks and nobody changed (the "0" a reader adds) stays out.
+        if (layer.erased || (layer.inFile && sameLayer(layer.saved, layer.now)))
+            continue;
+        const DxfLayerEntry entry = newLayerEntry(layer.now, m_layers);
+        added += entry.bytes(m_lineEnd);
+        ++addedCount;
+        descriptions = descriptions || entry.hasDescription();
+    }
+    QByteArray table;
+    m_layerCount = addedCount;
+    for (const QByteArray& w : written) {
+        table += w;
+        m_layerCount += w.isEmpty() ? 0 : 1;
+    }
+    // A count that was wrong stays as it was while no entry comes or goes.
+    if (m_layerCount == all.size())
+        m_layerCount = -1;
+    if (descriptions && !hasApp())
+        m_appEntry = buildAppEntry();
+    return table + added;
+}
+
+bool DxfSaver::hasApp() const
+{
+    for (const auto& e : entries(m_apps)) {
+        for (int i = e.first; i < e.second; ++i) {
+            if (m_pairs.at(i).code == 2 && m_pairs.at(i).value.compare(DxfLayerEntry::descriptionApp, Qt::CaseInsensitive) == 0)
+                return true;
+        }
+    }
+    return false;
+}
+
+QByteArray DxfSaver::buildAppEntry()
+{
+    const QVector<QPair<int, int>> all = entries(m_apps);
+    if (all.isEmpty())
+        return QByteArray();
+    DxfLayerEntry entry = DxfLayerEntry::templateFrom(m_pairs.mid(all.first().first, all.first().second - all.first().first));
+    entry.setGroup(2, DxfLayerEntry::descriptionApp);
+    entry.setGroup(70, "0");
+    if (entry.hasHandle())
+        entry.setHandle(nextHandle());
+    return entry.bytes(m_lineEnd);
+}
+
+QByteArray DxfSaver::splice(const DxfLayerEdit& edit)
+{
+    m_layerTable = m_layers.begin >= 0 ? buildLayerTable(edit) : QByteArray();
+    return emitAll(edit);
+}
+
+QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
+{
+    QByteArray out;
+    out.reserve(m_source.size() + m_layerTable.size());
+    QByteArray section;
+    QByteArray variable;
+    int consumed = 0;
+    for (int i = 0; i < m_pairs.size(); ++i) {
+        consumed += m_pairs.at(i).raw.size();
+        if (m_pairs.at(i).is(0, "SECTION") && i + 1 < m_pairs.size())
+            section = m_pairs.at(i + 1).value.trimmed();
+        if (i == m_layers.begin) {
+            // The table's head up to its first entry, with the new count.
+            const QVector<QPair<int, int>> all = entries(m_layers);
+            const int head = all.isEmpty() ? m_layers.end : all.first().first;
+            for (int h = i; h < head; ++h) {
+                DxfRawPair p = m_pairs.at(h);
+                if (h == m_layers.count && m_layerCount >= 0)
+                    p.setValue(QByteArray::number(m_layerCount));
+                out += p.bytes(m_lineEnd);
+            }
+            out += m_layerTable;
+            for (int skipped = i + 1; skipped < m_layers.end; ++skipped)
+                consumed += m_pairs.at(skipped).raw.size();
+            i = m_layers.end - 1;
+            continue;
+        }
+        if (i == m_apps.end && !m_appEntry.isEmpty())
+            out += m_appEntry;
+        if (i == m_apps.count && !m_appEntry.isEmpty()) {
+            DxfRawPair p = m_pairs.at(i);
+            p.setValue(QByteArray::number(p.value.trimmed().toInt() + 1));
+            out += p.bytes(m_lineEnd);
+            continue;
+        }
+        out += pairBytes(i, section, variable, edit);
+    }
+    return out + m_source.mid(consumed);
+}
+
+// A pair outside the layer and application tables: the current layer, the
+// handle seed and the layer of each object are the ones that may change.
+QByteArray DxfSaver::pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit)
+{
+    DxfRawPair p = m_pairs.at(index);
+    if (section == "HEADER") {
+        if (p.code == 9)
+            variable = p.value.trimmed();
+        else if (variable == "$CLAYER" && p.code == 8 && edit.current != edit.savedCurrent)
+            p.setValue(m_text.encode(edit.current));
+        else if (index == m_handSeed && m_handlesTaken)
+            p.setValue(QByteArray::number(m_nextHandle, 16).toUpper());
+    } else if (p.code == 8 && !m_renames.isEmpty()
+               && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS")) {
+        const auto renamed = m_renames.constFind(m_text.decode(p.value).toLower());
+        if (renamed != m_renames.constEnd())
+            p.setValue(renamed.value());
+    }
+    return p.bytes(m_lineEnd);
+}
+
+QVector<QPair<QString, QString>> DxfSaver::linetypes() const
+{
+    QVector<QPair<QString, QString>> found;
+    for (const auto& e : entries(findTable("LTYPE"))) {
+        QPair<QString, QString> linetype;
+        for (int i = e.first; i < e.second; ++i) {
+            if (m_pairs.at(i).code == 2)
+                linetype.first = m_text.decode(m_pairs.at(i).value);
+            else if (m_pairs.at(i).code == 3)
+                linetype.second = m_text.decode(m_pairs.at(i).value);
+        }
+        if (!linetype.first.isEmpty())
+            found.append(linetype);
+    }
+    return found;
+}
+
+} // namespace Demo

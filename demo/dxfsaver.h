@@ -1,0 +1,83 @@
+#pragma once
+
+#include "drawingdata.h"
+#include "dxflayerentry.h"
+#include "dxfrawpair.h"
+#include "dxftext.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QPair>
+#include <QVector>
+
+namespace Demo {
+
+// One layer as a save sees it: as the file holds it, and as it is now.
+struct SavedLayer
+{
+    bool inFile = false;  // the file holds the layer as saved
+    bool erased = false;  // deleted since
+    DrawingLayer saved;
+    DrawingLayer now;
+};
+
+// The layer work a save writes into a file.
+struct DxfLayerEdit
+{
+    QVector<SavedLayer> layers; // table order
+    QString savedCurrent;       // current layer as the file holds it
+    QString current;
+};
+
+// Writes layer changes into the bytes of a DXF file and leaves every other
+// byte as it was: the LAYER table's changed, new and deleted entries and its
+// count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
+// name of objects on a renamed layer, and the application name layer
+// descriptions are stored under. Text is written in the file's encoding.
+class DxfSaver
+{
+public:
+    explicit DxfSaver(const QByteArray& source);
+
+    QByteArray splice(const DxfLayerEdit& edit);
+    // The file's linetypes, name and description, in table order.
+    QVector<QPair<QString, QString>> linetypes() const;
+
+private:
+    // Where a table's pairs are: [begin, end) with end at its ENDTAB.
+    struct TableRange
+    {
+        int begin = -1;
+        int end = -1;
+        int count = -1; // index of the table's entry count (code 70)
+    };
+
+    void locate();
+    TableRange findTable(const char* name) const;
+    QVector<QPair<int, int>> entries(const TableRange& table) const;
+    QByteArray buildLayerTable(const DxfLayerEdit& edit);
+    DxfLayerEntry newLayerEntry(const DrawingLayer& layer, const TableRange& table);
+    QByteArray buildAppEntry();
+    QByteArray nextHandle();
+    bool hasApp() const;
+    QByteArray emitAll(const DxfLayerEdit& edit);
+    QByteArray pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit);
+
+    const QByteArray& m_source;
+    QVector<DxfRawPair> m_pairs;
+    QByteArray m_lineEnd;
+    QByteArray m_version;
+    QByteArray m_codePage;
+    DxfText m_text;
+    TableRange m_layers;
+    TableRange m_apps;
+    int m_handSeed = -1;       // index of $HANDSEED's value
+    qulonglong m_nextHandle = 0;
+    bool m_handlesTaken = false;
+    QHash<QString, QByteArray> m_renames; // old name, lower case -> new name
+    QByteArray m_layerTable;
+    int m_layerCount = -1; // entries written; -1 when the same as read
+    QByteArray m_appEntry;
+};
+
+} // namespace Demo
