@@ -32,7 +32,27 @@ DkDbLayerSpec specOf(const DrawingLayer& layer)
     return layerSpec;
 }
 
-// Layer "0" exists in every new database: give it the drawing's settings.
+// The index color a record stands for (see specOf); 0 for a true color.
+int colorIndexOf(const DkCmColor& color)
+{
+    if (color.colorIndex() >= 1 && color.colorIndex() <= 7)
+        return color.colorIndex();
+    bool ok = false;
+    const int index = QString::fromWCharArray(color.colorNameForDisplay()).toInt(&ok);
+    return ok && index >= 1 && index <= 255 ? index : 0;
+}
+
+QString symbolName(const DkDbObjectId& id)
+{
+    DkDbObject* object = nullptr;
+    if (id.isNull() || dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
+        return QString();
+    const QString name = QString::fromStdWString(static_cast<DkDbSymbolTableRecord*>(object)->nameString());
+    object->close();
+    return name;
+}
+
+// Sets every property but the name and the frozen flag.
 void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& layerSpec)
 {
     DkDbObject* object = nullptr;
@@ -70,6 +90,9 @@ void DrawingDocument::close()
         s_pServices->setWorkingDatabase(nullptr);
     m_db.reset();
     m_layerIds.clear();
+    m_saved.clear();
+    m_inFile.clear();
+    m_savedCurrent.clear();
     m_drawing = Drawing();
 }
 
@@ -104,6 +127,7 @@ void DrawingDocument::load(const Drawing& drawing)
     if (!s_pServices)
         s_pServices = dkdbDefaultServices();
     s_pServices->setWorkingDatabase(m_db.get());
+    markSaved();
 }
 
 DkDbObjectId DrawingDocument::layerIdOf(const DrawingEntity& entity) const
@@ -210,6 +234,8 @@ QString DrawingDocument::addLayer(const QString& name)
         return QStringLiteral("Layer \"%1\" could not be created.").arg(name);
     m_drawing.layers.append(layer);
     m_layerIds.append(id);
+    m_saved.append(layer);
+    m_inFile.append(false);
     return QString();
 }
 
@@ -257,6 +283,168 @@ QString DrawingDocument::deleteLayer(const QString& name)
     if (m_db->eraseLayer(id) != Dk::eOk)
         return QStringLiteral("Layer \"%1\" could not be deleted.").arg(actual);
     return QString();
+}
+
+QString DrawingDocument::setLayerProperties(const QString& name, const DrawingLayer& properties)
+{
+    DkDbObjectId id;
+    const QString missing = findForCommand(name, id);
+    if (!missing.isEmpty())
+        return missing;
+    if (properties.frozen && id == m_db->clayer())
+        return QStringLiteral("Layer \"%1\" is the current layer and cannot be frozen.").arg(layerName(m_db->peekLayer(id)));
+    DrawingLayer layer = properties;
+    layer.name = layerName(m_db->peekLayer(id));
+    applyLayer(id, layer);
+    return QString();
+}
+
+bool DrawingDocument::findLayerProperties(const QString& name, DrawingLayer& out) const
+{
+    const DkDbObjectId id = findLayer(name);
+    if (id.isNull())
+        return false;
+    out = readLayer(id);
+    return true;
+}
+
+QStringList DrawingDocument::linetypes() const
+{
+    QStringList names;
+    DkDbLinetypeTable* table = nullptr;
+    if (!m_db || m_db->getSymbolTable(table, DkDb::kForRead) != Dk::eOk || !table)
+        return names;
+    const std::vector<DkDbObjectId> ids = table->recordIds();
+    table->close();
+    for (const DkDbObjectId& id : ids) {
+        const QString name = symbolName(id);
+        if (!name.isEmpty() && name.compare(QLatin1String("ByLayer"), Qt::CaseInsensitive) != 0
+            && name.compare(QLatin1String("ByBlock"), Qt::CaseInsensitive) != 0)
+            names.append(name);
+    }
+    return names;
+}
+
+void DrawingDocument::addLinetypes(const QVector<QPair<QString, QString>>& linetypes)
+{
+    if (!m_db)
+        return;
+    for (const auto& linetype : linetypes) {
+        if (m_db->linetypeId(linetype.first.toStdWString()).isNull())
+            m_db->addLinetype(linetype.first.toStdWString(), linetype.second.toStdWString());
+    }
+}
+
+DrawingLayer DrawingDocument::readLayer(const DkDbObjectId& id) const
+{
+    DrawingLayer layer;
+    const DkDbLayerTableRecord* record = m_db ? m_db->peekLayer(id) : nullptr;
+    if (!record)
+        return layer;
+    layer.name = layerName(record);
+    layer.on = !record->isOff();
+    layer.frozen = record->isFrozen();
+    layer.locked = record->isLocked();
+    layer.plottable = record->isPlottable();
+    layer.frozenInNewViewports = record->VPDFLT();
+    const DkCmColor color = record->color();
+    layer.color = QColor(color.red(), color.green(), color.blue());
+    layer.colorIndex = colorIndexOf(color);
+    layer.linetype = symbolName(record->linetypeObjectId());
+    layer.lineWeight = static_cast<int>(record->lineWeight());
+    layer.description = QString::fromWCharArray(record->description());
+    return layer;
+}
+
+void DrawingDocument::applyLayer(const DkDbObjectId& id, const DrawingLayer& layer)
+{
+    if (readLayer(id).name != layer.name)
+        m_db->renameLayer(id, layer.name.toStdWString());
+    applyToRecord(m_db.get(), id, specOf(layer));
+    DkDbObject* object = nullptr;
+    if (dkdbOpenDkDbObject(object, id, DkDb::kForWrite) == Dk::eOk && object) {
+        static_cast<DkDbLayerTableRecord*>(object)->setIsFrozen(layer.frozen);
+        object->close();
+    }
+    const int slot = m_layerIds.indexOf(id);
+    if (slot >= 0)
+        m_drawing.layers[slot] = layer;
+}
+
+DkDbObjectId DrawingDocument::idOfSlot(int slot) const
+{
+    if (!m_db || slot < 0 || slot >= m_layerIds.size())
+        return {};
+    const DkDbLayerTableRecord* record = m_db->peekLayer(m_layerIds.at(slot));
+    return record && !record->isErased() ? m_layerIds.at(slot) : DkDbObjectId();
+}
+
+LayerTableState DrawingDocument::layerState() const
+{
+    LayerTableState state;
+    for (int slot = 0; slot < m_layerIds.size(); ++slot) {
+        const bool alive = !idOfSlot(slot).isNull();
+        state.alive.append(alive);
+        state.layers.append(alive ? readLayer(m_layerIds.at(slot)) : m_drawing.layers.value(slot));
+        if (alive && m_layerIds.at(slot) == m_db->clayer())
+            state.current = slot;
+    }
+    return state;
+}
+
+void DrawingDocument::restoreLayers(const LayerTableState& state)
+{
+    if (!m_db)
+        return;
+    const LayerTableState now = layerState();
+    const QVector<int> changed = now.changedSlots(state);
+    // The current layer first, so that the layers that go are never current.
+    const DkDbObjectId current = idOfSlot(state.current);
+    if (!current.isNull() && state.current != now.current) {
+        applyLayer(current, state.layers.at(state.current));
+        m_db->setClayer(current);
+    }
+    for (int slot : changed) {
+        if (!state.isAlive(slot) && now.isAlive(slot))
+            m_db->eraseLayer(m_layerIds.at(slot));
+    }
+    for (int slot : changed) {
+        if (!state.isAlive(slot))
+            continue;
+        if (now.isAlive(slot)) {
+            applyLayer(m_layerIds.at(slot), state.layers.at(slot));
+        } else {
+            m_layerIds[slot] = m_db->addLayer(specOf(state.layers.at(slot)));
+            m_drawing.layers[slot] = state.layers.at(slot);
+        }
+    }
+    const DkDbObjectId target = idOfSlot(state.current);
+    if (!target.isNull())
+        m_db->setClayer(target);
+}
+
+QVector<SavedLayer> DrawingDocument::savedLayers() const
+{
+    QVector<SavedLayer> layers;
+    const LayerTableState state = layerState();
+    for (int slot = 0; slot < state.layers.size(); ++slot) {
+        SavedLayer layer;
+        layer.inFile = m_inFile.value(slot);
+        layer.saved = m_saved.value(slot);
+        layer.erased = !state.isAlive(slot);
+        layer.now = state.layers.at(slot);
+        if (layer.inFile || !layer.erased)
+            layers.append(layer);
+    }
+    return layers;
+}
+
+void DrawingDocument::markSaved()
+{
+    const LayerTableState state = layerState();
+    m_saved = state.layers;
+    m_inFile = state.alive;
+    m_savedCurrent = currentLayerName();
 }
 
 } // namespace Demo

@@ -1,6 +1,8 @@
 #pragma once
 
 #include "drawingdata.h"
+#include "dxfsaver.h"
+#include "layertablestate.h"
 
 #include <KvDatabase.h>
 
@@ -46,6 +48,28 @@ public:
     QString deleteLayer(const QString& name);
     // Why a name cannot be used for a new or renamed layer ("" when it can).
     QString checkNewName(const QString& name, const QString& exceptName = QString()) const;
+    // Sets every property of the named layer but its name.
+    QString setLayerProperties(const QString& name, const DrawingLayer& properties);
+    // The named layer as the drawing holds it; false when there is none.
+    bool findLayerProperties(const QString& name, DrawingLayer& out) const;
+
+    // Linetypes of the drawing's table, in table order.
+    QStringList linetypes() const;
+    // Adds the linetypes of the file's own table (name, description).
+    void addLinetypes(const QVector<QPair<QString, QString>>& linetypes);
+
+    // The layer table by slot, for undo.
+    LayerTableState layerState() const;
+    // Brings the layer table to state: creates, erases, renames and changes
+    // layers and sets the current one.
+    void restoreLayers(const LayerTableState& state);
+
+    // What a save writes: every layer with the name and properties it had
+    // when the drawing was read or last saved.
+    QVector<SavedLayer> savedLayers() const;
+    QString savedCurrentLayer() const { return m_savedCurrent; }
+    // The drawing as it stands is now what the file holds.
+    void markSaved();
 
     static QString layerName(const DkDbLayerTableRecord* record);
 
@@ -54,9 +78,17 @@ private:
     // Finds the layer a command names into id; else says why it cannot run.
     QString findForCommand(const QString& name, DkDbObjectId& id) const;
 
+    DrawingLayer readLayer(const DkDbObjectId& id) const;
+    void applyLayer(const DkDbObjectId& id, const DrawingLayer& layer);
+    DkDbObjectId idOfSlot(int slot) const;
+
     std::unique_ptr<DkDbDatabase> m_db;
     Drawing m_drawing;
-    QVector<DkDbObjectId> m_layerIds; // per Drawing::layers index
+    QVector<DkDbObjectId> m_layerIds; // per Drawing::layers index (slot)
+    // Per slot: the layer as the file holds it, and whether the file holds it.
+    QVector<DrawingLayer> m_saved;
+    QVector<bool> m_inFile;
+    QString m_savedCurrent;
 };
 
 } // namespace Demo

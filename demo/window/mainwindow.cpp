@@ -3,6 +3,8 @@
 #include "drawingcanvas.h"
 #include "drawingdocument.h"
 #include "dxfimport.h"
+#include "dxfsaver.h"
+#include "layerhistory.h"
 #include "palettesync.h"
 #include "samplefloorplan.h"
 #include "screenshotwriter.h"
@@ -23,6 +25,8 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -34,6 +38,7 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
+#include <QUndoStack>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -81,6 +86,9 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
     registerHostImages();
     setObjectName(QStringLiteral("kvccDemoWindow"));
     resize(1360, 820);
+    m_history = new LayerHistory(m_document.get(), this);
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(m_history, &LayerHistory::restored, this, [this] { scheduleRefresh(RefreshAll); });
     buildMenus();
     m_canvas = new DrawingCanvas(this);
     setCentralWidget(m_canvas);
@@ -118,10 +126,24 @@ void MainWindow::buildMenus()
     connect(open, &QAction::triggered, this, &MainWindow::slotOpen);
     QAction* sample = fileMenu->addAction(QStringLiteral("Open the &sample drawing"));
     connect(sample, &QAction::triggered, this, &MainWindow::openSample);
+    QAction* save = fileMenu->addAction(QStringLiteral("&Save"));
+    save->setShortcut(QKeySequence::Save);
+    connect(save, &QAction::triggered, this, &MainWindow::save);
+    QAction* saveAs = fileMenu->addAction(QStringLiteral("Save &As..."));
+    saveAs->setShortcut(QKeySequence::SaveAs);
+    connect(saveAs, &QAction::triggered, this, &MainWindow::saveAs);
     fileMenu->addSeparator();
     QAction* quit = fileMenu->addAction(QStringLiteral("E&xit"));
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
+
+    auto* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
+    QAction* undo = m_history->stack()->createUndoAction(this);
+    undo->setShortcut(QKeySequence::Undo);
+    editMenu->addAction(undo);
+    QAction* redo = m_history->stack()->createRedoAction(this);
+    redo->setShortcut(QKeySequence::Redo);
+    editMenu->addAction(redo);
 }
 
 void MainWindow::buildStatusBar()
@@ -194,7 +216,7 @@ void MainWindow::buildPaletteDock()
 
 void MainWindow::connectPalette()
 {
-    m_sync = new PaletteSync(m_document.get(), m_palette, this);
+    m_sync = new PaletteSync(m_document.get(), m_palette, m_history, this);
     connect(m_newButton, &QToolButton::clicked, m_sync, &PaletteSync::newLayer);
     connect(m_deleteButton, &QToolButton::clicked, m_sync, &PaletteSync::deleteSelectedLayers);
     connect(m_currentButton, &QToolButton::clicked, m_sync, &PaletteSync::makeSelectedCurrent);
@@ -207,33 +229,118 @@ void MainWindow::connectPalette()
 
 void MainWindow::openSample()
 {
+    if (!maybeSave())
+        return;
+    m_file.clear();
     openDrawing(sampleFloorPlan(), QString());
 }
 
 bool MainWindow::openFile(const QString& path)
 {
+    if (!maybeSave())
+        return false;
+    DrawingFile file;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DxfImportResult result = DxfImport::readFile(path);
+    const DxfImportResult result = file.open(path);
     QApplication::restoreOverrideCursor();
     if (!result.ok) {
         showMessage(QStringLiteral("Cannot open the drawing. %1").arg(result.error));
         return false;
     }
+    m_file = file;
     openDrawing(result.drawing, path);
     return true;
 }
 
 void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 {
+    if (source.isEmpty() || source != m_file.path())
+        m_file.clear();
     m_source = source;
     m_document->load(drawing);
+    if (!m_file.bytes().isEmpty())
+        m_document->addLinetypes(DxfSaver(m_file.bytes()).linetypes());
+    m_history->reset();
     m_canvas->setDocument(m_document.get());
-    const QString name = source.isEmpty() ? drawing.title : QFileInfo(source).fileName();
-    setWindowTitle(QStringLiteral("%1 - KvCc demo viewer").arg(name));
+    showTitle();
     scheduleRefresh(RefreshAll);
     updateStatus();
     if (!drawing.notes.isEmpty())
         statusBar()->showMessage(drawing.notes.join(QLatin1Char(' ')), 15000);
+}
+
+void MainWindow::showTitle()
+{
+    const QString name = m_source.isEmpty() ? m_document->drawing().title : QFileInfo(m_source).fileName();
+    setWindowTitle(QStringLiteral("%1[*] - KvCc demo viewer").arg(name));
+    setWindowModified(!m_history->stack()->isClean());
+}
+
+bool MainWindow::save()
+{
+    return m_file.hasFile() ? saveTo(m_file.path()) : saveAs();
+}
+
+bool MainWindow::saveAs()
+{
+    const QString start = m_file.hasFile() ? m_file.path() : m_document->drawing().title + QStringLiteral(".dxf");
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save drawing as"), start,
+                                                      QStringLiteral("DXF drawings (*.dxf *.DXF)"));
+    return !path.isEmpty() && saveTo(path);
+}
+
+bool MainWindow::saveTo(const QString& path)
+{
+    QString message;
+    DrawingFile::Outcome outcome = m_file.save(*m_document, path, false, message);
+    if (outcome == DrawingFile::ChangedOnDisk && askOverwriteChanged(message))
+        outcome = m_file.save(*m_document, path, true, message);
+    if (outcome == DrawingFile::ReadOnly) {
+        const auto answer = QMessageBox::warning(this, QStringLiteral("Save"),
+                                                 QStringLiteral("%1\nSave the drawing under another name?").arg(message),
+                                                 QMessageBox::Save | QMessageBox::Cancel, QMessageBox::Save);
+        return answer == QMessageBox::Save && saveAs();
+    }
+    if (outcome != DrawingFile::Saved) {
+        if (outcome == DrawingFile::Failed)
+            showMessage(message);
+        return false;
+    }
+    m_source = path;
+    m_history->stack()->setClean();
+    showTitle();
+    statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)), kNoteTimeout);
+    return true;
+}
+
+bool MainWindow::askOverwriteChanged(const QString& message)
+{
+    const auto answer = QMessageBox::question(this, QStringLiteral("Save"),
+                                              QStringLiteral("%1\nOverwrite it with this drawing?").arg(message),
+                                              QMessageBox::Yes | QMessageBox::No, QMessageBox::No);
+    return answer == QMessageBox::Yes;
+}
+
+bool MainWindow::maybeSave()
+{
+    if (m_history->stack()->isClean())
+        return true;
+    const QString name = m_source.isEmpty() ? m_document->drawing().title : QFileInfo(m_source).fileName();
+    const auto answer = QMessageBox::warning(this, QStringLiteral("Unsaved changes"),
+                                             QStringLiteral("The layers of %1 were changed.\nSave the changes?").arg(name),
+                                             QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
+                                             QMessageBox::Save);
+    if (answer == QMessageBox::Save)
+        return save();
+    return answer == QMessageBox::Discard;
+}
+
+void MainWindow::closeEvent(QCloseEvent* event)
+{
+    if (maybeSave())
+        event->accept();
+    else
+        event->ignore();
 }
 
 void MainWindow::slotOpen()
@@ -303,6 +410,7 @@ void MainWindow::comboPicked(int row)
 
 void MainWindow::slotLayerTableChanged()
 {
+    m_history->record();
     scheduleRefresh(RefreshCombo | RefreshCanvas);
 }
 

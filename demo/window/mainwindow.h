@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdata.h"
+#include "drawingfile.h"
 #include "ribbonbuilder.h"
 
 #include <QMainWindow>
@@ -21,6 +22,7 @@ namespace Demo {
 
 class DrawingCanvas;
 class DrawingDocument;
+class LayerHistory;
 class PaletteSync;
 
 // The demo host: a small CAD viewer window with a ribbon strip of the
@@ -39,8 +41,19 @@ public:
 
     void openSample();
     // Opens a DXF drawing; on failure shows why and keeps the open drawing.
+    // Both ask first what to do with unsaved changes.
     bool openFile(const QString& path);
     void openDrawing(const Drawing& drawing, const QString& source);
+
+    // Saves to the file the drawing came from (Save As for the sample);
+    // false when nothing was saved.
+    bool save();
+    bool saveAs();
+    bool saveTo(const QString& path);
+    // Asks Save / Discard / Cancel when there are unsaved changes; false on Cancel.
+    bool maybeSave();
+    LayerHistory* history() const { return m_history; }
+    const DrawingFile& file() const { return m_file; }
 
     // Quiet: messages go to the status bar and lastMessage() only, with no
     // message box (tests, screenshots).
@@ -65,6 +78,9 @@ public:
     // Writes PNGs of the window and its widgets to dir; returns the files.
     QStringList saveScreenshots(const QString& dir);
 
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
 public slots:
     // Host side of the layer table notice: refreshes what shows layers,
     // later, from the event loop.
@@ -85,12 +101,16 @@ private:
     void showMessage(const QString& text);
     void showCurrentLayer(const QString& name);
     void comboPicked(int row);
+    void showTitle();
+    bool askOverwriteChanged(const QString& message);
 
     std::unique_ptr<DrawingDocument> m_document;
     RibbonParts m_ribbon;
     DrawingCanvas* m_canvas = nullptr;
     KvCc::LayerManager* m_palette = nullptr;
     PaletteSync* m_sync = nullptr;
+    LayerHistory* m_history = nullptr;
+    DrawingFile m_file;
     QToolButton* m_newButton = nullptr;
     QToolButton* m_deleteButton = nullptr;
     QToolButton* m_currentButton = nullptr;

@@ -1,6 +1,7 @@
 #include "palettesync.h"
 
 #include "drawingdocument.h"
+#include "layerhistory.h"
 
 #include <KvAppBase.h>
 
@@ -27,8 +28,10 @@ const int kDrawingNameRole = KvCc::LoadedNameRole;
 
 } // namespace
 
-PaletteSync::PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette, QObject* parent)
-    : QObject(parent), m_document(document), m_palette(palette), m_table(palette->layerTableWidget())
+PaletteSync::PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette, LayerHistory* history,
+                         QObject* parent)
+    : QObject(parent), m_document(document), m_palette(palette), m_history(history),
+      m_table(palette->layerTableWidget())
 {
     m_model = m_table ? m_table->model() : nullptr;
     if (!m_model)
@@ -49,6 +52,7 @@ bool PaletteSync::setCurrentLayer(const QString& name)
         emit refused(error);
         return false;
     }
+    m_history->record();
     emit currentLayerChanged(name);
     // The palette did not see this change.
     emit paletteStale();
@@ -91,8 +95,10 @@ void PaletteSync::deleteSelectedLayers()
     }
     for (int i = erased.size() - 1; i >= 0; --i)
         removeRow(erased.at(i));
-    if (!erased.isEmpty())
+    if (!erased.isEmpty()) {
+        m_history->record();
         kvSetLayerTableChanges();
+    }
     if (!refusals.isEmpty())
         emit refused(refusals.join(QLatin1Char('\n')));
 }
@@ -112,6 +118,7 @@ void PaletteSync::makeSelectedCurrent()
         emit refused(error);
         return;
     }
+    m_history->record();
     // The palette moves its mark and label itself; the rest follows.
     m_palette->slotCurrentLayer();
     emit currentLayerChanged(name);
@@ -161,6 +168,7 @@ void PaletteSync::addNewRows()
             continue;
         }
         fillRow(index.row(), name);
+        m_history->record();
         kvSetLayerTableChanges();
     }
 }
@@ -224,6 +232,7 @@ void PaletteSync::renameRow(int row)
         emit refused(error);
         return;
     }
+    m_history->record();
     kvSetLayerTableChanges();
 }
 

@@ -15,19 +15,22 @@ class LayerTableWidget;
 namespace Demo {
 
 class DrawingDocument;
+class LayerHistory;
 
 // Keeps the layer manager palette and the drawing in step. The palette
 // changes only its own table for new layer, rename, delete and set current;
 // this carries each of those into the drawing, undoes the palette's change
 // when the drawing refuses it, and tells the palette's own edits from its
-// reloads. Layer commands from the other controls come here too.
+// reloads. Layer commands from the other controls come here too. Each
+// command that changes the drawing becomes one undo step.
 class PaletteSync : public QObject
 {
     Q_OBJECT
     Q_DISABLE_COPY(PaletteSync)
 
 public:
-    PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette, QObject* parent = nullptr);
+    PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette, LayerHistory* history,
+                QObject* parent = nullptr);
     ~PaletteSync() override;
 
     // Makes the named layer current (a pick in the drop-down); false when
@@ -65,6 +68,7 @@ private:
 
     DrawingDocument* m_document;
     KvCc::LayerManager* m_palette;
+    LayerHistory* m_history;
     KvCc::LayerTableWidget* m_table;
     QPointer<QAbstractItemModel> m_model;
     // Rows the palette added, waiting for their names.

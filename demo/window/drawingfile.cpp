@@ -1,0 +1,98 @@
+#include "drawingfile.h"
+
+#include "drawingdocument.h"
+#include "dxfnewdrawing.h"
+#include "dxfsaver.h"
+
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QSaveFile>
+
+namespace Demo {
+
+DxfImportResult DrawingFile::open(const QString& path)
+{
+    QFile file(path);
+    const QFileInfo info(path);
+    // The import gives the messages for what cannot be read.
+    if (!info.isFile() || info.size() > DxfImport::maxFileSize || !file.open(QIODevice::ReadOnly))
+        return DxfImport::readFile(path);
+    const QByteArray data = file.read(DxfImport::maxFileSize + 1);
+    file.close();
+    DxfImportResult result = DxfImport::readData(data, info.fileName());
+    if (!result.ok) {
+        result.error = QStringLiteral("%1: %2").arg(info.fileName(), result.error);
+        return result;
+    }
+    remember(path, data);
+    return result;
+}
+
+void DrawingFile::clear()
+{
+    m_path.clear();
+    m_bytes.clear();
+    m_size = 0;
+}
+
+QByteArray DrawingFile::contents(const DrawingDocument& document) const
+{
+    if (m_bytes.isEmpty())
+        return DxfNewDrawing(document.drawing(), document.layerState()).write();
+    DxfLayerEdit edit;
+    edit.layers = document.savedLayers();
+    edit.savedCurrent = document.savedCurrentLayer();
+    edit.current = document.currentLayerName();
+    return DxfSaver(m_bytes).splice(edit);
+}
+
+DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString& path, bool overwrite,
+                                       QString& message)
+{
+    const QFileInfo target(path);
+    const bool sameFile = hasFile() && target.absoluteFilePath() == QFileInfo(m_path).absoluteFilePath();
+    if (sameFile && !overwrite && changedOnDisk()) {
+        message = QStringLiteral("%1 was changed by another program since it was opened.").arg(target.fileName());
+        return ChangedOnDisk;
+    }
+    const QFileInfo folder(target.absolutePath());
+    if ((target.exists() && !target.isWritable()) || !folder.isWritable()) {
+        message = QStringLiteral("%1 cannot be written: %2 is read-only.")
+                      .arg(target.fileName(), target.exists() && !target.isWritable() ? QStringLiteral("the file")
+                                                                                       : QStringLiteral("its folder"));
+        return ReadOnly;
+    }
+    const QByteArray data = contents(document);
+    QSaveFile file(path);
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+        message = QStringLiteral("%1 could not be saved: %2").arg(target.fileName(), file.errorString());
+        return Failed;
+    }
+    remember(path, data);
+    document.markSaved();
+    return Saved;
+}
+
+// The file on disk no longer holds what was read or last saved.
+bool DrawingFile::changedOnDisk() const
+{
+    const QFileInfo info(m_path);
+    if (!info.exists())
+        return false;
+    if (info.size() != m_size)
+        return true;
+    // The time may stay the same over a change (copies that keep it), and
+    // change without one: the contents decide.
+    QFile file(m_path);
+    return !file.open(QIODevice::ReadOnly) || file.readAll() != m_bytes;
+}
+
+void DrawingFile::remember(const QString& path, const QByteArray& bytes)
+{
+    m_path = path;
+    m_bytes = bytes;
+    m_size = bytes.size();
+}
+
+} // namespace Demo
