@@ -2,7 +2,10 @@
 //   kvcc-demo [FILE.dxf]                    opens the sample drawing or FILE.dxf
 //   kvcc-demo --list-layers FILE.dxf        prints the layer table as read, then exits
 //   kvcc-demo --screenshot DIR [FILE.dxf]   writes PNGs of the window and widgets, then exits
+//   kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf
+//                                           applies layer commands and saves, without a window
 #include "dxfimport.h"
+#include "layerbatchedit.h"
 #include "mainwindow.h"
 
 #include <QApplication>
@@ -33,7 +36,8 @@ int usage()
 {
     QTextStream(stderr) << "usage: kvcc-demo [FILE.dxf]\n"
                            "       kvcc-demo --list-layers FILE.dxf\n"
-                           "       kvcc-demo --screenshot DIR [FILE.dxf]\n";
+                           "       kvcc-demo --screenshot DIR [FILE.dxf]\n"
+                           "       kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf\n";
     return 2;
 }
 
@@ -50,6 +54,14 @@ int main(int argc, char** argv)
             return usage();
         QCoreApplication app(argc, argv);
         return listLayers(args.at(1));
+    }
+
+    if (!args.isEmpty() && args.first() == QLatin1String("--edit-layers")) {
+        if (args.size() != 5 || args.at(3) != QLatin1String("-o"))
+            return usage();
+        QCoreApplication app(argc, argv);
+        QTextStream err(stderr);
+        return Demo::LayerBatchEdit::run(args.at(1), args.at(2), args.at(4), err);
     }
 
     QString shotDir;

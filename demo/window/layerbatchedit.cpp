@@ -1,0 +1,239 @@
+#include "layerbatchedit.h"
+
+#include "acipalette.h"
+#include "drawingdocument.h"
+#include "drawingfile.h"
+#include "dxfsaver.h"
+#include "layerhistory.h"
+
+#include "lineweights.h"
+
+#include <QFile>
+#include <QHash>
+#include <QTextStream>
+
+namespace Demo {
+namespace {
+
+// How many words each command takes after its name; -1: two or more.
+const QHash<QString, int>& argumentCounts()
+{
+    static const QHash<QString, int> counts{
+        {QStringLiteral("new"), 1},        {QStringLiteral("delete"), 1},     {QStringLiteral("rename"), 2},
+        {QStringLiteral("current"), 1},    {QStringLiteral("on"), 1},         {QStringLiteral("off"), 1},
+        {QStringLiteral("freeze"), 1},     {QStringLiteral("thaw"), 1},       {QStringLiteral("lock"), 1},
+        {QStringLiteral("unlock"), 1},     {QStringLiteral("plot"), 1},       {QStringLiteral("noplot"), 1},
+        {QStringLiteral("color"), 2},      {QStringLiteral("linetype"), 2},   {QStringLiteral("lineweight"), 2},
+        {QStringLiteral("description"), -1}};
+    return counts;
+}
+
+// 1..255, or R,G,B with each part 0..255; false when neither.
+bool parseColor(const QString& value, QColor& color, int& index)
+{
+    const QStringList parts = value.split(QLatin1Char(','));
+    bool ok = false;
+    if (parts.size() == 1) {
+        index = value.toInt(&ok);
+        color = aciColor(index);
+        return ok && index >= 1 && index <= 255;
+    }
+    if (parts.size() != 3)
+        return false;
+    int rgb[3];
+    for (int i = 0; i < 3; ++i) {
+        rgb[i] = parts.at(i).trimmed().toInt(&ok);
+        if (!ok || rgb[i] < 0 || rgb[i] > 255)
+            return false;
+    }
+    color = QColor(rgb[0], rgb[1], rgb[2]);
+    // A true color that equals an index color is stored as that index.
+    index = aciIndexOf(color);
+    return true;
+}
+
+} // namespace
+
+LayerBatchEdit::LayerBatchEdit(DrawingDocument* document, LayerHistory* history)
+    : m_document(document), m_history(history)
+{
+}
+
+bool LayerBatchEdit::split(const QString& line, QStringList& words)
+{
+    words.clear();
+    QString word;
+    bool quoted = false;
+    bool inWord = false;
+    for (const QChar c : line) {
+        if (c == QLatin1Char('"')) {
+            quoted = !quoted;
+            inWord = true;
+        } else if (c.isSpace() && !quoted) {
+            if (inWord)
+                words << word;
+            word.clear();
+            inWord = false;
+        } else {
+            word += c;
+            inWord = true;
+        }
+    }
+    if (inWord)
+        words << word;
+    return !quoted;
+}
+
+QString LayerBatchEdit::runLine(const QString& line)
+{
+    QStringList words;
+    if (!split(line, words))
+        return QStringLiteral("a double quote is not closed");
+    if (words.isEmpty() || words.first().startsWith(QLatin1Char('#')))
+        return QString();
+    const QString command = words.takeFirst().toLower();
+    const int wanted = argumentCounts().value(command, 0);
+    if (wanted == 0)
+        return QStringLiteral("unknown command \"%1\"").arg(command);
+    if ((wanted > 0 && words.size() != wanted) || (wanted < 0 && words.size() < 2))
+        return QStringLiteral("\"%1\" takes %2").arg(command, wanted == 1 ? QStringLiteral("a layer name")
+                                                            : wanted == 2 ? QStringLiteral("two arguments")
+                                                                          : QStringLiteral("a layer name and a text"));
+    const QString error = runCommand(command, words);
+    if (error.isEmpty())
+        m_history->record();
+    return error;
+}
+
+QString LayerBatchEdit::runCommand(const QString& command, const QStringList& args)
+{
+    if (command == QLatin1String("new"))
+        return m_document->addLayer(args.at(0));
+    if (command == QLatin1String("delete"))
+        return m_document->deleteLayer(args.at(0));
+    if (command == QLatin1String("rename"))
+        return m_document->renameLayer(args.at(0), args.at(1));
+    if (command == QLatin1String("current"))
+        return m_document->setCurrentLayer(args.at(0));
+    if (command == QLatin1String("color"))
+        return setColor(args.at(0), args.at(1));
+    if (command == QLatin1String("linetype"))
+        return setLinetype(args.at(0), args.at(1));
+    if (command == QLatin1String("lineweight"))
+        return setLineWeight(args.at(0), args.at(1));
+    if (command == QLatin1String("description"))
+        return setDescription(args.at(0), args.mid(1).join(QLatin1Char(' ')));
+    return setFlag(command, args.at(0));
+}
+
+QString LayerBatchEdit::setFlag(const QString& command, const QString& name)
+{
+    DrawingLayer layer;
+    if (!m_document->findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    if (command == QLatin1String("on") || command == QLatin1String("off"))
+        layer.on = command == QLatin1String("on");
+    else if (command == QLatin1String("freeze") || command == QLatin1String("thaw"))
+        layer.frozen = command == QLatin1String("freeze");
+    else if (command == QLatin1String("lock") || command == QLatin1String("unlock"))
+        layer.locked = command == QLatin1String("lock");
+    else
+        layer.plottable = command == QLatin1String("plot");
+    return m_document->setLayerProperties(name, layer);
+}
+
+QString LayerBatchEdit::setColor(const QString& name, const QString& value)
+{
+    DrawingLayer layer;
+    if (!m_document->findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    if (!parseColor(value, layer.color, layer.colorIndex))
+        return QStringLiteral("\"%1\" is not a color: give an index from 1 to 255 or R,G,B").arg(value);
+    return m_document->setLayerProperties(name, layer);
+}
+
+QString LayerBatchEdit::setLinetype(const QString& name, const QString& linetype)
+{
+    DrawingLayer layer;
+    if (!m_document->findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    const QStringList known = m_document->linetypes();
+    const int at = known.indexOf(QRegExp(QRegExp::escape(linetype), Qt::CaseInsensitive));
+    if (at < 0)
+        return QStringLiteral("The drawing has no linetype \"%1\".").arg(linetype);
+    layer.linetype = known.at(at);
+    return m_document->setLayerProperties(name, layer);
+}
+
+QString LayerBatchEdit::setLineWeight(const QString& name, const QString& value)
+{
+    DrawingLayer layer;
+    if (!m_document->findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    static const QHash<QString, int> words{{QStringLiteral("bylayer"), LineWeightByLayer},
+                                           {QStringLiteral("byblock"), LineWeightByBlock},
+                                           {QStringLiteral("default"), LineWeightDefault}};
+    bool ok = false;
+    const int hundredths = value.toInt(&ok);
+    if (words.contains(value.toLower()))
+        layer.lineWeight = words.value(value.toLower());
+    else if (ok && KvCc::standardLineWeights().contains(hundredths))
+        layer.lineWeight = hundredths;
+    else
+        return QStringLiteral("\"%1\" is not a lineweight: give hundredths of a millimetre (25 for 0.25 mm), "
+                              "bylayer, byblock or default")
+            .arg(value);
+    return m_document->setLayerProperties(name, layer);
+}
+
+QString LayerBatchEdit::setDescription(const QString& name, const QString& text)
+{
+    DrawingLayer layer;
+    if (!m_document->findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    layer.description = text;
+    return m_document->setLayerProperties(name, layer);
+}
+
+int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, const QString& outPath, QTextStream& err)
+{
+    QFile commands(commandsPath);
+    if (!commands.open(QIODevice::ReadOnly | QIODevice::Text)) {
+        err << commandsPath << ": " << commands.errorString() << '\n';
+        return 1;
+    }
+    DrawingFile file;
+    const DxfImportResult result = file.open(inPath);
+    if (!result.ok) {
+        err << result.error << '\n';
+        return 1;
+    }
+    DrawingDocument document;
+    document.load(result.drawing);
+    document.addLinetypes(DxfSaver(file.bytes()).linetypes());
+    LayerHistory history(&document);
+    history.reset();
+    LayerBatchEdit edit(&document, &history);
+    QTextStream in(&commands);
+    in.setCodec("UTF-8");
+    int failures = 0;
+    for (int number = 1; !in.atEnd(); ++number) {
+        const QString error = edit.runLine(in.readLine());
+        if (!error.isEmpty()) {
+            err << commandsPath << ':' << number << ": " << error << '\n';
+            ++failures;
+        }
+    }
+    if (failures > 0) {
+        err << "Nothing was written.\n";
+        return 1;
+    }
+    QString message;
+    if (file.save(document, outPath, false, message) != DrawingFile::Saved) {
+        err << message << '\n';
+        return 1;
+    }
+    return 0;
+}
+
+} // namespace Demo
