@@ -2,25 +2,39 @@
 
 #include "acipalette.h"
 #include "dxflayerentry.h"
-#include "dxftext.h"
+
+#include <QTextCodec>
 
 namespace Demo {
 namespace {
 
 const QByteArray kVersion = QByteArrayLiteral("AC1009");
-const QByteArray kCodePage = QByteArrayLiteral("ANSI_1252");
 const QByteArray kCodeWidth = QByteArrayLiteral("  0");
 
-const DxfText& r12Text()
+// Code pages an R12 file may name, the first that holds every name and
+// text of the drawing is used; what none holds becomes \U+XXXX.
+const char* const kCodePages[] = {"ANSI_1252", "ANSI_1251", "ANSI_1250", "ANSI_1253", "ANSI_1254", "ANSI_1257",
+                                  "ANSI_1255", "ANSI_1256", "ANSI_932",  "ANSI_936",  "ANSI_949",  "ANSI_950"};
+
+QByteArray codePageFor(const Drawing& drawing, const LayerTableState& layers)
 {
-    static const DxfText text(kVersion, kCodePage);
-    return text;
+    QString all;
+    for (const DrawingLayer& l : layers.layers)
+        all += l.name + l.linetype;
+    for (const DrawingEntity& e : drawing.entities)
+        all += e.text;
+    for (const char* codePage : kCodePages) {
+        QTextCodec* codec = QTextCodec::codecForName(DxfText::codecNameForCodePage(codePage));
+        if (codec && codec->canEncode(all))
+            return codePage;
+    }
+    return kCodePages[0];
 }
 
 } // namespace
 
 DxfNewDrawing::DxfNewDrawing(const Drawing& drawing, const LayerTableState& layers)
-    : m_drawing(drawing), m_layers(layers)
+    : m_drawing(drawing), m_layers(layers), m_codePage(codePageFor(drawing, layers)), m_text(kVersion, m_codePage)
 {
 }
 
@@ -55,7 +69,7 @@ void DxfNewDrawing::header()
     pair(9, "$ACADVER");
     pair(1, kVersion);
     pair(9, "$DWGCODEPAGE");
-    pair(3, kCodePage);
+    pair(3, m_codePage);
     pair(9, "$CLAYER");
     pair(8, layerName(m_layers.current));
     pair(0, "ENDSEC");
@@ -76,7 +90,7 @@ void DxfNewDrawing::tables()
         if (!m_layers.isAlive(slot))
             continue;
         DxfLayerEntry entry = DxfLayerEntry::blank(false, kCodeWidth);
-        entry.apply(DrawingLayer(), m_layers.layers.at(slot), r12Text(), true);
+        entry.apply(DrawingLayer(), m_layers.layers.at(slot), m_text, true);
         m_out += entry.bytes("\n");
     }
     pair(0, "ENDTAB");
@@ -112,7 +126,7 @@ void DxfNewDrawing::linetypeTable()
     pair(70, QByteArray::number(names.size()));
     for (const QString& name : names) {
         pair(0, "LTYPE");
-        pair(2, r12Text().encode(name));
+        pair(2, m_text.encode(name));
         pair(70, "0");
         pair(3, name == names.first() ? QByteArray("Solid line") : QByteArray());
         pair(72, "65");
@@ -124,7 +138,7 @@ void DxfNewDrawing::linetypeTable()
 
 QByteArray DxfNewDrawing::layerName(int layer) const
 {
-    return r12Text().encode(m_layers.layers.value(layer, m_layers.layers.value(0)).name);
+    return m_text.encode(m_layers.layers.value(layer, m_layers.layers.value(0)).name);
 }
 
 void DxfNewDrawing::entity(const DrawingEntity& e)
@@ -186,7 +200,7 @@ void DxfNewDrawing::text(const DrawingEntity& e)
     const QPointF at = e.points.value(0);
     points({at}, 0);
     pair(40, e.height);
-    pair(1, r12Text().encode(QString(e.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
+    pair(1, m_text.encode(QString(e.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     if (e.rotation != 0.0)
         pair(50, e.rotation);
     if (e.hAlign != DrawingEntity::Left || e.vAlign != DrawingEntity::Baseline) {

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdata.h"
+#include "dxftext.h"
 #include "layertablestate.h"
 
 #include <QByteArray>
@@ -31,6 +32,8 @@ private:
 
     const Drawing& m_drawing;
     const LayerTableState& m_layers;
+    QByteArray m_codePage;
+    DxfText m_text;
     QByteArray m_out;
 };
 

@@ -40,8 +40,12 @@ void DxfSaver::locate()
     qulonglong highest = 0;
     for (int i = 0; i < m_pairs.size(); ++i) {
         const DxfRawPair& p = m_pairs.at(i);
+        if (m_headerEnd < 0 && variable.startsWith('$') && p.is(0, "ENDSEC"))
+            m_headerEnd = i;
         if (p.code == 9)
             variable = p.value.trimmed();
+        if (p.is(9, "$CLAYER"))
+            m_haveCurrent = true;
         else if (variable == "$HANDSEED" && p.code == 5 && m_handSeed < 0)
             m_handSeed = i;
         if (p.code == 5 || p.code == 105)
@@ -114,7 +118,8 @@ DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer, const TableRang
                                    : DxfLayerEntry::templateFrom(
                                          m_pairs.mid(all.at(from).first, all.at(from).second - all.at(from).first));
     entry.apply(DrawingLayer(), layer, m_text, true);
-    if (entry.hasHandle() || modern)
+    // Entries get a handle where the table's entries have one.
+    if (entry.hasHandle())
         entry.setHandle(nextHandle());
     return entry;
 }
@@ -233,6 +238,12 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
         }
         if (i == m_apps.end && !m_appEntry.isEmpty())
             out += m_appEntry;
+        // A header without a current layer gets one when it is not "0".
+        if (i == m_headerEnd && !m_haveCurrent && edit.current != edit.savedCurrent) {
+            const QByteArray codeLike = m_pairs.first().codeLine;
+            out += DxfRawPair(9, "$CLAYER", codeLike).bytes(m_lineEnd);
+            out += DxfRawPair(8, m_text.encode(edit.current), codeLike).bytes(m_lineEnd);
+        }
         if (i == m_apps.count && !m_appEntry.isEmpty()) {
             DxfRawPair p = m_pairs.at(i);
             p.setValue(QByteArray::number(p.value.trimmed().toInt() + 1));

@@ -72,6 +72,8 @@ private:
     TableRange m_layers;
     TableRange m_apps;
     int m_handSeed = -1;       // index of $HANDSEED's value
+    int m_headerEnd = -1;      // index of the header's ENDSEC
+    bool m_haveCurrent = false;
     qulonglong m_nextHandle = 0;
     bool m_handlesTaken = false;
     QHash<QString, QByteArray> m_renames; // old name, lower case -> new name

@@ -1,13 +1,13 @@
 # Tests of the demo host. They link the demo's own library, which exists
 # only when the demo is built; otherwise they are left out of the build and
 # reported as disabled.
-set(kvcc_demo_tests tst_dxfimport tst_demowindow)
+set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_dxfsave)
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     foreach(t ${kvcc_demo_tests})
         target_link_libraries(${t} PRIVATE kvccdemo)
         target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
     endforeach()
-    set_tests_properties(tst_dxfimport PROPERTIES TIMEOUT 300)
+    set_tests_properties(tst_dxfimport tst_dxfsave PROPERTIES TIMEOUT 300)
 
     # The real program under a virtual X server on the xcb platform: it must
     # start, map its window, take a key press and quit cleanly.

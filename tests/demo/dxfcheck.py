@@ -1,0 +1,43 @@
+# Reads DXF files with an independent reader (ezdxf) and prints, per file,
+# what the demo's tests compare: the layer table, the current layer, how
+# many objects each layer holds anywhere in the drawing, and the audit's
+# findings by kind. R12 keeps no lineweight or plot flag: those print as
+# their defaults.
+#   dxfcheck.py FILE...
+import re
+import sys
+from collections import Counter
+
+from ezdxf import recover
+
+
+def text(value):
+    return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), value or "")
+
+
+def color(layer):
+    if layer.rgb is not None and layer.dxf.hasattr("true_color"):
+        return "rgb:%d,%d,%d" % layer.rgb
+    return "aci:%d" % abs(layer.dxf.color)
+
+
+for path in sys.argv[1:]:
+    # The recovering loader takes the flaws some writers leave in a file.
+    doc, loaded = recover.readfile(path)
+    old = doc.dxfversion <= "AC1009"
+    print("file\t" + path)
+    for layer in doc.layers:
+        print("\t".join([
+            "layer", text(layer.dxf.name), str(int(layer.dxf.color >= 0)), str(int(layer.is_frozen())),
+            str(int(layer.is_locked())), color(layer), text(layer.dxf.linetype),
+            str(-3 if old else layer.dxf.get("lineweight", -3)), str(1 if old else layer.dxf.get("plot", 1)),
+            text(layer.description)]))
+    print("current\t" + text(doc.header.get("$CLAYER", "0")))
+    objects = Counter(text(e.dxf.layer).lower() for e in doc.entitydb.values()
+                      if e.dxf.hasattr("layer") and e.dxftype() != "LAYER")
+    for name, count in sorted(objects.items()):
+        print("objects\t%s\t%d" % (name, count))
+    auditor = doc.audit()
+    findings = Counter(int(e.code) for e in loaded.errors + loaded.fixes + auditor.errors + auditor.fixes)
+    for code, count in sorted(findings.items()):
+        print("audit\t%d\t%d" % (code, count))

@@ -1,0 +1,340 @@
+#include "kvcctest.h"
+
+#include "drawingdocument.h"
+#include "drawingfile.h"
+#include "dxfrawpair.h"
+#include "dxfwriter.h"
+#include "layerbatchedit.h"
+#include "layerhistory.h"
+#include "samplefloorplan.h"
+
+#include <QDir>
+#include <QFileInfo>
+#include <QProcess>
+#include <QRegularExpression>
+
+using namespace Demo;
+
+namespace {
+
+const QString kPython = QStringLiteral("/usr/bin/python3");
+
+// A drawing opened as the window opens one, with its history and commands.
+struct OpenDrawing {
+    DrawingFile file;
+    DrawingDocument document;
+    LayerHistory history{&document};
+    LayerBatchEdit edit{&document, &history};
+
+    explicit OpenDrawing(const QString& path)
+    {
+        const DxfImportResult r = file.open(path);
+        if (r.ok)
+            document.load(r.drawing);
+        document.addLinetypes(DxfSaver(file.bytes()).linetypes());
+        history.reset();
+    }
+    QString save() { QString message; return file.save(document, file.path(), false, message) == DrawingFile::Saved ? QString() : message; }
+};
+
+// A layer as the independent reader prints it.
+QString layerLine(const DrawingLayer& l, bool modern)
+{
+    const QString color = l.colorIndex > 0 ? QStringLiteral("aci:%1").arg(l.colorIndex)
+                                           : QStringLiteral("rgb:%1,%2,%3").arg(l.color.red()).arg(l.color.green()).arg(l.color.blue());
+    return QStringList{QStringLiteral("layer"), l.name, QString::number(l.on), QString::number(l.frozen),
+                       QString::number(l.locked), color, l.linetype, QString::number(modern ? l.lineWeight : -3),
+                       QString::number(modern ? l.plottable : 1), l.description}.join(QLatin1Char('\t'));
+}
+
+// What the independent reader says of each file, one list of lines per file.
+QList<QStringList> check(const QStringList& files)
+{
+    QProcess python;
+    python.start(kPython, QStringList{QStringLiteral(KVCC_SOURCE_DIR "/tests/demo/dxfcheck.py")} + files);
+    if (!python.waitForFinished(240000) || python.exitCode() != 0)
+        QTest::qFail(python.readAllStandardError().constData(), __FILE__, __LINE__);
+    QList<QStringList> out;
+    for (const QString& line : QString::fromUtf8(python.readAllStandardOutput()).split(QLatin1Char('\n'))) {
+        if (line.startsWith(QLatin1String("file\t")))
+            out.append(QStringList());
+        else if (!out.isEmpty() && !line.isEmpty())
+            out.last().append(line);
+    }
+    return out;
+}
+
+QMap<QString, int> tagged(const QStringList& lines, const QString& tag)
+{
+    QMap<QString, int> found;
+    for (const QString& line : lines) {
+        const QStringList f = line.split(QLatin1Char('\t'));
+        if (f.first() == tag)
+            found[f.at(1)] = f.at(2).toInt();
+    }
+    return found;
+}
+
+// The pairs of a file without its LAYER and APPID tables and its $CLAYER.
+QVector<DxfRawPair> outsideTables(const QByteArray& data)
+{
+    QVector<DxfRawPair> pairs = DxfRawPair::split(data);
+    for (int i = 0; i + 1 < pairs.size(); ++i) {
+        if (pairs.at(i).is(9, "$CLAYER"))
+            pairs.remove(i, 2);
+    }
+    for (const char* table : {"LAYER", "APPID"}) {
+        for (int i = 0; i + 1 < pairs.size(); ++i) {
+            if (!pairs.at(i).is(0, "TABLE") || !pairs.at(i + 1).is(2, table))
+                continue;
+            int end = i;
+            while (end < pairs.size() && !pairs.at(end).is(0, "ENDTAB"))
+                ++end;
+            pairs.remove(i, end - i);
+            break;
+        }
+    }
+    return pairs;
+}
+
+// The commands for a drawing: a new layer with every property set, and
+// changes of its layers; a layer the reader finds empty is deleted.
+QStringList commandsFor(const DrawingDocument& d, bool modern, const QMap<QString, int>& objects)
+{
+    QStringList names;
+    for (const DrawingLayer& l : d.layerState().layers) {
+        if (l.name != QLatin1String("0") && l.name.compare(d.currentLayerName(), Qt::CaseInsensitive) != 0)
+            names << l.name;
+    }
+    QStringList c{QStringLiteral("new \"Neue Ebene \u00fc\u4e00\""),
+                  QStringLiteral("color \"Neue Ebene \u00fc\u4e00\" %1").arg(modern ? "10,20,30" : "30"),
+                  QStringLiteral("description \"Neue Ebene \u00fc\u4e00\" Beschreibung \u20ac \u65e5\u672c"),
+                  QStringLiteral("current \"Neue Ebene \u00fc\u4e00\"")};
+    if (names.size() > 0)
+        c << QStringLiteral("freeze \"%1\"").arg(names.at(0)) << QStringLiteral("rename \"%1\" \"%1-R\"").arg(names.at(0));
+    if (names.size() > 1) {
+        c << QStringLiteral("color \"%1\" 3").arg(names.at(1)) << QStringLiteral("off \"%1\"").arg(names.at(1));
+        if (modern)
+            c << QStringLiteral("lineweight \"%1\" 50").arg(names.at(1)) << QStringLiteral("noplot \"%1\"").arg(names.at(1));
+    }
+    for (const QString& n : names.mid(2)) {
+        if (!objects.contains(n.toLower())) {
+            c << QStringLiteral("delete \"%1\"").arg(n);
+            break;
+        }
+    }
+    return c;
+}
+
+QString copyToScratch(const QString& from, const QString& name)
+{
+    const QString copy = QDir(kvcctest::scratchDir()).filePath(name);
+    QFile::remove(copy);
+    QFile::copy(from, copy);
+    QFile(copy).setPermissions(QFile::ReadOwner | QFile::WriteOwner);
+    return copy;
+}
+
+QString writeScratch(const QByteArray& data, const QString& name)
+{
+    const QString path = QDir(kvcctest::scratchDir()).filePath(name);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(data);
+    return path;
+}
+
+} // namespace
+
+class TestDxfSave : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void roundTrip_data();
+    void roundTrip();
+    void failedSaveKeepsTheOldFile();
+    void sampleSavesAsNewFile();
+    void batchEdit_data();
+    void batchEdit();
+};
+
+void TestDxfSave::roundTrip_data()
+{
+    QTest::addColumn<QString>("path");
+    const QString dir = qEnvironmentVariable("KVCC_SHARED_DXF_DIR", QStringLiteral(KVCC_SHARED_DXF_DIR));
+    for (const QString& f : QDir(dir).entryList({QStringLiteral("*.dxf")}, QDir::Files, QDir::Name))
+        QTest::newRow(qPrintable(f)) << copyToScratch(QDir(dir).filePath(f), f);
+    const DxfWriter written = DxfWriter().header("AC1015", "Walls").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1)
+        .layer("Doors", 0, 2, "CONTINUOUS", 25).layer("Empty", 0, 3).endLayerTable().beginEntities()
+        .line("Walls", 0, 0, 10, 0).line("Doors", 0, 0, 0, 5).line("walls", 1, 1, 2, 2).endSection().end();
+    QTest::newRow("written R2000 drawing with CR LF line ends") << writeScratch(written.data(true), "crlf.dxf");
+    const DxfWriter r12 = DxfWriter().header("AC1009").beginLayerTable().layer("0", 0, 7).layer("A", 0, 1).layer("B", 0, 5)
+        .layer("C", 0, 6).endLayerTable().beginEntities().line("A", 0, 0, 1, 1).line("B", 0, 0, 2, 2).endSection().end();
+    QTest::newRow("written R12 drawing in a code page") << writeScratch(r12.data(), "r12.dxf");
+    const DxfWriter utf8 = DxfWriter().pair(0, "SECTION").pair(2, "HEADER").pair(9, "$ACADVER").pair(1, "AC1021")
+        .pair(9, "$DWGCODEPAGE").pair(3, "ANSI_1252").endSection().beginLayerTable().layer("0", 0, 7).layer("\xc3\x84ra", 0, 1)
+        .layer("B", 0, 5).layer("C", 0, 6).endLayerTable().beginEntities().line("\xc3\x84ra", 0, 0, 1, 1).endSection().end();
+    QTest::newRow("written 2007 drawing in UTF-8") << writeScratch(utf8.data(), "utf8.dxf");
+}
+
+void TestDxfSave::roundTrip()
+{
+    QFETCH(QString, path);
+    if (!QFileInfo::exists(kPython))
+        QSKIP("the independent reader runs on /usr/bin/python3 with ezdxf (scripts/bootstrap.sh installs it)");
+    const QByteArray original = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    const QString before = path + QStringLiteral(".orig");
+    QFile::remove(before);
+    QVERIFY(QFile::copy(path, before));
+    OpenDrawing drawing(path);
+    const bool modern = !original.contains("AC1009");
+    const QList<QStringList> first = check({before});
+    QCOMPARE(first.size(), 1);
+    const QStringList commands = commandsFor(drawing.document, modern, tagged(first.first(), "objects"));
+    for (const QString& c : commands) {
+        const QString error = drawing.edit.runLine(c);
+        QVERIFY2(error.isEmpty(), qPrintable(c + ": " + error));
+    }
+    QCOMPARE(drawing.save(), QString());
+
+    // The demo's own reader sees the layers as the drawing holds them.
+    OpenDrawing reread(path);
+    QCOMPARE(reread.document.layerState().layers.size(), drawing.document.layerState().alive.count(true));
+    QStringList shown;
+    const LayerTableState state = drawing.document.layerState();
+    for (int s = 0; s < state.layers.size(); ++s) {
+        if (state.isAlive(s))
+            shown << layerLine(state.layers.at(s), modern);
+    }
+    QStringList read;
+    for (const DrawingLayer& l : reread.document.layerState().layers)
+        read << layerLine(l, modern);
+    shown.sort();
+    read.sort();
+    QCOMPARE(read, shown);
+    QCOMPARE(reread.document.currentLayerName(), drawing.document.currentLayerName());
+
+    // So does the independent one; every object is on its layer and its audit finds nothing new.
+    const QStringList after = check({path}).value(0);
+    QStringList independent = after.filter(QRegularExpression(QStringLiteral("^layer\t")));
+    independent.sort();
+    // Each reader adds the layers it always has ("0", "Defpoints") to a drawing that lacks them.
+    const QRegularExpression added(QStringLiteral("^layer\t(0|Defpoints)\t"));
+    if (independent.filter(added).size() > shown.filter(added).size())
+        independent.erase(std::remove_if(independent.begin(), independent.end(),
+                                         [&](const QString& l) { return l.contains(added) && !shown.contains(l); }),
+                          independent.end());
+    else if (independent.filter(added).size() < shown.filter(added).size())
+        shown.erase(std::remove_if(shown.begin(), shown.end(),
+                                   [&](const QString& l) { return l.contains(added) && !independent.contains(l); }),
+                    shown.end());
+    QCOMPARE(independent, shown);
+    QMap<QString, int> objects = tagged(first.first(), "objects");
+    for (const QString& c : commands) {
+        QStringList w;
+        LayerBatchEdit::split(c, w);
+        if (w.first() == QLatin1String("rename") && objects.contains(w.at(1).toLower()))
+            objects[w.at(2).toLower()] = objects.take(w.at(1).toLower());
+    }
+    QCOMPARE(tagged(after, "objects"), objects);
+    const QMap<QString, int> findings = tagged(first.first(), "audit");
+    const QMap<QString, int> newFindings = tagged(after, "audit");
+    for (auto it = newFindings.cbegin(); it != newFindings.cend(); ++it)
+        QVERIFY2(it.value() <= findings.value(it.key()), qPrintable(QStringLiteral("audit finding %1").arg(it.key())));
+
+    // Outside the layer and application tables only layer names, $CLAYER and $HANDSEED changed.
+    const QByteArray saved = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
+    QCOMPARE(DxfRawPair::lineEndOf(saved), DxfRawPair::lineEndOf(original));
+    const QVector<DxfRawPair> a = outsideTables(original), b = outsideTables(saved);
+    QCOMPARE(b.size(), a.size());
+    for (int i = 0; i < a.size(); ++i) {
+        if (a.at(i).raw != b.at(i).raw && a.at(i).code != 8 && !(a.at(i).code == 5 && i > 0 && a.at(i - 1).is(9, "$HANDSEED")))
+            QFAIL(qPrintable(QStringLiteral("pair %1 changed: %2").arg(i).arg(QString::fromLatin1(a.at(i).raw))));
+    }
+}
+
+// A save that fails leaves the file as it was: changed meanwhile by
+// another program, or a folder that is not there.
+void TestDxfSave::failedSaveKeepsTheOldFile()
+{
+    const QByteArray data = DxfWriter().header("AC1015").beginLayerTable().layer("0", 0, 7).endLayerTable().end().data();
+    const QString path = writeScratch(data, "meanwhile.dxf");
+    OpenDrawing drawing(path);
+    QVERIFY(drawing.edit.runLine(QStringLiteral("new X")).isEmpty());
+    const QByteArray other = data + "999\nchanged by someone else\n";
+    writeScratch(other, "meanwhile.dxf");
+    QString message;
+    QCOMPARE(drawing.file.save(drawing.document, path, false, message), DrawingFile::ChangedOnDisk);
+    QVERIFY(message.contains(QLatin1String("changed by another program")));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll(), other);
+    const QString nowhere = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("no/such/folder/x.dxf"));
+    QVERIFY(drawing.file.save(drawing.document, nowhere, false, message) != DrawingFile::Saved);
+    QVERIFY(!QFileInfo::exists(nowhere));
+    QCOMPARE(drawing.file.save(drawing.document, path, true, message), DrawingFile::Saved);
+}
+
+// The built-in sample has no file: Save As writes a new one that both
+// readers take with every layer and object.
+void TestDxfSave::sampleSavesAsNewFile()
+{
+    DrawingDocument document;
+    document.load(sampleFloorPlan());
+    DrawingFile file;
+    const QString path = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("sample.dxf"));
+    QString message;
+    QCOMPARE(file.save(document, path, false, message), DrawingFile::Saved);
+    OpenDrawing reread(path);
+    QCOMPARE(reread.document.drawing().entities.size(), document.drawing().entities.size());
+    QStringList names, read;
+    for (const DrawingLayer& l : document.layerState().layers)
+        names << l.name;
+    for (const DrawingLayer& l : reread.document.layerState().layers)
+        read << l.name;
+    QCOMPARE(read, names);
+    if (QFileInfo::exists(kPython))
+        QCOMPARE(check({path}).value(0).filter(QRegularExpression(QStringLiteral("^layer\t"))).size(), names.size());
+}
+
+void TestDxfSave::batchEdit_data()
+{
+    QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<QString>("report");
+    QTest::newRow("good commands save the drawing") << QByteArray("# renames\nrename Walls \"Outer Walls\"\n\ncolor \"Outer Walls\" 0,255,0\n") << QString();
+    QTest::newRow("a refused line is reported with its number and nothing is written")
+        << QByteArray("new Walls2\ndelete Walls\n") << QStringLiteral(":2: Layer \"Walls\" is the current layer");
+    QTest::newRow("a malformed line is reported") << QByteArray("color Walls red\n") << QStringLiteral(":1: \"red\" is not a color");
+    QTest::newRow("an unknown command is reported") << QByteArray("paint Walls\n") << QStringLiteral(":1: unknown command");
+    QTest::newRow("an open quote is reported") << QByteArray("new \"Walls 3\n") << QStringLiteral(":1: a double quote");
+}
+
+void TestDxfSave::batchEdit()
+{
+    QFETCH(QByteArray, commands);
+    QFETCH(QString, report);
+    const QByteArray data = DxfWriter().header("AC1015", "Walls").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1)
+        .endLayerTable().beginEntities().line("Walls", 0, 0, 10, 0).endSection().end().data();
+    const QString in = writeScratch(data, "batch.dxf");
+    const QString out = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("batch-out.dxf"));
+    QFile::remove(out);
+    QString errors;
+    QTextStream err(&errors);
+    const int status = LayerBatchEdit::run(writeScratch(commands, "commands.txt"), in, out, err);
+    err.flush();
+    QCOMPARE(status != 0, !report.isEmpty());
+    QCOMPARE(QFileInfo::exists(out), report.isEmpty());
+    QVERIFY2(report.isEmpty() ? errors.isEmpty() : errors.contains(report), qPrintable(errors));
+    if (report.isEmpty()) {
+        OpenDrawing saved(out);
+        DrawingLayer walls;
+        QVERIFY(saved.document.findLayerProperties(QStringLiteral("Outer Walls"), walls));
+        QCOMPARE(walls.colorIndex, 3);
+        QCOMPARE(saved.document.currentLayerName(), QStringLiteral("Outer Walls"));
+        QCOMPARE(saved.document.drawing().entities.size(), 1);
+    }
+}
+
+KVCC_TEST_MAIN(TestDxfSave)
+#include "tst_dxfsave.moc"
