@@ -1,8 +1,10 @@
 #include "drawingcanvas.h"
 
 #include "drawingdocument.h"
+#include "linetypestyle.h"
 
 #include <QFontMetricsF>
+#include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
@@ -43,20 +45,6 @@ double penWidthFor(int lineWeight)
     if (lineWeight >= 35)
         return 1.6;
     return 1.0;
-}
-
-// The pen pattern that stands for a linetype on screen.
-Qt::PenStyle penStyleFor(const QString& linetype)
-{
-    const QString name = linetype.toUpper();
-    if (name.contains(QLatin1String("DASHDOT")) || name.contains(QLatin1String("CENTER"))
-        || name.contains(QLatin1String("PHANTOM")))
-        return Qt::DashDotLine;
-    if (name.contains(QLatin1String("DOT")))
-        return Qt::DotLine;
-    if (name.contains(QLatin1String("DASH")) || name.contains(QLatin1String("HIDDEN")))
-        return Qt::DashLine;
-    return Qt::SolidLine;
 }
 
 // The box around what is drawn, grown point by point.
@@ -180,7 +168,7 @@ void DrawingCanvas::refresh()
             const DkCmColor c = record->color();
             m_colors[i] = QColor(c.red(), c.green(), c.blue());
             m_widths[i] = penWidthFor(static_cast<int>(record->lineWeight()));
-            m_styles[i] = penStyleFor(linetypeName(record->linetypeObjectId()));
+            m_styles[i] = linetypePenStyle(linetypeName(record->linetypeObjectId()));
         }
     }
     update();
@@ -414,7 +402,15 @@ void DrawingCanvas::mouseDoubleClickEvent(QMouseEvent* event)
 
 void DrawingCanvas::keyPressEvent(QKeyEvent* event)
 {
-    if (event->key() == Qt::Key_Home)
+    // The arrow keys move the view by a tenth of its width or height.
+    static const QHash<int, QPointF> steps{{Qt::Key_Left, QPointF(-0.1, 0)}, {Qt::Key_Right, QPointF(0.1, 0)},
+                                           {Qt::Key_Up, QPointF(0, 0.1)},   {Qt::Key_Down, QPointF(0, -0.1)}};
+    if (steps.contains(event->key())) {
+        const QPointF step = steps.value(event->key());
+        m_center += QPointF(step.x() * width(), step.y() * height()) / m_scale;
+        m_fitted = false;
+        update();
+    } else if (event->key() == Qt::Key_Home)
         zoomExtents();
     else if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) {
         m_scale *= event->key() == Qt::Key_Plus ? 1.2 : 1 / 1.2;

@@ -308,21 +308,27 @@ bool DrawingDocument::findLayerProperties(const QString& name, DrawingLayer& out
     return true;
 }
 
-QStringList DrawingDocument::linetypes() const
+QVector<QPair<QString, QString>> DrawingDocument::linetypes() const
 {
-    QStringList names;
+    QVector<QPair<QString, QString>> found;
     DkDbLinetypeTable* table = nullptr;
     if (!m_db || m_db->getSymbolTable(table, DkDb::kForRead) != Dk::eOk || !table)
-        return names;
+        return found;
     const std::vector<DkDbObjectId> ids = table->recordIds();
     table->close();
     for (const DkDbObjectId& id : ids) {
-        const QString name = symbolName(id);
-        if (!name.isEmpty() && name.compare(QLatin1String("ByLayer"), Qt::CaseInsensitive) != 0
+        DkDbObject* object = nullptr;
+        if (dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
+            continue;
+        const auto* record = static_cast<DkDbLinetypeTableRecord*>(object);
+        const QString name = QString::fromStdWString(record->nameString());
+        // A layer's linetype is a real one, never "by layer" or "by block".
+        if (name.compare(QLatin1String("ByLayer"), Qt::CaseInsensitive) != 0
             && name.compare(QLatin1String("ByBlock"), Qt::CaseInsensitive) != 0)
-            names.append(name);
+            found.append(qMakePair(name, QString::fromWCharArray(record->comments())));
+        object->close();
     }
-    return names;
+    return found;
 }
 
 void DrawingDocument::addLinetypes(const QVector<QPair<QString, QString>>& linetypes)

@@ -53,8 +53,8 @@ public:
     // The named layer as the drawing holds it; false when there is none.
     bool findLayerProperties(const QString& name, DrawingLayer& out) const;
 
-    // Linetypes of the drawing's table, in table order.
-    QStringList linetypes() const;
+    // Linetypes of the drawing's table (name, description), in table order.
+    QVector<QPair<QString, QString>> linetypes() const;
     // Adds the linetypes of the file's own table (name, description).
     void addLinetypes(const QVector<QPair<QString, QString>>& linetypes);
 

@@ -157,12 +157,13 @@ QString LayerBatchEdit::setLinetype(const QString& name, const QString& linetype
     DrawingLayer layer;
     if (!m_document->findLayerProperties(name, layer))
         return QStringLiteral("There is no layer \"%1\".").arg(name);
-    const QStringList known = m_document->linetypes();
-    const int at = known.indexOf(QRegExp(QRegExp::escape(linetype), Qt::CaseInsensitive));
-    if (at < 0)
-        return QStringLiteral("The drawing has no linetype \"%1\".").arg(linetype);
-    layer.linetype = known.at(at);
-    return m_document->setLayerProperties(name, layer);
+    for (const auto& known : m_document->linetypes()) {
+        if (known.first.compare(linetype, Qt::CaseInsensitive) == 0) {
+            layer.linetype = known.first;
+            return m_document->setLayerProperties(name, layer);
+        }
+    }
+    return QStringLiteral("The drawing has no linetype \"%1\".").arg(linetype);
 }
 
 QString LayerBatchEdit::setLineWeight(const QString& name, const QString& value)

@@ -4,7 +4,9 @@
 #include "drawingdocument.h"
 #include "dxfimport.h"
 #include "dxfsaver.h"
+#include "layeractions.h"
 #include "layerhistory.h"
+#include "layerpropertyeditor.h"
 #include "palettesync.h"
 #include "samplefloorplan.h"
 #include "screenshotwriter.h"
@@ -87,7 +89,7 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
     setObjectName(QStringLiteral("kvccDemoWindow"));
     resize(1360, 820);
     m_history = new LayerHistory(m_document.get(), this);
-    connect(m_history->stack(), &QUndoStack::cleanChanged, this, [this](bool clean) { setWindowModified(!clean); });
+    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::showTitle);
     connect(m_history, &LayerHistory::restored, this, [this] { scheduleRefresh(RefreshAll); });
     buildMenus();
     m_canvas = new DrawingCanvas(this);
@@ -103,6 +105,8 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
 MainWindow::~MainWindow()
 {
     kvSetLayerTableChangesCallback({});
+    // The undo stack reports a last change of its clean state as it goes.
+    disconnect(m_history->stack(), nullptr, this, nullptr);
     // The floating property page watches its layer row's events; it goes
     // first, so that it never sees the row half torn down.
     delete m_ribbon.propertyPage;
@@ -202,6 +206,8 @@ void MainWindow::buildPaletteDock()
     m_newButton = addButton(KvCc::LayerManager::IconNew, QStringLiteral("New layer"));
     m_deleteButton = addButton(KvCc::LayerManager::IconDelete, QStringLiteral("Delete layer"));
     m_currentButton = addButton(KvCc::LayerManager::IconCurrent, QStringLiteral("Set current layer"));
+    buttons->addSpacing(8);
+    buttons->addWidget(new QLabel(QStringLiteral("Double click a color, linetype, lineweight or description to change it"), body));
     buttons->addStretch(1);
     layout->addLayout(buttons);
     layout->addWidget(m_palette, 1);
@@ -217,9 +223,17 @@ void MainWindow::buildPaletteDock()
 void MainWindow::connectPalette()
 {
     m_sync = new PaletteSync(m_document.get(), m_palette, m_history, this);
-    connect(m_newButton, &QToolButton::clicked, m_sync, &PaletteSync::newLayer);
-    connect(m_deleteButton, &QToolButton::clicked, m_sync, &PaletteSync::deleteSelectedLayers);
-    connect(m_currentButton, &QToolButton::clicked, m_sync, &PaletteSync::makeSelectedCurrent);
+    auto* editor = new LayerPropertyEditor(m_document.get(), m_history, this);
+    connect(editor, &LayerPropertyEditor::refused, this, &MainWindow::showMessage);
+    connect(editor, &LayerPropertyEditor::changed, this, [this] { scheduleRefresh(RefreshAll); });
+    m_actions = new LayerActions(m_sync, editor, paletteTable(), this);
+    const QList<QPair<QToolButton*, QAction*>> buttons{
+        {m_newButton, m_actions->newLayer()}, {m_deleteButton, m_actions->deleteLayers()}, {m_currentButton, m_actions->makeCurrent()}};
+    for (const auto& b : buttons) {
+        b.first->setToolTip(QStringLiteral("%1 (%2)").arg(b.first->toolTip(), b.second->shortcut().toString(QKeySequence::NativeText)));
+        connect(b.first, &QToolButton::clicked, b.second, &QAction::trigger);
+    }
+    m_actions->fillMenu(menuBar()->addMenu(QStringLiteral("&Layer")));
     connect(m_sync, &PaletteSync::refused, this, &MainWindow::showMessage);
     connect(m_sync, &PaletteSync::currentLayerChanged, this, &MainWindow::showCurrentLayer);
     connect(m_sync, &PaletteSync::paletteStale, this, [this] { scheduleRefresh(RefreshPalette); });
@@ -272,8 +286,9 @@ void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 void MainWindow::showTitle()
 {
     const QString name = m_source.isEmpty() ? m_document->drawing().title : QFileInfo(m_source).fileName();
-    setWindowTitle(QStringLiteral("%1[*] - KvCc demo viewer").arg(name));
-    setWindowModified(!m_history->stack()->isClean());
+    // Unsaved changes show as a star after the name.
+    const QString mark = m_history->stack()->isClean() ? QString() : QStringLiteral("*");
+    setWindowTitle(QStringLiteral("%1%2 - KvCc demo viewer").arg(name, mark));
 }
 
 bool MainWindow::save()

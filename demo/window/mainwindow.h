@@ -22,6 +22,7 @@ namespace Demo {
 
 class DrawingCanvas;
 class DrawingDocument;
+class LayerActions;
 class LayerHistory;
 class PaletteSync;
 
@@ -53,6 +54,7 @@ public:
     // Asks Save / Discard / Cancel when there are unsaved changes; false on Cancel.
     bool maybeSave();
     LayerHistory* history() const { return m_history; }
+    LayerActions* layerActions() const { return m_actions; }
     const DrawingFile& file() const { return m_file; }
 
     // Quiet: messages go to the status bar and lastMessage() only, with no
@@ -110,6 +112,7 @@ private:
     KvCc::LayerManager* m_palette = nullptr;
     PaletteSync* m_sync = nullptr;
     LayerHistory* m_history = nullptr;
+    LayerActions* m_actions = nullptr;
     DrawingFile m_file;
     QToolButton* m_newButton = nullptr;
     QToolButton* m_deleteButton = nullptr;

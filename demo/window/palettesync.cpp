@@ -103,16 +103,38 @@ void PaletteSync::deleteSelectedLayers()
         emit refused(refusals.join(QLatin1Char('\n')));
 }
 
-void PaletteSync::makeSelectedCurrent()
+QString PaletteSync::selectedLayer() const
 {
     // The palette marks the row of the last selected cell; use the same one.
     const QModelIndexList selected =
         m_table && m_table->selectionModel() ? m_table->selectionModel()->selectedIndexes() : QModelIndexList();
+    return selected.isEmpty() ? QString() : rowName(selected.last().row());
+}
+
+void PaletteSync::renameSelected()
+{
+    const QModelIndexList selected =
+        m_table && m_table->selectionModel() ? m_table->selectionModel()->selectedIndexes() : QModelIndexList();
     if (selected.isEmpty()) {
+        emit refused(QStringLiteral("Select the layer to rename first."));
+        return;
+    }
+    // The name column lies in the palette's frozen overlay, which edits it.
+    const QModelIndex name = m_model->index(selected.last().row(), KvCc::NameColumn);
+    QList<QAbstractItemView*> views = m_table->findChildren<QAbstractItemView*>();
+    QAbstractItemView* view = views.isEmpty() ? m_table : views.first();
+    view->setFocus(Qt::OtherFocusReason);
+    view->setCurrentIndex(name);
+    view->edit(name);
+}
+
+void PaletteSync::makeSelectedCurrent()
+{
+    const QString name = selectedLayer();
+    if (name.isEmpty()) {
         emit refused(QStringLiteral("Select the layer to make current first."));
         return;
     }
-    const QString name = rowName(selected.last().row());
     const QString error = m_document->setCurrentLayer(name);
     if (!error.isEmpty()) {
         emit refused(error);

@@ -46,6 +46,13 @@ public slots:
     void deleteSelectedLayers();
     // The layer of the palette's last selected cell becomes current.
     void makeSelectedCurrent();
+    // Opens the name editor of the selected layer's row.
+    void renameSelected();
+
+public:
+    // The drawing's name of the layer of the last selected cell; "" when none.
+    QString selectedLayer() const;
+    QString rowName(int row) const;
 
 signals:
     // A command was refused; message says why.
@@ -64,7 +71,6 @@ private:
     void renameRow(int row);
     void removeRow(int row);
     QList<int> selectedRows() const;
-    QString rowName(int row) const;
 
     DrawingDocument* m_document;
     KvCc::LayerManager* m_palette;
