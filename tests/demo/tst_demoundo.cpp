@@ -1,0 +1,229 @@
+#include "kvcctest.h"
+#include "modaldriver.h"
+
+#include "drawingdocument.h"
+#include "dxfwriter.h"
+#include "layeractions.h"
+#include "layercolordialog.h"
+#include "layercolumns.h"
+#include "layercombobox.h"
+#include "layerhistory.h"
+#include "layeritem.h"
+#include "layertablewidget.h"
+#include "mainwindow.h"
+
+#include <QAction>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QToolButton>
+#include <QUndoStack>
+
+using namespace Demo;
+
+namespace {
+
+// The window with the sample drawing open, shown and settled.
+struct Window : MainWindow {
+    Window()
+    {
+        setQuiet(true);
+        openSample();
+        show();
+        exposed = QTest::qWaitForWindowExposed(this);
+        settle();
+    }
+    static void settle()
+    {
+        for (int i = 0; i < 4; ++i)
+            QCoreApplication::processEvents();
+    }
+    QAbstractItemModel* model() const { return paletteTable()->model(); }
+    QModelIndex cell(const QString& name, int column) const
+    {
+        const QModelIndexList found = model()->match(model()->index(0, KvCc::NameColumn), Qt::DisplayRole, name, 1,
+                                                     Qt::MatchFixedString | Qt::MatchCaseSensitive);
+        return found.isEmpty() ? QModelIndex() : model()->index(found.first().row(), column);
+    }
+    QPoint centerOf(const QModelIndex& index) const
+    {
+        static_cast<QAbstractItemView*>(paletteTable())->scrollTo(index);
+        return paletteTable()->visualRect(index).center();
+    }
+    // What every display shows of the layers, for comparing with the drawing.
+    QStringList shown() const
+    {
+        QStringList palette, combo;
+        for (int r = 0; r < model()->rowCount(); ++r)
+            palette << model()->index(r, KvCc::NameColumn).data().toString()
+                           + (KvCc::layerCellIsTrue(model()->index(r, KvCc::FreezeColumn).data()) ? "" : " frozen");
+        QListWidget* list = layerCombo()->listWidget();
+        for (int r = 0; r < list->count(); ++r) {
+            const KvCc::LayerItemData row = qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(r)))->currentLayerData();
+            combo << row.name + (row.frozen ? " frozen" : "");
+        }
+        palette.sort();
+        combo.sort();
+        return palette == combo ? palette : palette + QStringList{QStringLiteral("-- the drop-down differs:")} + combo;
+    }
+    QStringList held() const
+    {
+        QStringList names;
+        const LayerTableState s = document()->layerState();
+        for (int i = 0; i < s.layers.size(); ++i) {
+            if (s.isAlive(i))
+                names << s.layers.at(i).name + (s.layers.at(i).frozen ? " frozen" : "");
+        }
+        names.sort();
+        return names;
+    }
+    QString undoText() const { return history()->stack()->undoText(); }
+
+    bool exposed = false;
+};
+
+using Change = std::function<void(Window&)>;
+
+} // namespace
+
+Q_DECLARE_METATYPE(Change)
+
+class TestDemoUndo : public QObject
+{
+    Q_OBJECT
+
+private slots:
+    void cleanup() { s_pServices->setWorkingDatabase(nullptr); }
+    void undoAndRedoBringEveryDisplayBack_data();
+    void undoAndRedoBringEveryDisplayBack();
+    void theTitleMarksChangesUntilSavedOrUndone();
+    void closingAsksWhatToDoWithChanges_data();
+    void closingAsksWhatToDoWithChanges();
+};
+
+void TestDemoUndo::undoAndRedoBringEveryDisplayBack_data()
+{
+    QTest::addColumn<Change>("change");
+    QTest::addColumn<QString>("undoText");
+    QTest::newRow("a freeze click in the palette") << Change([](Window& w) {
+        QTest::mouseClick(w.paletteTable()->viewport(), Qt::LeftButton, {}, w.centerOf(w.cell("A-DOOR", KvCc::FreezeColumn)));
+    }) << "Freeze A-DOOR";
+    QTest::newRow("set current with the palette button") << Change([](Window& w) {
+        w.paletteTable()->selectRow(w.cell("A-DOOR", 0).row());
+        w.currentLayerButton()->click();
+    }) << "Set Current A-DOOR";
+    QTest::newRow("a rename typed in the palette") << Change([](Window& w) {
+        w.model()->setData(w.cell("A-DOOR", KvCc::NameColumn), QStringLiteral("A-DOOR-NEW"));
+    }) << "Rename A-DOOR to A-DOOR-NEW";
+    QTest::newRow("a new layer named as it is made") << Change([](Window& w) {
+        w.layerActions()->newLayer()->trigger();
+        Window::settle();
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QVERIFY(editor);
+        QTest::keyClicks(editor, QStringLiteral("P-NEW"));
+        QTest::keyClick(editor, Qt::Key_Return);
+    }) << "New Layer P-NEW";
+    QTest::newRow("a color picked after a double click on the cell") << Change([](Window& w) {
+        // A double click as the mouse sends it: a click, then the second press.
+        const QPoint at = w.centerOf(w.cell("A-DOOR", KvCc::ColorColumn));
+        QTest::mouseClick(w.paletteTable()->viewport(), Qt::LeftButton, {}, at);
+        modaldriver::answer<LayerColorDialog>([&w, at] {
+            QTest::mouseDClick(w.paletteTable()->viewport(), Qt::LeftButton, {}, at);
+        }, [](LayerColorDialog* d) {
+            d->indexList()->setCurrentRow(40);
+            d->accept();
+        });
+    }) << "Color of A-DOOR";
+    QTest::newRow("Delete on two empty layers") << Change([](Window& w) {
+        w.paletteTable()->selectRow(w.cell("X1", 0).row());
+        w.paletteTable()->selectionModel()->select(w.cell("X2", 0), QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        QTest::keyClick(w.paletteTable(), Qt::Key_Delete);
+    }) << "Delete 2 Layers";
+}
+
+void TestDemoUndo::undoAndRedoBringEveryDisplayBack()
+{
+    QFETCH(Change, change);
+    QFETCH(QString, undoText);
+    Window window;
+    QVERIFY(window.exposed);
+    // Two empty layers, in the palette too.
+    for (const QString& name : {QStringLiteral("X1"), QStringLiteral("X2")})
+        window.document()->addLayer(name);
+    window.history()->record();
+    window.history()->stack()->undo();
+    window.history()->stack()->redo();
+    window.settle();
+    const LayerTableState before = window.document()->layerState();
+    change(window);
+    window.settle();
+    const LayerTableState after = window.document()->layerState();
+    QVERIFY(after != before);
+    QCOMPARE(window.undoText(), undoText);
+    QCOMPARE(window.shown(), window.held());
+    window.history()->stack()->undo();
+    window.settle();
+    QVERIFY(window.document()->layerState() == before);
+    QCOMPARE(window.shown(), window.held());
+    window.history()->stack()->redo();
+    window.settle();
+    QVERIFY(window.document()->layerState() == after);
+    QCOMPARE(window.shown(), window.held());
+}
+
+void TestDemoUndo::theTitleMarksChangesUntilSavedOrUndone()
+{
+    Window window;
+    const QString clean = window.windowTitle();
+    QVERIFY(!clean.contains(QLatin1Char('*')));
+    QVERIFY(window.document()->setLayerProperties(QStringLiteral("A-DOOR"), [&] {
+        DrawingLayer l;
+        window.document()->findLayerProperties(QStringLiteral("A-DOOR"), l);
+        l.locked = true;
+        return l;
+    }()).isEmpty());
+    QVERIFY(window.history()->record());
+    QVERIFY(window.windowTitle().contains(QLatin1String("* - ")));
+    window.history()->stack()->undo();
+    QCOMPARE(window.windowTitle(), clean);
+    window.history()->stack()->redo();
+    QVERIFY(window.saveTo(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("sample.dxf"))));
+    QCOMPARE(window.windowTitle(), QStringLiteral("sample.dxf - KvCc demo viewer"));
+    window.history()->stack()->undo();
+    QVERIFY(window.windowTitle().contains(QLatin1String("* - ")));
+}
+
+void TestDemoUndo::closingAsksWhatToDoWithChanges_data()
+{
+    QTest::addColumn<int>("answer");
+    QTest::addColumn<bool>("closed");
+    QTest::addColumn<bool>("saved");
+    QTest::newRow("Save writes the file and closes") << int(QMessageBox::Save) << true << true;
+    QTest::newRow("Discard closes without writing") << int(QMessageBox::Discard) << true << false;
+    QTest::newRow("Cancel keeps the window and the changes") << int(QMessageBox::Cancel) << false << false;
+}
+
+void TestDemoUndo::closingAsksWhatToDoWithChanges()
+{
+    QFETCH(int, answer);
+    QFETCH(bool, closed);
+    QFETCH(bool, saved);
+    const QByteArray data = DxfWriter().header("AC1015").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).endLayerTable().end().data();
+    const QString path = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("close.dxf"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(data) == data.size());
+    f.close();
+    Window window;
+    QVERIFY(window.openFile(path));
+    QVERIFY(window.document()->renameLayer(QStringLiteral("Walls"), QStringLiteral("Outer")).isEmpty());
+    QVERIFY(window.history()->record());
+    bool result = true;
+    modaldriver::answer<QMessageBox>([&] { result = window.close(); },
+                                     [answer](QMessageBox* box) { box->button(QMessageBox::StandardButton(answer))->click(); });
+    QCOMPARE(result, closed);
+    QVERIFY(f.open(QIODevice::ReadOnly));
+    QCOMPARE(f.readAll().contains("Outer"), saved);
+}
+
+KVCC_TEST_MAIN(TestDemoUndo)
+#include "tst_demoundo.moc"
