@@ -7,6 +7,7 @@
 #include "layerdelegate.h"
 #include "layeritemmodel_p.h"
 #include "layernames_p.h"
+#include "layertexts_p.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -58,7 +59,10 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     itemModel = new LayerItemModel();
     layerModel = itemModel;
     setModel(layerModel);
-    layerModel->setHorizontalHeaderLabels(layerTableHeaders());
+    QStringList labels;
+    for (int column = 0; column < LayerColumnCount; ++column)
+        labels << LayerTexts::headerLabel(column);
+    layerModel->setHorizontalHeaderLabels(labels);
 
     // Sorting is switched on while the model is still empty: switching it
     // on sorts, and the load sorts the rows once more anyway.
@@ -75,6 +79,7 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setColumnWidths();
 
     frozenTable = new FrozenTableWidget(this);
+    //: A name for code, never shown: keep it as it is.
     frozenTable->setObjectName(tr("frozenTable"));
     InitFreezeView();
     creatActions();
@@ -278,6 +283,7 @@ void LayerTableWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void LayerTableWidget::creatActions()
 {
+    //: A name for code, never shown: keep it as it is.
     columnMenu = LayerColumnMenu::create(tr("layerManager"), horizontalHeader());
     const QList<QAction*> actions = columnMenu->actions();
     for (QAction* action : actions) {
