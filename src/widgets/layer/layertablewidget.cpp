@@ -137,6 +137,15 @@ void LayerTableWidget::setColumnWidths()
                                 metrics.horizontalAdvance(QStringLiteral("Default")))
         + 12;
     setColumnWidth(LineweightColumn, qMax(columnWidth(LineweightColumn), lineweight * 3 / 2));
+    // A translated header label wider than the English one widens its
+    // column by the difference, so it is cut no more than the English one.
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    for (int column = OnColumn; column < LayerColumnCount; ++column) {
+        const int extra = headerMetrics.horizontalAdvance(LayerTexts::headerLabel(column))
+            - headerMetrics.horizontalAdvance(layerTableHeaders().at(column));
+        if (extra > 0)
+            setColumnWidth(column, columnWidth(column) + extra);
+    }
     horizontalHeader()->setStretchLastSection(true);
 }
 

@@ -149,7 +149,8 @@ private slots:
         QCOMPARE(kvLayerTableChangesCount(), changed ? 2LL : 1LL);
     }
 
-    // Black texts and samples used to vanish on a dark palette. The core of
+    // Black texts and samples used to vanish on a dark palette; on a light
+    // one they stay black. The core of
     // a stroke has the stroke's own color: the strongest contrast of any
     // pixel against the ground is the text's.
     void cellsStayReadableOnLightAndDarkPalettes_data()
@@ -182,6 +183,7 @@ private slots:
                 best = qMax(best, (qMax(ink, ground) + 0.05) / (qMin(ink, ground) + 0.05));
             }
         QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        QVERIFY2(dark || best > 20.99, "the light palette no longer draws in pure black");
     }
 
     // Space on a focused state cell is the keyboard's click, warning included;
