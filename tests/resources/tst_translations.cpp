@@ -17,7 +17,6 @@ class TestTranslations : public QObject
 
 private slots:
     void initTestCase() { useScratchSettings(); }
-    void cleanup() { KvCc::loadTranslations(QLocale(QLocale::English)); }
 
     void theLanguagesReachThePaletteItsWarningsAndTheDialogs_data()
     {

@@ -150,9 +150,8 @@ private slots:
     }
 
     // Black texts and samples used to vanish on a dark palette; on a light
-    // one they stay black. The core of
-    // a stroke has the stroke's own color: the strongest contrast of any
-    // pixel against the ground is the text's.
+    // one they stay black. The core of a stroke has the stroke's own color:
+    // the strongest contrast of any pixel against the ground is the text's.
     void cellsStayReadableOnLightAndDarkPalettes_data()
     {
         QTest::addColumn<int>("column");
