@@ -30,8 +30,8 @@ public:
     // The same rows in inches: "0.00\"" ... "0.83\""; the first three as in mmTexts().
     static QStringList inchTexts();
     static QStringList texts(bool isMM);
-    // A row text as the user reads it: "By Layer", "By Block" and "Default"
-    // in the installed translation, every other text as it is.
+    /// A row text as the user reads it: "By Layer", "By Block" and "Default"
+    /// in the installed translation, every other text as it is.
     static QString displayText(const QString& text);
 
     // Pen width of the sample bar at a position of a list: 1.0 for positions
