@@ -4,11 +4,17 @@
 //   kvcc-demo --screenshot DIR [FILE.dxf]   writes PNGs of the window and widgets, then exits
 //   kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf
 //                                           applies layer commands and saves, without a window
+// With --lang CODE (de, ru...) the widgets speak that language instead of
+// the system's; --dark shows them on a dark palette.
+#include "darkpalette.h"
 #include "dxfimport.h"
 #include "layerbatchedit.h"
 #include "mainwindow.h"
 
+#include <kvcctranslations.h>
+
 #include <QApplication>
+#include <QLocale>
 #include <QTextStream>
 
 namespace {
@@ -37,7 +43,8 @@ int usage()
     QTextStream(stderr) << "usage: kvcc-demo [FILE.dxf]\n"
                            "       kvcc-demo --list-layers FILE.dxf\n"
                            "       kvcc-demo --screenshot DIR [FILE.dxf]\n"
-                           "       kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf\n";
+                           "       kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf\n"
+                           "options: --lang CODE, --dark\n";
     return 2;
 }
 
@@ -64,6 +71,20 @@ int main(int argc, char** argv)
         return Demo::LayerBatchEdit::run(args.at(1), args.at(2), args.at(4), err);
     }
 
+    QString language;
+    bool dark = false;
+    for (int i = 0; i < args.size();) {
+        if (args.at(i) == QLatin1String("--dark")) {
+            dark = true;
+            args.removeAt(i);
+        } else if (args.at(i) == QLatin1String("--lang") && i + 1 < args.size()) {
+            language = args.at(i + 1);
+            args.erase(args.begin() + i, args.begin() + i + 2);
+        } else {
+            ++i;
+        }
+    }
+
     QString shotDir;
     if (!args.isEmpty() && args.first() == QLatin1String("--screenshot")) {
         if (args.size() < 2 || args.size() > 3)
@@ -79,6 +100,9 @@ int main(int argc, char** argv)
 
     QApplication app(argc, argv);
     QApplication::setApplicationName(QStringLiteral("kvcc-demo"));
+    KvCc::loadTranslations(language.isEmpty() ? QLocale::system() : QLocale(language));
+    if (dark)
+        Demo::useDarkPalette(app);
     Demo::MainWindow window;
     window.setQuiet(!shotDir.isEmpty());
     window.openSample();

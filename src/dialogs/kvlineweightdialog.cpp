@@ -39,11 +39,15 @@ KvLineWeightDialog::~KvLineWeightDialog()
 
 void KvLineWeightDialog::fillLists()
 {
-    mmTexts = LineWeightList::mmTexts();
-    inchTexts = LineWeightList::inchTexts();
-    swatches = LineWeightList::samples(LineWeightList::RowCount);
+    for (const QString& text : LineWeightList::mmTexts())
+        mmTexts << LineWeightList::displayText(text);
+    for (const QString& text : LineWeightList::inchTexts())
+        inchTexts << LineWeightList::displayText(text);
+    // The samples take the text color, so that they show on a dark palette too.
+    const QColor ink = palette().color(QPalette::Text);
+    swatches = LineWeightList::samples(LineWeightList::RowCount, ink);
     for (int row = 0; row < LineWeightList::RowCount; ++row) {
-        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row));
+        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row), Qt::SolidLine, ink);
         ui->listWidget->addItem(new QListWidgetItem(icon, mmTexts.at(row)));
         if (row >= LineWeightList::FirstValueRow)
             ui->comboBox->addItem(icon, mmTexts.at(row));

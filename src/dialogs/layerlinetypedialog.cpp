@@ -15,12 +15,14 @@ LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
 
     QTableWidget* table = ui->tableWidget;
     table->setHorizontalHeaderLabels(
-        {QStringLiteral("LineType"), QStringLiteral("Appearance"), QStringLiteral("Description")});
+        {tr("LineType"), tr("Appearance"), tr("Description")});
     table->insertRow(0);
     table->setIconSize(QSize(48, 16));
     table->setItem(0, 0, new QTableWidgetItem(QStringLiteral("Continuous")));
-    table->setItem(0, 1, new QTableWidgetItem(LineWeightList::sampleIcon(1, Qt::SolidLine), QString()));
-    table->setItem(0, 2, new QTableWidgetItem(QStringLiteral("Solid Line")));
+    // The sample takes the text color, so that it shows on a dark palette too.
+    const QIcon sample = LineWeightList::sampleIcon(1, Qt::SolidLine, palette().color(QPalette::Text));
+    table->setItem(0, 1, new QTableWidgetItem(sample, QString()));
+    table->setItem(0, 2, new QTableWidgetItem(tr("Solid Line")));
     // Name and sample columns fit their headers and cells; the description
     // takes the rest of the width. The only linetype is shown as the chosen one.
     table->resizeColumnsToContents();

@@ -18,10 +18,12 @@ LayerLineWeightDialog::LayerLineWeightDialog(QWidget* parent)
     // "Default", and its samples follow the width rule by position in this
     // shorter list, so they are thinner than in the full list.
     mmTexts = LineWeightList::mmTexts().mid(LineWeightList::DefaultRow);
-    swatches = LineWeightList::samples(mmTexts.size());
+    // The samples take the text color, so that they show on a dark palette too.
+    const QColor ink = palette().color(QPalette::Text);
+    swatches = LineWeightList::samples(mmTexts.size(), ink);
     for (int row = 0; row < mmTexts.size(); ++row) {
-        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row));
-        ui->listWidget->addItem(new QListWidgetItem(icon, mmTexts.at(row)));
+        const QIcon icon = LineWeightList::sampleIcon(LineWeightList::sampleWidth(row), Qt::SolidLine, ink);
+        ui->listWidget->addItem(new QListWidgetItem(icon, LineWeightList::displayText(mmTexts.at(row))));
     }
     // "OK" reports the current row, so it waits until there is one.
     ui->okBtn->setEnabled(false);

@@ -99,15 +99,16 @@ private slots:
     }
     void cleanup() { drawing.reset(); }
 
-    // Form texts are translated in the form's own context, list texts never.
+    // Form texts are translated in the form's own context, list texts in
+    // the library's; lineweight values stay as they are.
     void formsAreTranslatedInTheirOwnContext_data()
     {
         QTest::addColumn<QString>("form");
         QTest::addColumn<QString>("title");
         QTest::addColumn<QString>("fixedText");
         QTest::newRow("the lineweight settings") << "LineWeightDialog" << "Lineweight Settings" << "0.00 mm";
-        QTest::newRow("the layer lineweight") << "LayerLWidthDialog" << "LineWeight" << "Default";
-        QTest::newRow("the linetype selection") << "LayerLTypeDialog" << "Select Linetype" << "Solid Line";
+        QTest::newRow("the layer lineweight") << "LayerLWidthDialog" << "LineWeight" << "KvCc::LineWeightList|Default";
+        QTest::newRow("the linetype selection") << "LayerLTypeDialog" << "Select Linetype" << "KvCc::LayerLineTypeDialog|Solid Line";
         QTest::newRow("the current-layer warning") << "LayerWarning" << "Vantor" << "";
     }
     void formsAreTranslatedInTheirOwnContext()

@@ -1,8 +1,9 @@
 #include "lineweightlist.h"
 
 #include "lineweights.h"
-#include "swatchpainters.h"
+#include "swatchpainters_p.h"
 
+#include <QCoreApplication>
 #include <QIconEngine>
 #include <QPainter>
 
@@ -13,9 +14,17 @@ namespace {
 // The rows of the list in one unit: the three special rows, then one row
 // per standard lineweight. Inch texts give the hundredths divided by 254 and
 // carry the inch mark directly after the value.
+const char* const specialRows[] = {
+    QT_TRANSLATE_NOOP("KvCc::LineWeightList", "By Layer"),
+    QT_TRANSLATE_NOOP("KvCc::LineWeightList", "By Block"),
+    QT_TRANSLATE_NOOP("KvCc::LineWeightList", "Default"),
+};
+
 QStringList makeTexts(bool isMM)
 {
-    QStringList texts = {QStringLiteral("By Layer"), QStringLiteral("By Block"), QStringLiteral("Default")};
+    QStringList texts;
+    for (const char* text : specialRows)
+        texts << QLatin1String(text);
     texts.reserve(LineWeightList::RowCount);
     for (int value : standardLineWeights()) {
         texts << (isMM ? QString::asprintf("%1.2f mm", value / 100.0)
@@ -30,9 +39,10 @@ QStringList makeTexts(bool isMM)
 class SampleIconEngine : public QIconEngine
 {
 public:
-    SampleIconEngine(double width, Qt::PenStyle style)
+    SampleIconEngine(double width, Qt::PenStyle style, const QColor& color)
         : width(width)
         , style(style)
+        , color(color)
     {
     }
 
@@ -42,8 +52,8 @@ public:
         painter->setRenderHint(QPainter::Antialiasing, false);
         painter->translate(rect.topLeft());
         painter->scale(rect.width() / qreal(sampleSize.width()), rect.height() / qreal(sampleSize.height()));
-        const QColor color = mode == QIcon::Disabled ? QColor(Qt::gray) : QColor(Qt::black);
-        painter->setPen(QPen(QBrush(color, Qt::SolidPattern), width, style, Qt::SquareCap, Qt::BevelJoin));
+        const QColor pen = mode == QIcon::Disabled ? QColor(Qt::gray) : color;
+        painter->setPen(QPen(QBrush(pen, Qt::SolidPattern), width, style, Qt::SquareCap, Qt::BevelJoin));
         painter->drawLine(QLine(4, 9, 41, 9));
         painter->restore();
     }
@@ -65,12 +75,13 @@ public:
 
     QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override { return {sampleSize}; }
 
-    QIconEngine* clone() const override { return new SampleIconEngine(width, style); }
+    QIconEngine* clone() const override { return new SampleIconEngine(width, style, color); }
 
 private:
     const QSize sampleSize{48, 16};
     double width;
     Qt::PenStyle style;
+    QColor color;
 };
 
 } // namespace
@@ -92,6 +103,15 @@ QStringList LineWeightList::texts(bool isMM)
     return isMM ? mmTexts() : inchTexts();
 }
 
+QString LineWeightList::displayText(const QString& text)
+{
+    for (const char* special : specialRows) {
+        if (text == QLatin1String(special))
+            return QCoreApplication::translate("KvCc::LineWeightList", special);
+    }
+    return text;
+}
+
 double LineWeightList::sampleWidth(int position)
 {
     if (position <= 10)
@@ -101,18 +121,18 @@ double LineWeightList::sampleWidth(int position)
     return (position - 11) + 0.5;
 }
 
-QList<QPixmap> LineWeightList::samples(int count)
+QList<QPixmap> LineWeightList::samples(int count, const QColor& color)
 {
     QList<QPixmap> pixmaps;
     pixmaps.reserve(count);
     for (int position = 0; position < count; ++position)
-        pixmaps << drawLineWeight(sampleWidth(position));
+        pixmaps << lineWeightSample(sampleWidth(position), color);
     return pixmaps;
 }
 
-QIcon LineWeightList::sampleIcon(double width, Qt::PenStyle style)
+QIcon LineWeightList::sampleIcon(double width, Qt::PenStyle style, const QColor& color)
 {
-    return QIcon(new SampleIconEngine(width, style));
+    return QIcon(new SampleIconEngine(width, style, color));
 }
 
 } // namespace KvCc

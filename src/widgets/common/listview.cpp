@@ -21,8 +21,10 @@ ListView::ListView(QWidget* parent)
     , m_listWidget(new ListWidget(this))
     , m_settingBtn(new QPushButton(this))
 {
+    //: A name for code, never shown: keep it as it is.
     m_listWidget->setObjectName(tr("customListView"));
     m_listWidget->setVerticalScrollMode(QAbstractItemView::ScrollPerItem);
+    //: A name for code, never shown: keep it as it is.
     m_settingBtn->setObjectName(tr("customSettingBtn"));
     m_settingBtn->setFixedHeight(25);
     m_settingBtn->setFocusPolicy(Qt::NoFocus);

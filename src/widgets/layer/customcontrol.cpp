@@ -10,6 +10,7 @@ CustomControl::CustomControl(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    //: A name for code, never shown: keep it as it is.
     setObjectName(tr("customControl"));
 
     auto* layout = new QHBoxLayout;

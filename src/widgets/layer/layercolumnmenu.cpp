@@ -2,6 +2,7 @@
 
 #include "layeraction.h"
 #include "layercolumns.h"
+#include "layertexts_p.h"
 
 #include <QMenu>
 #include <QSettings>
@@ -34,7 +35,7 @@ QMenu* create(const QString& title, QWidget* parent)
         if (i == CurrentColumn || i == ViewportFreezeColumn)
             continue;
         settings.beginGroup(labels.at(i));
-        auto* action = new LayerAction(labels.at(i), menu);
+        auto* action = new LayerAction(LayerTexts::headerLabel(i), menu);
         action->setObjectName(labels.at(i));
         // No stored value may leave a column that the menu can never bring
         // back: every entry stays checkable, and the name is always shown.

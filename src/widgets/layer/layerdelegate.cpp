@@ -8,12 +8,14 @@
 #include "lineweightlist.h"
 #include "layerwarningdialog.h"
 #include "swatchpainters.h"
+#include "swatchpainters_p.h"
 
 #include <KvAppBase.h>
 
 #include <QAbstractItemModel>
 #include <QApplication>
 #include <QCompleter>
+#include <QKeyEvent>
 #include <QLineEdit>
 #include <QMouseEvent>
 #include <QPainter>
@@ -62,13 +64,34 @@ QPalette::ColorGroup colorGroup(const QStyleOptionViewItem& option)
     return (option.state & QStyle::State_Active) ? QPalette::Normal : QPalette::Inactive;
 }
 
-// Texts are black (plot styles grey), but on a selected row they take the
-// palette's highlighted text color so they stay readable on the highlight.
-QColor textColor(const QStyleOptionViewItem& option, const QColor& normal)
+// Texts take the palette's text color (black in a light palette), and on a
+// selected row its highlighted text color, so they stay readable on any
+// palette.
+QColor textColor(const QStyleOptionViewItem& option)
+{
+    const QPalette::ColorRole role = (option.state & QStyle::State_Selected) ? QPalette::HighlightedText
+                                                                             : QPalette::Text;
+    return option.palette.color(colorGroup(option), role);
+}
+
+bool isDarkPalette(const QPalette& palette)
+{
+    return palette.color(QPalette::Base).lightness() < palette.color(QPalette::Text).lightness();
+}
+
+// Plot styles are shown dimmed, as a field the user cannot change here:
+// grey in a light palette; in a dark one a blend of text and base that
+// stays readable.
+QColor dimmedTextColor(const QStyleOptionViewItem& option)
 {
     if (option.state & QStyle::State_Selected)
-        return option.palette.color(colorGroup(option), QPalette::HighlightedText);
-    return normal;
+        return textColor(option);
+    if (!isDarkPalette(option.palette))
+        return Qt::gray;
+    const QColor text = option.palette.color(colorGroup(option), QPalette::Text);
+    const QColor base = option.palette.color(colorGroup(option), QPalette::Base);
+    return QColor((text.red() * 7 + base.red() * 3) / 10, (text.green() * 7 + base.green() * 3) / 10,
+                  (text.blue() * 7 + base.blue() * 3) / 10);
 }
 
 void drawCellText(QPainter* painter, const QRect& rect, const QString& text, const QFont& font,
@@ -174,7 +197,7 @@ void LayerDelegate::paint(QPainter* painter, const QStyleOptionViewItem& option,
         paintLineweightCell(painter, option, index);
     else
         paintTextCell(painter, option, index,
-                      column == PlotStyleColumn ? QColor(Qt::gray) : QColor(Qt::black));
+                      column == PlotStyleColumn ? dimmedTextColor(option) : textColor(option));
     painter->restore();
 }
 
@@ -206,7 +229,7 @@ void LayerDelegate::paintColorCell(QPainter* painter, const QStyleOptionViewItem
     painter->drawPixmap(r.x() + 2, top, *swatch);
     const QRect textRect(r.x() + size.width() + 6, top - 2, r.width() - size.width() - 6,
                          r.y() + r.height() + 2 - top);
-    drawCellText(painter, textRect, color.name, option.font, textColor(option, Qt::black));
+    drawCellText(painter, textRect, color.name, option.font, textColor(option));
 }
 
 void LayerDelegate::paintLineweightCell(QPainter* painter, const QStyleOptionViewItem& option,
@@ -216,16 +239,20 @@ void LayerDelegate::paintLineweightCell(QPainter* painter, const QStyleOptionVie
     int width = lineWeightIndexMap(text);
     if (width == lineWeightTexts.size())
         width = 0;
-    auto sample = lineSamples.constFind(width);
+    // The sample is drawn in the text color of unselected rows: black in a
+    // light palette, as on the highlight of a selected row.
+    const QColor ink = option.palette.color(colorGroup(option), QPalette::Text);
+    const quint64 key = (quint64(ink.rgba()) << 32) | quint32(width);
+    auto sample = lineSamples.constFind(key);
     if (sample == lineSamples.constEnd())
-        sample = lineSamples.insert(width, drawLineWeight(width));
+        sample = lineSamples.insert(key, lineWeightSample(width, ink));
     const QRect& r = option.rect;
     const int sampleHeight = sample->height();
     const int top = r.y() + (r.height() - sampleHeight) / 2;
     painter->drawPixmap(QRect(r.x() + 2, top, r.width() / 3, sampleHeight), *sample);
     const QRect textRect(r.x() + r.width() / 3 + 6, top, r.width() - r.width() / 3 - 6,
                          r.y() + r.height() - top);
-    drawCellText(painter, textRect, text, option.font, textColor(option, Qt::black));
+    drawCellText(painter, textRect, LineWeightList::displayText(text), option.font, textColor(option));
 }
 
 void LayerDelegate::paintTextCell(QPainter* painter, const QStyleOptionViewItem& option,
@@ -233,7 +260,7 @@ void LayerDelegate::paintTextCell(QPainter* painter, const QStyleOptionViewItem&
 {
     const QRect& r = option.rect;
     drawCellText(painter, QRect(r.x() + 3, r.y() + 3, r.width() - 6, r.height() - 6),
-                 index.data(Qt::DisplayRole).toString(), option.font, textColor(option, color));
+                 index.data(Qt::DisplayRole).toString(), option.font, color);
 }
 
 QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem& option,
@@ -308,6 +335,13 @@ bool LayerDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
         if (event->type() == QEvent::MouseButtonDblClick && inside)
             return true;
     }
+    // Space on a state cell is the keyboard's click, with the same warnings
+    // and notices; a held key does not toggle the cell again and again.
+    if (event->type() == QEvent::KeyPress && isStateColumn(index.column())) {
+        const auto* key = static_cast<QKeyEvent*>(event);
+        if (key->key() == Qt::Key_Space && key->modifiers() == Qt::NoModifier && !key->isAutoRepeat())
+            return clickCell(model, index);
+    }
     notifyLayerTableChanged();
     return false;
 }
@@ -371,7 +405,7 @@ bool LayerDelegate::clickOnCell(const CellClick& click)
     warningDialog->setButtonStatus(true);
     warningDialog->layerOn = true;
     warningDialog->layerName = click.layer;
-    warningDialog->setTipsText(QStringLiteral("The current layer is turned off."));
+    warningDialog->setTipsText(tr("The current layer is turned off."));
     const QPointer<LayerDelegate> self(this);
     const QPointer<QAbstractItemModel> guardedModel(click.model);
     const QPersistentModelIndex cell(click.index);
@@ -387,7 +421,7 @@ bool LayerDelegate::clickFreezeCell(const CellClick& click)
 {
     if (isCurrentRow(click.index) && click.value) {
         warningDialog->setButtonStatus(false);
-        warningDialog->setTipsText(QStringLiteral("The current layer can't be frozen!"));
+        warningDialog->setTipsText(tr("The current layer can't be frozen!"));
         warningDialog->exec();
         return false;
     }

@@ -100,7 +100,7 @@ private:
     QVector<QSize> trueIconSizes;
     QVector<QSize> falseIconSizes;
     mutable QHash<QRgb, QPixmap> colorSwatches;
-    mutable QHash<int, QPixmap> lineSamples;
+    mutable QHash<quint64, QPixmap> lineSamples;
 };
 
 } // namespace KvCc

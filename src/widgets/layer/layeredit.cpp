@@ -2,12 +2,26 @@
 
 #include "elidedlabel_p.h"
 #include "layericons_p.h"
+#include "layersnapshotrow.h"
+#include "layertexts_p.h"
 #include "swatchpainters.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 
 namespace KvCc {
+
+namespace {
+
+// Names a state picture by its layer and state; column and cellTrue in the
+// layer table's sense.
+void describeLabel(QLabel* label, int column, bool cellTrue, const QString& layer)
+{
+    label->setAccessibleName(LayerTexts::namedState(column, cellTrue, layer));
+    label->setToolTip(LayerTexts::stateWord(column, cellTrue));
+}
+
+} // namespace
 
 LayerEdit::LayerEdit(QWidget* parent)
     : QLineEdit(parent)
@@ -52,12 +66,15 @@ void LayerEdit::setLabelChange(int code, LayerItemData data)
     switch (code) {
     case LayerOnChanged:
         m_lightLabel->setPixmap(data.on ? m_onPix : m_offPix);
+        describeLabel(m_lightLabel, OnColumn, data.on, data.name);
         Q_FALLTHROUGH();
     case LayerFreezeChanged:
         m_freezeLabel->setPixmap(data.frozen ? m_frozenPix : m_thawedPix);
+        describeLabel(m_freezeLabel, FreezeColumn, !data.frozen, data.name);
         Q_FALLTHROUGH();
     case LayerLockChanged:
         m_lockLabel->setPixmap(data.locked ? m_lockedPix : m_unlockedPix);
+        describeLabel(m_lockLabel, LockColumn, !data.locked, data.name);
         break;
     case LayerColorChanged:
         m_colorLabel->setPixmap(creatColorPix(data.color));
@@ -65,6 +82,7 @@ void LayerEdit::setLabelChange(int code, LayerItemData data)
     case LayerNameChanged:
         m_nameLabel->setText(data.name);
         m_nameLabel->setToolTip(data.name);
+        setAccessibleName(tr("Current layer: %1").arg(data.name));
         break;
     default:
         break;
@@ -79,7 +97,13 @@ void LayerEdit::clearLayer()
     m_colorLabel->clear();
     m_nameLabel->clear();
     m_nameLabel->setToolTip(QString());
+    setAccessibleName(QString());
+    for (QLabel* label : {m_lightLabel, m_freezeLabel, m_lockLabel}) {
+        label->setAccessibleName(QString());
+        label->setToolTip(QString());
+    }
 }
+
 
 QString LayerEdit::layerName() const
 {

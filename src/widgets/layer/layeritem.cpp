@@ -4,6 +4,8 @@
 #include "kvlayerutility.h"
 #include "layericons_p.h"
 #include "layeritemmetrics_p.h"
+#include "layersnapshotrow.h"
+#include "layertexts_p.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
@@ -39,6 +41,16 @@ QPushButton* makeButton(const QPixmap& pixmap, const QIcon& icon, QWidget* paren
     button->setIconSize(pixmap.size());
     button->setObjectName(QStringLiteral("layerItemBtn"));
     return button;
+}
+
+// Names a toggle by its layer and state, and says what a click does;
+// column and cellTrue in the layer table's sense.
+void describeButton(QPushButton* button, int column, bool cellTrue, const QString& layer)
+{
+    const QString action = LayerTexts::stateAction(column, cellTrue, layer);
+    button->setAccessibleName(LayerTexts::namedState(column, cellTrue, layer));
+    button->setAccessibleDescription(action);
+    button->setToolTip(action);
 }
 
 } // namespace
@@ -94,6 +106,7 @@ void LayerItem::setCurrentLayer(LayerItemData data)
     m_data = data;
     showFlags();
     m_colorBtn->setIcon(layerSwatchIcon(m_data.color));
+    m_colorBtn->setAccessibleName(tr("Color of %1").arg(m_data.name));
     m_nameLabel->setText(m_data.name);
     m_nameLabel->setToolTip(m_data.name);
     update();
@@ -158,6 +171,10 @@ void LayerItem::showFlags()
     m_lightBtn->setIcon(m_data.on ? icons.onIcon : icons.offIcon);
     m_lockBtn->setIcon(m_data.locked ? icons.lockedIcon : icons.unlockedIcon);
     m_freezeBtn->setIcon(m_data.frozen ? icons.frozenIcon : icons.thawedIcon);
+    // The buttons are pictures only: their names say the layer and the state.
+    describeButton(m_lightBtn, OnColumn, m_data.on, m_data.name);
+    describeButton(m_freezeBtn, FreezeColumn, !m_data.frozen, m_data.name);
+    describeButton(m_lockBtn, LockColumn, !m_data.locked, m_data.name);
 }
 
 } // namespace KvCc

@@ -1,6 +1,7 @@
 #include "layeritemmodel_p.h"
 
 #include "layercolumns.h"
+#include "layertexts_p.h"
 
 #include <QSignalBlocker>
 #include <QVector>
@@ -49,6 +50,15 @@ struct CellContent
 };
 
 } // namespace
+
+QVariant LayerItemModel::data(const QModelIndex& index, int role) const
+{
+    if (role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole || role == Qt::ToolTipRole) {
+        const QString layer = index.sibling(index.row(), NameColumn).data(Qt::DisplayRole).toString();
+        return LayerTexts::stateCellData(index.column(), index.data(Qt::DisplayRole), layer, role);
+    }
+    return QStandardItemModel::data(index, role);
+}
 
 QVector<int> LayerItemModel::nameOrder(const QList<QStringList>& rows)
 {

@@ -15,6 +15,9 @@ public:
     using QStandardItemModel::QStandardItemModel;
 
     void sort(int column, Qt::SortOrder order = Qt::AscendingOrder) override;
+    // State cells also answer what they show in words, for tool tips and
+    // screen readers (LayerTexts::stateCellData).
+    QVariant data(const QModelIndex& index, int role = Qt::DisplayRole) const override;
 
     // The order in which sorting by name ascending puts rows loaded from
     // these snapshot rows: their numbers, first to last.

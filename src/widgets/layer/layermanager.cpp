@@ -19,7 +19,7 @@ LayerManager::LayerManager(QWidget* parent)
 
     toolbarPixmap = loadKeyedPixmap(QStringLiteral(":/layertoolbar.bmp"));
 
-    currentLabel = new QLabel(QStringLiteral("Current layer: 0"));
+    currentLabel = new QLabel(tr("Current layer: %1").arg(QStringLiteral("0")));
     currentLabel->setFixedHeight(20);
     searchEdit = new SearchLayerEdit();
     searchEdit->setFixedHeight(20);
@@ -95,7 +95,7 @@ void LayerManager::slotCurrentLayer()
 
 void LayerManager::slotUpdateLineEdit(QString name)
 {
-    currentLabel->setText(tr("Current layer: ") + name);
+    currentLabel->setText(tr("Current layer: %1").arg(name));
 }
 
 } // namespace KvCc

@@ -1,6 +1,7 @@
 #include "layermodel.h"
 
 #include "layercolumns.h"
+#include "layertexts_p.h"
 
 namespace KvCc {
 
@@ -64,6 +65,10 @@ QVariant LayerModel::data(const QModelIndex& index, int role) const
         if (index.column() >= row.size())
             return QVariant();
         return row.at(index.column());
+    }
+    if (role == Qt::AccessibleTextRole || role == Qt::AccessibleDescriptionRole || role == Qt::ToolTipRole) {
+        const QStringList& row = rows->at(index.row());
+        return LayerTexts::stateCellData(index.column(), row.value(index.column()), row.value(NameColumn), role);
     }
     if (role == LoadedNameRole && index.column() == NameColumn && index.row() < loadedNames.size()
         && !loadedNames.at(index.row()).isNull())

@@ -10,7 +10,8 @@ namespace KvCc {
 
 // A read/write table model over a caller-owned list of layer snapshot rows,
 // for hosts that keep such a list themselves. Cells are plain strings under
-// the display role; nothing is written to the drawing.
+// the display role; state cells also say their state in words for tool tips
+// and screen readers. Nothing is written to the drawing.
 class KVCUSTOMCONTROL_EXPORT LayerModel : public QAbstractTableModel
 {
     Q_OBJECT

@@ -7,6 +7,7 @@
 #include "layerdelegate.h"
 #include "layeritemmodel_p.h"
 #include "layernames_p.h"
+#include "layertexts_p.h"
 
 #include <QCursor>
 #include <QHeaderView>
@@ -58,7 +59,10 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     itemModel = new LayerItemModel();
     layerModel = itemModel;
     setModel(layerModel);
-    layerModel->setHorizontalHeaderLabels(layerTableHeaders());
+    QStringList labels;
+    for (int column = 0; column < LayerColumnCount; ++column)
+        labels << LayerTexts::headerLabel(column);
+    layerModel->setHorizontalHeaderLabels(labels);
 
     // Sorting is switched on while the model is still empty: switching it
     // on sorts, and the load sorts the rows once more anyway.
@@ -75,6 +79,7 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
     setColumnWidths();
 
     frozenTable = new FrozenTableWidget(this);
+    //: A name for code, never shown: keep it as it is.
     frozenTable->setObjectName(tr("frozenTable"));
     InitFreezeView();
     creatActions();
@@ -132,6 +137,15 @@ void LayerTableWidget::setColumnWidths()
                                 metrics.horizontalAdvance(QStringLiteral("Default")))
         + 12;
     setColumnWidth(LineweightColumn, qMax(columnWidth(LineweightColumn), lineweight * 3 / 2));
+    // A translated header label wider than the English one widens its
+    // column by the difference, so it is cut no more than the English one.
+    const QFontMetrics headerMetrics(horizontalHeader()->font());
+    for (int column = OnColumn; column < LayerColumnCount; ++column) {
+        const int extra = headerMetrics.horizontalAdvance(LayerTexts::headerLabel(column))
+            - headerMetrics.horizontalAdvance(layerTableHeaders().at(column));
+        if (extra > 0)
+            setColumnWidth(column, columnWidth(column) + extra);
+    }
     horizontalHeader()->setStretchLastSection(true);
 }
 
@@ -278,6 +292,7 @@ void LayerTableWidget::scrollTo(const QModelIndex& index, ScrollHint hint)
 
 void LayerTableWidget::creatActions()
 {
+    //: A name for code, never shown: keep it as it is.
     columnMenu = LayerColumnMenu::create(tr("layerManager"), horizontalHeader());
     const QList<QAction*> actions = columnMenu->actions();
     for (QAction* action : actions) {

@@ -27,6 +27,7 @@ MinMaxButton::MinMaxButton(QWidget* parent)
     : QWidget(parent, Qt::FramelessWindowHint | Qt::WindowStaysOnTopHint)
 {
     setAttribute(Qt::WA_TranslucentBackground);
+    //: A name for code, never shown: keep it as it is.
     setObjectName(tr("MinnMaxButton"));
 
     minButton = new QPushButton(parent);

@@ -25,6 +25,7 @@ SearchLayerEdit::SearchLayerEdit(QWidget* parent)
     searchBtn->setIconSize(glyphSize);
     searchBtn->setFixedSize(glyphSize);
     searchBtn->setCursor(Qt::ArrowCursor);
+    //: A name for code, never shown: keep it as it is.
     searchBtn->setObjectName(tr("searchBtn"));
 
     auto* layout = new QHBoxLayout(this);

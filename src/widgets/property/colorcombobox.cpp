@@ -6,20 +6,15 @@
 
 namespace KvCc {
 
-namespace {
-
-const QString selectColorText = QStringLiteral("Select Color...");
-
-} // namespace
-
 QColor ColorComboBox::currentColor = QColor(Qt::red);
 
 ColorComboBox::ColorComboBox(QWidget* parent)
     : QComboBox(parent)
 {
-    colorNames << QStringLiteral("Red") << QStringLiteral("Yellow") << QStringLiteral("Green")
-               << QStringLiteral("Cyan") << QStringLiteral("Blue") << QStringLiteral("Magenta")
-               << QStringLiteral("White") << selectColorText;
+    const QString selectColorText = tr("Select Color...");
+    colorNames << tr("Red") << tr("Yellow") << tr("Green")
+               << tr("Cyan") << tr("Blue") << tr("Magenta")
+               << tr("White") << selectColorText;
     addItems(colorNames);
     setFixedHeight(22);
 
@@ -42,10 +37,10 @@ void ColorComboBox::slotCurrentChanged(int index)
         emit currentColorChanged(currentColor);
         return;
     }
-    if (index != last || index < 0 || currentText() != selectColorText)
+    if (index != last || index < 0 || currentText() != tr("Select Color..."))
         return;
 
-    const QColor color = QColorDialog::getColor(Qt::white, this, QStringLiteral("Select Color"));
+    const QColor color = QColorDialog::getColor(Qt::white, this, tr("Select Color"));
     if (!color.isValid()) {
         setCurrentIndex(lastIndex);
         return;

@@ -1,20 +1,22 @@
 #include "linetypecombobox.h"
 
-#include "swatchpainters.h"
+#include "swatchpainters_p.h"
 
 namespace KvCc {
 
 LineTypeComboBox::LineTypeComboBox(QWidget* parent)
     : BaseComboBox(parent)
 {
-    setButtonText(QStringLiteral("Others..."));
+    setButtonText(tr("Others..."));
     setFixedSize(150, 20);
     setItemIconSize(QSize(48, 16));
 
-    lineTypeNames << QStringLiteral("By Layer") << QStringLiteral("By Block") << QStringLiteral("Continuous");
+    lineTypeNames << tr("By Layer") << tr("By Block") << QStringLiteral("Continuous");
     penStyles << Qt::SolidLine << Qt::SolidLine << Qt::SolidLine;
+    // The samples take the text color, so that they show on a dark palette too.
+    const QColor ink = palette().color(QPalette::Text);
     for (int i = 0; i < lineTypeNames.size(); ++i)
-        addItem(drawLineType(penStyles.at(i)), lineTypeNames.at(i));
+        addItem(lineTypeSample(penStyles.at(i), ink), lineTypeNames.at(i));
 
     const int n = lineTypeNames.size();
     setListWidgetHeight(n <= 9 ? 20 * n + 30 : 230);

@@ -21,12 +21,15 @@ LineWidthComboBox::LineWidthComboBox(QWidget* parent)
 {
     settingsDialog = new KvLineWeightDialog;
     setItemIconSize(QSize(48, 16));
-    setButtonText(QStringLiteral("Lineweight settings..."));
+    setButtonText(tr("Lineweight settings..."));
     setFixedSize(150, 20);
 
-    mmTexts = LineWeightList::mmTexts();
-    inchTexts = LineWeightList::inchTexts();
-    swatches = LineWeightList::samples(LineWeightList::RowCount);
+    for (const QString& text : LineWeightList::mmTexts())
+        mmTexts << LineWeightList::displayText(text);
+    for (const QString& text : LineWeightList::inchTexts())
+        inchTexts << LineWeightList::displayText(text);
+    // The samples take the text color, so that they show on a dark palette too.
+    swatches = LineWeightList::samples(LineWeightList::RowCount, palette().color(QPalette::Text));
     for (int row = 0; row < initialRowCount; ++row)
         addItem(swatches.at(row), mmTexts.at(row));
 

@@ -9,15 +9,15 @@ namespace KvCc {
 QKvColorComboBox::QKvColorComboBox(QWidget* parent)
     : BaseComboBox(parent)
 {
-    setButtonText(QStringLiteral("select a color..."));
+    setButtonText(tr("select a color..."));
     setFixedWidth(150);
     // As high as the lineweight and linetype selectors it shares the property page with.
     setFixedHeight(20);
     setItemIconSize(QSize(14, 14));
 
-    colorNames << QStringLiteral("By Layer") << QStringLiteral("By Block") << QStringLiteral("Red")
-               << QStringLiteral("Yellow") << QStringLiteral("Green") << QStringLiteral("Cyan")
-               << QStringLiteral("Blue") << QStringLiteral("Magenta") << QStringLiteral("White");
+    colorNames << tr("By Layer") << tr("By Block") << tr("Red")
+               << tr("Yellow") << tr("Green") << tr("Cyan")
+               << tr("Blue") << tr("Magenta") << tr("White");
     colors << QColor(Qt::white) << QColor(Qt::white) << QColor(Qt::red) << QColor(Qt::yellow)
            << QColor(Qt::green) << QColor(Qt::cyan) << QColor(Qt::blue) << QColor(Qt::magenta)
            << QColor(Qt::white);
@@ -40,7 +40,7 @@ void QKvColorComboBox::openDialog()
 {
     // The popup would otherwise stay open above the dialog and keep the mouse.
     hidePopup();
-    const QColor color = QColorDialog::getColor(Qt::white, this, QStringLiteral("Select Color"));
+    const QColor color = QColorDialog::getColor(Qt::white, this, tr("Select Color"));
     if (!color.isValid()) {
         BaseComboBox::openDialog();
         return;

@@ -30,16 +30,18 @@ TextStyleComboBox::TextStyleComboBox(QWidget* parent)
     setFixedSize(150, 20);
     setItemIconSize(QSize(48, 16));
     setViewMode(1);
-    setButtonText(QStringLiteral("Manager Text Styles..."));
+    setButtonText(tr("Manager Text Styles..."));
     hideShowIcon();
 
     styleNames << QStringLiteral("Standard");
     sampleTexts << QStringLiteral("AaBbCc");
 
-    const QPen pen(QBrush(Qt::black, Qt::SolidPattern), 1, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
+    // Black on white in a light palette; the palette's text on its base in a dark one.
+    const QPen pen(QBrush(palette().color(QPalette::Text), Qt::SolidPattern), 1, Qt::SolidLine,
+                   Qt::SquareCap, Qt::BevelJoin);
     for (int i = 0; i < styleNames.size(); ++i) {
         QPixmap preview(48, 16);
-        preview.fill(Qt::white);
+        preview.fill(palette().color(QPalette::Base));
         QPainter painter(&preview);
         painter.setPen(pen);
         painter.setFont(sampleFont(sampleTexts.at(i)));

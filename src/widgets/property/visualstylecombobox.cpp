@@ -19,9 +19,9 @@ VisualStyleComboBox::VisualStyleComboBox(QWidget* parent)
         QStringLiteral(":/Gouraud+Edge.bmp"),
     };
     const QStringList texts = {
-        QStringLiteral("2D wireframe"), QStringLiteral("3D wireframe"), QStringLiteral("Hidden"),
-        QStringLiteral("Flat"),         QStringLiteral("Gouraud"),      QStringLiteral("Flat+Egdes"),
-        QStringLiteral("Gouraud+Egdes"),
+        tr("2D wireframe"), tr("3D wireframe"), tr("Hidden"),
+        tr("Flat"),         tr("Gouraud"),      tr("Flat+Egdes"),
+        tr("Gouraud+Egdes"),
     };
     for (int i = 0; i < paths.size(); ++i)
         addItem(QPixmap(paths.at(i)), texts.at(i));

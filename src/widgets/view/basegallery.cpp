@@ -1,5 +1,7 @@
 #include "basegallery.h"
 
+#include "galleryaccessible_p.h"
+
 namespace KvCc {
 
 namespace {
@@ -13,6 +15,7 @@ constexpr int popupWidth = 120;
 BaseGallery::BaseGallery(QWidget* parent)
     : JtRc::RibbonGallery(parent)
 {
+    installGalleryAccessibility();
 }
 
 BaseGallery::~BaseGallery()

@@ -36,10 +36,17 @@ public:
     }
 };
 
+// The button shows only a view's name: screen readers hear what it is for.
+void nameView(ViewButton* button, const QString& view)
+{
+    button->setAccessibleName(ViewButton::tr("View: %1").arg(view));
+    button->setToolTip(ViewButton::tr("Standard view: %1").arg(view));
+}
+
 } // namespace
 
 ViewButton::ViewButton(QWidget* parent)
-    : QPushButton(QStringLiteral("Top"), parent)
+    : QPushButton(standardViewText(standardViewNames().first()), parent)
 {
     auto* buttonStyle = new NoMenuArrowStyle;
     buttonStyle->setParent(this);
@@ -53,7 +60,7 @@ ViewButton::ViewButton(QWidget* parent)
     const QStringList names = standardViewNames();
     for (const QString& name : names) {
         auto* action = new QAction(menu);
-        action->setText(name);
+        action->setText(standardViewText(name));
         action->setObjectName(name);
         action->setCheckable(true);
         action->setChecked(name == names.first());
@@ -63,8 +70,11 @@ ViewButton::ViewButton(QWidget* parent)
     setMenu(menu);
     connect(actionGroup, SIGNAL(triggered(QAction*)), this, SLOT(options(QAction*)));
 
+    //: A name for code, never shown: keep it as it is.
     menu->setObjectName(tr("topMenu"));
+    //: A name for code, never shown: keep it as it is.
     setObjectName(tr("viewBtn"));
+    nameView(this, text());
 }
 
 ViewButton::~ViewButton()
@@ -84,8 +94,9 @@ void ViewButton::options(QAction* action)
     if (!action)
         return;
     const QString name = action->objectName();
-    setText(name);
-    fitWidthTo(name);
+    setText(standardViewText(name));
+    fitWidthTo(text());
+    nameView(this, text());
     for (QAction* entry : actionGroup->actions())
         entry->setChecked(entry->objectName() == name);
     emit geometryChanged();

@@ -2,6 +2,7 @@
 
 #include "standardviews_p.h"
 
+#include <QCoreApplication>
 #include <QFile>
 
 namespace KvCc {
@@ -19,8 +20,12 @@ ViewGallery::ViewGallery()
     // their captions and have no picture.
     for (const QString& path : paths)
         icons << (QFile::exists(path) ? QIcon(path) : QIcon());
-    createGalleryItems(standardViewNames(), icons);
+    QStringList captions;
+    for (const QString& name : standardViewNames())
+        captions << standardViewText(name);
+    createGalleryItems(captions, icons);
     creatBaseGallery();
+    setAccessibleName(QCoreApplication::translate("KvCc::ViewGallery", "Standard views"));
 }
 
 ViewGallery::~ViewGallery() = default;

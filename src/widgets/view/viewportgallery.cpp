@@ -1,5 +1,6 @@
 #include "viewportgallery.h"
 
+#include <QCoreApplication>
 #include <QPixmap>
 
 namespace KvCc {
@@ -7,11 +8,21 @@ namespace KvCc {
 ViewPortGallery::ViewPortGallery()
     : BaseGallery(nullptr)
 {
-    const QStringList captions = {QStringLiteral("Single"), QStringLiteral("Two:Vertical"),
-        QStringLiteral("Two:Horizontal"), QStringLiteral("Three:Right"), QStringLiteral("Three:Left"),
-        QStringLiteral("Three:Above"), QStringLiteral("Three:Below"), QStringLiteral("Three:Vertical"),
-        QStringLiteral("Three:Horizontal"), QStringLiteral("Four:Equal"), QStringLiteral("Four:Right"),
-        QStringLiteral("Four:Left")};
+    static const char* const names[] = {QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Single"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Two:Vertical"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Two:Horizontal"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Right"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Left"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Above"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Below"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Vertical"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Three:Horizontal"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Equal"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Right"),
+        QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Left")};
+    QStringList captions;
+    for (const char* name : names)
+        captions << QCoreApplication::translate("KvCc::ViewPortGallery", name);
     const QStringList paths = {QStringLiteral(":/KVRC_VPONE.png"), QStringLiteral(":/KVRC_VPDOUBLEV.png"),
         QStringLiteral(":/KVRC_VPDOUBLEH.png"), QStringLiteral(":/KVRC_VPTHREER.png"),
         QStringLiteral(":/KVRC_VPTHREEL.png"), QStringLiteral(":/KVRC_VPTHREET.png"),
@@ -29,6 +40,7 @@ ViewPortGallery::ViewPortGallery()
     }
     createGalleryItems(captions, icons);
     creatBaseGallery();
+    setAccessibleName(QCoreApplication::translate("KvCc::ViewPortGallery", "Viewport layouts"));
 }
 
 ViewPortGallery::~ViewPortGallery() = default;

@@ -6,6 +6,7 @@
 #include <layerdelegate.h>
 #include <layertablewidget.h>
 
+#include <QAccessible>
 #include <QCompleter>
 #include <QLabel>
 #include <QLineEdit>
@@ -49,15 +50,16 @@ private:
     }
 
     // Paints one cell of text into an image as the table would.
-    static QImage paintCell(int column, const QString& text)
+    static QImage paintCell(int column, const QString& text, const QPalette& palette = QPalette())
     {
         QStandardItemModel model(1, LayerColumnCount);
         model.setData(model.index(0, column), text);
         QStyleOptionViewItem option;
         option.rect = QRect(0, 0, 120, 22);
         option.state = QStyle::State_Enabled;
+        option.palette = palette;
         QImage image(120, 22, QImage::Format_ARGB32);
-        image.fill(Qt::white);
+        image.fill(palette.color(QPalette::Base));
         QPainter painter(&image);
         LayerDelegate().paint(&painter, option, model.index(0, column));
         return image;
@@ -145,6 +147,59 @@ private slots:
         QCOMPARE(drawingValue(QStringLiteral("0"), column), !changed);
         QCOMPARE(cellValue(QStringLiteral("0"), column), !changed);
         QCOMPARE(kvLayerTableChangesCount(), changed ? 2LL : 1LL);
+    }
+
+    // Black texts and samples used to vanish on a dark palette; on a light
+    // one they stay black. The core of a stroke has the stroke's own color:
+    // the strongest contrast of any pixel against the ground is the text's.
+    void cellsStayReadableOnLightAndDarkPalettes_data()
+    {
+        QTest::addColumn<int>("column");
+        QTest::addColumn<QString>("text");
+        QTest::addColumn<bool>("dark");
+        for (bool dark : {false, true}) {
+            QTest::addRow("a linetype on a %s palette", dark ? "dark" : "light") << int(LinetypeColumn) << "Continuous" << dark;
+            QTest::addRow("a lineweight sample alone on a %s palette", dark ? "dark" : "light") << int(LineweightColumn) << "" << dark;
+            QTest::addRow("a color name on a %s palette", dark ? "dark" : "light") << int(ColorColumn) << "ll*red;255,0,0" << dark;
+            QTest::addRow("a description on a %s palette", dark ? "dark" : "light") << int(DescriptionColumn) << "Walls" << dark;
+        }
+    }
+    void cellsStayReadableOnLightAndDarkPalettes()
+    {
+        QFETCH(int, column);
+        QFETCH(QString, text);
+        QFETCH(bool, dark);
+        QPalette palette;
+        if (dark)
+            palette.setColor(QPalette::Base, QColor(35, 35, 35)), palette.setColor(QPalette::Text, QColor(230, 230, 230));
+        const QImage image = paintCell(column, text, palette);
+        const auto luminance = [](QColor c) { return 0.2126 * std::pow(c.redF(), 2.2) + 0.7152 * std::pow(c.greenF(), 2.2) + 0.0722 * std::pow(c.blueF(), 2.2); };
+        const double ground = luminance(palette.color(QPalette::Base));
+        double best = 1;
+        for (int y = 0; y < image.height(); ++y)
+            for (int x = 0; x < image.width(); ++x) {
+                const double ink = luminance(image.pixelColor(x, y));
+                best = qMax(best, (qMax(ink, ground) + 0.05) / (qMin(ink, ground) + 0.05));
+            }
+        QVERIFY2(best >= 4.5, qPrintable(QString::number(best)));
+        QVERIFY2(dark || best > 20.99, "the light palette no longer draws in pure black");
+    }
+
+    // Space on a focused state cell is the keyboard's click, warning included;
+    // screen readers and tool tips read the cell's state in words.
+    void spaceOnAStateCellClicksIt()
+    {
+        const QModelIndex walls = cell(QStringLiteral("Walls"), FreezeColumn);
+        table->setCurrentIndex(walls);
+        QTest::keyClick(table.get(), Qt::Key_Space);
+        QVERIFY(!drawingValue(QStringLiteral("Walls"), FreezeColumn));
+        QCOMPARE(kvLayerTableChangesCount(), 1LL);
+        QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(table.get())->tableInterface()->cellAt(walls.row(), FreezeColumn);
+        QCOMPARE(QStringList({heard->text(QAccessible::Name), heard->text(QAccessible::Description)}), QStringList({"Frozen", "Thaw Walls"}));
+        QCOMPARE(walls.data(Qt::ToolTipRole).toString(), QStringLiteral("Frozen"));
+        table->setCurrentIndex(cell(QStringLiteral("0"), FreezeColumn));
+        modaldriver::answer([&] { QTest::keyClick(table.get(), Qt::Key_Space); }, [](QDialog* dialog) { QVERIFY(dialogButton(dialog, QStringLiteral("OK"))); dialog->reject(); });
+        QVERIFY(drawingValue(QStringLiteral("0"), FreezeColumn));
     }
 
     // The mark moved in the palette only, so the drawing still refuses to

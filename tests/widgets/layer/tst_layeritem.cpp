@@ -5,6 +5,7 @@
 #include <layeritem.h>
 #include <swatchpainters.h>
 
+#include <QAccessible>
 #include <QLabel>
 #include <QLayout>
 
@@ -109,11 +110,13 @@ private slots:
         QTest::addColumn<QString>("name");
         QTest::addColumn<int>("button");
         QTest::addColumn<bool>("accepted");
-        QTest::newRow("the bulb switches the layer off and on again") << "Walls" << 0 << true;
-        QTest::newRow("the snowflake freezes and thaws the layer") << "Walls" << 1 << true;
-        QTest::newRow("the padlock locks and unlocks the layer") << "Walls" << 2 << true;
-        QTest::newRow("the drawing refuses to freeze the current layer") << "0" << 1 << false;
-        QTest::newRow("a layer erased meanwhile cannot be locked") << "Erased" << 2 << false;
+        // The button's accessible name and description (its tool tip too) after each click.
+        QTest::addColumn<QStringList>("spoken");
+        QTest::newRow("the bulb switches the layer off and on again") << "Walls" << 0 << true << QStringList{"Walls: off", "Turn Walls on", "Walls: on", "Turn Walls off"};
+        QTest::newRow("the snowflake freezes and thaws the layer") << "Walls" << 1 << true << QStringList{"Walls: frozen", "Thaw Walls", "Walls: thawed", "Freeze Walls"};
+        QTest::newRow("the padlock locks and unlocks the layer") << "Walls" << 2 << true << QStringList{"Walls: locked", "Unlock Walls", "Walls: unlocked", "Lock Walls"};
+        QTest::newRow("the drawing refuses to freeze the current layer") << "0" << 1 << false << QStringList{"0: thawed", "Freeze 0", "0: thawed", "Freeze 0"};
+        QTest::newRow("a layer erased meanwhile cannot be locked") << "Erased" << 2 << false << QStringList{"Erased: unlocked", "Lock Erased", "Erased: unlocked", "Lock Erased"};
     }
 
     // Each click reports the row's state once, with the button's index as the
@@ -140,6 +143,10 @@ private slots:
             if (const DkDbLayerTableRecord* layer = drawing->layer(name))
                 QCOMPARE(button == 0 ? layer->isOff() : button == 1 ? layer->isFrozen() : layer->isLocked(), changed);
             QCOMPARE(shown(target), picture(changed ? offPictures[button] : onPictures[button]));
+            QFETCH(QStringList, spoken);
+            QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(target);
+            QCOMPARE(QStringList({heard->text(QAccessible::Name), heard->text(QAccessible::Description)}), spoken.mid(on * 2, 2));
+            QCOMPARE(target->toolTip(), spoken.at(on * 2 + 1));
             QCOMPARE(spy.count(), on ? 2 : 1);
             QCOMPARE(spy.last().at(0).toInt(), button);
             QCOMPARE(spy.last().at(1).value<KvCc::LayerItemData>(), expected);

@@ -4,6 +4,7 @@
 #include <viewgallery.h>
 #include <viewportgallery.h>
 
+#include <QAccessible>
 #include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
@@ -110,7 +111,12 @@ private slots:
         QVERIFY(gallery);
         JtRc::RibbonGalleryGroup* group = gallery->getGalleryGroup();
         QCOMPARE(group->getItemCount(), captions.size());
+        // Screen readers hear the items named by their captions, the checked one selected.
+        QAccessibleInterface* spoken = QAccessible::queryAccessibleInterface(gallery.get());
+        QCOMPARE(spoken->childCount(), captions.size());
+        QVERIFY(spoken->child(0)->state().selected && !spoken->child(1)->state().selected);
         for (int i = 0; i < captions.size(); ++i) {
+            QCOMPARE(spoken->child(i)->text(QAccessible::Name), captions.at(i));
             QCOMPARE(group->getItem(i)->caption(), captions.at(i));
             QCOMPARE(group->getItem(i)->icon().availableSizes(), QList<QSize>{QSize(iconSide, iconSide)});
         }
@@ -212,6 +218,7 @@ private slots:
         QVERIFY(pick(button, name));
         QVERIFY(pick(button, name));
         QCOMPARE(button.text(), name);
+        QCOMPARE(QAccessible::queryAccessibleInterface(&button)->text(QAccessible::Name), "View: " + name);
         QCOMPARE(button.size(), fittedSize(button, name));
         QCOMPARE(button.maximumSize(), fittedSize(button, name));
         QCOMPARE(group->checkedAction(), button.menu()->findChild<QAction*>(name));
