@@ -1,6 +1,6 @@
-# cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
+# cmake -DPREFIX=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
 #       -DCXX_COMPILER=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
-set(prefix ${WORK_DIR}/prefix)
+set(prefix ${PREFIX})
 set(build ${WORK_DIR}/build)
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -11,8 +11,6 @@ function(run_step what)
     endif()
     set(step_output "${out}" PARENT_SCOPE)
 endfunction()
-
-run_step("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
 
 foreach(f
         include/KvCustomControl/KvCustomControl.h
