@@ -1,5 +1,5 @@
 # cmake -DPREFIX=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
-#       -DCXX_COMPILER=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
+#       -DCXX_COMPILER=... -DPKG_CONFIG=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
 set(prefix ${PREFIX})
 set(build ${WORK_DIR}/build)
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -17,7 +17,8 @@ foreach(f
         include/KvCustomControl/kvcustomcontrol_export.h
         include/KvCustomControl/kvlayerutility.h
         include/KvDatabase/KvDatabase.h
-        include/KvAppBase/KvAppBase.h)
+        include/KvAppBase/KvAppBase.h
+        lib/pkgconfig/KvCustomControl.pc)
     if(NOT EXISTS ${prefix}/${f})
         message(FATAL_ERROR "the install lacks ${f}")
     endif()
@@ -43,8 +44,20 @@ if(NOT at GREATER -1)
 endif()
 
 run_step("build the consumer" ${CMAKE_COMMAND} --build ${build})
-run_step("run the consumer" ${build}/kvcc-consumer)
-message("${step_output}")
-if(NOT step_output MATCHES "layers: 0 \\| Walls \\| Doors")
-    message(FATAL_ERROR "the consumer listed unexpected layers:\n${step_output}")
-endif()
+
+# The same consumer as a qmake or Meson host builds it: flags from pkg-config.
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+run_step("pkg-config" ${PKG_CONFIG} --cflags --libs KvCustomControl)
+string(STRIP "${step_output}" pc_flags)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+separate_arguments(extra_flags UNIX_COMMAND "${CXX_FLAGS} ${LINK_FLAGS}")
+run_step("build the consumer with pkg-config" ${CXX_COMPILER} -std=c++17 -fPIC ${extra_flags}
+    ${CONSUMER_SOURCE}/main.cpp -o ${WORK_DIR}/kvcc-consumer-pc ${pc_flags})
+
+foreach(consumer ${build}/kvcc-consumer ${WORK_DIR}/kvcc-consumer-pc)
+    run_step("run ${consumer}" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/lib ${consumer})
+    message("${step_output}")
+    if(NOT step_output MATCHES "layers: 0 \\| Walls \\| Doors")
+        message(FATAL_ERROR "${consumer} listed unexpected layers:\n${step_output}")
+    endif()
+endforeach()
