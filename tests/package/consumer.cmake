@@ -1,5 +1,5 @@
 # cmake -DPREFIX=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
-#       -DCXX_COMPILER=... -DPKG_CONFIG=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
+#       -DCXX_COMPILER=... -DPKG_CONFIG=... -DUIC=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
 set(prefix ${PREFIX})
 set(build ${WORK_DIR}/build)
 file(REMOVE_RECURSE ${WORK_DIR})
@@ -45,14 +45,16 @@ endif()
 
 run_step("build the consumer" ${CMAKE_COMMAND} --build ${build})
 
-# The same consumer as a qmake or Meson host builds it: flags from pkg-config.
+# The same consumer as a qmake or Meson host builds it: uic run by hand,
+# flags from pkg-config.
+run_step("uic" ${UIC} ${CONSUMER_SOURCE}/everywidget.ui -o ${WORK_DIR}/ui_everywidget.h)
 set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
 run_step("pkg-config" ${PKG_CONFIG} --cflags --libs KvCustomControl)
 string(STRIP "${step_output}" pc_flags)
 separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
 separate_arguments(extra_flags UNIX_COMMAND "${CXX_FLAGS} ${LINK_FLAGS}")
 run_step("build the consumer with pkg-config" ${CXX_COMPILER} -std=c++17 -fPIC ${extra_flags}
-    ${CONSUMER_SOURCE}/main.cpp -o ${WORK_DIR}/kvcc-consumer-pc ${pc_flags})
+    -I${WORK_DIR} ${CONSUMER_SOURCE}/main.cpp -o ${WORK_DIR}/kvcc-consumer-pc ${pc_flags})
 
 foreach(consumer ${build}/kvcc-consumer ${WORK_DIR}/kvcc-consumer-pc)
     run_step("run ${consumer}" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/lib ${consumer})

@@ -27,6 +27,7 @@ add_test(NAME package_consumer
         -DCXX_FLAGS=${kvcc_consumer_flags}
         -DLINK_FLAGS=${kvcc_consumer_link_flags}
         -DPKG_CONFIG=${KVCC_PKG_CONFIG}
+        -DUIC=$<TARGET_FILE:Qt5::uic>
         -P ${CMAKE_CURRENT_LIST_DIR}/consumer.cmake)
 set_tests_properties(package_consumer PROPERTIES
     TIMEOUT 600
