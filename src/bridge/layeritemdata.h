@@ -6,8 +6,8 @@
 #include <QMetaType>
 #include <QString>
 
-/// Everything of the library except the layer bridge KvLayerUtility and the
-/// swatch painters, which keep the names hosts already call.
+/// The library's widgets, dialogs and helpers. The layer bridge KvLayerUtility
+/// and the swatch painters stay in the global namespace, where hosts call them.
 namespace KvCc {
 
 /// One layer's display state, passed by value between the bridge and the
