@@ -1,6 +1,6 @@
-# cmake -DBUILD_DIR=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
-#       -DCXX_COMPILER=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
-set(prefix ${WORK_DIR}/prefix)
+# cmake -DPREFIX=... -DWORK_DIR=... -DCONSUMER_SOURCE=... -DGENERATOR=...
+#       -DCXX_COMPILER=... -DPKG_CONFIG=... -DUIC=... [-DCXX_FLAGS=...] [-DLINK_FLAGS=...] -P consumer.cmake
+set(prefix ${PREFIX})
 set(build ${WORK_DIR}/build)
 file(REMOVE_RECURSE ${WORK_DIR})
 
@@ -12,14 +12,13 @@ function(run_step what)
     set(step_output "${out}" PARENT_SCOPE)
 endfunction()
 
-run_step("install" ${CMAKE_COMMAND} --install ${BUILD_DIR} --prefix ${prefix})
-
 foreach(f
         include/KvCustomControl/KvCustomControl.h
         include/KvCustomControl/kvcustomcontrol_export.h
         include/KvCustomControl/kvlayerutility.h
         include/KvDatabase/KvDatabase.h
-        include/KvAppBase/KvAppBase.h)
+        include/KvAppBase/KvAppBase.h
+        lib/pkgconfig/KvCustomControl.pc)
     if(NOT EXISTS ${prefix}/${f})
         message(FATAL_ERROR "the install lacks ${f}")
     endif()
@@ -45,8 +44,22 @@ if(NOT at GREATER -1)
 endif()
 
 run_step("build the consumer" ${CMAKE_COMMAND} --build ${build})
-run_step("run the consumer" ${build}/kvcc-consumer)
-message("${step_output}")
-if(NOT step_output MATCHES "layers: 0 \\| Walls \\| Doors")
-    message(FATAL_ERROR "the consumer listed unexpected layers:\n${step_output}")
-endif()
+
+# The same consumer as a qmake or Meson host builds it: uic run by hand,
+# flags from pkg-config.
+run_step("uic" ${UIC} ${CONSUMER_SOURCE}/everywidget.ui -o ${WORK_DIR}/ui_everywidget.h)
+set(ENV{PKG_CONFIG_PATH} ${prefix}/lib/pkgconfig)
+run_step("pkg-config" ${PKG_CONFIG} --cflags --libs KvCustomControl)
+string(STRIP "${step_output}" pc_flags)
+separate_arguments(pc_flags UNIX_COMMAND "${pc_flags}")
+separate_arguments(extra_flags UNIX_COMMAND "${CXX_FLAGS} ${LINK_FLAGS}")
+run_step("build the consumer with pkg-config" ${CXX_COMPILER} -std=c++17 -fPIC ${extra_flags}
+    -I${WORK_DIR} ${CONSUMER_SOURCE}/main.cpp -o ${WORK_DIR}/kvcc-consumer-pc ${pc_flags})
+
+foreach(consumer ${build}/kvcc-consumer ${WORK_DIR}/kvcc-consumer-pc)
+    run_step("run ${consumer}" ${CMAKE_COMMAND} -E env LD_LIBRARY_PATH=${prefix}/lib ${consumer})
+    message("${step_output}")
+    if(NOT step_output MATCHES "layers: 0 \\| Walls \\| Doors")
+        message(FATAL_ERROR "${consumer} listed unexpected layers:\n${step_output}")
+    endif()
+endforeach()

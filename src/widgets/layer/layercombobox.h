@@ -14,39 +14,45 @@ namespace KvCc {
 class LayerEdit;
 class LayerItem;
 
-// The ribbon's layer drop-down. Closed, it shows the drawing's current layer;
-// open, it lists every layer as a row whose toggles switch it on or off,
-// freeze or thaw it and lock or unlock it in the drawing at once. The host
-// calls slotUpdate() whenever the drawing or its layers may have changed and
-// listens to layerComboBoxChanged().
+/// The ribbon's layer drop-down. Closed, it shows the drawing's current layer;
+/// open, it lists every layer as a row whose toggles switch it on or off,
+/// freeze or thaw it and lock or unlock it in the drawing at once. The host
+/// calls slotUpdate() whenever the drawing or its layers may have changed and
+/// listens to layerComboBoxChanged().
 class KVCUSTOMCONTROL_EXPORT LayerComboBox : public QComboBox
 {
     Q_OBJECT
 
 public:
+    /// Builds an empty drop-down; slotUpdate() fills it from the drawing.
     explicit LayerComboBox(QWidget* parent = nullptr);
     ~LayerComboBox() override;
 
-    // Row of the current layer: 0 when it cannot be read, the row count when
-    // no row holds it.
+    /// Row of the current layer: 0 when it cannot be read, the row count when
+    /// no row holds it.
     int getDisplayItem();
-    // Removes every row and its row widget.
+    /// Removes every row and its row widget.
     void clearListWidget();
 
+    /// The popup list; each row holds a LayerItem.
     QListWidget* listWidget() const { return m_listWidget; }
+    /// The face that shows the current layer.
     LayerEdit* layerEdit() const { return m_lineEdit; }
 
 signals:
-    // A row toggle changed a layer in the drawing and the host has been told.
+    /// A row toggle changed a layer in the drawing and the host has been told.
     void layerComboBoxChanged();
 
 public slots:
-    // Shows the drawing's current layer on the face; the row is not used.
+    /// Shows the drawing's current layer on the face; the row is not used.
     void slotRowChanged(int row);
+    /// Takes a row's statusChanged(): updates the face when it shows that
+    /// layer, tells the host with kvSetLayerTableChanges() and emits
+    /// layerComboBoxChanged().
     void slotLabelChange(int code, LayerItemData data);
-    // Brings the rows, the current row and the face to the drawing's state.
-    // Rows are kept and updated in place; they are added or removed only
-    // where the drawing gained or lost layers.
+    /// Brings the rows, the current row and the face to the drawing's state.
+    /// Rows are kept and updated in place; they are added or removed only
+    /// where the drawing gained or lost layers.
     void slotUpdate();
 
 private:

@@ -15,42 +15,51 @@ class LayerLineTypeDialog;
 class LayerLineWeightDialog;
 class LayerWarningDialog;
 
-// Draws every cell of the layer manager's table and turns left clicks on
-// the On, Freeze, Lock and Plot cells into changes of the drawing's layers,
-// under the rules that protect the current layer. One delegate serves the
-// table and its frozen overlay. The Name column gets a line edit with a
-// completer of the other rows' names.
+/// Draws every cell of the layer manager's table and turns left clicks on
+/// the On, Freeze, Lock and Plot cells into changes of the drawing's layers,
+/// under the rules that protect the current layer. One delegate serves the
+/// table and its frozen overlay. The Name column gets a line edit with a
+/// completer of the other rows' names.
 class KVCUSTOMCONTROL_EXPORT LayerDelegate : public QStyledItemDelegate
 {
     Q_OBJECT
     Q_DISABLE_COPY(LayerDelegate)
 
 public:
+    /// Builds the delegate and the dialogs its clicks may open.
     explicit LayerDelegate(QObject* parent = nullptr);
     ~LayerDelegate() override;
 
+    /// Draws a cell: state icons, color swatch, line sample or text.
     void paint(QPainter* painter, const QStyleOptionViewItem& option,
                const QModelIndex& index) const override;
+    /// A line edit for the Name column; no editor elsewhere.
     QWidget* createEditor(QWidget* parent, const QStyleOptionViewItem& option,
                           const QModelIndex& index) const override;
+    /// Puts the cell's name into the editor.
     void setEditorData(QWidget* editor, const QModelIndex& index) const override;
+    /// Writes the edited name back into the cell.
     void setModelData(QWidget* editor, QAbstractItemModel* model,
                       const QModelIndex& index) const override;
+    /// Turns a left click on a state cell into a change of the layer and tells
+    /// the host with kvSetLayerTableChanges().
     bool editorEvent(QEvent* event, QAbstractItemModel* model, const QStyleOptionViewItem& option,
                      const QModelIndex& index) override;
 
-    // Pen width of the line sample for a lineweight text; 25 for a text
-    // that is not one of the millimetre lineweights.
+    /// Pen width of the line sample for a lineweight text; 25 for a text
+    /// that is not one of the millimetre lineweights.
     int lineWeightIndexMap(QString text) const;
 
 signals:
-    // The delegate changed a layer (or passed on an event) and told the host.
+    /// The delegate changed a layer (or passed on an event) and told the host.
     void layerDataChanged();
-    // Declared for the table to forward; the delegate does not emit it.
+    /// Declared for the table to forward; the delegate does not emit it.
     void updateCurretnLayer(QString name);
 
 public slots:
+    /// Commits the name editor that sent the signal and closes it.
     void commitAndCloseEditor();
+    /// Takes the row chosen in the layer lineweight dialog.
     void slotLWeightChanged(int value);
 
 private:

@@ -10,25 +10,26 @@ class QLabel;
 
 namespace KvCc {
 
-// The closed face of the ribbon's layer drop-down: a read-only line edit that
-// shows one layer's on/off, freeze and lock pictures, color swatch and name.
+/// The closed face of the ribbon's layer drop-down: a read-only line edit that
+/// shows one layer's on/off, freeze and lock pictures, color swatch and name.
 class KVCUSTOMCONTROL_EXPORT LayerEdit : public QLineEdit
 {
     Q_OBJECT
 
 public:
+    /// Builds an empty, read-only face.
     explicit LayerEdit(QWidget* parent = nullptr);
     ~LayerEdit() override;
 
-    // Shows every part of the record.
+    /// Shows every part of the record.
     void setCurrentLayer(LayerItemData data);
-    // Refreshes the parts a change (a LayerChangeCode) touched: on/off (and
-    // freeze, lock), freeze (and lock), lock, color or name. Other codes do nothing.
+    /// Refreshes the parts a change (a LayerChangeCode) touched: on/off (and
+    /// freeze, lock), freeze (and lock), lock, color or name. Other codes do nothing.
     void setLabelChange(int code, LayerItemData data);
-    // Shows no layer at all, for when there is no drawing.
+    /// Shows no layer at all, for when there is no drawing.
     void clearLayer();
 
-    // The full name the face shows.
+    /// The full name the face shows.
     QString layerName() const;
 
 private:

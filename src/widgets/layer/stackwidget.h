@@ -9,26 +9,28 @@ namespace KvCc {
 
 class LayerControl;
 
-// The floating property page of a LayerControl: a frameless tool window that
-// stays below the control. Page 0 is the property page, page 1 an empty page
-// shown while the control is folded. It follows the control when the control
-// moves or resizes, and when the control's own window moves or resizes.
+/// The floating property page of a LayerControl: a frameless tool window that
+/// stays below the control. Page 0 is the property page, page 1 an empty page
+/// shown while the control is folded. It follows the control when the control
+/// moves or resizes, and when the control's own window moves or resizes.
 class KVCUSTOMCONTROL_EXPORT StackWidget : public QStackedWidget
 {
     Q_OBJECT
     Q_DISABLE_COPY(StackWidget)
 
 public:
+    /// Builds the page for control and follows it from now on.
     explicit StackWidget(LayerControl* control, QWidget* parent = nullptr);
     ~StackWidget() override;
 
+    /// Follows moves, resizes and hiding of the control and its window.
     bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
-    // Shows the empty page when bHide is true, the property page otherwise,
-    // and shows the window in its place below the control.
+    /// Shows the empty page when bHide is true, the property page otherwise,
+    /// and shows the window in its place below the control.
     void hide(bool bHide);
-    // Places the window below the control.
+    /// Places the window below the control.
     void adjustGeometry();
 
 private:

@@ -9,25 +9,27 @@
 
 namespace KvCc {
 
-// A plain combo box of the seven standard colors whose last entry,
-// "Select Color...", asks for any color with the standard color dialog.
-// Every choice is reported through currentColorChanged(); a custom color
-// is added at the top of the list.
+/// A plain combo box of the seven standard colors whose last entry,
+/// "Select Color...", asks for any color with the standard color dialog.
+/// Every choice is reported through currentColorChanged(); a custom color
+/// is added at the top of the list.
 class KVCUSTOMCONTROL_EXPORT ColorComboBox : public QComboBox
 {
     Q_OBJECT
     Q_DISABLE_COPY(ColorComboBox)
 
 public:
+    /// Builds the list of the seven standard colors and "Select Color...".
     explicit ColorComboBox(QWidget* parent = nullptr);
     ~ColorComboBox() override;
 
 signals:
+    /// The user chose color.
     void currentColorChanged(QColor color);
 
 public slots:
-    // Reports the color of entry index, or runs the color dialog for the
-    // "Select Color..." entry.
+    /// Reports the color of entry index, or runs the color dialog for the
+    /// "Select Color..." entry.
     void slotCurrentChanged(int index);
 
 private:

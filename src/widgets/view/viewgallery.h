@@ -4,11 +4,12 @@
 
 namespace KvCc {
 
-// Ribbon gallery of the ten standard views: the six principal views and the
-// four corner views. The host connects to itemPressed().
+/// Ribbon gallery of the ten standard views: the six principal views and the
+/// four corner views. The host connects to itemPressed().
 class KVCUSTOMCONTROL_EXPORT ViewGallery : public BaseGallery
 {
 public:
+    /// Builds the complete gallery, without parent: the host puts it in its ribbon.
     ViewGallery();
     ~ViewGallery() override;
 

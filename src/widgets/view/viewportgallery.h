@@ -4,11 +4,12 @@
 
 namespace KvCc {
 
-// Ribbon gallery of the twelve viewport layouts. The host connects to
-// itemPressed().
+/// Ribbon gallery of the twelve viewport layouts. The host connects to
+/// itemPressed().
 class KVCUSTOMCONTROL_EXPORT ViewPortGallery : public BaseGallery
 {
 public:
+    /// Builds the complete gallery, without parent: the host puts it in its ribbon.
     ViewPortGallery();
     ~ViewPortGallery() override;
 

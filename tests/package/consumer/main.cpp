@@ -1,6 +1,9 @@
 // Builds a small drawing in the host stand-in and lists its layers through
-// the installed library.
+// the installed library, and builds a form of every widget of the Designer
+// plugin from the code uic made of it.
 #include <KvCustomControl/KvCustomControl.h>
+
+#include "ui_everywidget.h"
 
 #include <KvAppBase.h>
 #include <KvDatabase.h>
@@ -39,11 +42,14 @@ int main(int argc, char** argv)
         && rows.at(1).at(5).endsWith(QLatin1String(";255,0,0"));
     const bool iconsOk = QFile::exists(QStringLiteral(":/core_ccvon.bmp"))
         && creatColorPix(Qt::red).size() == QSize(14, 14);
+    QWidget form; // saved by Designer with every widget of the plugin, made by uic
+    Ui::EveryWidget().setupUi(&form);
+    const bool formOk = form.findChild<KvCc::LayerManager*>()->layerTableWidget()->model()->rowCount() == 3;
     const bool closed = db->openObjectCount() == 0 && dkutOutstandingBuffers() == 0;
 
     s_pServices->setWorkingDatabase(nullptr);
-    if (!snapshotOk || !iconsOk || !closed) {
-        std::fprintf(stderr, "snapshot %d, icons %d, all closed %d\n", snapshotOk, iconsOk, closed);
+    if (!snapshotOk || !iconsOk || !formOk || !closed) {
+        std::fprintf(stderr, "snapshot %d, icons %d, form %d, all closed %d\n", snapshotOk, iconsOk, formOk, closed);
         return 1;
     }
     return 0;
