@@ -1,6 +1,7 @@
 #include "mainwindow.h"
 
 #include "drawingcanvas.h"
+#include "viewportarea.h"
 #include "drawingdocument.h"
 #include "dxfimport.h"
 #include "palettesync.h"
@@ -17,9 +18,6 @@
 #include "layertablewidget.h"
 #include "ribbongalleryitem.h"
 #include "stackwidget.h"
-#include "viewbutton.h"
-#include "viewgallery.h"
-#include "viewportgallery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -82,14 +80,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
     setObjectName(QStringLiteral("kvccDemoWindow"));
     resize(1360, 820);
     buildMenus();
-    m_canvas = new DrawingCanvas(this);
-    setCentralWidget(m_canvas);
+    m_viewports = new ViewportArea(this);
+    setCentralWidget(m_viewports);
     m_ribbon = RibbonBuilder(this).build();
     connectRibbon();
     buildPaletteDock();
     connectPalette();
     buildStatusBar();
     kvSetLayerTableChangesCallback([this] { slotLayerTableChanged(); });
+}
+
+DrawingCanvas* MainWindow::canvas() const
+{
+    return m_viewports->activeCanvas();
 }
 
 MainWindow::~MainWindow()
@@ -145,15 +148,8 @@ void MainWindow::connectRibbon()
             QStringLiteral("Color for new objects: %1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue()),
             kNoteTimeout);
     });
-    const auto galleryPicked = [this](JtRc::RibbonGalleryItem* item) {
-        if (item)
-            statusBar()->showMessage(
-                QStringLiteral("%1 chosen; this viewer shows the drawing in plan.").arg(item->caption()), kNoteTimeout);
-    };
-    connect(m_ribbon.viewGallery, &KvCc::ViewGallery::itemPressed, this, galleryPicked);
-    connect(m_ribbon.portGallery, &KvCc::ViewPortGallery::itemPressed, this, galleryPicked);
-    connect(m_ribbon.viewButton, &KvCc::ViewButton::geometryChanged, this, [this] {
-        statusBar()->showMessage(QStringLiteral("View: %1").arg(m_ribbon.viewButton->text()), kNoteTimeout);
+    RibbonBuilder::connectViewControls(m_ribbon, m_viewports, [this](const QString& note) {
+        statusBar()->showMessage(note, kNoteTimeout);
     });
 }
 
@@ -227,7 +223,7 @@ void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 {
     m_source = source;
     m_document->load(drawing);
-    m_canvas->setDocument(m_document.get());
+    m_viewports->setDocument(m_document.get());
     const QString name = source.isEmpty() ? drawing.title : QFileInfo(source).fileName();
     setWindowTitle(QStringLiteral("%1 - KvCc demo viewer").arg(name));
     scheduleRefresh(RefreshAll);
@@ -325,7 +321,7 @@ void MainWindow::runRefresh()
     if (what & RefreshCombo)
         m_ribbon.layerCombo->slotUpdate();
     if (what & RefreshCanvas)
-        m_canvas->refresh();
+        m_viewports->refresh();
     if (what & RefreshPalette)
         m_sync->reloadPalette();
     updateStatus();
