@@ -9,13 +9,11 @@
 namespace Demo {
 namespace {
 
-// A rough box around a text in any direction, so that a title drawn large
-// is not cut off by the view.
+// A rough box around a text: as wide as its longest line at 0.9 of its
+// height a character, turned with the text.
 QRectF textBox(const DrawingEntity& e)
 {
-    const QPointF c = e.points.value(0);
-    int longest = 0, lines = 1;
-    int run = 0;
+    int longest = 0, lines = 1, run = 0;
     for (const QChar ch : e.text) {
         if (ch == QLatin1Char('\n')) {
             ++lines;
@@ -25,13 +23,21 @@ QRectF textBox(const DrawingEntity& e)
         }
     }
     const double width = 0.9 * e.height * longest;
-    const double depth = e.height * 5.0 / 3.0 * (lines - 1);
-    if (std::fabs(e.rotation) > 0.01) {
-        const double reach = std::max(width, depth + e.height);
-        return QRectF(c.x() - reach, c.y() - reach, 2 * reach, 2 * reach);
-    }
+    const double depth = e.height * 5.0 / 3.0 * (lines - 1) + e.height;
     const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
-    return QRectF(QPointF(c.x() - left, c.y() - depth), QPointF(c.x() - left + width, c.y() + e.height));
+    double top = e.height;
+    if (e.vAlign == DrawingEntity::Top)
+        top = 0;
+    else if (e.vAlign == DrawingEntity::Middle)
+        top = depth / 2;
+    else if (e.vAlign == DrawingEntity::Bottom)
+        top = depth;
+    const QRectF local(-left, top - depth, width, depth);
+    const QPointF c = e.points.value(0);
+    QTransform t;
+    t.translate(c.x(), c.y());
+    t.rotate(e.rotation);
+    return t.mapRect(local);
 }
 
 QRectF pointsBox(const QVector<QPointF>& points)
@@ -72,6 +78,7 @@ BlockBounds::BlockBounds(const Drawing* drawing) : m_drawing(drawing)
     m_model.reserve(drawing->entities.size());
     for (const DrawingEntity& e : drawing->entities)
         m_model.append(computeEntity(e, 0));
+    m_grid = SpatialGrid(m_model);
 }
 
 QRectF BlockBounds::box(const DrawingEntity& e) const

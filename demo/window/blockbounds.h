@@ -1,5 +1,7 @@
 #pragma once
 
+#include "spatialgrid.h"
+
 #include <QRectF>
 #include <QTransform>
 #include <QVector>
@@ -23,6 +25,8 @@ public:
     const QRectF& modelBox(int index) const { return m_model.at(index); }
     QRectF box(const DrawingEntity& e) const;
     QRectF blockBox(int block) const { return m_blocks.value(block); }
+    // The model space boxes, for finding what lies in an area.
+    const SpatialGrid& grid() const { return m_grid; }
 
     // Where a block's own coordinates land in the space of the reference,
     // for the array cell of column and row.
@@ -40,6 +44,7 @@ private:
     QVector<QRectF> m_blocks;
     QVector<char> m_state;       // 0 not yet, 1 being worked out, 2 done
     QVector<QRectF> m_model;
+    SpatialGrid m_grid;
 };
 
 } // namespace Demo

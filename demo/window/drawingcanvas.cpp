@@ -74,6 +74,7 @@ void DrawingCanvas::setRecording(bool on)
 {
     m_recording = on;
     m_primitives.clear();
+    invalidate();
 }
 
 void DrawingCanvas::refresh()
@@ -96,7 +97,7 @@ void DrawingCanvas::refresh()
             look.style = EntityPainter::penStyleFor(linetypeName(record->linetypeObjectId()));
         }
     }
-    update();
+    invalidate();
 }
 
 // The extents of what is drawn, in the view: entities of hidden layers do not count.
@@ -154,22 +155,75 @@ QPointF DrawingCanvas::toWorld(const QPointF& p) const
 
 void DrawingCanvas::paintEvent(QPaintEvent*)
 {
+    updatePicture();
     QPainter p(this);
-    p.fillRect(rect(), kGround);
-    m_drawn = 0;
-    m_primitives.clear();
-    if (m_document) {
-        p.setRenderHint(QPainter::Antialiasing);
-        EntityPainter painter(m_document->drawing(), m_bounds, m_layers);
-        painter.setRecord(m_recording ? &m_primitives : nullptr);
-        m_drawn = painter.paint(p, toScreen(), QRectF(rect()).adjusted(-4, -4, 4, 4));
-    }
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_picture);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
     if (m_active) {
-        p.setRenderHint(QPainter::Antialiasing, false);
         p.setPen(QPen(kActiveFrame, 2));
         p.setBrush(Qt::NoBrush);
         p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
     }
+}
+
+void DrawingCanvas::invalidate()
+{
+    m_pictureValid = false;
+    update();
+}
+
+void DrawingCanvas::updatePicture()
+{
+    const QTransform now = toScreen();
+    const QPointF shift = now.map(QPointF()) - m_pictureTransform.map(QPointF());
+    const QPoint whole = shift.toPoint();
+    const bool sameScale = now.m11() == m_pictureTransform.m11() && now.m12() == m_pictureTransform.m12()
+                           && now.m21() == m_pictureTransform.m21() && now.m22() == m_pictureTransform.m22();
+    const bool panned = sameScale && (shift - whole).manhattanLength() < 1e-6 && std::abs(whole.x()) < width()
+                        && std::abs(whole.y()) < height();
+    if (m_pictureValid && m_picture.size() == size() && !m_recording && panned) {
+        if (whole.isNull())
+            return;
+        // Shift what was drawn and draw only the strips that came into view.
+        const int x = whole.x(), y = whole.y();
+        const QRect across = x > 0 ? QRect(0, 0, x, height()) : QRect(width() + x, 0, -x, height());
+        const QRect along = y > 0 ? QRect(0, 0, width(), y) : QRect(0, height() + y, width(), -y);
+        QPainter shifted(&m_spare);
+        shifted.setCompositionMode(QPainter::CompositionMode_Source);
+        shifted.drawImage(whole, m_picture);
+        shifted.fillRect(across, kGround);
+        shifted.fillRect(along, kGround);
+        shifted.end();
+        std::swap(m_picture, m_spare);
+        m_pictureTransform = now;
+        paintRegion(m_picture, across, false);
+        paintRegion(m_picture, along, false);
+        return;
+    }
+    m_picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_spare = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_picture.fill(kGround);
+    m_pictureTransform = now;
+    m_primitives.clear();
+    paintRegion(m_picture, rect(), m_recording);
+    m_pictureValid = true;
+}
+
+// Paints the entities that reach into area (pixels) onto image.
+void DrawingCanvas::paintRegion(QImage& image, const QRect& area, bool record)
+{
+    if (!m_document || area.isEmpty())
+        return;
+    QPainter p(&image);
+    // Lines are drawn without smoothing, as CAD programs do by default;
+    // texts keep theirs.
+    p.setClipRect(area);
+    EntityPainter painter(m_document->drawing(), m_bounds, m_layers);
+    painter.setRecord(record ? &m_primitives : nullptr);
+    const int drawn = painter.paint(p, m_pictureTransform, QRectF(area).adjusted(-4, -4, 4, 4));
+    if (area == rect())
+        m_drawn = drawn;
 }
 
 void DrawingCanvas::pan(const QPointF& pixels)

@@ -4,6 +4,7 @@
 #include "entitypainter.h"
 #include "viewprojection.h"
 
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QVector>
@@ -71,6 +72,12 @@ protected:
 private:
     QPointF toWorld(const QPointF& p) const;
     QRectF extents() const;
+    // Brings the picture of the drawing up to date: all of it, or after a
+    // pan only the strips that came into view.
+    void updatePicture();
+    void paintRegion(QImage& image, const QRect& area, bool record);
+    // The picture must be drawn anew at the next paint.
+    void invalidate();
 
     const DrawingDocument* m_document = nullptr;
     BlockBounds m_bounds;
@@ -82,6 +89,10 @@ private:
     bool m_active = false;
     bool m_recording = false;
     QVector<DrawnPrimitive> m_primitives;
+    QImage m_picture;            // the drawing as last painted
+    QImage m_spare;              // the buffer a pan shifts the picture into
+    QTransform m_pictureTransform;
+    bool m_pictureValid = false;
     QPoint m_lastPos;
     bool m_panning = false;
     int m_drawn = 0;

@@ -85,7 +85,12 @@ int EntityPainter::paint(QPainter& painter, const QTransform& toScreen, const QR
     int drawn = 0;
     const Inherited top;
     const QVector<DrawingEntity>& entities = m_drawing.entities;
-    for (int i = 0; i < entities.size() && m_primitives < maxPrimitives; ++i) {
+    bool invertible = false, all = true;
+    const QTransform toWorld = toScreen.inverted(&invertible);
+    const QVector<int> near = invertible ? m_bounds.grid().query(toWorld.mapRect(view), all) : QVector<int>();
+    const int count = (all || !invertible) ? entities.size() : near.size();
+    for (int k = 0; k < count && m_primitives < maxPrimitives; ++k) {
+        const int i = (all || !invertible) ? k : near.at(k);
         if (drawEntity(entities.at(i), toScreen, top, m_bounds.modelBox(i)))
             ++drawn;
     }
