@@ -34,11 +34,14 @@ void pair(QByteArray& out, int code, double value)
     pair(out, code, QByteArray::number(value, 'g', 10));
 }
 
-// layers layers, and entities entities on a grid, half of them references
-// to twenty small blocks of a line, a circle, an arc and a polyline each.
-QByteArray generatedDrawing(int layers, int entities)
+QByteArray layerName(int i)
 {
-    QByteArray out;
+    return i == 0 ? QByteArray("0") : "L" + QByteArray::number(i);
+}
+
+// The header and a layer table of layers layers.
+void layerTable(QByteArray& out, int layers)
+{
     pair(out, 0, "SECTION");
     pair(out, 2, "HEADER");
     pair(out, 9, "$ACADVER");
@@ -50,13 +53,18 @@ QByteArray generatedDrawing(int layers, int entities)
     pair(out, 2, "LAYER");
     for (int i = 0; i < layers; ++i) {
         pair(out, 0, "LAYER");
-        pair(out, 2, i == 0 ? QByteArray("0") : "L" + QByteArray::number(i));
+        pair(out, 2, layerName(i));
         pair(out, 70, "0");
         pair(out, 62, QByteArray::number(1 + i % 254));
         pair(out, 6, "CONTINUOUS");
     }
     pair(out, 0, "ENDTAB");
     pair(out, 0, "ENDSEC");
+}
+
+// Twenty small blocks of a line, a circle, an arc and a polyline each.
+void blockSection(QByteArray& out)
+{
     pair(out, 0, "SECTION");
     pair(out, 2, "BLOCKS");
     for (int b = 0; b < 20; ++b) {
@@ -95,12 +103,17 @@ QByteArray generatedDrawing(int layers, int entities)
         pair(out, 8, "0");
     }
     pair(out, 0, "ENDSEC");
+}
+
+// entities on a grid, half of them references to the blocks.
+void entitySection(QByteArray& out, int layers, int entities)
+{
     pair(out, 0, "SECTION");
     pair(out, 2, "ENTITIES");
     const int side = 500;
     for (int i = 0; i < entities; ++i) {
         const double x = i % side, y = (i / side) % side + (i / (side * side)) * 0.3;
-        const QByteArray layer = i % layers == 0 ? QByteArray("0") : "L" + QByteArray::number(i % layers);
+        const QByteArray layer = layerName(i % layers);
         if (i % 2) {
             pair(out, 0, "INSERT");
             pair(out, 8, layer);
@@ -117,6 +130,14 @@ QByteArray generatedDrawing(int layers, int entities)
         }
     }
     pair(out, 0, "ENDSEC");
+}
+
+QByteArray generatedDrawing(int layers, int entities)
+{
+    QByteArray out;
+    layerTable(out, layers);
+    blockSection(out);
+    entitySection(out, layers, entities);
     pair(out, 0, "EOF");
     return out;
 }

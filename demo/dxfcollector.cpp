@@ -209,42 +209,54 @@ bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEnt
         if (drawn && !arrow.points.isEmpty())
             add(arrow);
     } else if (type == "POLYLINE") {
-        if (f.integer(70) & (16 | 64)) {
-            // Meshes and polyface meshes are not outlines; their vertices go unread.
-            ++m_drawing.skipped[QStringLiteral("POLYLINE mesh")];
-            return false;
-        }
-        m_sequence = e;
-        m_sequence.kind = DrawingEntity::Polyline;
-        m_sequence.closed = f.integer(70) & 1;
-        m_polylineElevation = f.real(30);
-        m_polylineExtrusion[0] = f.real(210, 0);
-        m_polylineExtrusion[1] = f.real(220, 0);
-        m_polylineExtrusion[2] = f.real(230, 1);
-        m_bulges.clear();
-        m_inSequence = true;
+        startPolyline(f, e);
         return false;
     } else if (type == "INSERT" || type == "DIMENSION") {
-        drawn = m_reader.insert(f, e);
-        e.text = m_reader.blockName(f);
-        if (type == "DIMENSION") {
-            // A dimension is drawn from its block, which lies in world coordinates.
-            e.points = {QPointF()};
-            e.scale = QPointF(1, 1);
-            e.rotation = 0;
-            e.columns = e.rows = 1;
-        }
-        if (drawn && type == "INSERT" && f.integer(66) == 1) {
-            m_sequence = e;
-            m_inSequence = true;
+        drawn = reference(type, f, e);
+        if (m_inSequence)
             return false;
-        }
     } else {
         ++m_drawing.skipped[QString::fromLatin1(type.left(40))];
         return false;
     }
     if (!drawn)
         ++m_drawing.skipped[QStringLiteral("%1 without a shape").arg(QString::fromLatin1(type))];
+    return drawn;
+}
+
+// A polyline waits for its vertices; meshes are not outlines and are counted.
+void DxfCollector::startPolyline(const DxfFields& f, const DrawingEntity& e)
+{
+    if (f.integer(70) & (16 | 64)) {
+        ++m_drawing.skipped[QStringLiteral("POLYLINE mesh")];
+        return;
+    }
+    m_sequence = e;
+    m_sequence.kind = DrawingEntity::Polyline;
+    m_sequence.closed = f.integer(70) & 1;
+    m_polylineElevation = f.real(30);
+    m_polylineExtrusion[0] = f.real(210, 0);
+    m_polylineExtrusion[1] = f.real(220, 0);
+    m_polylineExtrusion[2] = f.real(230, 1);
+    m_bulges.clear();
+    m_inSequence = true;
+}
+
+// A block reference, or a dimension drawn from its block, which lies in
+// world coordinates. A reference followed by attributes waits for them.
+bool DxfCollector::reference(const QByteArray& type, const DxfFields& f, DrawingEntity& e)
+{
+    const bool drawn = m_reader.insert(f, e);
+    e.text = m_reader.blockName(f);
+    if (type == "DIMENSION") {
+        e.points = {QPointF()};
+        e.scale = QPointF(1, 1);
+        e.rotation = 0;
+        e.columns = e.rows = 1;
+    } else if (drawn && f.integer(66) == 1) {
+        m_sequence = e;
+        m_inSequence = true;
+    }
     return drawn;
 }
 

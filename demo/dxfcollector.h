@@ -38,6 +38,8 @@ public:
 private:
     DrawingEntity start(const DxfFields& f);
     bool decode(const QByteArray& type, const DxfFields& f, DrawingEntity& e);
+    void startPolyline(const DxfFields& f, const DrawingEntity& e);
+    bool reference(const QByteArray& type, const DxfFields& f, DrawingEntity& e);
     void add(const DrawingEntity& e);
     void flushSequence();
     void countObject(const QByteArray& type, int layer);
