@@ -85,6 +85,7 @@ bool ViewportArea::setArrangement(const QString& caption)
         const Cell& c = found->cells.at(i);
         m_grid->removeWidget(m_canvases.at(i));
         m_grid->addWidget(m_canvases.at(i), c.row, c.column, c.rowSpan, c.columnSpan);
+        m_canvases.at(i)->show();
         for (int r = c.row; r < c.row + c.rowSpan; ++r)
             m_grid->setRowStretch(r, 1);
         for (int k = c.column; k < c.column + c.columnSpan; ++k)
