@@ -295,11 +295,12 @@ void DxfCollector::flushSequence()
         if (e.points.isEmpty())
             return;
         const DxfObjectCoordinates ocs(m_polylineExtrusion);
+        const int steps = DxfCurves::stepsPerSegment(e.points.size());
         QVector<QPointF> path = {e.points.first()};
         for (int i = 1; i < e.points.size(); ++i)
-            DxfCurves::appendBulge(path, e.points.at(i - 1), e.points.at(i), m_bulges.at(i - 1));
+            DxfCurves::appendBulge(path, e.points.at(i - 1), e.points.at(i), m_bulges.at(i - 1), steps);
         if (e.closed && e.points.size() > 2 && std::fabs(m_bulges.last()) > 1e-9) {
-            DxfCurves::appendBulge(path, e.points.last(), e.points.first(), m_bulges.last());
+            DxfCurves::appendBulge(path, e.points.last(), e.points.first(), m_bulges.last(), steps);
             path.removeLast();
         }
         e.points.clear();

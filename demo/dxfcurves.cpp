@@ -14,7 +14,12 @@ int stepsFor(double angle)
 
 } // namespace
 
-void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge)
+int DxfCurves::stepsPerSegment(int vertices)
+{
+    return std::clamp(65536 / std::max(vertices, 1), 2, 64);
+}
+
+void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge, int steps)
 {
     const double chord = std::hypot(b.x() - a.x(), b.y() - a.y());
     if (std::fabs(bulge) < 1e-9 || chord < 1e-12 || !std::isfinite(bulge)) {
@@ -29,9 +34,9 @@ void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPoin
     const double offset = radius * std::cos(angle / 2) * (bulge > 0 ? 1 : -1);
     const QPointF center = mid + QPointF(-dir.y(), dir.x()) * offset;
     const double start = std::atan2(a.y() - center.y(), a.x() - center.x());
-    const int steps = stepsFor(angle);
-    for (int i = 1; i < steps; ++i) {
-        const double t = start + angle * i / steps;
+    const int count = std::min(stepsFor(angle), std::max(steps, 2));
+    for (int i = 1; i < count; ++i) {
+        const double t = start + angle * i / count;
         out.append(center + QPointF(std::cos(t), std::sin(t)) * radius);
     }
     out.append(b);

@@ -14,8 +14,12 @@ public:
     static constexpr int maxPoints = 2048;
 
     // Appends the points after a up to b of a polyline segment with a bulge
-    // (the tangent of a quarter of its arc's angle; 0 is straight).
-    static void appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge);
+    // (the tangent of a quarter of its arc's angle; 0 is straight), at most
+    // steps of them.
+    static void appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge, int steps = 64);
+    // Points for each bulged segment of a polyline of that many vertices,
+    // so that no polyline grows past a bound however many it has.
+    static int stepsPerSegment(int vertices);
     // An arc from start to end (radians), counter-clockwise, start included.
     static void appendArc(QVector<QPointF>& out, const QPointF& center, double radius, double start, double end);
     // An elliptical arc c + cos(t) major + sin(t) minor for t from start to end.

@@ -133,11 +133,12 @@ bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
     }
     if (vertices.isEmpty())
         return false;
+    const int steps = DxfCurves::stepsPerSegment(vertices.size());
     QVector<QPointF> path = {vertices.first()};
     for (int i = 1; i < vertices.size(); ++i)
-        DxfCurves::appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1));
+        DxfCurves::appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1), steps);
     if (e.closed && vertices.size() > 2 && std::fabs(bulges.last()) > 1e-9) {
-        DxfCurves::appendBulge(path, vertices.last(), vertices.first(), bulges.last());
+        DxfCurves::appendBulge(path, vertices.last(), vertices.first(), bulges.last(), steps);
         path.removeLast();
     }
     e.points.reserve(path.size());

@@ -67,15 +67,17 @@ void DxfHatchReader::polylineLoop(QVector<QPointF>& loop)
         return;
     loop.append(vertices.first());
     // A boundary is always closed: the last vertex runs back to the first.
+    const int steps = DxfCurves::stepsPerSegment(vertices.size());
     for (int i = 1; i <= vertices.size(); ++i)
-        DxfCurves::appendBulge(loop, vertices.at(i - 1), vertices.at(i % vertices.size()), bulges.at(i - 1));
+        DxfCurves::appendBulge(loop, vertices.at(i - 1), vertices.at(i % vertices.size()), bulges.at(i - 1), steps);
     loop.removeLast();
 }
 
 void DxfHatchReader::edgeLoop(QVector<QPointF>& loop)
 {
+    // A loop stops growing at a bound, whatever its edges ask for.
     int edges = static_cast<int>(take(93));
-    while (edges-- > 0 && at(72))
+    while (edges-- > 0 && at(72) && loop.size() < 65536)
         edge(static_cast<int>(take(72)), loop);
 }
 

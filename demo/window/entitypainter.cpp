@@ -169,6 +169,9 @@ bool EntityPainter::drawInsert(const DrawingEntity& e, const QTransform& t, cons
     BlockBounds::drawnCells(e, columns, rows);
     for (int row = 0; row < rows; ++row) {
         for (int column = 0; column < columns; ++column) {
+            // Every cell counts, so blocks of nothing but references still end.
+            if (++m_primitives >= maxPrimitives)
+                return true;
             const QTransform cell = BlockBounds::placement(e, block.base, column, row) * t;
             if (!cell.mapRect(blockBox).adjusted(-1, -1, 1, 1).intersects(m_view))
                 continue;

@@ -40,7 +40,7 @@ struct DrawnPrimitive
 class EntityPainter
 {
 public:
-    static constexpr int maxPrimitives = 4000000; // per paint, whatever blocks multiply to
+    static constexpr int maxPrimitives = 2000000; // shapes and block cells per paint, whatever blocks multiply to
 
     EntityPainter(const Drawing& drawing, const BlockBounds& bounds, const QVector<LayerLook>& layers)
         : m_drawing(drawing), m_bounds(bounds), m_layers(layers)

@@ -149,6 +149,12 @@ private slots:
         const auto done = [](DxfWriter w) { return w.endSection().end().data(); };
         QTest::newRow("a block that inserts itself twice") << done(entities("AA").insert("0", "A", 0, 0)) << "inserts itself";
         QTest::newRow("blocks that insert each other") << done(entities("AB BA").insert("0", "A", 0, 0)) << "inserts itself";
+        DxfWriter only;
+        only.beginLayerTable().layer("0", 0, 7).endLayerTable().pair(0, "SECTION").pair(2, "BLOCKS").beginBlock("S");
+        for (int i = 0; i < 10; ++i)
+            only.insert("0", "S", 0, 0);
+        only.endBlock().endSection().beginEntities().insert("0", "S", 0, 0).circle("0", 0, 0, 1);
+        QTest::newRow("a block of nothing but ten references to itself") << done(only) << "inserts itself";
         QTest::newRow("a reference to a missing block") << done(entities("AZ").insert("0", "A", 0, 0)) << "not defined";
         QTest::newRow("an array of 10,000 by 10,000")
             << done(entities("AZ").insert("0", "A", 0, 0).pair(70, "10000").pair(71, "10000").pair(44, 2.0).pair(45, 2.0))
