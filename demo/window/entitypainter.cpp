@@ -187,7 +187,12 @@ bool EntityPainter::drawInsert(const DrawingEntity& e, const QTransform& t, cons
 
 void EntityPainter::drawShape(const DrawingEntity& e, const QTransform& t, const Look& look)
 {
-    const QColor color = visibleOnGround(look.color);
+    // Most shapes in a row share a color; its lightness is worked out once.
+    if (look.color != m_rawColor) {
+        m_rawColor = look.color;
+        m_shownColor = visibleOnGround(look.color);
+    }
+    const QColor color = m_shownColor;
     Look shown = look;
     shown.color = color;
     setPen(shown, e.kind == DrawingEntity::Text || e.kind == DrawingEntity::Fill);

@@ -94,6 +94,8 @@ private:
     int m_layerZero = 0;
     int m_primitives = 0;
     double m_capRatio = 0.72;    // capital height / pixel size of the font
+    QColor m_rawColor;           // the last color asked for, and how it shows
+    QColor m_shownColor;
     QColor m_penColor;
     double m_penWidth = -1;
     Qt::PenStyle m_penStyle = Qt::NoPen;
