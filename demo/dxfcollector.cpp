@@ -208,6 +208,16 @@ bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEnt
         drawn = m_reader.leader(f, e, arrow);
         if (drawn && !arrow.points.isEmpty())
             add(arrow);
+    } else if (type == "MULTILEADER" || type == "MLEADER") {
+        QVector<DrawingEntity> parts;
+        drawn = m_reader.multiLeader(f, e, parts);
+        for (const DrawingEntity& part : parts) {
+            if (isFinite(part) && !part.points.isEmpty())
+                add(part);
+        }
+        if (!drawn)
+            ++m_drawing.skipped[QStringLiteral("MULTILEADER without a shape")];
+        return false;
     } else if (type == "POLYLINE") {
         startPolyline(f, e);
         return false;

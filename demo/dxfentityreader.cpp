@@ -211,13 +211,17 @@ bool DxfEntityReader::multiText(const DxfFields& f, DrawingEntity& e) const
     }
     raw += f.text(1);
     e.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(raw)));
-    // Attachment 1..9: top, middle, bottom rows of left, centre, right.
-    const int attachment = f.integer(71, 1);
+    attach(f.integer(71, 1), e);
+    return !e.text.isEmpty();
+}
+
+// Attachment 1..9: top, middle, bottom rows of left, centre, right.
+void DxfEntityReader::attach(int attachment, DrawingEntity& e)
+{
     const int index = (attachment >= 1 && attachment <= 9) ? attachment - 1 : 0;
     static const DrawingEntity::VAlign rows[] = {DrawingEntity::Top, DrawingEntity::Middle, DrawingEntity::Bottom};
     e.vAlign = rows[index / 3];
     e.hAlign = static_cast<DrawingEntity::HAlign>(index % 3);
-    return !e.text.isEmpty();
 }
 
 QString DxfEntityReader::blockName(const DxfFields& f) const
@@ -268,19 +272,100 @@ bool DxfEntityReader::leader(const DxfFields& f, DrawingEntity& e, DrawingEntity
         return false;
     if (f.integer(73) == 1)
         e.points = DxfCurves::throughPoints(e.points, false);
-    arrow.kind = DrawingEntity::Fill;
     if (f.integer(71, 1) == 0)
         return true;
     // An arrowhead a fifth of the first segment long, at most 2.5 units.
     const QPointF tip = e.points.at(0), next = e.points.at(1);
     const double length = std::hypot(next.x() - tip.x(), next.y() - tip.y());
-    if (length < 1e-12)
-        return true;
-    const QPointF dir = (next - tip) / length;
-    const double size = std::min(length / 5, 2.5);
-    const QPointF base = tip + dir * size, side(-dir.y() * size / 6, dir.x() * size / 6);
-    arrow.points = {tip, base + side, base - side};
+    arrow = arrowhead(arrow, tip, next, std::min(length / 5, 2.5));
     return true;
+}
+
+// A filled arrowhead at tip pointing away from toward; no points when the two meet.
+DrawingEntity DxfEntityReader::arrowhead(const DrawingEntity& base, const QPointF& tip, const QPointF& toward, double size)
+{
+    DrawingEntity arrow = base;
+    arrow.kind = DrawingEntity::Fill;
+    arrow.points.clear();
+    const double length = std::hypot(toward.x() - tip.x(), toward.y() - tip.y());
+    if (length < 1e-12 || !(size > 0))
+        return arrow;
+    const QPointF dir = (toward - tip) / length;
+    const QPointF back = tip + dir * size, side(-dir.y() * size / 6, dir.x() * size / 6);
+    arrow.points = {tip, back + side, back - side};
+    return arrow;
+}
+
+bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base, QVector<DrawingEntity>& out) const
+{
+    // The context block holds the geometry: leaders (landing point, dogleg)
+    // with their lines, then the text and its place.
+    enum Where { Outside, Context, Leader, Line } where = Outside;
+    DrawingEntity text = base;
+    text.kind = DrawingEntity::Text;
+    QPointF landing, dogleg, textAt;
+    double doglegLength = 0, arrowSize = 0;
+    int attachment = 1;
+    QVector<QPointF> line;
+    const auto finishLine = [&] {
+        if (line.isEmpty())
+            return;
+        DrawingEntity leader = base;
+        leader.kind = DrawingEntity::Polyline;
+        leader.points = line;
+        leader.points << landing << landing + dogleg * doglegLength;
+        out << arrowhead(base, line.first(), leader.points.at(1), arrowSize) << leader;
+        line.clear();
+    };
+    for (const DxfPair& p : f.pairs()) {
+        const double v = DxfFields::number(p.value, 0);
+        if (p.code == 300 && p.value.startsWith("CONTEXT_DATA"))
+            where = Context;
+        else if (p.code == 302 && where == Context)
+            where = Leader;
+        else if (p.code == 304 && where == Leader && p.value.startsWith("LEADER_LINE"))
+            where = Line;
+        else if (p.code == 305 && where == Line) {
+            finishLine();
+            where = Leader;
+        }
+        else if (p.code == 303 && where == Leader)
+            where = Context;
+        else if (p.code == 301 && where == Context)
+            break;
+        else if (where == Line && p.code == 10)
+            line.append(QPointF(v, 0));
+        else if (where == Line && p.code == 20 && !line.isEmpty())
+            line.last().setY(v);
+        else if (where == Leader && p.code == 10)
+            landing.setX(v);
+        else if (where == Leader && p.code == 20)
+            landing.setY(v);
+        else if (where == Leader && p.code == 11)
+            dogleg.setX(v);
+        else if (where == Leader && p.code == 21)
+            dogleg.setY(v);
+        else if (where == Leader && p.code == 40)
+            doglegLength = v;
+        else if (where == Context && p.code == 304)
+            text.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(p.value)));
+        else if (where == Context && p.code == 12)
+            textAt.setX(v);
+        else if (where == Context && p.code == 22)
+            textAt.setY(v);
+        else if (where == Context && p.code == 41)
+            text.height = v;
+        else if (where == Context && p.code == 140)
+            arrowSize = v;
+        else if (where == Context && p.code == 171)
+            attachment = static_cast<int>(v);
+    }
+    if (!text.text.isEmpty()) {
+        text.points = {textAt};
+        attach(attachment, text);
+        out << text;
+    }
+    return !out.isEmpty();
 }
 
 bool DxfEntityReader::spline(const DxfFields& f, DrawingEntity& e) const

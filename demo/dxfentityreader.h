@@ -34,11 +34,16 @@ public:
     bool face(const DxfFields& f, DrawingEntity& e) const;
     bool leader(const DxfFields& f, DrawingEntity& e, DrawingEntity& arrow) const;
     bool spline(const DxfFields& f, DrawingEntity& e) const;
+    // A multileader: its leader lines with arrowheads and its text, each
+    // taking base's layer and color; false when it holds none.
+    bool multiLeader(const DxfFields& f, const DrawingEntity& base, QVector<DrawingEntity>& out) const;
 
     QString blockName(const DxfFields& f) const;
 
 private:
     void textAlignment(const DxfFields& f, int verticalCode, DrawingEntity& e) const;
+    static void attach(int attachment, DrawingEntity& e);
+    static DrawingEntity arrowhead(const DrawingEntity& base, const QPointF& tip, const QPointF& toward, double size);
 
     const DxfText& m_text;
 };

@@ -129,9 +129,12 @@ private slots:
         w.pair(22, 4.0).pair(13, 80.0).pair(23, 4.0);
         w.pair(0, "TRACE").pair(8, "Red").pair(10, 90.0).pair(20, 0.0).pair(11, 94.0).pair(21, 0.0).pair(12, 90.0);
         w.pair(22, 4.0).pair(13, 94.0).pair(23, 4.0);
+        w.pair(0, "MULTILEADER").pair(8, "Red").pair(300, "CONTEXT_DATA{").pair(140, 1.0).pair(302, "LEADER{");
+        w.pair(10, 104.0).pair(20, 4.0).pair(11, 1.0).pair(21, 0.0).pair(40, 2.0).pair(304, "LEADER_LINE{").pair(10, 100.0);
+        w.pair(20, 0.0).pair(305, "}").pair(303, "}").pair(301, "}");
         QCOMPARE(drawnBy(w.endSection().end().data()),
-                 QStringList({"Fill #ff0000 1,0", "Fill #ff0000 22,2", "Fill #ff0000 32,2", "Fill #ff0000 70,0",
-                              "Fill #ff0000 92,2", "Line #ff0000 5,0", "Polyline #ff0000 40,0", "Polyline #ff0000 52,1",
+                 QStringList({"Fill #ff0000 1,0", "Fill #ff0000 100,0", "Fill #ff0000 22,2", "Fill #ff0000 32,2", "Fill #ff0000 70,0",
+                              "Fill #ff0000 92,2", "Line #ff0000 5,0", "Polyline #ff0000 103,2", "Polyline #ff0000 40,0", "Polyline #ff0000 52,1",
                               "Polyline #ff0000 62,-1", "Polyline #ff0000 72,2", "Polyline #ff0000 82,2"}));
     }
 
