@@ -1,11 +1,14 @@
 #pragma once
 
 #include <QColor>
+#include <QHash>
 #include <QMap>
 #include <QPointF>
 #include <QString>
 #include <QStringList>
 #include <QVector>
+
+#include <vector>
 
 namespace Demo {
 
@@ -28,26 +31,53 @@ struct DrawingLayer
     QString description;
 };
 
-// One drawable entity in model space. Coordinates are drawing units, y up.
+// One drawable entity of model space or of a block. Coordinates are drawing
+// units, y up; inside a block they are the block's own.
 struct DrawingEntity
 {
-    enum Kind { Line, Polyline, Circle, Arc, Point, Text };
+    // Curves (ellipses, splines, bulged polylines, leaders) arrive as
+    // polylines; solids, traces, faces and hatches as fills.
+    enum Kind { Line, Polyline, Circle, Arc, Point, Text, Insert, Fill };
     Kind kind = Line;
     int layer = 0;               // index into Drawing::layers
-    QColor color;                // invalid: by layer
-    QVector<QPointF> points;     // line ends, polyline vertices, centre, insertion point
+    QColor color;                // invalid: by layer, or by block when colorByBlock
+    bool colorByBlock = false;
+    QString linetype;            // empty: by layer; "BYBLOCK": the reference's
+    int lineWeight = LineWeightByLayer;
+    QVector<QPointF> points;     // line ends, vertices, centre, insertion point, fill outline
     bool closed = false;
     double radius = 0.0;
     double startAngle = 0.0;     // degrees, counter-clockwise
     double endAngle = 0.0;
     double height = 0.0;         // text height
-    double rotation = 0.0;       // text rotation, degrees
+    double rotation = 0.0;       // text or block rotation, degrees
     QString text;                // lines separated by '\n'
     enum HAlign { Left, Center, Right };
     enum VAlign { Baseline, Bottom, Middle, Top };
     HAlign hAlign = Left;        // how the text sits on its point
     VAlign vAlign = Baseline;
+    // A block reference: which block, its scale, and its column and row array.
+    int block = -1;              // index into Drawing::blocks
+    QPointF scale{1, 1};
+    int columns = 1;
+    int rows = 1;
+    QPointF spacing;             // column and row distance, before rotation
+    std::vector<DrawingEntity> attributes; // attribute texts, in world coordinates
+    // A fill: points hold its loops one after another, loops their sizes.
+    QVector<int> loops;
+    bool patterned = false;      // a pattern hatch, shown as boundary and light fill
 };
+
+// A block definition: entities drawn about a base point by each reference.
+struct DrawingBlock
+{
+    QString name;
+    QPointF base;
+    QVector<DrawingEntity> entities;
+};
+
+// Objects of each kind ("LINE", "INSERT"...), by kind name.
+using ObjectCounts = QMap<QString, int>;
 
 // A whole drawing as the demo shows it.
 struct Drawing
@@ -55,11 +85,22 @@ struct Drawing
     QString title;
     QVector<DrawingLayer> layers;  // table order
     QString currentLayer = QStringLiteral("0");
-    QVector<DrawingEntity> entities;
+    QVector<DrawingEntity> entities;   // model space
+    QVector<DrawingBlock> blocks;
     QMap<QString, int> skipped;    // entity type -> how many were not drawn
     QStringList notes;             // things the reader fixed or left out
+    // Per layer index: its objects in model space, paper space and every
+    // block definition, each counted once where it is defined.
+    QVector<ObjectCounts> layerObjects;
 
     int layerIndex(const QString& name) const;
+    int blockIndex(const QString& name) const;
+    ObjectCounts objectsOn(int layer) const;
+    int objectCount(int layer) const;
+    // "12 objects: 10 INSERT, 2 HATCH"; the most frequent kinds first.
+    QString objectSummary(int layer) const;
+
+    QHash<QString, int> blockNames;    // lower-case name -> index into blocks
 };
 
 } // namespace Demo

@@ -1,12 +1,21 @@
 #include "dxfcollector.h"
 
 #include "acipalette.h"
+#include "dxfcurves.h"
+#include "dxfhatchreader.h"
+#include "dxfimport.h"
+#include "dxfobjectcoordinates.h"
 #include "dxfscanner.h"
 #include "dxftext.h"
 
 #include <lineweights.h>
 
+#include <dl_dxf.h>
+
+#include <QSet>
+
 #include <cmath>
+#include <sstream>
 
 namespace Demo {
 namespace {
@@ -18,16 +27,52 @@ int validLineWeight(int value)
     return KvCc::standardLineWeights().contains(value) ? value : LineWeightDefault;
 }
 
-double degrees(double radians)
+// Parts of a sequence and the templates of block attributes are objects of
+// their owner, not of their own.
+bool isCounted(const QByteArray& type)
 {
-    return radians * 180.0 / M_PI;
+    return type != "VERTEX" && type != "SEQEND" && type != "ATTRIB";
+}
+
+// Whether every number of the entity is one a screen can take.
+bool isFinite(const DrawingEntity& e)
+{
+    bool valid = std::isfinite(e.radius) && std::isfinite(e.height) && std::isfinite(e.rotation)
+                 && std::isfinite(e.startAngle) && std::isfinite(e.endAngle);
+    for (const QPointF& pt : e.points)
+        valid = valid && std::isfinite(pt.x()) && std::isfinite(pt.y());
+    return valid;
 }
 
 } // namespace
 
-DxfCollector::DxfCollector(const DxfScan& scan, const DxfText& text, Drawing& drawing)
-    : m_scan(scan), m_text(text), m_drawing(drawing)
+DxfCollector::DxfCollector(const DxfScan& scan, Drawing& drawing)
+    : m_scan(scan), m_text(QByteArray(), QByteArray()), m_reader(m_text), m_drawing(drawing),
+      m_target(&drawing.entities)
 {
+}
+
+void DxfCollector::layerTable(const QByteArray& cleaned)
+{
+    m_text = DxfText(m_scan.version, m_scan.codePage);
+    try {
+        DL_Dxf dxf;
+        std::istringstream stream(cleaned.toStdString());
+        if (!dxf.in(stream, this))
+            m_error = QStringLiteral("The drawing could not be parsed.");
+    } catch (const std::exception& e) {
+        m_error = QStringLiteral("The drawing could not be parsed (%1).").arg(QString::fromLocal8Bit(e.what()));
+    }
+    // Every drawing has a layer "0"; one that lacks it gets it first.
+    if (!m_index.contains(QStringLiteral("0"))) {
+        DrawingLayer zero;
+        zero.name = QStringLiteral("0");
+        m_drawing.layers.prepend(zero);
+        for (int& index : m_index)
+            ++index;
+        m_index.insert(QStringLiteral("0"), 0);
+    }
+    m_drawing.layerObjects.resize(m_drawing.layers.size());
 }
 
 void DxfCollector::addLayer(const DL_LayerData& data)
@@ -67,153 +112,221 @@ void DxfCollector::addLayer(const DL_LayerData& data)
     m_drawing.layers.append(layer);
 }
 
-void DxfCollector::addPoint(const DL_PointData& d)
+void DxfCollector::beginBlock(const QVector<DxfPair>& body)
 {
-    DrawingEntity e = start(DrawingEntity::Point);
-    e.points = {QPointF(d.x, d.y)};
-    finish(e);
-}
-
-void DxfCollector::addLine(const DL_LineData& d)
-{
-    DrawingEntity e = start(DrawingEntity::Line);
-    e.points = {QPointF(d.x1, d.y1), QPointF(d.x2, d.y2)};
-    finish(e);
-}
-
-void DxfCollector::addArc(const DL_ArcData& d)
-{
-    DrawingEntity e = start(DrawingEntity::Arc);
-    const DxfObjectCoordinates ocs(getExtrusion()->getDirection());
-    e.points = {ocs.toPlan(d.cx, d.cy, d.cz)};
-    e.radius = std::fabs(d.radius);
-    e.startAngle = d.angle1;
-    e.endAngle = d.angle2;
-    if (!ocs.isIdentity()) {
-        // Angles run counter-clockwise in the object's plane; seen from
-        // above a mirrored plane they run the other way.
-        const QPointF c = e.points.first();
-        const double a1 = d.angle1 * M_PI / 180.0, a2 = d.angle2 * M_PI / 180.0;
-        const QPointF p1 = ocs.toPlan(d.cx + d.radius * std::cos(a1), d.cy + d.radius * std::sin(a1), d.cz) - c;
-        const QPointF p2 = ocs.toPlan(d.cx + d.radius * std::cos(a2), d.cy + d.radius * std::sin(a2), d.cz) - c;
-        const double w1 = degrees(std::atan2(p1.y(), p1.x()));
-        const double w2 = degrees(std::atan2(p2.y(), p2.x()));
-        e.startAngle = ocs.isMirrored() ? w2 : w1;
-        e.endAngle = ocs.isMirrored() ? w1 : w2;
-    }
-    finish(e);
-}
-
-void DxfCollector::addCircle(const DL_CircleData& d)
-{
-    DrawingEntity e = start(DrawingEntity::Circle);
-    const DxfObjectCoordinates ocs(getExtrusion()->getDirection());
-    e.points = {ocs.toPlan(d.cx, d.cy, d.cz)};
-    e.radius = std::fabs(d.radius);
-    finish(e);
-}
-
-void DxfCollector::addPolyline(const DL_PolylineData& d)
-{
-    flushPolyline();
-    m_polyline = start(DrawingEntity::Polyline);
-    m_polyline.closed = d.flags & 1;
-    m_inPolyline = true;
-    m_polylineOcs = DxfObjectCoordinates(getExtrusion()->getDirection());
-    m_polylineElevation = getExtrusion()->getElevation();
-    if (!std::isfinite(m_polylineElevation))
-        m_polylineElevation = 0;
-}
-
-void DxfCollector::addVertex(const DL_VertexData& d)
-{
-    if (m_inPolyline)
-        m_polyline.points.append(m_polylineOcs.toPlan(d.x, d.y, d.z != 0 ? d.z : m_polylineElevation));
-}
-
-void DxfCollector::endSequence()
-{
-    flushPolyline();
-}
-
-void DxfCollector::flushPolyline()
-{
-    if (m_inPolyline && !m_polyline.points.isEmpty())
-        finish(m_polyline);
-    m_inPolyline = false;
-    m_polyline = DrawingEntity();
-}
-
-void DxfCollector::addText(const DL_TextData& d)
-{
-    DrawingEntity e = start(DrawingEntity::Text);
-    const DxfObjectCoordinates ocs(getExtrusion()->getDirection());
-    const bool aligned = d.hJustification != 0 || d.vJustification != 0;
-    e.points = {aligned ? ocs.toPlan(d.apx, d.apy, d.apz) : ocs.toPlan(d.ipx, d.ipy, d.ipz)};
-    e.height = d.height;
-    e.rotation = degrees(d.angle);
-    e.text = DxfText::controlCodes(m_text.decode(QByteArray::fromStdString(d.text)));
-    if (d.hJustification == 1 || d.hJustification == 4)
-        e.hAlign = DrawingEntity::Center;
-    else if (d.hJustification == 2)
-        e.hAlign = DrawingEntity::Right;
-    // Aligned (3) and fit (5) texts run from their first point.
-    if (d.hJustification == 3 || d.hJustification == 5) {
-        e.points = {ocs.toPlan(d.ipx, d.ipy, d.ipz)};
-    } else if (d.hJustification == 4) {
-        e.vAlign = DrawingEntity::Middle;
+    flushSequence();
+    const DxfFields f(body);
+    DrawingBlock block;
+    block.name = m_text.decode(f.text(2));
+    block.base = f.point(10);
+    m_paperSpace = block.name.startsWith(QLatin1String("*paper_space"), Qt::CaseInsensitive);
+    const QString key = block.name.toLower();
+    if (m_drawing.blockNames.contains(key)) {
+        noteOnce(QStringLiteral("Block \"%1\" is defined twice; the first one is kept.").arg(block.name));
     } else {
-        static const DrawingEntity::VAlign vertical[] = {DrawingEntity::Baseline, DrawingEntity::Bottom,
-                                                        DrawingEntity::Middle, DrawingEntity::Top};
-        if (d.vJustification >= 0 && d.vJustification <= 3)
-            e.vAlign = vertical[d.vJustification];
+        m_drawing.blockNames.insert(key, m_drawing.blocks.size());
     }
-    finish(e);
+    m_drawing.blocks.append(block);
+    m_target = &m_drawing.blocks.last().entities;
+    m_inBlock = true;
 }
 
-void DxfCollector::addMText(const DL_MTextData& d)
+void DxfCollector::endBlock()
 {
-    DrawingEntity e = start(DrawingEntity::Text);
-    e.points = {QPointF(d.ipx, d.ipy)};
-    e.height = d.height;
-    e.rotation = degrees(d.angle);
-    if (std::fabs(d.dirx) > 1e-12 || std::fabs(d.diry) > 1e-12)
-        e.rotation = degrees(std::atan2(d.diry, d.dirx));
-    e.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(QByteArray::fromStdString(d.text))));
-    // Attachment 1..9: top, middle, bottom rows of left, centre, right.
-    const int attachment = (d.attachmentPoint >= 1 && d.attachmentPoint <= 9) ? d.attachmentPoint - 1 : 0;
-    static const DrawingEntity::VAlign rows[] = {DrawingEntity::Top, DrawingEntity::Middle, DrawingEntity::Bottom};
-    e.vAlign = rows[attachment / 3];
-    e.hAlign = static_cast<DrawingEntity::HAlign>(attachment % 3);
-    finish(e);
+    flushSequence();
+    m_target = &m_drawing.entities;
+    m_paperSpace = false;
+    m_inBlock = false;
 }
 
-DrawingEntity DxfCollector::start(DrawingEntity::Kind kind)
+void DxfCollector::entity(const QByteArray& type, const QVector<DxfPair>& body)
 {
-    if (kind != DrawingEntity::Polyline)
-        flushPolyline();
-    const DL_Attributes attr = getAttributes();
+    const DxfFields f(body);
+    if (m_inSequence) {
+        if (type == "VERTEX" && m_sequence.kind == DrawingEntity::Polyline) {
+            m_sequence.points.append(QPointF(f.real(10), f.real(20)));
+            m_bulges.append(f.real(42));
+            return;
+        }
+        if (type == "ATTRIB" && m_sequence.kind == DrawingEntity::Insert) {
+            DrawingEntity text = start(f);
+            if (m_reader.attribute(f, text) && isFinite(text))
+                m_sequence.attributes.push_back(text);
+            return;
+        }
+        flushSequence();
+        if (type == "SEQEND")
+            return;
+    }
+    if (!isCounted(type))
+        return;
+    DrawingEntity e = start(f);
+    countObject(type, e.layer);
+    if (m_paperSpace || (!m_inBlock && f.integer(67) == 1)) {
+        ++m_drawing.skipped[QStringLiteral("in paper space")];
+        return;
+    }
+    if (type == "ATTDEF" || f.integer(60) == 1)
+        return; // templates and invisible objects show nothing
+    if (m_drawable >= DxfImport::maxEntities) {
+        ++m_drawing.skipped[QStringLiteral("over the entity limit")];
+        return;
+    }
+    if (decode(type, f, e) && isFinite(e))
+        add(e);
+}
+
+// Fills in the geometry of e; false when it is not drawn (and counted as such).
+bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEntity& e)
+{
+    bool drawn = false;
+    if (type == "LINE")
+        drawn = m_reader.line(f, e);
+    else if (type == "POINT")
+        drawn = m_reader.point(f, e);
+    else if (type == "CIRCLE")
+        drawn = m_reader.circle(f, e);
+    else if (type == "ARC")
+        drawn = m_reader.arc(f, e);
+    else if (type == "ELLIPSE")
+        drawn = m_reader.ellipse(f, e);
+    else if (type == "LWPOLYLINE")
+        drawn = m_reader.lightPolyline(f, e);
+    else if (type == "TEXT")
+        drawn = m_reader.text(f, e);
+    else if (type == "MTEXT")
+        drawn = m_reader.multiText(f, e);
+    else if (type == "SOLID" || type == "TRACE")
+        drawn = m_reader.solid(f, e);
+    else if (type == "3DFACE")
+        drawn = m_reader.face(f, e);
+    else if (type == "SPLINE")
+        drawn = m_reader.spline(f, e);
+    else if (type == "HATCH")
+        drawn = DxfHatchReader(f).read(e);
+    else if (type == "LEADER") {
+        DrawingEntity arrow = e;
+        drawn = m_reader.leader(f, e, arrow);
+        if (drawn && !arrow.points.isEmpty())
+            add(arrow);
+    } else if (type == "MULTILEADER" || type == "MLEADER") {
+        QVector<DrawingEntity> parts;
+        drawn = m_reader.multiLeader(f, e, parts);
+        for (const DrawingEntity& part : parts) {
+            if (isFinite(part) && !part.points.isEmpty())
+                add(part);
+        }
+        if (!drawn)
+            ++m_drawing.skipped[QStringLiteral("MULTILEADER without a shape")];
+        return false;
+    } else if (type == "POLYLINE") {
+        startPolyline(f, e);
+        return false;
+    } else if (type == "INSERT" || type == "DIMENSION") {
+        drawn = reference(type, f, e);
+        if (m_inSequence)
+            return false;
+    } else {
+        ++m_drawing.skipped[QString::fromLatin1(type.left(40))];
+        return false;
+    }
+    if (!drawn)
+        ++m_drawing.skipped[QStringLiteral("%1 without a shape").arg(QString::fromLatin1(type))];
+    return drawn;
+}
+
+// A polyline waits for its vertices; meshes are not outlines and are counted.
+void DxfCollector::startPolyline(const DxfFields& f, const DrawingEntity& e)
+{
+    if (f.integer(70) & (16 | 64)) {
+        ++m_drawing.skipped[QStringLiteral("POLYLINE mesh")];
+        return;
+    }
+    m_sequence = e;
+    m_sequence.kind = DrawingEntity::Polyline;
+    m_sequence.closed = f.integer(70) & 1;
+    m_polylineElevation = f.real(30);
+    m_polylineExtrusion[0] = f.real(210, 0);
+    m_polylineExtrusion[1] = f.real(220, 0);
+    m_polylineExtrusion[2] = f.real(230, 1);
+    m_bulges.clear();
+    m_inSequence = true;
+}
+
+// A block reference, or a dimension drawn from its block, which lies in
+// world coordinates. A reference followed by attributes waits for them.
+bool DxfCollector::reference(const QByteArray& type, const DxfFields& f, DrawingEntity& e)
+{
+    const bool drawn = m_reader.insert(f, e);
+    e.text = m_reader.blockName(f);
+    if (type == "DIMENSION") {
+        e.points = {QPointF()};
+        e.scale = QPointF(1, 1);
+        e.rotation = 0;
+        e.columns = e.rows = 1;
+    } else if (drawn && f.integer(66) == 1) {
+        m_sequence = e;
+        m_inSequence = true;
+    }
+    return drawn;
+}
+
+DrawingEntity DxfCollector::start(const DxfFields& f)
+{
     DrawingEntity e;
-    e.kind = kind;
-    e.layer = layerFor(QByteArray::fromStdString(attr.getLayer()));
-    if (attr.getColor24() >= 0)
-        e.color = trueColor(attr.getColor24());
-    else if (attr.getColor() >= 1 && attr.getColor() <= 255)
-        e.color = aciColor(attr.getColor());
+    e.layer = layerFor(f.text(8));
+    const int color = f.integer(62, 256);
+    if (f.has(420))
+        e.color = trueColor(f.integer(420));
+    else if (color >= 1 && color <= 255)
+        e.color = aciColor(color);
+    e.colorByBlock = color == 0 && !f.has(420);
+    e.linetype = m_text.decode(f.text(6));
+    if (e.linetype.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) == 0)
+        e.linetype.clear();
+    e.lineWeight = validLineWeight(f.integer(370, LineWeightByLayer));
     return e;
 }
 
-void DxfCollector::finish(const DrawingEntity& e)
+void DxfCollector::add(const DrawingEntity& e)
 {
-    bool valid = std::isfinite(e.radius) && std::isfinite(e.height) && std::isfinite(e.rotation)
-                 && std::isfinite(e.startAngle) && std::isfinite(e.endAngle);
-    for (const QPointF& pt : e.points)
-        valid = valid && std::isfinite(pt.x()) && std::isfinite(pt.y());
-    if (!valid) {
-        ++m_drawing.skipped[QStringLiteral("with invalid coordinates")];
+    ++m_drawable;
+    m_target->append(e);
+}
+
+// Adds the polyline or block reference waiting for the rest of its sequence.
+void DxfCollector::flushSequence()
+{
+    if (!m_inSequence)
         return;
+    m_inSequence = false;
+    DrawingEntity e = std::move(m_sequence);
+    m_sequence = DrawingEntity();
+    if (e.kind == DrawingEntity::Polyline) {
+        if (e.points.isEmpty())
+            return;
+        const DxfObjectCoordinates ocs(m_polylineExtrusion);
+        const int steps = DxfCurves::stepsPerSegment(e.points.size());
+        QVector<QPointF> path = {e.points.first()};
+        for (int i = 1; i < e.points.size(); ++i)
+            DxfCurves::appendBulge(path, e.points.at(i - 1), e.points.at(i), m_bulges.at(i - 1), steps);
+        if (e.closed && e.points.size() > 2 && std::fabs(m_bulges.last()) > 1e-9) {
+            DxfCurves::appendBulge(path, e.points.last(), e.points.first(), m_bulges.last(), steps);
+            path.removeLast();
+        }
+        e.points.clear();
+        for (const QPointF& p : path)
+            e.points.append(ocs.toPlan(p.x(), p.y(), m_polylineElevation));
     }
-    m_drawing.entities.append(e);
+    if (isFinite(e))
+        add(e);
+}
+
+void DxfCollector::countObject(const QByteArray& type, int layer)
+{
+    if (m_drawing.layerObjects.size() <= layer)
+        m_drawing.layerObjects.resize(m_drawing.layers.size());
+    ++m_drawing.layerObjects[layer][QString::fromLatin1(type.left(40))];
 }
 
 int DxfCollector::layerFor(const QByteArray& raw)
@@ -237,6 +350,81 @@ int DxfCollector::layerFor(const QByteArray& raw)
     }
     m_rawIndex.insert(raw, index);
     return index;
+}
+
+QString DxfCollector::finish()
+{
+    if (!m_error.isEmpty())
+        return m_error;
+    flushSequence();
+    m_drawing.layerObjects.resize(m_drawing.layers.size());
+    resolveBlocks();
+    noteCycles();
+    return QString();
+}
+
+void DxfCollector::resolveBlocks()
+{
+    resolveBlocks(m_drawing.entities);
+    for (DrawingBlock& block : m_drawing.blocks)
+        resolveBlocks(block.entities);
+}
+
+// Ties each reference to its block by name; those to missing blocks go.
+void DxfCollector::resolveBlocks(QVector<DrawingEntity>& entities)
+{
+    int kept = 0;
+    for (int i = 0; i < entities.size(); ++i) {
+        DrawingEntity& e = entities[i];
+        if (e.kind == DrawingEntity::Insert) {
+            e.block = m_drawing.blockIndex(e.text);
+            if (e.block < 0) {
+                ++m_drawing.skipped[QStringLiteral("of a missing block")];
+                noteOnce(QStringLiteral("Block \"%1\" is referred to but not defined; its references are not drawn.").arg(e.text));
+                continue;
+            }
+            e.text.clear();
+        }
+        if (kept != i)
+            entities[kept] = std::move(e);
+        ++kept;
+    }
+    entities.resize(kept);
+}
+
+// Blocks that insert themselves, directly or through others, are drawn to
+// a fixed depth; the drawing says so once for each.
+void DxfCollector::noteCycles()
+{
+    const int count = m_drawing.blocks.size();
+    QVector<char> state(count, 0); // 0 new, 1 on the path, 2 done
+    QVector<QPair<int, int>> stack;  // block, next entity to look at
+    for (int root = 0; root < count; ++root) {
+        if (state.at(root))
+            continue;
+        stack.append({root, 0});
+        state[root] = 1;
+        while (!stack.isEmpty()) {
+            auto& top = stack.last();
+            const QVector<DrawingEntity>& entities = m_drawing.blocks.at(top.first).entities;
+            if (top.second >= entities.size()) {
+                state[top.first] = 2;
+                stack.removeLast();
+                continue;
+            }
+            const DrawingEntity& e = entities.at(top.second++);
+            if (e.kind != DrawingEntity::Insert)
+                continue;
+            if (state.at(e.block) == 1)
+                noteOnce(QStringLiteral("Block \"%1\" inserts itself; it is drawn %2 levels deep.")
+                             .arg(m_drawing.blocks.at(e.block).name)
+                             .arg(DxfImport::maxBlockDepth));
+            else if (state.at(e.block) == 0) {
+                state[e.block] = 1;
+                stack.append({e.block, 0});
+            }
+        }
+    }
 }
 
 void DxfCollector::noteOnce(const QString& note)

@@ -1,7 +1,9 @@
 #pragma once
 
 #include "drawingdata.h"
-#include "dxfobjectcoordinates.h"
+#include "dxfentityreader.h"
+#include "dxfentitysink.h"
+#include "dxftext.h"
 
 #include <QByteArray>
 #include <QHash>
@@ -11,48 +13,59 @@
 
 namespace Demo {
 
-class DxfText;
 struct DxfScan;
 
-// Receives what dxflib parsed from the scanner's cleaned copy and builds the
-// drawing from it: layers with the fields the scan kept, and entities in
-// world coordinates on the layer they name.
-class DxfCollector : public DL_CreationAdapter
+// Builds the drawing from what the first pass hands on: the layer table
+// through dxflib, then block definitions and model space entities on the
+// layer they name. Every entity is counted on its layer, drawn or not.
+class DxfCollector : public DL_CreationAdapter, public DxfEntitySink
 {
 public:
-    DxfCollector(const DxfScan& scan, const DxfText& text, Drawing& drawing);
+    // The scan's header variables must be read by the time the layer table comes.
+    DxfCollector(const DxfScan& scan, Drawing& drawing);
 
     void addLayer(const DL_LayerData& data) override;
-    void addPoint(const DL_PointData& d) override;
-    void addLine(const DL_LineData& d) override;
-    void addArc(const DL_ArcData& d) override;
-    void addCircle(const DL_CircleData& d) override;
-    // Light-weight polylines get their vertices right after addPolyline and
-    // no end of sequence, so a polyline ends with the next entity too.
-    void addPolyline(const DL_PolylineData& d) override;
-    void addVertex(const DL_VertexData& d) override;
-    void endSequence() override;
-    void addText(const DL_TextData& d) override;
-    void addMText(const DL_MTextData& d) override;
 
-    // Adds the polyline being read, if any; call once dxflib is done.
-    void flushPolyline();
+    void layerTable(const QByteArray& cleaned) override;
+    void beginBlock(const QVector<DxfPair>& body) override;
+    void endBlock() override;
+    void entity(const QByteArray& type, const QVector<DxfPair>& body) override;
+
+    // Ends what is still open and ties block references to their blocks;
+    // call once the scan is done. Empty on success, else why dxflib failed.
+    QString finish();
 
 private:
-    DrawingEntity start(DrawingEntity::Kind kind);
-    void finish(const DrawingEntity& e);
+    DrawingEntity start(const DxfFields& f);
+    bool decode(const QByteArray& type, const DxfFields& f, DrawingEntity& e);
+    void startPolyline(const DxfFields& f, const DrawingEntity& e);
+    bool reference(const QByteArray& type, const DxfFields& f, DrawingEntity& e);
+    void add(const DrawingEntity& e);
+    void flushSequence();
+    void countObject(const QByteArray& type, int layer);
     int layerFor(const QByteArray& raw);
+    void resolveBlocks();
+    void resolveBlocks(QVector<DrawingEntity>& entities);
+    void noteCycles();
     void noteOnce(const QString& note);
 
     const DxfScan& m_scan;
-    const DxfText& m_text;
+    DxfText m_text;
+    const DxfEntityReader m_reader;
     Drawing& m_drawing;
+    QString m_error;
     QHash<QString, int> m_index;        // lower-case name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
-    DrawingEntity m_polyline;
-    DxfObjectCoordinates m_polylineOcs{nullptr};
+    QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
+    bool m_paperSpace = false;          // the block being read is a paper space layout
+    bool m_inBlock = false;
+    int m_drawable = 0;
+    // A polyline waits for its vertices, a block reference for its attributes.
+    DrawingEntity m_sequence;
+    bool m_inSequence = false;
     double m_polylineElevation = 0;
-    bool m_inPolyline = false;
+    double m_polylineExtrusion[3] = {0, 0, 1};
+    QVector<double> m_bulges;
 };
 
 } // namespace Demo

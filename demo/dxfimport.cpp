@@ -7,9 +7,6 @@
 #include <QFile>
 #include <QFileInfo>
 
-#include <dl_dxf.h>
-
-#include <sstream>
 
 namespace Demo {
 namespace {
@@ -26,34 +23,6 @@ QString refusal(const QByteArray& data)
     if (data.indexOf('\0') >= 0)
         return QStringLiteral("this is not a text file, so it is not an ASCII DXF drawing.");
     return QString();
-}
-
-// Has dxflib read the scan's cleaned copy into the drawing; "" on success.
-QString parse(const DxfScan& scan, const DxfText& text, Drawing& drawing)
-{
-    DxfCollector collector(scan, text, drawing);
-    try {
-        DL_Dxf dxf;
-        std::istringstream stream(scan.cleaned.toStdString());
-        if (!dxf.in(stream, &collector))
-            return QStringLiteral("The drawing could not be parsed.");
-    } catch (const std::exception& e) {
-        return QStringLiteral("The drawing could not be parsed (%1).").arg(QString::fromLocal8Bit(e.what()));
-    }
-    collector.flushPolyline();
-    return QString();
-}
-
-// Every drawing has a layer "0"; one that lacks it gets it first.
-void ensureLayerZero(Drawing& drawing)
-{
-    if (drawing.layerIndex(QStringLiteral("0")) >= 0)
-        return;
-    DrawingLayer zero;
-    zero.name = QStringLiteral("0");
-    drawing.layers.prepend(zero);
-    for (DrawingEntity& e : drawing.entities)
-        ++e.layer;
 }
 
 // The header's current layer when the table holds it, else "0"; never frozen.
@@ -118,23 +87,21 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
     if (!result.error.isEmpty())
         return result;
     DxfScan scan;
-    DxfScanner scanner(data, scan);
+    Drawing& drawing = result.drawing;
+    DxfCollector collector(scan, drawing);
+    DxfScanner scanner(data, scan, collector);
     const QString error = scanner.run();
     if (!error.isEmpty()) {
         result.error = error.at(0).toUpper() + error.mid(1) + QLatin1Char('.');
+        result.drawing = Drawing();
         return result;
     }
-    const DxfText text(scan.version, scan.codePage);
-    Drawing& drawing = result.drawing;
-    result.error = parse(scan, text, drawing);
+    result.error = collector.finish();
     if (!result.error.isEmpty())
         return result;
-    ensureLayerZero(drawing);
-    setCurrentLayer(scan, text, drawing);
+    setCurrentLayer(scan, DxfText(scan.version, scan.codePage), drawing);
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
-    for (auto it = scan.skipped.constBegin(); it != scan.skipped.constEnd(); ++it)
-        drawing.skipped[it.key()] += it.value();
     result.ok = true;
     return result;
 }

@@ -16,10 +16,10 @@ struct DxfImportResult
 };
 
 // Reads ASCII DXF drawings: the layer table, the header variables that
-// matter for it, and the common model space entities. dxflib does the
-// parsing, but only after a first pass has checked the file and passed on
-// a cleaned copy: dxflib trusts counts and line lengths, so every size it
-// would act on is bounded here first. The file itself is only read.
+// matter for it, block definitions and the model space entities. A first
+// pass checks the file and bounds every size; dxflib parses a cleaned copy
+// of the layer table, and the entities are decoded from the pass's pairs.
+// The file itself is only read.
 class DxfImport
 {
 public:
@@ -29,6 +29,8 @@ public:
     static constexpr int maxTextLength = 1000;   // longer text values are cut (dxflib reads 1024)
     static constexpr int maxLayers = 1000000;
     static constexpr int maxEntities = 2000000;
+    static constexpr int maxBlockDepth = 16;         // nesting drawn, so a block inserting itself ends
+    static constexpr int maxArrayCells = 10000;      // columns times rows drawn of one reference
 
     static DxfImportResult readFile(const QString& path);
     static DxfImportResult readData(const QByteArray& data, const QString& title = QString());

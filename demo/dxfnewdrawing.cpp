@@ -143,6 +143,10 @@ QByteArray DxfNewDrawing::layerName(int layer) const
 
 void DxfNewDrawing::entity(const DrawingEntity& e)
 {
+    // A file written afresh has no block table for references to name, and
+    // the drawings written afresh (the built-in sample) hold neither kind.
+    if (e.kind == DrawingEntity::Insert || e.kind == DrawingEntity::Fill)
+        return;
     static const char* const kTypes[] = {"LINE", "POLYLINE", "CIRCLE", "ARC", "POINT", "TEXT"};
     pair(0, kTypes[e.kind]);
     pair(8, layerName(e.layer));
@@ -180,6 +184,9 @@ void DxfNewDrawing::entity(const DrawingEntity& e)
         break;
     case DrawingEntity::Text:
         text(e);
+        break;
+    case DrawingEntity::Insert:
+    case DrawingEntity::Fill:
         break;
     }
 }

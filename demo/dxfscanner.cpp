@@ -4,8 +4,6 @@
 
 #include <QSet>
 
-#include <cmath>
-
 namespace Demo {
 namespace {
 
@@ -22,42 +20,12 @@ void emitPair(QByteArray& out, int code, const QByteArray& value)
     out += '\n';
 }
 
-// Group codes passed on to dxflib, per entity type; everything else
+// Group codes of a layer record passed on to dxflib; everything else
 // (handles, extension data, reactors) is left out.
-const QSet<int>& keptCodes(const QByteArray& type)
+const QSet<int>& layerCodes()
 {
-    static const QSet<int> common = {6, 8, 62, 370, 420, 210, 220, 230};
-    static const QHash<QByteArray, QSet<int>> table = [] {
-        QHash<QByteArray, QSet<int>> t;
-        t.insert("LINE", common + QSet<int>{10, 20, 30, 11, 21, 31});
-        t.insert("CIRCLE", common + QSet<int>{10, 20, 30, 40});
-        t.insert("ARC", common + QSet<int>{10, 20, 30, 40, 50, 51});
-        t.insert("POINT", common + QSet<int>{10, 20, 30});
-        t.insert("TEXT", common + QSet<int>{1, 7, 10, 20, 30, 11, 21, 31, 40, 41, 50, 71, 72, 73});
-        t.insert("MTEXT", common + QSet<int>{1, 3, 7, 10, 20, 30, 11, 21, 31, 40, 41, 44, 50, 71, 72, 73});
-        t.insert("LWPOLYLINE", common + QSet<int>{38, 70, 10, 20, 42});
-        t.insert("POLYLINE", common + QSet<int>{66, 70, 10, 20, 30});
-        t.insert("VERTEX", common + QSet<int>{10, 20, 30, 42, 70});
-        t.insert("SEQEND", common);
-        t.insert("LAYER", QSet<int>{2, 6, 62, 70, 290, 370, 420});
-        return t;
-    }();
-    static const QSet<int> none;
-    const auto it = table.constFind(type);
-    return it == table.constEnd() ? none : it.value();
-}
-
-bool isStringCode(int code)
-{
-    return (code >= 0 && code <= 9) || (code >= 100 && code <= 102) || code == 105
-           || (code >= 300 && code <= 369) || (code >= 390 && code <= 399)
-           || (code >= 410 && code <= 419) || (code >= 430 && code <= 439)
-           || (code >= 470 && code <= 481) || code == 999 || (code >= 1000 && code <= 1009);
-}
-
-bool isSequencePart(const QByteArray& type)
-{
-    return type == "VERTEX" || type == "SEQEND";
+    static const QSet<int> codes = {2, 6, 62, 70, 290, 370, 420};
+    return codes;
 }
 
 QString longNameError(int line, int length)
@@ -117,7 +85,7 @@ QString DxfScanner::run()
         return m_reader.error();
     if (!sawEof && !m_sectionsComplete)
         return truncated(QStringLiteral("the drawing"));
-    emitPair(m_scan.cleaned, 0, "EOF");
+    handOverLayerTable();
     return QString();
 }
 
@@ -156,8 +124,8 @@ QString DxfScanner::section(DxfPair& p)
         return header(p);
     if (name.value == "TABLES")
         return tables(p);
-    if (name.value == "ENTITIES")
-        return entities(p);
+    if (name.value == "ENTITIES" || name.value == "BLOCKS")
+        return entities(p, name.value == "BLOCKS");
     return skipSection(name.value, p);
 }
 
@@ -273,7 +241,7 @@ QString DxfScanner::layerRecord(const QVector<DxfPair>& record)
         return longNameError(lineOf(record, 2), name.size());
     if (++m_scan.layerRecords > DxfImport::maxLayers)
         return QStringLiteral("the layer table holds more than %1 layers").arg(DxfImport::maxLayers);
-    const QSet<int>& kept = keptCodes("LAYER");
+    const QSet<int>& kept = layerCodes();
     emitPair(m_scan.cleaned, 0, "LAYER");
     // dxflib reports neither the plot flag, the lineweight nor the
     // description of a layer; the description is the second string of the
@@ -294,29 +262,28 @@ QString DxfScanner::layerRecord(const QVector<DxfPair>& record)
     return QString();
 }
 
-QString DxfScanner::entities(DxfPair& p)
+// Hands on the entities of the BLOCKS or ENTITIES section that p opens.
+QString DxfScanner::entities(DxfPair& p, bool blocks)
 {
-    emitPair(m_scan.cleaned, 0, "SECTION");
-    emitPair(m_scan.cleaned, 2, "ENTITIES");
-    m_skippingPolyline = false;
+    handOverLayerTable();
+    const QString where = blocks ? QStringLiteral("the BLOCKS section") : QStringLiteral("the ENTITIES section");
     QByteArray type;
     QVector<DxfPair> body;
     bool haveEntity = false;
     while (true) {
         if (!m_reader.next(p))
-            return truncated(QStringLiteral("the ENTITIES section"));
+            return truncated(where);
         if (p.code != 0) {
-            if (haveEntity)
+            if (haveEntity && p.code != 999)
                 body.append(p);
             continue;
         }
         if (haveEntity) {
-            const QString error = entity(type, body);
+            const QString error = entity(type, body, blocks);
             if (!error.isEmpty())
                 return error;
         }
         if (p.value == "ENDSEC") {
-            emitPair(m_scan.cleaned, 0, "ENDSEC");
             afterSection(p);
             return QString();
         }
@@ -326,99 +293,45 @@ QString DxfScanner::entities(DxfPair& p)
     }
 }
 
-QString DxfScanner::entity(const QByteArray& type, const QVector<DxfPair>& body)
+QString DxfScanner::entity(const QByteArray& type, QVector<DxfPair>& body, bool blocks)
 {
-    EntityFacts facts;
-    const QString error = readFacts(body, facts);
-    if (!error.isEmpty())
-        return error;
-    if (!leaveOut(type, facts))
-        emitEntity(type, body, facts.vertexCount);
-    return QString();
-}
-
-QString DxfScanner::readFacts(const QVector<DxfPair>& body, EntityFacts& facts) const
-{
-    for (const DxfPair& q : body) {
+    for (int i = 0; i < body.size(); ++i) {
+        DxfPair& q = body[i];
         if (q.code == 8 && q.value.size() > DxfImport::maxNameLength)
             return longNameError(q.line, q.value.size());
-        if (q.code == 67)
-            facts.paperSpace = q.value.trimmed().toInt() == 1;
-        else if (q.code == 70)
-            facts.flags = q.value.trimmed().toInt();
-        else if (q.code == 10)
-            ++facts.vertexCount;
+        // Numbers are checked where they are read; only texts are cut here.
+        if (q.value.size() > DxfImport::maxTextLength && !cutLongText(q.code, q.value)) {
+            body.remove(i);
+            --i;
+        }
     }
+    if (blocks && type == "BLOCK")
+        m_sink.beginBlock(body);
+    else if (blocks && type == "ENDBLK")
+        m_sink.endBlock();
+    else
+        m_sink.entity(type, body);
     return QString();
 }
 
-// Whether the entity stays out of the cleaned copy; counts why it does.
-bool DxfScanner::leaveOut(const QByteArray& type, const EntityFacts& facts)
+// The sink gets the layer table once, before the first entity.
+void DxfScanner::handOverLayerTable()
 {
-    if (isSequencePart(type)) {
-        if (m_skippingPolyline) {
-            if (type == "SEQEND")
-                m_skippingPolyline = false;
-            return true;
-        }
-    } else {
-        m_skippingPolyline = false;
-    }
-    if (keptCodes(type).isEmpty()) {
-        ++m_scan.skipped[QString::fromLatin1(type.left(40))];
-        return true;
-    }
-    if (facts.paperSpace && !isSequencePart(type)) {
-        ++m_scan.skipped[QStringLiteral("in paper space")];
-        m_skippingPolyline = type == "POLYLINE";
-        return true;
-    }
-    if (type == "POLYLINE" && (facts.flags & (16 | 64))) {
-        // Meshes and polyface meshes are not outlines; their vertices follow.
-        ++m_scan.skipped[QStringLiteral("POLYLINE mesh")];
-        m_skippingPolyline = true;
-        return true;
-    }
-    if (!isSequencePart(type) && ++m_scan.entities > DxfImport::maxEntities) {
-        ++m_scan.skipped[QStringLiteral("over the entity limit")];
-        m_skippingPolyline = type == "POLYLINE";
-        return true;
-    }
-    return false;
+    if (m_layerTableHandedOver)
+        return;
+    m_layerTableHandedOver = true;
+    emitPair(m_scan.cleaned, 0, "EOF");
+    m_sink.layerTable(m_scan.cleaned);
 }
 
-void DxfScanner::emitEntity(const QByteArray& type, const QVector<DxfPair>& body, int vertexCount)
+// Cuts a long text to the limit; false for a long value of any other kind.
+bool DxfScanner::cutLongText(int code, QByteArray& value)
 {
-    const QSet<int>& kept = keptCodes(type);
-    emitPair(m_scan.cleaned, 0, type);
-    if (type == "LWPOLYLINE") {
-        // The vertex count is what dxflib allocates by: give it the true one.
-        emitPair(m_scan.cleaned, 90, QByteArray::number(vertexCount));
-    }
-    for (const DxfPair& q : body) {
-        if (!kept.contains(q.code))
-            continue;
-        QByteArray value = q.value;
-        if (cleanValue(q.code, value))
-            emitPair(m_scan.cleaned, q.code, value);
-    }
-}
-
-// Cuts long texts and checks numbers; false when the value is left out.
-bool DxfScanner::cleanValue(int code, QByteArray& value)
-{
-    if (value.size() > DxfImport::maxTextLength) {
-        if (code != 1 && code != 3)
-            return false;
-        cutText(value, DxfImport::maxTextLength);
-        m_textCut = true;
-    }
-    if (isStringCode(code))
-        return true;
-    value = value.trimmed();
-    bool ok = false;
-    const double number = value.toDouble(&ok);
-    return ok && std::isfinite(number) && std::fabs(number) <= 1e15;
+    if (code != 1 && code != 3)
+        return false;
+    cutText(value, DxfImport::maxTextLength);
+    m_textCut = true;
+    return true;
 }
 
 } // namespace Demo

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dxfentitysink.h"
 #include "dxfpairreader.h"
 
 #include <QByteArray>
@@ -20,21 +21,21 @@ struct DxfScan
     QHash<QByteArray, bool> plottable;     // raw layer name -> plot flag
     QHash<QByteArray, int> lineWeight;     // raw layer name -> 370
     QHash<QByteArray, QByteArray> description; // raw layer name -> raw description
-    QByteArray cleaned;
-    QMap<QString, int> skipped;
+    QByteArray cleaned;                    // the layer table, for dxflib
     int layerRecords = 0;
-    int entities = 0;
 };
 
 // The first pass over a DXF file. It checks the section structure, bounds
-// every name, count and value dxflib would act on, and writes a cleaned copy
-// holding only the layer table and the model space entities the viewer
-// draws. It also keeps the header variables and layer fields dxflib does
-// not report.
+// every name and count, writes a cleaned copy of the layer table for dxflib
+// and hands each entity of the BLOCKS and ENTITIES sections to a sink. It
+// also keeps the header variables and layer fields dxflib does not report.
 class DxfScanner
 {
 public:
-    DxfScanner(const QByteArray& data, DxfScan& scan) : m_reader(data), m_scan(scan) {}
+    DxfScanner(const QByteArray& data, DxfScan& scan, DxfEntitySink& sink)
+        : m_reader(data), m_scan(scan), m_sink(sink)
+    {
+    }
 
     // Empty when the file may go on to dxflib, else why not.
     QString run();
@@ -51,14 +52,6 @@ private:
         QVector<DxfPair> record;
     };
 
-    // The fields of an entity that decide whether it is passed on.
-    struct EntityFacts
-    {
-        bool paperSpace = false;
-        int flags = 0;
-        int vertexCount = 0;
-    };
-
     QString truncated(const QString& where) const;
     QString firstSection(DxfPair& p);
     QString section(DxfPair& p);
@@ -68,20 +61,18 @@ private:
     QString tables(DxfPair& p);
     QString tableMarker(DxfPair& p, TableState& state);
     QString layerRecord(const QVector<DxfPair>& record);
-    QString entities(DxfPair& p);
-    QString entity(const QByteArray& type, const QVector<DxfPair>& body);
-    QString readFacts(const QVector<DxfPair>& body, EntityFacts& facts) const;
-    bool leaveOut(const QByteArray& type, const EntityFacts& facts);
-    void emitEntity(const QByteArray& type, const QVector<DxfPair>& body, int vertexCount);
-    bool cleanValue(int code, QByteArray& value);
+    QString entities(DxfPair& p, bool blocks);
+    QString entity(const QByteArray& type, QVector<DxfPair>& body, bool blocks);
+    bool cutLongText(int code, QByteArray& value);
+    void handOverLayerTable();
 
     DxfPairReader m_reader;
     DxfScan& m_scan;
+    DxfEntitySink& m_sink;
     bool m_atEnd = false;
+    bool m_layerTableHandedOver = false;
     bool m_sectionsComplete = false;
     bool m_textCut = false;
-    // The vertices of a left-out polyline are left out with it.
-    bool m_skippingPolyline = false;
 };
 
 } // namespace Demo

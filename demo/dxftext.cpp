@@ -164,6 +164,13 @@ QString DxfText::plainMText(const QString& text)
                 ++i;
             } else if (QStringLiteral("LlOoKkNn").contains(k)) {
                 ++i;
+            } else if (k == QLatin1Char('S')) {
+                // A stacked fraction "\S1#2;" or tolerance "\S+1^-1;" reads "1/2".
+                const int end = text.indexOf(QLatin1Char(';'), i);
+                QString stack = text.mid(i + 2, (end < 0 ? text.size() : end) - i - 2);
+                stack.replace(QLatin1Char('#'), QLatin1Char('/')).replace(QLatin1Char('^'), QLatin1Char('/'));
+                out.append(stack.trimmed());
+                i = end < 0 ? text.size() : end;
             } else if (k.isLetter()) {
                 // A formatting code that runs to the next ';'.
                 const int end = text.indexOf(QLatin1Char(';'), i);
@@ -171,6 +178,12 @@ QString DxfText::plainMText(const QString& text)
             } else {
                 out.append(c);
             }
+            continue;
+        }
+        if (c == QLatin1Char('^') && i + 1 < text.size()) {
+            // Caret codes: ^I a tab, ^J a line break, "^ " a caret.
+            const QChar k = text.at(++i);
+            out.append(k == QLatin1Char('J') ? QChar(QLatin1Char('\n')) : k == QLatin1Char(' ') ? c : QChar(QLatin1Char(' ')));
             continue;
         }
         out.append(c);

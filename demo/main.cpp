@@ -29,10 +29,12 @@ int listLayers(const QString& path)
         err << result.error << '\n';
         return 1;
     }
-    for (const Demo::DrawingLayer& l : result.drawing.layers) {
+    const Demo::Drawing& d = result.drawing;
+    for (int i = 0; i < d.layers.size(); ++i) {
+        const Demo::DrawingLayer& l = d.layers.at(i);
         out << l.name << '\t' << int(l.on) << '\t' << int(l.frozen) << '\t' << int(l.locked) << '\t'
             << l.color.red() << ',' << l.color.green() << ',' << l.color.blue() << '\t' << l.linetype << '\t'
-            << l.lineWeight << '\n';
+            << l.lineWeight << '\t' << d.objectCount(i) << '\n';
     }
     out << "current\t" << result.drawing.currentLayer << '\n';
     return 0;

@@ -3,12 +3,10 @@
 #include "drawingdocument.h"
 #include "linetypestyle.h"
 
-#include <QFontMetricsF>
 #include <QHash>
 #include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPainter>
-#include <QPainterPath>
 #include <QWheelEvent>
 
 #include <cmath>
@@ -17,15 +15,7 @@ namespace Demo {
 namespace {
 
 const QColor kGround(33, 40, 48);
-
-// Colors too close to the ground are drawn in its contrast, as CAD
-// programs do with black and white.
-QColor visibleOnGround(const QColor& c)
-{
-    if (c.lightness() < 40)
-        return QColor(230, 230, 230);
-    return c;
-}
+const QColor kActiveFrame(90, 150, 220);
 
 QString linetypeName(const DkDbObjectId& id)
 {
@@ -37,80 +27,6 @@ QString linetypeName(const DkDbObjectId& id)
     return name;
 }
 
-double penWidthFor(int lineWeight)
-{
-    // Model space shows lineweights above 0.30 mm a little heavier.
-    if (lineWeight >= 70)
-        return 2.5;
-    if (lineWeight >= 35)
-        return 1.6;
-    return 1.0;
-}
-
-// The box around what is drawn, grown point by point.
-class Bounds
-{
-public:
-    void add(double x, double y)
-    {
-        if (!m_any) {
-            m_minX = m_maxX = x;
-            m_minY = m_maxY = y;
-            m_any = true;
-            return;
-        }
-        m_minX = std::min(m_minX, x);
-        m_maxX = std::max(m_maxX, x);
-        m_minY = std::min(m_minY, y);
-        m_maxY = std::max(m_maxY, y);
-    }
-
-    QRectF rect() const { return m_any ? QRectF(QPointF(m_minX, m_minY), QPointF(m_maxX, m_maxY)) : QRectF(); }
-
-private:
-    double m_minX = 0, m_minY = 0, m_maxX = 0, m_maxY = 0;
-    bool m_any = false;
-};
-
-// A rough box around the text in any direction, so that a title drawn
-// large is not cut off by the view.
-void addTextBounds(const DrawingEntity& e, Bounds& bounds)
-{
-    const QPointF c = e.points.value(0);
-    int longest = 0;
-    const QStringList lines = e.text.split(QLatin1Char('\n'));
-    for (const QString& line : lines)
-        longest = std::max(longest, line.size());
-    const double width = 0.9 * e.height * longest;
-    const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
-    if (std::fabs(e.rotation) > 0.01) {
-        const double reach = std::max(width, depth + e.height);
-        bounds.add(c.x() - reach, c.y() - reach);
-        bounds.add(c.x() + reach, c.y() + reach);
-    } else {
-        const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
-        bounds.add(c.x() - left, c.y() - depth);
-        bounds.add(c.x() - left + width, c.y() + e.height);
-    }
-}
-
-// Where the first line of a text sits below its point, in pixels, for a
-// capital height of pixels and block pixels between the first and last baselines.
-double firstBaseline(DrawingEntity::VAlign align, double pixels, double block, double descent)
-{
-    switch (align) {
-    case DrawingEntity::Baseline:
-        return block > 0 ? -block : 0;
-    case DrawingEntity::Bottom:
-        return -block - descent;
-    case DrawingEntity::Middle:
-        return pixels / 2 - block / 2;
-    case DrawingEntity::Top:
-        return pixels;
-    }
-    return 0;
-}
-
 } // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
@@ -119,11 +35,7 @@ DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
     setAutoFillBackground(false);
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(false);
-    setMinimumSize(200, 150);
-    QFont probe = font();
-    probe.setPixelSize(100);
-    const double cap = QFontMetricsF(probe).capHeight();
-    m_capRatio = cap > 10 ? cap / 100.0 : 0.72;
+    setMinimumSize(120, 90);
 }
 
 DrawingCanvas::~DrawingCanvas() = default;
@@ -136,75 +48,92 @@ QSize DrawingCanvas::sizeHint() const
 void DrawingCanvas::setDocument(const DrawingDocument* document)
 {
     m_document = document;
+    m_bounds = BlockBounds(document ? &document->drawing() : nullptr);
     refresh();
     zoomExtents();
 }
 
 bool DrawingCanvas::isLayerShown(int layerIndex) const
 {
-    return layerIndex >= 0 && layerIndex < m_shown.size() && m_shown.at(layerIndex);
+    return layerIndex >= 0 && layerIndex < m_layers.size() && m_layers.at(layerIndex).shown;
+}
+
+void DrawingCanvas::setView(const QString& name)
+{
+    m_view = ViewProjection(name);
+    zoomExtents();
+}
+
+void DrawingCanvas::setActive(bool active)
+{
+    if (m_active == active)
+        return;
+    m_active = active;
+    update();
+}
+
+void DrawingCanvas::setRecording(bool on)
+{
+    m_recording = on;
+    m_primitives.clear();
+    invalidate();
 }
 
 void DrawingCanvas::refresh()
 {
-    m_shown.clear();
-    m_colors.clear();
-    m_widths.clear();
-    m_styles.clear();
+    m_layers.clear();
     if (m_document && m_document->database()) {
         const DkDbDatabase* db = m_document->database();
         const QVector<DkDbObjectId>& ids = m_document->layerIds();
-        m_shown.resize(ids.size());
-        m_colors.resize(ids.size());
-        m_widths.resize(ids.size());
-        m_styles.resize(ids.size());
+        m_layers.resize(ids.size());
         for (int i = 0; i < ids.size(); ++i) {
             const DkDbLayerTableRecord* record = db->peekLayer(ids.at(i));
-            if (!record || record->isErased()) {
-                m_shown[i] = false;
+            if (!record || record->isErased())
                 continue;
-            }
-            m_shown[i] = !record->isOff() && !record->isFrozen();
+            LayerLook& look = m_layers[i];
+            look.shown = !record->isOff() && !record->isFrozen();
+            look.frozen = record->isFrozen();
             const DkCmColor c = record->color();
-            m_colors[i] = QColor(c.red(), c.green(), c.blue());
-            m_widths[i] = penWidthFor(static_cast<int>(record->lineWeight()));
-            m_styles[i] = linetypePenStyle(linetypeName(record->linetypeObjectId()));
+            look.color = QColor(c.red(), c.green(), c.blue());
+            look.width = EntityPainter::penWidthFor(static_cast<int>(record->lineWeight()));
+            look.style = linetypePenStyle(linetypeName(record->linetypeObjectId()));
         }
     }
-    update();
+    invalidate();
 }
 
+// The extents of what is drawn, in the view: entities of hidden layers do not count.
 QRectF DrawingCanvas::extents() const
 {
-    Bounds bounds;
     if (!m_document)
-        return bounds.rect();
-    // The extents of what is drawn: entities of hidden layers do not count.
-    for (const DrawingEntity& e : m_document->drawing().entities) {
-        if (!isLayerShown(e.layer))
+        return QRectF();
+    double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+    bool any = false;
+    const QVector<DrawingEntity>& entities = m_document->drawing().entities;
+    for (int i = 0; i < entities.size(); ++i) {
+        const DrawingEntity& e = entities.at(i);
+        const bool hidden = e.kind == DrawingEntity::Insert
+                                ? e.layer >= m_layers.size() || m_layers.at(e.layer).frozen
+                                : !isLayerShown(e.layer);
+        const QRectF r = m_bounds.modelBox(i);
+        if (hidden || (r.isNull() && r.topLeft().isNull() && e.kind == DrawingEntity::Insert))
             continue;
-        if (e.kind == DrawingEntity::Circle || e.kind == DrawingEntity::Arc) {
-            const QPointF c = e.points.value(0);
-            bounds.add(c.x() - e.radius, c.y() - e.radius);
-            bounds.add(c.x() + e.radius, c.y() + e.radius);
-        } else if (e.kind == DrawingEntity::Text) {
-            addTextBounds(e, bounds);
-        } else {
-            for (const QPointF& p : e.points)
-                bounds.add(p.x(), p.y());
-        }
+        const QRectF seen = m_view.toView().mapRect(r);
+        x0 = any ? std::min(x0, seen.left()) : seen.left();
+        y0 = any ? std::min(y0, seen.top()) : seen.top();
+        x1 = any ? std::max(x1, seen.right()) : seen.right();
+        y1 = any ? std::max(y1, seen.bottom()) : seen.bottom();
+        any = true;
     }
-    return bounds.rect();
+    return any ? QRectF(QPointF(x0, y0), QPointF(x1, y1)) : QRectF();
 }
 
 void DrawingCanvas::zoomExtents()
 {
     const QRectF box = extents();
-    if (box.isNull() && box.width() <= 0 && box.height() <= 0) {
-        m_center = box.center();
-        m_scale = 1.0;
-    } else {
-        m_center = box.center();
+    m_center = box.center();
+    m_scale = 1.0;
+    if (box.width() > 0 || box.height() > 0) {
         const double w = std::max(box.width(), 1e-9);
         const double h = std::max(box.height(), 1e-9);
         m_scale = 0.92 * std::min(width() / w, height() / h);
@@ -215,9 +144,10 @@ void DrawingCanvas::zoomExtents()
     update();
 }
 
-QPointF DrawingCanvas::toScreen(const QPointF& p) const
+QTransform DrawingCanvas::toScreen() const
 {
-    return QPointF(width() / 2.0 + (p.x() - m_center.x()) * m_scale, height() / 2.0 - (p.y() - m_center.y()) * m_scale);
+    return m_view.toView() * QTransform::fromTranslate(-m_center.x(), -m_center.y())
+           * QTransform::fromScale(m_scale, -m_scale) * QTransform::fromTranslate(width() / 2.0, height() / 2.0);
 }
 
 QPointF DrawingCanvas::toWorld(const QPointF& p) const
@@ -227,123 +157,95 @@ QPointF DrawingCanvas::toWorld(const QPointF& p) const
 
 void DrawingCanvas::paintEvent(QPaintEvent*)
 {
+    updatePicture();
     QPainter p(this);
-    p.fillRect(rect(), kGround);
-    m_drawn = 0;
-    if (!m_document)
+    p.setCompositionMode(QPainter::CompositionMode_Source);
+    p.drawImage(0, 0, m_picture);
+    p.setCompositionMode(QPainter::CompositionMode_SourceOver);
+    if (m_active) {
+        p.setPen(QPen(kActiveFrame, 2));
+        p.setBrush(Qt::NoBrush);
+        p.drawRect(QRectF(rect()).adjusted(1, 1, -1, -1));
+    }
+}
+
+void DrawingCanvas::invalidate()
+{
+    m_pictureValid = false;
+    update();
+}
+
+void DrawingCanvas::updatePicture()
+{
+    const QTransform now = toScreen();
+    const QPointF shift = now.map(QPointF()) - m_pictureTransform.map(QPointF());
+    const QPoint whole = shift.toPoint();
+    const bool sameScale = now.m11() == m_pictureTransform.m11() && now.m12() == m_pictureTransform.m12()
+                           && now.m21() == m_pictureTransform.m21() && now.m22() == m_pictureTransform.m22();
+    const bool panned = sameScale && (shift - whole).manhattanLength() < 1e-6 && std::abs(whole.x()) < width()
+                        && std::abs(whole.y()) < height();
+    if (m_pictureValid && m_picture.size() == size() && !m_recording && panned) {
+        if (whole.isNull())
+            return;
+        // Shift what was drawn and draw only the strips that came into view.
+        const int x = whole.x(), y = whole.y();
+        const QRect across = x > 0 ? QRect(0, 0, x, height()) : QRect(width() + x, 0, -x, height());
+        const QRect along = y > 0 ? QRect(0, 0, width(), y) : QRect(0, height() + y, width(), -y);
+        QPainter shifted(&m_spare);
+        shifted.setCompositionMode(QPainter::CompositionMode_Source);
+        shifted.drawImage(whole, m_picture);
+        shifted.fillRect(across, kGround);
+        shifted.fillRect(along, kGround);
+        shifted.end();
+        std::swap(m_picture, m_spare);
+        m_pictureTransform = now;
+        paintRegion(m_picture, across, false);
+        paintRegion(m_picture, along, false);
         return;
-    p.setRenderHint(QPainter::Antialiasing);
-    const QRectF view = QRectF(rect()).adjusted(-4, -4, 4, 4);
-    for (const DrawingEntity& e : m_document->drawing().entities) {
-        if (isLayerShown(e.layer) && drawEntity(p, e, view))
-            ++m_drawn;
     }
+    m_picture = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_spare = QImage(size(), QImage::Format_ARGB32_Premultiplied);
+    m_picture.fill(kGround);
+    m_pictureTransform = now;
+    m_primitives.clear();
+    paintRegion(m_picture, rect(), m_recording);
+    m_pictureValid = true;
 }
 
-// Each kind draws itself when it reaches into view, and says whether it did.
-bool DrawingCanvas::drawEntity(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+// Paints the entities that reach into area (pixels) onto image.
+void DrawingCanvas::paintRegion(QImage& image, const QRect& area, bool record)
 {
-    const QColor color = visibleOnGround(e.color.isValid() ? e.color : m_colors.at(e.layer));
-    QPen pen(color, m_widths.at(e.layer), e.kind == DrawingEntity::Text ? Qt::SolidLine : m_styles.at(e.layer));
-    pen.setCosmetic(true);
-    p.setPen(pen);
-    p.setBrush(Qt::NoBrush);
-    switch (e.kind) {
-    case DrawingEntity::Line:
-        return drawLine(p, e, view);
-    case DrawingEntity::Polyline:
-        return drawPolyline(p, e, view);
-    case DrawingEntity::Circle:
-    case DrawingEntity::Arc:
-        return drawCircle(p, e, view);
-    case DrawingEntity::Point:
-        return drawPoint(p, e, view);
-    case DrawingEntity::Text:
-        return drawText(p, e, view);
-    }
-    return false;
+    if (!m_document || area.isEmpty())
+        return;
+    QPainter p(&image);
+    // Lines are drawn without smoothing, as CAD programs do by default;
+    // texts keep theirs.
+    p.setClipRect(area);
+    EntityPainter painter(m_document->drawing(), m_bounds, m_layers);
+    painter.setRecord(record ? &m_primitives : nullptr);
+    const int drawn = painter.paint(p, m_pictureTransform, QRectF(area).adjusted(-4, -4, 4, 4));
+    if (area == rect())
+        m_drawn = drawn;
 }
 
-bool DrawingCanvas::drawLine(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+void DrawingCanvas::pan(const QPointF& pixels)
 {
-    const QPointF a = toScreen(e.points.value(0));
-    const QPointF b = toScreen(e.points.value(1));
-    if (!view.intersects(QRectF(a, b).normalized().adjusted(-1, -1, 1, 1)))
-        return false;
-    p.drawLine(a, b);
-    return true;
+    m_center -= QPointF(pixels.x() / m_scale, -pixels.y() / m_scale);
+    m_fitted = false;
+    update();
 }
 
-bool DrawingCanvas::drawPolyline(QPainter& p, const DrawingEntity& e, const QRectF& view) const
+void DrawingCanvas::zoomBy(double factor, const QPointF& about)
 {
-    QPolygonF poly;
-    poly.reserve(e.points.size() + 1);
-    for (const QPointF& pt : e.points)
-        poly << toScreen(pt);
-    if (!view.intersects(poly.boundingRect().adjusted(-1, -1, 1, 1)))
-        return false;
-    if (e.closed)
-        p.drawPolygon(poly);
-    else
-        p.drawPolyline(poly);
-    return true;
-}
-
-// Circles and arcs.
-bool DrawingCanvas::drawCircle(QPainter& p, const DrawingEntity& e, const QRectF& view) const
-{
-    const QPointF c = toScreen(e.points.value(0));
-    const double r = e.radius * m_scale;
-    const QRectF box(c.x() - r, c.y() - r, 2 * r, 2 * r);
-    if (!view.intersects(box.adjusted(-1, -1, 1, 1)))
-        return false;
-    if (e.kind == DrawingEntity::Circle) {
-        p.drawEllipse(box);
-        return true;
-    }
-    double span = e.endAngle - e.startAngle;
-    while (span <= 0)
-        span += 360.0;
-    p.drawArc(box, qRound(e.startAngle * 16), qRound(span * 16));
-    return true;
-}
-
-bool DrawingCanvas::drawPoint(QPainter& p, const DrawingEntity& e, const QRectF& view) const
-{
-    const QPointF c = toScreen(e.points.value(0));
-    if (!view.contains(c))
-        return false;
-    p.drawPoint(c);
-    return true;
-}
-
-bool DrawingCanvas::drawText(QPainter& p, const DrawingEntity& e, const QRectF& view) const
-{
-    // A text's height is its capital height, as in CAD programs.
-    const double pixels = e.height * m_scale;
-    const QPointF at = toScreen(e.points.value(0));
-    if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
-        return false;
-    const double reach = pixels * std::max(1, e.text.size());
-    if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
-        return false;
-    QFont font = p.font();
-    font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
-    const QFontMetricsF metrics(font);
-    const QStringList lines = e.text.split(QLatin1Char('\n'));
-    const double spacing = pixels * 5.0 / 3.0;
-    const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
-    p.save();
-    p.setFont(font);
-    p.translate(at);
-    p.rotate(-e.rotation);
-    for (int i = 0; i < lines.size(); ++i) {
-        const double width = metrics.horizontalAdvance(lines.at(i));
-        const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
-        p.drawText(QPointF(x, baseline + i * spacing), lines.at(i));
-    }
-    p.restore();
-    return true;
+    const double next = m_scale * factor;
+    if (next < 1e-12 || next > 1e12)
+        return;
+    const QPointF before = toWorld(about);
+    m_scale = next;
+    m_fitted = false;
+    // Keep the point under the cursor where it is.
+    m_center += before - toWorld(about);
+    update();
 }
 
 void DrawingCanvas::wheelEvent(QWheelEvent* event)
@@ -351,23 +253,13 @@ void DrawingCanvas::wheelEvent(QWheelEvent* event)
     const double steps = event->angleDelta().y() / 120.0;
     if (steps == 0)
         return;
-    const QPointF pos = event->position();
-    const QPointF before = toWorld(pos);
-    const double factor = std::pow(1.2, steps);
-    const double next = m_scale * factor;
-    if (next < 1e-12 || next > 1e12)
-        return;
-    m_scale = next;
-    m_fitted = false;
-    // Keep the point under the cursor where it is.
-    const QPointF after = toWorld(pos);
-    m_center += before - after;
-    update();
+    zoomBy(std::pow(1.2, steps), event->position());
     event->accept();
 }
 
 void DrawingCanvas::mousePressEvent(QMouseEvent* event)
 {
+    emit activated();
     if (event->button() == Qt::LeftButton || event->button() == Qt::MiddleButton) {
         m_panning = true;
         m_lastPos = event->pos();
@@ -381,9 +273,7 @@ void DrawingCanvas::mouseMoveEvent(QMouseEvent* event)
         return;
     const QPoint delta = event->pos() - m_lastPos;
     m_lastPos = event->pos();
-    m_center -= QPointF(delta.x() / m_scale, -delta.y() / m_scale);
-    m_fitted = false;
-    update();
+    pan(delta);
 }
 
 void DrawingCanvas::mouseReleaseEvent(QMouseEvent*)
@@ -412,11 +302,9 @@ void DrawingCanvas::keyPressEvent(QKeyEvent* event)
         update();
     } else if (event->key() == Qt::Key_Home)
         zoomExtents();
-    else if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus) {
-        m_scale *= event->key() == Qt::Key_Plus ? 1.2 : 1 / 1.2;
-        m_fitted = false;
-        update();
-    } else
+    else if (event->key() == Qt::Key_Plus || event->key() == Qt::Key_Minus)
+        zoomBy(event->key() == Qt::Key_Plus ? 1.2 : 1 / 1.2, QPointF(width() / 2.0, height() / 2.0));
+    else
         QWidget::keyPressEvent(event);
 }
 

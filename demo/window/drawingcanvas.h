@@ -1,22 +1,24 @@
 #pragma once
 
-#include <QColor>
+#include "blockbounds.h"
+#include "entitypainter.h"
+#include "viewprojection.h"
+
+#include <QImage>
 #include <QPointF>
 #include <QRectF>
 #include <QVector>
 #include <QWidget>
 
-class QPainter;
-
 namespace Demo {
 
 class DrawingDocument;
-struct DrawingEntity;
 
-// The model space view: draws the entities of the visible layers in their
-// colors on a dark ground. The wheel zooms about the cursor, a drag with the
-// left or middle button pans, a double click of the middle button (or the
-// Home key) zooms to the drawing's extents.
+// One view of model space: draws the entities of the visible layers, block
+// references included, in their colors on a dark ground, from one of the
+// standard views. The wheel zooms about the cursor, a drag with the left
+// or middle button pans, a double click of the middle button (or the Home
+// key) zooms to the drawing's extents.
 class DrawingCanvas : public QWidget
 {
     Q_OBJECT
@@ -28,15 +30,34 @@ public:
 
     void setDocument(const DrawingDocument* document);
     QSize sizeHint() const override;
-    // Number of entities drawn at the last paint.
+    // Number of model space entities drawn at the last paint.
     int drawnCount() const { return m_drawn; }
     bool isLayerShown(int layerIndex) const;
     double scale() const { return m_scale; }
+    // The standard view shown ("Top", "Southeast"...).
+    QString viewName() const { return m_view.name(); }
+    // Shows the drawing from a standard view, fitted to the canvas.
+    void setView(const QString& name);
+    // The active one of several canvases wears a frame.
+    void setActive(bool active);
+    bool isActive() const { return m_active; }
+    // Keeps the primitives each paint draws, for a look at what is shown.
+    void setRecording(bool on);
+    const QVector<DrawnPrimitive>& drawnPrimitives() const { return m_primitives; }
+    // Drawing units to pixels, as the last paint had it.
+    QTransform toScreen() const;
+    // Moves the view by pixels.
+    void pan(const QPointF& pixels);
+    void zoomBy(double factor, const QPointF& about);
 
 public slots:
     // Reads the layers' states and colors again and repaints.
     void refresh();
     void zoomExtents();
+
+signals:
+    // The user clicked into the canvas.
+    void activated();
 
 protected:
     void paintEvent(QPaintEvent* event) override;
@@ -49,25 +70,29 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
-    QPointF toScreen(const QPointF& p) const;
     QPointF toWorld(const QPointF& p) const;
     QRectF extents() const;
-    bool drawEntity(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
-    bool drawLine(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
-    bool drawPolyline(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
-    bool drawCircle(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
-    bool drawPoint(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
-    bool drawText(QPainter& p, const DrawingEntity& e, const QRectF& view) const;
+    // Brings the picture of the drawing up to date: all of it, or after a
+    // pan only the strips that came into view.
+    void updatePicture();
+    void paintRegion(QImage& image, const QRect& area, bool record);
+    // The picture must be drawn anew at the next paint.
+    void invalidate();
 
     const DrawingDocument* m_document = nullptr;
-    QVector<bool> m_shown;       // per layer index
-    QVector<QColor> m_colors;    // per layer index
-    QVector<double> m_widths;    // pen width in pixels, per layer index
-    QVector<Qt::PenStyle> m_styles; // dash pattern, per layer index
-    QPointF m_center;            // world point at the middle of the widget
+    BlockBounds m_bounds;
+    QVector<LayerLook> m_layers;   // per layer index
+    ViewProjection m_view;
+    QPointF m_center;            // view point at the middle of the widget
     double m_scale = 1.0;        // pixels per drawing unit
-    double m_capRatio = 0.72;    // capital height / pixel size of the font
     bool m_fitted = false;
+    bool m_active = false;
+    bool m_recording = false;
+    QVector<DrawnPrimitive> m_primitives;
+    QImage m_picture;            // the drawing as last painted
+    QImage m_spare;              // the buffer a pan shifts the picture into
+    QTransform m_pictureTransform;
+    bool m_pictureValid = false;
     QPoint m_lastPos;
     bool m_panning = false;
     int m_drawn = 0;

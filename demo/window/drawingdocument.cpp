@@ -177,12 +177,7 @@ bool DrawingDocument::layerExists(const QString& name) const
 
 int DrawingDocument::entityCount(const DkDbObjectId& layer) const
 {
-    int count = 0;
-    for (const DrawingEntity& e : m_drawing.entities) {
-        if (layerIdOf(e) == layer)
-            ++count;
-    }
-    return count;
+    return m_drawing.objectCount(m_layerIds.indexOf(layer));
 }
 
 QString DrawingDocument::checkNewName(const QString& name, const QString& exceptName) const
@@ -274,12 +269,9 @@ QString DrawingDocument::deleteLayer(const QString& name)
         return QStringLiteral("Layer \"0\" cannot be deleted.");
     if (id == m_db->clayer())
         return QStringLiteral("Layer \"%1\" is the current layer and cannot be deleted.").arg(actual);
-    const int count = entityCount(id);
-    if (count > 0)
-        return QStringLiteral("Layer \"%1\" holds %2 %3 and cannot be deleted.")
-            .arg(actual)
-            .arg(count)
-            .arg(count == 1 ? QStringLiteral("object") : QStringLiteral("objects"));
+    if (entityCount(id) > 0)
+        return QStringLiteral("Layer \"%1\" holds %2; it cannot be deleted.")
+            .arg(actual, m_drawing.objectSummary(m_layerIds.indexOf(id)));
     if (m_db->eraseLayer(id) != Dk::eOk)
         return QStringLiteral("Layer \"%1\" could not be deleted.").arg(actual);
     return QString();

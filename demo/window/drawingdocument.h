@@ -38,7 +38,8 @@ public:
 
     QString currentLayerName() const;
     bool layerExists(const QString& name) const;
-    // Number of entities on the layer of that record.
+    // Number of objects on the layer of that record: in model space, paper
+    // space and block definitions, drawn or not.
     int entityCount(const DkDbObjectId& layer) const;
 
     // Each returns an empty string on success, else the message to show.

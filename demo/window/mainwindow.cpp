@@ -10,6 +10,7 @@
 #include "palettesync.h"
 #include "samplefloorplan.h"
 #include "screenshotwriter.h"
+#include "viewportarea.h"
 
 #include <KvAppBase.h>
 
@@ -21,9 +22,6 @@
 #include "layertablewidget.h"
 #include "ribbongalleryitem.h"
 #include "stackwidget.h"
-#include "viewbutton.h"
-#include "viewgallery.h"
-#include "viewportgallery.h"
 
 #include <QAction>
 #include <QApplication>
@@ -92,14 +90,19 @@ MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::m
     connect(m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::showTitle);
     connect(m_history, &LayerHistory::restored, this, [this] { scheduleRefresh(RefreshAll); });
     buildMenus();
-    m_canvas = new DrawingCanvas(this);
-    setCentralWidget(m_canvas);
+    m_viewports = new ViewportArea(this);
+    setCentralWidget(m_viewports);
     m_ribbon = RibbonBuilder(this).build();
     connectRibbon();
     buildPaletteDock();
     connectPalette();
     buildStatusBar();
     kvSetLayerTableChangesCallback([this] { slotLayerTableChanged(); });
+}
+
+DrawingCanvas* MainWindow::canvas() const
+{
+    return m_viewports->activeCanvas();
 }
 
 MainWindow::~MainWindow()
@@ -171,15 +174,8 @@ void MainWindow::connectRibbon()
             QStringLiteral("Color for new objects: %1,%2,%3").arg(color.red()).arg(color.green()).arg(color.blue()),
             kNoteTimeout);
     });
-    const auto galleryPicked = [this](JtRc::RibbonGalleryItem* item) {
-        if (item)
-            statusBar()->showMessage(
-                QStringLiteral("%1 chosen; this viewer shows the drawing in plan.").arg(item->caption()), kNoteTimeout);
-    };
-    connect(m_ribbon.viewGallery, &KvCc::ViewGallery::itemPressed, this, galleryPicked);
-    connect(m_ribbon.portGallery, &KvCc::ViewPortGallery::itemPressed, this, galleryPicked);
-    connect(m_ribbon.viewButton, &KvCc::ViewButton::geometryChanged, this, [this] {
-        statusBar()->showMessage(QStringLiteral("View: %1").arg(m_ribbon.viewButton->text()), kNoteTimeout);
+    RibbonBuilder::connectViewControls(m_ribbon, m_viewports, [this](const QString& note) {
+        statusBar()->showMessage(note, kNoteTimeout);
     });
 }
 
@@ -275,7 +271,7 @@ void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
     if (!m_file.bytes().isEmpty())
         m_document->addLinetypes(DxfSaver(m_file.bytes()).linetypes());
     m_history->reset();
-    m_canvas->setDocument(m_document.get());
+    m_viewports->setDocument(m_document.get());
     showTitle();
     scheduleRefresh(RefreshAll);
     updateStatus();
@@ -448,7 +444,7 @@ void MainWindow::runRefresh()
     if (what & RefreshCombo)
         m_ribbon.layerCombo->slotUpdate();
     if (what & RefreshCanvas)
-        m_canvas->refresh();
+        m_viewports->refresh();
     if (what & RefreshPalette)
         m_sync->reloadPalette();
     updateStatus();

@@ -21,6 +21,7 @@ class LayerTableWidget;
 namespace Demo {
 
 class DrawingCanvas;
+class ViewportArea;
 class DrawingDocument;
 class LayerActions;
 class LayerHistory;
@@ -63,7 +64,9 @@ public:
     QString lastMessage() const { return m_lastMessage; }
 
     DrawingDocument* document() const { return m_document.get(); }
-    DrawingCanvas* canvas() const { return m_canvas; }
+    // The active viewport's canvas.
+    DrawingCanvas* canvas() const;
+    ViewportArea* viewports() const { return m_viewports; }
     KvCc::LayerComboBox* layerCombo() const { return m_ribbon.layerCombo; }
     QWidget* ribbonPanels() const { return m_ribbon.panels; }
     KvCc::MinMaxButton* minMaxButton() const { return m_ribbon.minMax; }
@@ -108,7 +111,7 @@ private:
 
     std::unique_ptr<DrawingDocument> m_document;
     RibbonParts m_ribbon;
-    DrawingCanvas* m_canvas = nullptr;
+    ViewportArea* m_viewports = nullptr;
     KvCc::LayerManager* m_palette = nullptr;
     PaletteSync* m_sync = nullptr;
     LayerHistory* m_history = nullptr;

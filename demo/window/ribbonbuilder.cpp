@@ -1,6 +1,7 @@
 #include "ribbonbuilder.h"
 
 #include "colorcombobox.h"
+#include "drawingcanvas.h"
 #include "layercombobox.h"
 #include "layercontrol.h"
 #include "linetypecombobox.h"
@@ -10,7 +11,9 @@
 #include "textstylecombobox.h"
 #include "viewbutton.h"
 #include "viewgallery.h"
+#include "viewportarea.h"
 #include "viewportgallery.h"
+#include "viewprojection.h"
 #include "visualstylecombobox.h"
 
 #include <QAbstractItemView>
@@ -20,6 +23,7 @@
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
+#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
@@ -182,6 +186,45 @@ QLayout* RibbonBuilder::buildView()
     viewButtonColumn->addStretch(1);
     view->addLayout(viewButtonColumn);
     return view;
+}
+
+void RibbonBuilder::connectViewControls(const RibbonParts& parts, ViewportArea* area,
+                                        const std::function<void(const QString&)>& note)
+{
+    // Both controls show the named view; the button's menu action does the
+    // button's own update, and the button then reports it like a pick.
+    const auto showInControls = [parts](const QString& name) {
+        parts.viewGallery->setCheckedIndex(ViewProjection::names().indexOf(name));
+        const QList<QAction*> actions = parts.viewButton->menu()->actions();
+        for (QAction* action : actions) {
+            if (action->objectName() == name && parts.viewButton->text() != name)
+                action->trigger();
+        }
+    };
+    const auto showView = [area, showInControls, note](const QString& name) {
+        DrawingCanvas* canvas = area->activeCanvas();
+        if (!canvas || canvas->viewName() == name)
+            return;
+        canvas->setView(name);
+        showInControls(canvas->viewName());
+        note(QStringLiteral("View: %1").arg(canvas->viewName()));
+    };
+    QObject::connect(parts.viewGallery, &KvCc::ViewGallery::itemPressed, area, [showView](JtRc::RibbonGalleryItem* item) {
+        if (item)
+            showView(item->caption());
+    });
+    QObject::connect(parts.viewButton, &KvCc::ViewButton::geometryChanged, area,
+                     [showView, parts] { showView(parts.viewButton->text()); });
+    QObject::connect(parts.portGallery, &KvCc::ViewPortGallery::itemPressed, area,
+                     [area, note](JtRc::RibbonGalleryItem* item) {
+                         if (item && area->setArrangement(item->caption()))
+                             note(QStringLiteral("Viewports: %1").arg(item->caption()));
+                     });
+    QObject::connect(area, &ViewportArea::activeCanvasChanged, area, [showInControls](DrawingCanvas* canvas) {
+        if (canvas)
+            showInControls(canvas->viewName());
+    });
+    showInControls(area->activeCanvas()->viewName());
 }
 
 } // namespace Demo

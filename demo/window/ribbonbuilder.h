@@ -1,5 +1,8 @@
 #pragma once
 
+#include <functional>
+
+class QString;
 class QLayout;
 class QMainWindow;
 class QWidget;
@@ -16,6 +19,8 @@ class ViewPortGallery;
 } // namespace KvCc
 
 namespace Demo {
+
+class ViewportArea;
 
 // The widgets of the ribbon its window talks to.
 struct RibbonParts
@@ -41,6 +46,12 @@ public:
     explicit RibbonBuilder(QMainWindow* window) : m_window(window) {}
 
     RibbonParts build();
+    // Makes the view gallery, the view button and the viewport gallery
+    // drive the area: a view picked in either control shows in the active
+    // viewport and in both controls; an arrangement picked splits the area;
+    // a viewport made active shows its view in both. note tells the user.
+    static void connectViewControls(const RibbonParts& parts, ViewportArea* area,
+                                    const std::function<void(const QString&)>& note);
 
 private:
     QWidget* buildTabStrip(QWidget* ribbon);

@@ -47,6 +47,20 @@ public:
             pair(62, QByteArray::number(color));
         return pair(10, x1).pair(20, y1).pair(30, 0.0).pair(11, x2).pair(21, y2).pair(31, 0.0);
     }
+    DxfWriter& beginBlock(const QByteArray& name, double baseX = 0, double baseY = 0)
+    {
+        return pair(0, "BLOCK").pair(8, "0").pair(2, name).pair(70, "0").pair(10, baseX).pair(20, baseY).pair(30, 0.0);
+    }
+    DxfWriter& endBlock() { return pair(0, "ENDBLK").pair(8, "0"); }
+    // A block reference; the pairs after it (color, scale, array...) are the caller's.
+    DxfWriter& insert(const QByteArray& layer, const QByteArray& block, double x, double y)
+    {
+        return pair(0, "INSERT").pair(8, layer).pair(2, block).pair(10, x).pair(20, y).pair(30, 0.0);
+    }
+    DxfWriter& circle(const QByteArray& layer, double x, double y, double r)
+    {
+        return pair(0, "CIRCLE").pair(8, layer).pair(10, x).pair(20, y).pair(30, 0.0).pair(40, r);
+    }
     DxfWriter& endSection() { return pair(0, "ENDSEC"); }
     DxfWriter& end() { return pair(0, "EOF"); }
 

@@ -1,7 +1,7 @@
 # Tests of the demo host. They link the demo's own library, which exists
 # only when the demo is built; otherwise they are left out of the build and
 # reported as disabled.
-set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave)
+set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview)
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     foreach(t ${kvcc_demo_tests})
         target_link_libraries(${t} PRIVATE kvccdemo)

@@ -128,7 +128,7 @@ private slots:
         QVERIFY(!window.openFile(bad.fileName()));
         QVERIFY2(window.lastMessage().contains(QLatin1String("cut off")), qPrintable(window.lastMessage()));
         window.settle();
-        QVERIFY(window.document()->deleteLayer(QStringLiteral("Walls")).contains(QLatin1String("holds 1 object ")));
+        QVERIFY(window.document()->deleteLayer(QStringLiteral("Walls")).contains(QLatin1String("holds 1 object: 1 LINE;")));
         QCOMPARE(window.windowTitle(), QStringLiteral("layers.dxf - KvCc demo viewer"));
         QStringList faces, rows;
         for (const KvCc::LayerItemData& r : window.comboRows())

@@ -1,0 +1,153 @@
+#include "dxfcurves.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Demo {
+namespace {
+
+// Points for an angle: one every 5.6 degrees, at least two.
+int stepsFor(double angle)
+{
+    return std::clamp(static_cast<int>(std::ceil(std::fabs(angle) / (M_PI / 32))), 2, 64);
+}
+
+} // namespace
+
+int DxfCurves::stepsPerSegment(int vertices)
+{
+    return std::clamp(65536 / std::max(vertices, 1), 2, 64);
+}
+
+void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge, int steps)
+{
+    const double chord = std::hypot(b.x() - a.x(), b.y() - a.y());
+    if (std::fabs(bulge) < 1e-9 || chord < 1e-12 || !std::isfinite(bulge)) {
+        out.append(b);
+        return;
+    }
+    const double angle = 4 * std::atan(bulge);
+    const double radius = chord / (2 * std::sin(std::fabs(angle) / 2));
+    // The centre lies off the chord's middle, to the left for a positive bulge.
+    const QPointF mid = (a + b) / 2;
+    const QPointF dir((b.x() - a.x()) / chord, (b.y() - a.y()) / chord);
+    const double offset = radius * std::cos(angle / 2) * (bulge > 0 ? 1 : -1);
+    const QPointF center = mid + QPointF(-dir.y(), dir.x()) * offset;
+    const double start = std::atan2(a.y() - center.y(), a.x() - center.x());
+    const int count = std::min(stepsFor(angle), std::max(steps, 2));
+    for (int i = 1; i < count; ++i) {
+        const double t = start + angle * i / count;
+        out.append(center + QPointF(std::cos(t), std::sin(t)) * radius);
+    }
+    out.append(b);
+}
+
+void DxfCurves::appendArc(QVector<QPointF>& out, const QPointF& center, double radius, double start, double end)
+{
+    double span = end - start;
+    while (span <= 0)
+        span += 2 * M_PI;
+    appendEllipse(out, center, QPointF(radius, 0), QPointF(0, radius), start, start + span);
+}
+
+void DxfCurves::appendEllipse(QVector<QPointF>& out, const QPointF& c, const QPointF& major, const QPointF& minor,
+                              double start, double end)
+{
+    if (!std::isfinite(start) || !std::isfinite(end))
+        return;
+    double span = end - start;
+    if (span <= 0 || span > 2 * M_PI)
+        span = std::fmod(span, 2 * M_PI) + (span <= 0 ? 2 * M_PI : 0);
+    if (span < 1e-9)
+        span = 2 * M_PI;
+    const int steps = stepsFor(span) * 2;
+    for (int i = 0; i <= steps; ++i) {
+        const double t = start + span * i / steps;
+        out.append(c + major * std::cos(t) + minor * std::sin(t));
+    }
+}
+
+QVector<double> DxfCurves::uniformKnots(int degree, int count)
+{
+    QVector<double> knots;
+    const int inner = count - degree - 1;
+    for (int i = 0; i <= degree; ++i)
+        knots.append(0);
+    for (int i = 1; i <= inner; ++i)
+        knots.append(double(i) / (inner + 1));
+    for (int i = 0; i <= degree; ++i)
+        knots.append(1);
+    return knots;
+}
+
+QVector<QPointF> DxfCurves::spline(int degree, const QVector<double>& knots, const QVector<QPointF>& controls,
+                                   const QVector<double>& weights)
+{
+    const int n = controls.size();
+    if (degree < 1 || degree > 11 || n < degree + 1 || knots.size() != n + degree + 1)
+        return {};
+    for (int i = 1; i < knots.size(); ++i) {
+        if (!std::isfinite(knots.at(i)) || knots.at(i) < knots.at(i - 1))
+            return {};
+    }
+    const double lo = knots.at(degree), hi = knots.at(n);
+    if (!(hi > lo))
+        return {};
+    const bool rational = weights.size() == n;
+    const int samples = std::clamp(n * 8, 16, maxPoints);
+    QVector<QPointF> out;
+    out.reserve(samples + 1);
+    double p[12][3];
+    int span = degree;
+    for (int s = 0; s <= samples; ++s) {
+        const double t = lo + (hi - lo) * s / samples;
+        while (span < n - 1 && t >= knots.at(span + 1))
+            ++span;
+        for (int j = 0; j <= degree; ++j) {
+            const int i = span - degree + j;
+            const double w = rational && weights.at(i) > 0 ? weights.at(i) : 1.0;
+            p[j][0] = controls.at(i).x() * w;
+            p[j][1] = controls.at(i).y() * w;
+            p[j][2] = w;
+        }
+        for (int r = 1; r <= degree; ++r) {
+            for (int j = degree; j >= r; --j) {
+                const int i = span - degree + j;
+                const double d = knots.at(i + degree - r + 1) - knots.at(i);
+                const double a = d > 0 ? (t - knots.at(i)) / d : 0;
+                for (int k = 0; k < 3; ++k)
+                    p[j][k] = (1 - a) * p[j - 1][k] + a * p[j][k];
+            }
+        }
+        if (p[degree][2] != 0)
+            out.append(QPointF(p[degree][0] / p[degree][2], p[degree][1] / p[degree][2]));
+    }
+    return out;
+}
+
+QVector<QPointF> DxfCurves::throughPoints(const QVector<QPointF>& points, bool closed)
+{
+    const int n = points.size();
+    if (n < 3)
+        return points;
+    const int segments = closed ? n : n - 1;
+    const int per = std::clamp(maxPoints / segments, 1, 16);
+    QVector<QPointF> out;
+    const auto at = [&](int i) {
+        if (closed)
+            return points.at(((i % n) + n) % n);
+        return points.at(std::clamp(i, 0, n - 1));
+    };
+    out.append(points.first());
+    for (int i = 0; i < segments; ++i) {
+        const QPointF p0 = at(i - 1), p1 = at(i), p2 = at(i + 1), p3 = at(i + 2);
+        for (int k = 1; k <= per; ++k) {
+            const double t = double(k) / per, t2 = t * t, t3 = t2 * t;
+            out.append(0.5 * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2
+                              + (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
+        }
+    }
+    return out;
+}
+
+} // namespace Demo

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QPointF>
+#include <QVector>
+
+namespace Demo {
+
+// Turns the curves of a drawing into points along them, finely enough for
+// the screen and never more than a fixed number per curve, whatever a
+// file asks for.
+class DxfCurves
+{
+public:
+    static constexpr int maxPoints = 2048;
+
+    // Appends the points after a up to b of a polyline segment with a bulge
+    // (the tangent of a quarter of its arc's angle; 0 is straight), at most
+    // steps of them.
+    static void appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge, int steps = 64);
+    // Points for each bulged segment of a polyline of that many vertices,
+    // so that no polyline grows past a bound however many it has.
+    static int stepsPerSegment(int vertices);
+    // An arc from start to end (radians), counter-clockwise, start included.
+    static void appendArc(QVector<QPointF>& out, const QPointF& center, double radius, double start, double end);
+    // An elliptical arc c + cos(t) major + sin(t) minor for t from start to end.
+    static void appendEllipse(QVector<QPointF>& out, const QPointF& c, const QPointF& major, const QPointF& minor,
+                              double start, double end);
+    // A B-spline of the degree through its control points (weights may be
+    // empty), evaluated by de Boor's rule; empty when the knots cannot serve.
+    static QVector<QPointF> spline(int degree, const QVector<double>& knots, const QVector<QPointF>& controls,
+                                   const QVector<double>& weights);
+    // Clamped uniform knots for count control points of the degree.
+    static QVector<double> uniformKnots(int degree, int count);
+    // A smooth curve through the points (Catmull-Rom).
+    static QVector<QPointF> throughPoints(const QVector<QPointF>& points, bool closed);
+};
+
+} // namespace Demo

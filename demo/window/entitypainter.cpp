@@ -1,0 +1,333 @@
+#include "entitypainter.h"
+
+#include "blockbounds.h"
+#include "dxfcurves.h"
+#include "dxfimport.h"
+#include "linetypestyle.h"
+
+#include <QFontMetricsF>
+#include <QPainter>
+#include <QPainterPath>
+
+#include <cmath>
+
+namespace Demo {
+namespace {
+
+// Colors too close to the ground are drawn in its contrast, as CAD
+// programs do with black and white.
+QColor visibleOnGround(const QColor& c)
+{
+    if (c.lightness() < 40)
+        return QColor(230, 230, 230);
+    return c;
+}
+
+// Where the first line of a text sits below its point, in pixels, for a
+// capital height of pixels and block pixels between the first and last baselines.
+double firstBaseline(DrawingEntity::VAlign align, double pixels, double block, double descent)
+{
+    switch (align) {
+    case DrawingEntity::Baseline:
+        return block > 0 ? -block : 0;
+    case DrawingEntity::Bottom:
+        return -block - descent;
+    case DrawingEntity::Middle:
+        return pixels / 2 - block / 2;
+    case DrawingEntity::Top:
+        return pixels;
+    }
+    return 0;
+}
+
+// Whether t keeps circles round: equal scale on both axes, which stay square.
+bool keepsCircles(const QTransform& t)
+{
+    const double sx = std::hypot(t.m11(), t.m12()), sy = std::hypot(t.m21(), t.m22());
+    const double dot = t.m11() * t.m21() + t.m12() * t.m22();
+    return std::fabs(sx - sy) <= 1e-6 * sx && std::fabs(dot) <= 1e-6 * sx * sy;
+}
+
+} // namespace
+
+double EntityPainter::penWidthFor(int lineWeight)
+{
+    if (lineWeight >= 70)
+        return 2.5;
+    if (lineWeight >= 35)
+        return 1.6;
+    return 1.0;
+}
+
+int EntityPainter::paint(QPainter& painter, const QTransform& toScreen, const QRectF& view)
+{
+    m_painter = &painter;
+    m_view = view;
+    m_primitives = 0;
+    m_penWidth = -1;
+    m_layerZero = std::max(0, m_drawing.layerIndex(QStringLiteral("0")));
+    QFont probe = painter.font();
+    probe.setPixelSize(100);
+    const double cap = QFontMetricsF(probe).capHeight();
+    m_capRatio = cap > 10 ? cap / 100.0 : 0.72;
+    int drawn = 0;
+    const Inherited top;
+    const QVector<DrawingEntity>& entities = m_drawing.entities;
+    bool invertible = false, all = true;
+    const QTransform toWorld = toScreen.inverted(&invertible);
+    const QVector<int> near = invertible ? m_bounds.grid().query(toWorld.mapRect(view), all) : QVector<int>();
+    const int count = (all || !invertible) ? entities.size() : near.size();
+    for (int k = 0; k < count && m_primitives < maxPrimitives; ++k) {
+        const int i = (all || !invertible) ? k : near.at(k);
+        if (drawEntity(entities.at(i), toScreen, top, m_bounds.modelBox(i)))
+            ++drawn;
+    }
+    m_painter = nullptr;
+    return drawn;
+}
+
+// The layer, color and pen an entity takes; false when its layer hides it.
+bool EntityPainter::lookOf(const DrawingEntity& e, const Inherited& from, Look& look) const
+{
+    look.layer = (from.layer >= 0 && e.layer == m_layerZero) ? from.layer : e.layer;
+    if (look.layer < 0 || look.layer >= m_layers.size())
+        return false;
+    const LayerLook& layer = m_layers.at(look.layer);
+    if (e.kind == DrawingEntity::Insert ? layer.frozen : !layer.shown)
+        return false;
+    if (e.color.isValid())
+        look.color = e.color;
+    else if (e.colorByBlock)
+        look.color = from.color.isValid() ? from.color : QColor(Qt::white);
+    else
+        look.color = layer.color;
+    if (e.linetype.isEmpty())
+        look.style = layer.style;
+    else if (e.linetype.compare(QLatin1String("BYBLOCK"), Qt::CaseInsensitive) == 0)
+        look.style = from.layer >= 0 ? from.style : Qt::SolidLine;
+    else
+        look.style = linetypePenStyle(e.linetype);
+    if (e.lineWeight == LineWeightByLayer)
+        look.width = layer.width;
+    else if (e.lineWeight == LineWeightByBlock)
+        look.width = from.layer >= 0 ? from.width : 1.0;
+    else
+        look.width = penWidthFor(e.lineWeight);
+    return true;
+}
+
+bool EntityPainter::drawEntity(const DrawingEntity& e, const QTransform& t, const Inherited& from, const QRectF& box)
+{
+    Look look;
+    if (!lookOf(e, from, look))
+        return false;
+    const QRectF screen = t.mapRect(box).adjusted(-1, -1, 1, 1);
+    if (!screen.intersects(m_view) && !(e.kind == DrawingEntity::Text && box.isNull()))
+        return false;
+    if (e.kind == DrawingEntity::Insert) {
+        // A reference too small to tell apart is a dot.
+        if (screen.width() < 4 && screen.height() < 4) {
+            setPen(look, true);
+            m_painter->drawPoint(screen.center());
+            ++m_primitives;
+            record(DrawingEntity::Point, screen);
+            return true;
+        }
+        return drawInsert(e, t, look, from);
+    }
+    drawShape(e, t, look);
+    return true;
+}
+
+bool EntityPainter::drawInsert(const DrawingEntity& e, const QTransform& t, const Look& look, const Inherited& from)
+{
+    for (const DrawingEntity& a : e.attributes)
+        drawEntity(a, t, from, m_bounds.box(a));
+    if (from.depth >= DxfImport::maxBlockDepth || e.block < 0 || e.block >= m_drawing.blocks.size())
+        return true;
+    Inherited inner;
+    inner.layer = look.layer;
+    inner.color = look.color;
+    inner.style = look.style;
+    inner.width = look.width;
+    inner.depth = from.depth + 1;
+    const DrawingBlock& block = m_drawing.blocks.at(e.block);
+    const QRectF blockBox = m_bounds.blockBox(e.block);
+    int columns = 1, rows = 1;
+    BlockBounds::drawnCells(e, columns, rows);
+    for (int row = 0; row < rows; ++row) {
+        for (int column = 0; column < columns; ++column) {
+            // Every cell counts, so blocks of nothing but references still end.
+            if (++m_primitives >= maxPrimitives)
+                return true;
+            const QTransform cell = BlockBounds::placement(e, block.base, column, row) * t;
+            if (!cell.mapRect(blockBox).adjusted(-1, -1, 1, 1).intersects(m_view))
+                continue;
+            for (const DrawingEntity& child : block.entities) {
+                if (m_primitives >= maxPrimitives)
+                    return true;
+                drawEntity(child, cell, inner, child.kind == DrawingEntity::Insert ? m_bounds.box(child) : blockBox);
+            }
+        }
+    }
+    return true;
+}
+
+void EntityPainter::drawShape(const DrawingEntity& e, const QTransform& t, const Look& look)
+{
+    // Most shapes in a row share a color; its lightness is worked out once.
+    if (look.color != m_rawColor) {
+        m_rawColor = look.color;
+        m_shownColor = visibleOnGround(look.color);
+    }
+    const QColor color = m_shownColor;
+    Look shown = look;
+    shown.color = color;
+    setPen(shown, e.kind == DrawingEntity::Text || e.kind == DrawingEntity::Fill);
+    ++m_primitives;
+    switch (e.kind) {
+    case DrawingEntity::Line: {
+        const QPointF a = t.map(e.points.value(0)), b = t.map(e.points.value(1));
+        m_painter->drawLine(a, b);
+        record(e.kind, QRectF(a, b).normalized());
+        break;
+    }
+    case DrawingEntity::Polyline: {
+        const QPolygonF poly = t.map(QPolygonF(e.points));
+        if (e.closed)
+            m_painter->drawPolygon(poly);
+        else
+            m_painter->drawPolyline(poly);
+        record(e.kind, poly.boundingRect());
+        break;
+    }
+    case DrawingEntity::Circle:
+    case DrawingEntity::Arc:
+        drawCurve(e, t);
+        break;
+    case DrawingEntity::Point: {
+        const QPointF at = t.map(e.points.value(0));
+        m_painter->drawPoint(at);
+        record(e.kind, QRectF(at, QSizeF()));
+        break;
+    }
+    case DrawingEntity::Text:
+        drawText(e, t);
+        break;
+    case DrawingEntity::Fill:
+        drawFill(e, t, color);
+        break;
+    case DrawingEntity::Insert:
+        break;
+    }
+}
+
+// Circles and arcs: drawn as such while t keeps them round, else as points along them.
+void EntityPainter::drawCurve(const DrawingEntity& e, const QTransform& t)
+{
+    const QPointF c = e.points.value(0);
+    if (keepsCircles(t)) {
+        const QPointF center = t.map(c);
+        const double r = e.radius * std::hypot(t.m11(), t.m12());
+        const QRectF box(center.x() - r, center.y() - r, 2 * r, 2 * r);
+        record(e.kind, box);
+        if (e.kind == DrawingEntity::Circle) {
+            m_painter->drawEllipse(box);
+            return;
+        }
+        double span = e.endAngle - e.startAngle;
+        while (span <= 0)
+            span += 360.0;
+        // Screen angles run counter-clockwise as seen; a mirroring t turns the arc round.
+        const double a = e.startAngle * M_PI / 180;
+        const QPointF start = t.map(c + QPointF(std::cos(a), std::sin(a)) * e.radius) - center;
+        const double startSeen = std::atan2(-start.y(), start.x()) * 180 / M_PI;
+        const bool mirrored = t.determinant() > 0;
+        m_painter->drawArc(box, qRound(startSeen * 16), qRound((mirrored ? -span : span) * 16));
+        return;
+    }
+    QVector<QPointF> points;
+    const double start = e.kind == DrawingEntity::Circle ? 0 : e.startAngle * M_PI / 180;
+    const double end = e.kind == DrawingEntity::Circle ? 2 * M_PI : e.endAngle * M_PI / 180;
+    DxfCurves::appendArc(points, c, e.radius, start, end);
+    const QPolygonF poly = t.map(QPolygonF(points));
+    m_painter->drawPolyline(poly);
+    record(e.kind, poly.boundingRect());
+}
+
+void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
+{
+    // A text's height is its capital height, as in CAD programs.
+    const QPointF at = t.map(e.points.value(0));
+    const double angle = e.rotation * M_PI / 180;
+    const QPointF up = t.map(e.points.value(0) + QPointF(-std::sin(angle), std::cos(angle)) * e.height) - at;
+    const QPointF along = t.map(e.points.value(0) + QPointF(std::cos(angle), std::sin(angle))) - at;
+    const double pixels = std::hypot(up.x(), up.y());
+    if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
+        return;
+    QFont font = m_painter->font();
+    font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
+    const QFontMetricsF metrics(font);
+    const QStringList lines = e.text.split(QLatin1Char('\n'));
+    const double spacing = pixels * 5.0 / 3.0;
+    const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
+    m_painter->save();
+    m_painter->setFont(font);
+    m_painter->translate(at);
+    m_painter->rotate(std::atan2(along.y(), along.x()) * 180 / M_PI);
+    QRectF box;
+    for (int i = 0; i < lines.size(); ++i) {
+        const double width = metrics.horizontalAdvance(lines.at(i));
+        const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
+        m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+        box |= QRectF(x, baseline + i * spacing - pixels, width, pixels);
+    }
+    record(DrawingEntity::Text, m_painter->transform().mapRect(box));
+    m_painter->restore();
+}
+
+// Solid fills in their color; pattern hatches as their boundary over a light fill.
+void EntityPainter::drawFill(const DrawingEntity& e, const QTransform& t, const QColor& color)
+{
+    QPainterPath path;
+    path.setFillRule(Qt::OddEvenFill);
+    int from = 0;
+    const QVector<int> loops = e.loops.isEmpty() ? QVector<int>{e.points.size()} : e.loops;
+    for (int size : loops) {
+        path.addPolygon(t.map(QPolygonF(e.points.mid(from, size))));
+        path.closeSubpath();
+        from += size;
+    }
+    QColor fill = color;
+    if (e.patterned)
+        fill.setAlpha(60);
+    m_painter->setBrush(fill);
+    if (!e.patterned)
+        m_painter->setPen(Qt::NoPen);
+    m_painter->drawPath(path);
+    m_painter->setBrush(Qt::NoBrush);
+    m_penWidth = -1;
+    record(DrawingEntity::Fill, path.boundingRect());
+}
+
+// Sets the pen unless it is the one already set; texts and fills draw solid.
+void EntityPainter::setPen(const Look& look, bool solid)
+{
+    const Qt::PenStyle style = solid ? Qt::SolidLine : look.style;
+    if (look.color == m_penColor && look.width == m_penWidth && style == m_penStyle)
+        return;
+    QPen pen(look.color, look.width, style);
+    pen.setCosmetic(true);
+    m_painter->setPen(pen);
+    m_penColor = look.color;
+    m_penWidth = look.width;
+    m_penStyle = style;
+}
+
+void EntityPainter::record(DrawingEntity::Kind kind, const QRectF& box)
+{
+    if (m_record)
+        m_record->append({kind, m_penColor, box});
+}
+
+} // namespace Demo

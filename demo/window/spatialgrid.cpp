@@ -1,0 +1,82 @@
+#include "spatialgrid.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace Demo {
+namespace {
+
+constexpr int kMaxSide = 256;
+constexpr int kLargeCells = 64;  // a box over more cells than this is kept aside
+
+} // namespace
+
+SpatialGrid::SpatialGrid(const QVector<QRectF>& boxes) : m_count(boxes.size())
+{
+    for (const QRectF& b : boxes) {
+        if (std::isfinite(b.left()) && std::isfinite(b.right()) && std::isfinite(b.top()) && std::isfinite(b.bottom()))
+            m_bounds = m_bounds.isNull() ? b : m_bounds.united(b.normalized().adjusted(0, 0, 1e-9, 1e-9));
+    }
+    if (boxes.isEmpty() || m_bounds.width() <= 0 || m_bounds.height() <= 0)
+        return;
+    const int side = std::clamp(static_cast<int>(std::sqrt(boxes.size() / 4.0)), 1, kMaxSide);
+    m_columns = m_rows = side;
+    m_cells.resize(m_columns * m_rows);
+    m_seen.fill(-1, boxes.size());
+    for (int i = 0; i < boxes.size(); ++i) {
+        const QRectF& b = boxes.at(i);
+        const int c0 = column(b.left()), c1 = column(b.right()), r0 = row(b.top()), r1 = row(b.bottom());
+        if ((c1 - c0 + 1) * (r1 - r0 + 1) > kLargeCells) {
+            m_large.append(i);
+            continue;
+        }
+        for (int r = r0; r <= r1; ++r) {
+            for (int c = c0; c <= c1; ++c)
+                m_cells[r * m_columns + c].append(i);
+        }
+    }
+}
+
+int SpatialGrid::column(double x) const
+{
+    const double at = (x - m_bounds.left()) / m_bounds.width() * m_columns;
+    return std::clamp(std::isfinite(at) ? static_cast<int>(at) : 0, 0, m_columns - 1);
+}
+
+int SpatialGrid::row(double y) const
+{
+    const double at = (y - m_bounds.top()) / m_bounds.height() * m_rows;
+    return std::clamp(std::isfinite(at) ? static_cast<int>(at) : 0, 0, m_rows - 1);
+}
+
+QVector<int> SpatialGrid::query(const QRectF& area, bool& all) const
+{
+    all = m_cells.isEmpty() || !std::isfinite(area.width()) || !std::isfinite(area.height());
+    if (all)
+        return {};
+    const QRectF a = area.normalized();
+    if (!a.intersects(m_bounds.adjusted(-1e-9, -1e-9, 1e-9, 1e-9)))
+        return m_large;
+    const int c0 = column(a.left()), c1 = column(a.right()), r0 = row(a.top()), r1 = row(a.bottom());
+    if ((c1 - c0 + 1) * (r1 - r0 + 1) * 2 > m_columns * m_rows) {
+        all = true;
+        return {};
+    }
+    ++m_query;
+    QVector<int> out = m_large;
+    for (int r = r0; r <= r1; ++r) {
+        for (int c = c0; c <= c1; ++c) {
+            for (int i : m_cells.at(r * m_columns + c)) {
+                if (m_seen.at(i) != m_query) {
+                    m_seen[i] = m_query;
+                    out.append(i);
+                }
+            }
+        }
+    }
+    // Drawing order is file order.
+    std::sort(out.begin(), out.end());
+    return out;
+}
+
+} // namespace Demo

@@ -1,0 +1,34 @@
+#pragma once
+
+#include <QRectF>
+#include <QVector>
+
+namespace Demo {
+
+// A uniform grid over boxes, so that a paint of part of a big drawing looks
+// only at what lies in that part. Boxes that span much of the grid are kept
+// aside and always returned.
+class SpatialGrid
+{
+public:
+    explicit SpatialGrid(const QVector<QRectF>& boxes = {});
+
+    // Indices of the boxes that may meet area, ascending; all of them when
+    // all is set instead (area covers most of the grid or is not finite).
+    QVector<int> query(const QRectF& area, bool& all) const;
+
+private:
+    int column(double x) const;
+    int row(double y) const;
+
+    QRectF m_bounds;
+    int m_columns = 0;
+    int m_rows = 0;
+    int m_count = 0;
+    QVector<QVector<int>> m_cells;
+    QVector<int> m_large;
+    mutable QVector<int> m_seen;  // per box: the query that last returned it
+    mutable int m_query = 0;
+};
+
+} // namespace Demo
