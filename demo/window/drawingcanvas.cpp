@@ -17,16 +17,6 @@ namespace {
 const QColor kGround(33, 40, 48);
 const QColor kActiveFrame(90, 150, 220);
 
-QString linetypeName(const DkDbObjectId& id)
-{
-    DkDbObject* object = nullptr;
-    if (id.isNull() || dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
-        return QString();
-    const QString name = QString::fromStdWString(static_cast<DkDbSymbolTableRecord*>(object)->nameString());
-    object->close();
-    return name;
-}
-
 } // namespace
 
 DrawingCanvas::DrawingCanvas(QWidget* parent) : QWidget(parent)
@@ -96,7 +86,7 @@ void DrawingCanvas::refresh()
             const DkCmColor c = record->color();
             look.color = QColor(c.red(), c.green(), c.blue());
             look.width = EntityPainter::penWidthFor(static_cast<int>(record->lineWeight()));
-            look.style = linetypePenStyle(linetypeName(record->linetypeObjectId()));
+            look.style = linetypePenStyle(DrawingDocument::symbolName(record->linetypeObjectId()));
         }
     }
     invalidate();

@@ -42,16 +42,6 @@ int colorIndexOf(const DkCmColor& color)
     return ok && index >= 1 && index <= 255 ? index : 0;
 }
 
-QString symbolName(const DkDbObjectId& id)
-{
-    DkDbObject* object = nullptr;
-    if (id.isNull() || dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
-        return QString();
-    const QString name = QString::fromStdWString(static_cast<DkDbSymbolTableRecord*>(object)->nameString());
-    object->close();
-    return name;
-}
-
 // Sets every property but the name and the frozen flag.
 void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& layerSpec)
 {
@@ -140,6 +130,16 @@ DkDbObjectId DrawingDocument::layerIdOf(const DrawingEntity& entity) const
 QString DrawingDocument::layerName(const DkDbLayerTableRecord* record)
 {
     return record ? QString::fromStdWString(record->nameString()) : QString();
+}
+
+QString DrawingDocument::symbolName(const DkDbObjectId& id)
+{
+    DkDbObject* object = nullptr;
+    if (id.isNull() || dkdbOpenDkDbObject(object, id, DkDb::kForRead) != Dk::eOk || !object)
+        return QString();
+    const QString name = QString::fromStdWString(static_cast<DkDbSymbolTableRecord*>(object)->nameString());
+    object->close();
+    return name;
 }
 
 DkDbObjectId DrawingDocument::findLayer(const QString& name) const

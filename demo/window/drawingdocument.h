@@ -73,6 +73,8 @@ public:
     void markSaved();
 
     static QString layerName(const DkDbLayerTableRecord* record);
+    // The name of the table record id refers to (a linetype, say); empty for none.
+    static QString symbolName(const DkDbObjectId& id);
 
 private:
     DkDbObjectId findLayer(const QString& name) const;

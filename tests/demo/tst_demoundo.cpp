@@ -1,20 +1,14 @@
 #include "kvcctest.h"
 #include "modaldriver.h"
 
-#include "drawingdocument.h"
 #include "dxfwriter.h"
 #include "layeractions.h"
 #include "layercolordialog.h"
-#include "layercolumns.h"
-#include "layercombobox.h"
 #include "layerhistory.h"
-#include "layeritem.h"
-#include "layertablewidget.h"
-#include "mainwindow.h"
+#include "samplewindow.h"
 
 #include <QAction>
 #include <QLineEdit>
-#include <QListWidget>
 #include <QMessageBox>
 #include <QToolButton>
 #include <QUndoStack>
@@ -23,48 +17,21 @@ using namespace Demo;
 
 namespace {
 
-// The window with the sample drawing open, shown and settled.
-struct Window : MainWindow {
-    Window()
-    {
-        setQuiet(true);
-        openSample();
-        show();
-        exposed = QTest::qWaitForWindowExposed(this);
-        settle();
-    }
-    static void settle()
-    {
-        for (int i = 0; i < 4; ++i)
-            QCoreApplication::processEvents();
-    }
-    QAbstractItemModel* model() const { return paletteTable()->model(); }
-    QModelIndex cell(const QString& name, int column) const
-    {
-        const QModelIndexList found = model()->match(model()->index(0, KvCc::NameColumn), Qt::DisplayRole, name, 1,
-                                                     Qt::MatchFixedString | Qt::MatchCaseSensitive);
-        return found.isEmpty() ? QModelIndex() : model()->index(found.first().row(), column);
-    }
-    QPoint centerOf(const QModelIndex& index) const
-    {
-        static_cast<QAbstractItemView*>(paletteTable())->scrollTo(index);
-        return paletteTable()->visualRect(index).center();
-    }
+// The sample window that also tells what every display and the drawing hold.
+struct Window : SampleWindow {
     // What every display shows of the layers, for comparing with the drawing.
     QStringList shown() const
     {
-        QStringList palette, combo;
-        for (int r = 0; r < model()->rowCount(); ++r)
-            palette << model()->index(r, KvCc::NameColumn).data().toString()
-                           + (KvCc::layerCellIsTrue(model()->index(r, KvCc::FreezeColumn).data()) ? "" : " frozen");
-        QListWidget* list = layerCombo()->listWidget();
-        for (int r = 0; r < list->count(); ++r) {
-            const KvCc::LayerItemData row = qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(r)))->currentLayerData();
-            combo << row.name + (row.frozen ? " frozen" : "");
+        QStringList rows, combo;
+        for (int r = 0; r < palette()->rowCount(); ++r) {
+            const QString name = palette()->index(r, KvCc::NameColumn).data().toString();
+            rows << name + (paletteFlag(name, KvCc::FreezeColumn) ? "" : " frozen");
         }
-        palette.sort();
+        for (const KvCc::LayerItemData& row : comboRows())
+            combo << row.name + (row.frozen ? " frozen" : "");
+        rows.sort();
         combo.sort();
-        return palette == combo ? palette : palette + QStringList{QStringLiteral("-- the drop-down differs:")} + combo;
+        return rows == combo ? rows : rows + QStringList{QStringLiteral("-- the drop-down differs:")} + combo;
     }
     QStringList held() const
     {
@@ -78,8 +45,6 @@ struct Window : MainWindow {
         return names;
     }
     QString undoText() const { return history()->stack()->undoText(); }
-
-    bool exposed = false;
 };
 
 using Change = std::function<void(Window&)>;
@@ -113,7 +78,7 @@ void TestDemoUndo::undoAndRedoBringEveryDisplayBack_data()
         w.currentLayerButton()->click();
     }) << "Set Current A-DOOR";
     QTest::newRow("a rename typed in the palette") << Change([](Window& w) {
-        w.model()->setData(w.cell("A-DOOR", KvCc::NameColumn), QStringLiteral("A-DOOR-NEW"));
+        w.palette()->setData(w.cell("A-DOOR", KvCc::NameColumn), QStringLiteral("A-DOOR-NEW"));
     }) << "Rename A-DOOR to A-DOOR-NEW";
     QTest::newRow("a new layer named as it is made") << Change([](Window& w) {
         w.layerActions()->newLayer()->trigger();
