@@ -12,6 +12,7 @@
 #include <QFileInfo>
 #include <QProcess>
 #include <QRegularExpression>
+#include <QSet>
 
 using namespace Demo;
 
@@ -126,6 +127,22 @@ QStringList commandsFor(const DrawingDocument& d, bool modern, const QMap<QStrin
     return c;
 }
 
+// How many handles a file gives to more than one object.
+int handlesGivenTwice(const QByteArray& data)
+{
+    const QVector<DxfRawPair> pairs = DxfRawPair::split(data);
+    QSet<QByteArray> seen;
+    int twice = 0;
+    for (int i = 1; i < pairs.size(); ++i) {
+        if ((pairs.at(i).code != 5 && pairs.at(i).code != 105) || pairs.at(i - 1).code == 9)
+            continue;
+        const QByteArray handle = pairs.at(i).value.trimmed().toUpper();
+        twice += seen.contains(handle) ? 1 : 0;
+        seen.insert(handle);
+    }
+    return twice;
+}
+
 QString copyToScratch(const QString& from, const QString& name)
 {
     const QString copy = QDir(kvcctest::scratchDir()).filePath(name);
@@ -176,6 +193,12 @@ void TestDxfSave::roundTrip_data()
         .pair(9, "$DWGCODEPAGE").pair(3, "ANSI_1252").endSection().beginLayerTable().layer("0", 0, 7).layer("\xc3\x84ra", 0, 1)
         .layer("B", 0, 5).layer("C", 0, 6).endLayerTable().beginEntities().line("\xc3\x84ra", 0, 0, 1, 1).endSection().end();
     QTest::newRow("written 2007 drawing in UTF-8") << writeScratch(utf8.data(), "utf8.dxf");
+    // Layer "0" carries a handle, so the new layer gets one; nothing says where handles end.
+    const DxfWriter unseeded = DxfWriter().header("AC1015").beginLayerTable().pair(0, "LAYER").pair(5, "10")
+        .pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord").pair(2, "0").pair(70, "0").pair(62, "7")
+        .pair(6, "CONTINUOUS").layer("A", 0, 1).layer("B", 0, 2).layer("C", 0, 3).endLayerTable().beginEntities()
+        .pair(0, "LINE").pair(5, "2A").pair(8, "A").pair(10, "0").pair(20, "0").pair(11, "1").pair(21, "1").endSection().end();
+    QTest::newRow("written drawing with handles and no seed") << writeScratch(unseeded.data(), "unseeded.dxf");
 }
 
 void TestDxfSave::roundTrip()
@@ -246,6 +269,7 @@ void TestDxfSave::roundTrip()
     // Outside the layer and application tables only layer names, $CLAYER and $HANDSEED changed.
     const QByteArray saved = [&] { QFile f(path); f.open(QIODevice::ReadOnly); return f.readAll(); }();
     QCOMPARE(DxfRawPair::lineEndOf(saved), DxfRawPair::lineEndOf(original));
+    QCOMPARE(handlesGivenTwice(saved), handlesGivenTwice(original));
     const QVector<DxfRawPair> a = outsideTables(original), b = outsideTables(saved);
     QCOMPARE(b.size(), a.size());
     for (int i = 0; i < a.size(); ++i) {
