@@ -29,13 +29,13 @@ std::unique_ptr<DkDbDatabase> makeDrawing(int layers)
                                QStringLiteral("Doors and windows of the ground floor"),
                                QStringLiteral("Hidden")};
     for (int i = 1; i < layers; ++i) {
-        DkDbLayerSpec layerSpec;
-        layerSpec.name = QStringLiteral("%1 %2").arg(words[i % words.size()]).arg(i).toStdWString();
-        layerSpec.on = i % 7 != 0;
-        layerSpec.frozen = i % 11 == 0;
-        layerSpec.locked = i % 5 == 0;
-        layerSpec.color = DkCmColor(i % 256, (i * 7) % 256, (i * 13) % 256);
-        const DkDbObjectId id = db->addLayer(layerSpec);
+        DkDbLayerProperties layerProps;
+        layerProps.name = QStringLiteral("%1 %2").arg(words[i % words.size()]).arg(i).toStdWString();
+        layerProps.on = i % 7 != 0;
+        layerProps.frozen = i % 11 == 0;
+        layerProps.locked = i % 5 == 0;
+        layerProps.color = DkCmColor(i % 256, (i * 7) % 256, (i * 13) % 256);
+        const DkDbObjectId id = db->addLayer(layerProps);
         if (i == layers / 2)
             db->setClayer(id);
     }
@@ -243,9 +243,9 @@ void measureRefreshes(DkDbDatabase& db, int size, QVector<BenchResult>& out)
     out << measureRefresh(QStringLiteral("combo.refresh.changed"), size, [&](int run) {
         if (run % 2 == 0) {
             for (const std::wstring& name : tenth) {
-                DkDbLayerSpec layerSpec;
-                layerSpec.name = name;
-                added.push_back(db.addLayer(layerSpec));
+                DkDbLayerProperties layerProps;
+                layerProps.name = name;
+                added.push_back(db.addLayer(layerProps));
             }
         } else {
             for (const DkDbObjectId& id : added)

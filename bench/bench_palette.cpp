@@ -37,16 +37,16 @@ struct BenchDrawing
                                                "Layer", "Elec", "Plumb", "Furn", "Text"};
         static const int weights[] = {-3, 0, 25, 30, 50, 211};
         for (int i = 1; i < count; ++i) {
-            DkDbLayerSpec layerSpec;
-            layerSpec.name = QStringLiteral("%1-%2").arg(QLatin1String(families[i % 10])).arg(i, 5, 10, QLatin1Char('0')).toStdWString();
-            layerSpec.on = i % 7 != 0;
-            layerSpec.frozen = i % 11 == 0;
-            layerSpec.locked = i % 5 == 0;
-            layerSpec.color.setColorIndex(1 + i % 7);
-            layerSpec.lineWeight = weights[i % 6];
-            layerSpec.description = i % 3 ? std::wstring(L"bench layer") : std::wstring();
-            last = layerSpec.name;
-            db->addLayer(layerSpec);
+            DkDbLayerProperties layerProps;
+            layerProps.name = QStringLiteral("%1-%2").arg(QLatin1String(families[i % 10])).arg(i, 5, 10, QLatin1Char('0')).toStdWString();
+            layerProps.on = i % 7 != 0;
+            layerProps.frozen = i % 11 == 0;
+            layerProps.locked = i % 5 == 0;
+            layerProps.color.setColorIndex(1 + i % 7);
+            layerProps.lineWeight = weights[i % 6];
+            layerProps.description = i % 3 ? std::wstring(L"bench layer") : std::wstring();
+            last = layerProps.name;
+            db->addLayer(layerProps);
         }
         s_pServices = dkdbDefaultServices();
         s_pServices->setWorkingDatabase(db.get());

@@ -5,34 +5,34 @@
 namespace Demo {
 namespace {
 
-DkDbLayerSpec specOf(const DrawingLayer& layer)
+DkDbLayerProperties propertiesOf(const DrawingLayer& layer)
 {
-    DkDbLayerSpec layerSpec;
-    layerSpec.name = layer.name.toStdWString();
-    layerSpec.on = layer.on;
-    layerSpec.frozen = layer.frozen;
-    layerSpec.locked = layer.locked;
-    layerSpec.plottable = layer.plottable;
-    layerSpec.frozenInNewViewports = layer.frozenInNewViewports;
-    layerSpec.color = DkCmColor(static_cast<std::uint8_t>(layer.color.red()), static_cast<std::uint8_t>(layer.color.green()),
+    DkDbLayerProperties layerProps;
+    layerProps.name = layer.name.toStdWString();
+    layerProps.on = layer.on;
+    layerProps.frozen = layer.frozen;
+    layerProps.locked = layer.locked;
+    layerProps.plottable = layer.plottable;
+    layerProps.frozenInNewViewports = layer.frozenInNewViewports;
+    layerProps.color = DkCmColor(static_cast<std::uint8_t>(layer.color.red()), static_cast<std::uint8_t>(layer.color.green()),
                            static_cast<std::uint8_t>(layer.color.blue()));
     if (layer.colorIndex >= 1 && layer.colorIndex <= 7)
-        layerSpec.color.setColorIndex(layer.colorIndex);
+        layerProps.color.setColorIndex(layer.colorIndex);
     else if (layer.colorIndex > 7)
-        layerSpec.color.setDisplayName(std::to_wstring(layer.colorIndex));
+        layerProps.color.setDisplayName(std::to_wstring(layer.colorIndex));
     else
-        layerSpec.color.setDisplayName(QStringLiteral("%1,%2,%3")
+        layerProps.color.setDisplayName(QStringLiteral("%1,%2,%3")
                                       .arg(layer.color.red())
                                       .arg(layer.color.green())
                                       .arg(layer.color.blue())
                                       .toStdWString());
-    layerSpec.linetype = layer.linetype.toStdWString();
-    layerSpec.lineWeight = layer.lineWeight;
-    layerSpec.description = layer.description.toStdWString();
-    return layerSpec;
+    layerProps.linetype = layer.linetype.toStdWString();
+    layerProps.lineWeight = layer.lineWeight;
+    layerProps.description = layer.description.toStdWString();
+    return layerProps;
 }
 
-// The index color a record stands for (see specOf); 0 for a true color.
+// The index color a record stands for (see propertiesOf); 0 for a true color.
 int colorIndexOf(const DkCmColor& color)
 {
     if (color.colorIndex() >= 1 && color.colorIndex() <= 7)
@@ -43,23 +43,23 @@ int colorIndexOf(const DkCmColor& color)
 }
 
 // Sets every property but the name and the frozen flag.
-void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerSpec& layerSpec)
+void applyToRecord(DkDbDatabase* db, const DkDbObjectId& id, const DkDbLayerProperties& layerProps)
 {
     DkDbObject* object = nullptr;
     if (dkdbOpenDkDbObject(object, id, DkDb::kForWrite) != Dk::eOk || !object)
         return;
     auto* record = static_cast<DkDbLayerTableRecord*>(object);
-    record->setIsOff(!layerSpec.on);
-    record->setIsLocked(layerSpec.locked);
-    record->setIsPlottable(layerSpec.plottable);
-    record->setVPDFLT(layerSpec.frozenInNewViewports);
-    record->setColor(layerSpec.color);
-    record->setLineWeight(layerSpec.lineWeight);
-    DkDbObjectId linetype = db->linetypeId(layerSpec.linetype);
+    record->setIsOff(!layerProps.on);
+    record->setIsLocked(layerProps.locked);
+    record->setIsPlottable(layerProps.plottable);
+    record->setVPDFLT(layerProps.frozenInNewViewports);
+    record->setColor(layerProps.color);
+    record->setLineWeight(layerProps.lineWeight);
+    DkDbObjectId linetype = db->linetypeId(layerProps.linetype);
     if (linetype.isNull())
-        linetype = db->addLinetype(layerSpec.linetype);
+        linetype = db->addLinetype(layerProps.linetype);
     record->setLinetypeObjectId(linetype);
-    record->setDescription(layerSpec.description.c_str());
+    record->setDescription(layerProps.description.c_str());
     record->close();
 }
 
@@ -93,12 +93,12 @@ void DrawingDocument::load(const Drawing& drawing)
     m_drawing = drawing;
     m_layerIds.resize(drawing.layers.size());
     for (int i = 0; i < drawing.layers.size(); ++i) {
-        const DkDbLayerSpec layerSpec = specOf(drawing.layers.at(i));
+        const DkDbLayerProperties layerProps = propertiesOf(drawing.layers.at(i));
         if (drawing.layers.at(i).name == QLatin1String("0")) {
             m_layerIds[i] = m_db->layerId(L"0");
-            applyToRecord(m_db.get(), m_layerIds[i], layerSpec);
+            applyToRecord(m_db.get(), m_layerIds[i], layerProps);
         } else {
-            m_layerIds[i] = m_db->addLayer(layerSpec);
+            m_layerIds[i] = m_db->addLayer(layerProps);
         }
     }
     const DkDbObjectId current = findLayer(drawing.currentLayer);
@@ -224,7 +224,7 @@ QString DrawingDocument::addLayer(const QString& name)
         return problem;
     DrawingLayer layer;
     layer.name = name;
-    const DkDbObjectId id = m_db->addLayer(specOf(layer));
+    const DkDbObjectId id = m_db->addLayer(propertiesOf(layer));
     if (id.isNull())
         return QStringLiteral("Layer \"%1\" could not be created.").arg(name);
     m_drawing.layers.append(layer);
@@ -358,7 +358,7 @@ void DrawingDocument::applyLayer(const DkDbObjectId& id, const DrawingLayer& lay
 {
     if (readLayer(id).name != layer.name)
         m_db->renameLayer(id, layer.name.toStdWString());
-    applyToRecord(m_db.get(), id, specOf(layer));
+    applyToRecord(m_db.get(), id, propertiesOf(layer));
     DkDbObject* object = nullptr;
     if (dkdbOpenDkDbObject(object, id, DkDb::kForWrite) == Dk::eOk && object) {
         static_cast<DkDbLayerTableRecord*>(object)->setIsFrozen(layer.frozen);
@@ -412,7 +412,7 @@ void DrawingDocument::restoreLayers(const LayerTableState& state)
         if (now.isAlive(slot)) {
             applyLayer(m_layerIds.at(slot), state.layers.at(slot));
         } else {
-            m_layerIds[slot] = m_db->addLayer(specOf(state.layers.at(slot)));
+            m_layerIds[slot] = m_db->addLayer(propertiesOf(state.layers.at(slot)));
             m_drawing.layers[slot] = state.layers.at(slot);
         }
     }

@@ -53,7 +53,7 @@ DkDbDatabase::DkDbDatabase()
     addLinetype(L"Continuous", L"Solid line");
     m_viewport = adopt(std::make_unique<DkDbViewport>());
 
-    DkDbLayerSpec zero;
+    DkDbLayerProperties zero;
     zero.name = L"0";
     m_clayer = addLayer(zero);
 }
@@ -128,29 +128,29 @@ Dk::ErrorStatus DkDbDatabase::setClayer(const DkDbObjectId& layerId)
     return Dk::eOk;
 }
 
-DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerSpec& layerSpec)
+DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerProperties& layerProps)
 {
-    if (layerSpec.name.empty() || !layerId(layerSpec.name).isNull())
+    if (layerProps.name.empty() || !layerId(layerProps.name).isNull())
         return {};
     auto rec = std::make_unique<DkDbLayerTableRecord>();
-    rec->m_name = layerSpec.name;
+    rec->m_name = layerProps.name;
     DkDbLayerTableRecord::State& s = rec->m_state;
-    s.off = !layerSpec.on;
-    s.frozen = layerSpec.frozen;
-    s.locked = layerSpec.locked;
-    s.plottable = layerSpec.plottable;
-    s.vpdflt = layerSpec.frozenInNewViewports;
-    s.color = layerSpec.color;
-    s.lineWeight = layerSpec.lineWeight;
-    s.linetype = linetypeId(layerSpec.linetype);
-    if (s.linetype.isNull() && !layerSpec.linetype.empty())
-        s.linetype = addLinetype(layerSpec.linetype);
-    s.plotStyle = layerSpec.plotStyleName;
-    s.description = layerSpec.description;
+    s.off = !layerProps.on;
+    s.frozen = layerProps.frozen;
+    s.locked = layerProps.locked;
+    s.plottable = layerProps.plottable;
+    s.vpdflt = layerProps.frozenInNewViewports;
+    s.color = layerProps.color;
+    s.lineWeight = layerProps.lineWeight;
+    s.linetype = linetypeId(layerProps.linetype);
+    if (s.linetype.isNull() && !layerProps.linetype.empty())
+        s.linetype = addLinetype(layerProps.linetype);
+    s.plotStyle = layerProps.plotStyleName;
+    s.description = layerProps.description;
     rec->m_table = m_layerTable;
     const DkDbObjectId id = adopt(std::move(rec));
     m_layerTable->m_ids.push_back(id);
-    m_layerTable->m_byName[layerSpec.name] = id;
+    m_layerTable->m_byName[layerProps.name] = id;
     return id;
 }
 

@@ -13,7 +13,7 @@ class DkDbLayerTableRecord;
 class DkDbViewport;
 
 // Everything a layer can hold, for building drawings.
-struct KVDATABASE_EXPORT DkDbLayerSpec
+struct KVDATABASE_EXPORT DkDbLayerProperties
 {
     std::wstring name;
     bool on = true;
@@ -47,7 +47,7 @@ public:
 
     // ---- building a drawing (hosts and tests) -------------------------------
     // Appends a layer; a name already taken (or empty) gives a null id.
-    DkDbObjectId addLayer(const DkDbLayerSpec& layerSpec);
+    DkDbObjectId addLayer(const DkDbLayerProperties& layerProps);
     // Live layer or linetype with exactly this name, or a null id.
     DkDbObjectId layerId(const std::wstring& name) const;
     DkDbObjectId linetypeId(const std::wstring& name) const;

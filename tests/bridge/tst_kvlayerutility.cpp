@@ -44,7 +44,7 @@ private:
     void buildSampleDrawing()
     {
         drawing->add(QStringLiteral("Walls"));
-        DkDbLayerSpec hidden;
+        DkDbLayerProperties hidden;
         hidden.name = L"Hidden", hidden.on = hidden.plottable = false, hidden.frozen = hidden.locked = true;
         db->addLayer(hidden);
         drawing->add(clef);
@@ -64,7 +64,7 @@ private slots:
     void layersComeInTableOrderWithTheirFlagsAndColors()
     {
         buildSampleDrawing();
-        DkDbLayerSpec rgb;
+        DkDbLayerProperties rgb;
         rgb.name = L"Rgb", rgb.color = DkCmColor(12, 34, 56);
         db->addLayer(rgb);
         std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());

@@ -24,7 +24,7 @@ QStringList plainRow(const QList<QPair<int, QString>>& changes = {})
     return row;
 }
 
-using Edit = std::function<void(DkDbLayerSpec&)>;
+using Edit = std::function<void(DkDbLayerProperties&)>;
 
 // A layer "L" in the given color, its index and book name set when given.
 Edit colored(DkCmColor c, int index = 0, const std::wstring& bookName = {})
@@ -33,7 +33,7 @@ Edit colored(DkCmColor c, int index = 0, const std::wstring& bookName = {})
         c.setColorIndex(index);
     if (!bookName.empty())
         c.setDisplayName(bookName);
-    return [c](DkDbLayerSpec& s) { s.color = c; };
+    return [c](DkDbLayerProperties& s) { s.color = c; };
 }
 
 } // namespace
@@ -49,12 +49,12 @@ class TestLayerSnapshot : public QObject
 private:
     std::unique_ptr<TestDrawing> drawing;
 
-    void addLayer(const std::wstring& name, const Edit& edit = [](DkDbLayerSpec&) {})
+    void addLayer(const std::wstring& name, const Edit& edit = [](DkDbLayerProperties&) {})
     {
-        DkDbLayerSpec layerSpec;
-        layerSpec.name = name;
-        edit(layerSpec);
-        drawing->db->addLayer(layerSpec);
+        DkDbLayerProperties layerProps;
+        layerProps.name = name;
+        edit(layerProps);
+        drawing->db->addLayer(layerProps);
     }
 
     QList<QStringList> take(int expectedCount)
@@ -76,12 +76,12 @@ private slots:
         QTest::addColumn<Edit>("edit");
         QTest::addColumn<QStringList>("row");
         QTest::newRow("a frozen, locked, off layer reads false three times")
-            << Edit([](DkDbLayerSpec& s) { s.on = false, s.frozen = s.locked = true; })
+            << Edit([](DkDbLayerProperties& s) { s.on = false, s.frozen = s.locked = true; })
             << plainRow({{On, "false"}, {Thawed, "false"}, {Unlocked, "false"}});
-        QTest::newRow("only the freeze column turns") << Edit([](DkDbLayerSpec& s) { s.frozen = true; }) << plainRow({{Thawed, "false"}});
-        QTest::newRow("only the lock column turns") << Edit([](DkDbLayerSpec& s) { s.locked = true; }) << plainRow({{Unlocked, "false"}});
+        QTest::newRow("only the freeze column turns") << Edit([](DkDbLayerProperties& s) { s.frozen = true; }) << plainRow({{Thawed, "false"}});
+        QTest::newRow("only the lock column turns") << Edit([](DkDbLayerProperties& s) { s.locked = true; }) << plainRow({{Unlocked, "false"}});
         QTest::newRow("a layer that does not plot and freezes in new viewports")
-            << Edit([](DkDbLayerSpec& s) { s.plottable = false, s.frozenInNewViewports = true; })
+            << Edit([](DkDbLayerProperties& s) { s.plottable = false, s.frozenInNewViewports = true; })
             << plainRow({{Plottable, "false"}, {NewViewportFrozen, "true"}});
         QTest::newRow("a red index color carries its name and components") << colored({}, 1) << plainRow({{Color, "ll*red;255,0,0"}});
         QTest::newRow("an index without a name shows the number") << colored({}, 42) << plainRow({{Color, "ll*42;255,255,255"}});
@@ -91,14 +91,14 @@ private slots:
             << colored({1, 2, 3}, 0, L"Book \U0001F3A8")
             << plainRow({{Color, QString::fromUcs4(U"ll*Book \U0001F3A8;1,2,3")}});
         QTest::newRow("names, linetype, lineweight, plot style and description are read as text")
-            << Edit([](DkDbLayerSpec& s) {
+            << Edit([](DkDbLayerProperties& s) {
                    s.name = L"Dims \U0001D11E", s.linetype = L"DASHED", s.lineWeight = 25;
                    s.plotStyleName = L"Style \u00e9", s.description = L"Cotes \u2013 \U0001F4D0";
                })
             << plainRow({{Name, QString::fromUcs4(U"Dims \U0001D11E")}, {Linetype, "DASHED"},
                          {LineWeight, "0.25 mm"}, {PlotStyle, QString::fromUcs4(U"Style \u00e9")},
                          {Description, QString::fromUcs4(U"Cotes \u2013 \U0001F4D0")}});
-        QTest::newRow("a by-layer lineweight reads Layer") << Edit([](DkDbLayerSpec& s) { s.lineWeight = -1; }) << plainRow({{LineWeight, "Layer"}});
+        QTest::newRow("a by-layer lineweight reads Layer") << Edit([](DkDbLayerProperties& s) { s.lineWeight = -1; }) << plainRow({{LineWeight, "Layer"}});
     }
 
     void row()
@@ -132,14 +132,14 @@ private slots:
 
     void lineweightIsShownInInchesWhenTheUnitsSaySo()
     {
-        addLayer(L"L", [](DkDbLayerSpec& s) { s.lineWeight = 25; });
+        addLayer(L"L", [](DkDbLayerProperties& s) { s.lineWeight = 25; });
         kvSetSysVar(L"LWUNITS", 0);
         QCOMPARE(take(2).value(1).value(LineWeight), QStringLiteral("0.010 \""));
     }
 
     void aLinetypeThatWillNotOpenLeavesItsColumnEmpty()
     {
-        addLayer(L"L", [](DkDbLayerSpec& s) { s.linetype = L"HIDDEN"; });
+        addLayer(L"L", [](DkDbLayerProperties& s) { s.linetype = L"HIDDEN"; });
         drawing->db->setRefuseOpen(drawing->db->linetypeId(L"HIDDEN"), true);
         const QList<QStringList> rows = take(2);
         QCOMPARE(rows.value(0).value(Linetype), QStringLiteral("Continuous"));

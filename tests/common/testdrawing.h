@@ -34,12 +34,12 @@ public:
 
     DkDbObjectId add(const QString& name, bool on = true, bool frozen = false, bool locked = false)
     {
-        DkDbLayerSpec layerSpec;
-        layerSpec.name = name.toStdWString();
-        layerSpec.on = on;
-        layerSpec.frozen = frozen;
-        layerSpec.locked = locked;
-        return db->addLayer(layerSpec);
+        DkDbLayerProperties layerProps;
+        layerProps.name = name.toStdWString();
+        layerProps.on = on;
+        layerProps.frozen = frozen;
+        layerProps.locked = locked;
+        return db->addLayer(layerProps);
     }
     DkDbObjectId id(const QString& name) const { return db->layerId(name.toStdWString()); }
     const DkDbLayerTableRecord* layer(const QString& name) const { return db->peekLayer(id(name)); }

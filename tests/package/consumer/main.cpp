@@ -19,11 +19,11 @@ int main(int argc, char** argv)
     QApplication app(argc, argv);
 
     auto db = std::make_unique<DkDbDatabase>();
-    DkDbLayerSpec walls;
+    DkDbLayerProperties walls;
     walls.name = L"Walls";
     walls.color = DkCmColor(255, 0, 0);
     db->addLayer(walls);
-    DkDbLayerSpec doors;
+    DkDbLayerProperties doors;
     doors.name = L"Doors";
     doors.locked = true;
     db->addLayer(doors);

@@ -23,7 +23,7 @@ std::unique_ptr<DkDbDatabase> drawingOf(const QString& layers)
         const QString marks = name.mid(name.indexOf(QRegularExpression(QStringLiteral("[-*#!~]|$"))));
         name.chop(marks.size());
         const auto has = [&marks](char mark) { return marks.contains(QLatin1Char(mark)); };
-        DkDbLayerSpec layer;
+        DkDbLayerProperties layer;
         layer.name = name.toStdWString(), layer.on = !has('-'), layer.frozen = has('#'), layer.locked = has('!');
         layer.color = has('~') ? DkCmColor(255, 0, 0) : DkCmColor(0, 128, 255);
         const DkDbObjectId id = db->addLayer(layer);
