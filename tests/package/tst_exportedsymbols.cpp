@@ -39,7 +39,7 @@ private slots:
         Dl_info info{};
         QVERIFY(dladdr(reinterpret_cast<void*>(&getCurrentDb), &info) && info.dli_fname);
         const QString path = QString::fromLocal8Bit(info.dli_fname);
-        QVERIFY(path.contains(QLatin1String("libKvCustomControl.so")));
+        QVERIFY2(path.contains(QLatin1String(KVCC_LIBRARY_FILE)), qPrintable(path));
         QProcess nm;
         nm.start(QStringLiteral("nm"), {"-D", "-C", "--defined-only", path});
         QVERIFY(nm.waitForFinished(30000) && nm.exitCode() == 0);
