@@ -80,7 +80,7 @@ void addTextBounds(const DrawingEntity& e, Bounds& bounds)
     int longest = 0;
     const QStringList lines = e.text.split(QLatin1Char('\n'));
     for (const QString& line : lines)
-        longest = std::max(longest, line.size());
+        longest = std::max(longest, int(line.size()));
     const double width = 0.9 * e.height * longest;
     const double depth = e.height * 5.0 / 3.0 * (lines.size() - 1);
     if (std::fabs(e.rotation) > 0.01) {
@@ -324,7 +324,7 @@ bool DrawingCanvas::drawText(QPainter& p, const DrawingEntity& e, const QRectF& 
     const QPointF at = toScreen(e.points.value(0));
     if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
         return false;
-    const double reach = pixels * std::max(1, e.text.size());
+    const double reach = pixels * std::max(1, int(e.text.size()));
     if (!view.adjusted(-reach, -reach, reach, reach).contains(at))
         return false;
     QFont font = p.font();

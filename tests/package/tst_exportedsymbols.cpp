@@ -46,8 +46,9 @@ private slots:
         // "0000000000003c10 T getCurrentDb()": the name is everything after the type letter.
         for (const QString& line : QString::fromLocal8Bit(nm.readAllStandardOutput()).split(QLatin1Char('\n'))) {
             const int space = line.indexOf(QLatin1Char(' '), line.indexOf(QLatin1Char(' ')) + 1);
+            // Qt 6's QStringList is QList<QString>: named as in Qt 5.
             if (space > 0)
-                symbols << line.mid(space + 1);
+                symbols << line.mid(space + 1).replace(QLatin1String("QList<QList<QString> >"), QLatin1String("QList<QStringList>"));
         }
     }
 
