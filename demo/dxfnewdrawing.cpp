@@ -3,8 +3,6 @@
 #include "acipalette.h"
 #include "dxflayerentry.h"
 
-#include <QTextCodec>
-
 namespace Demo {
 namespace {
 
@@ -24,8 +22,7 @@ QByteArray codePageFor(const Drawing& drawing, const LayerTableState& layers)
     for (const DrawingEntity& e : drawing.entities)
         all += e.text;
     for (const char* codePage : kCodePages) {
-        QTextCodec* codec = QTextCodec::codecForName(DxfText::codecNameForCodePage(codePage));
-        if (codec && codec->canEncode(all))
+        if (DxfText(kVersion, codePage).canEncode(all))
             return codePage;
     }
     return kCodePages[0];

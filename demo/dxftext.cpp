@@ -1,8 +1,86 @@
 #include "dxftext.h"
 
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+#include <QStringDecoder>
+#include <QStringEncoder>
+#else
 #include <QTextCodec>
+#endif
 
 namespace Demo {
+
+// The conversions of one code page. Qt 6 dropped QTextCodec for
+// QStringDecoder and QStringEncoder, which reach the same (ICU) code pages;
+// this is the only place the demo tells the two Qts apart.
+class DxfText::Codec
+{
+public:
+    explicit Codec(const QByteArray& name);
+    bool isValid() const;
+    QString decode(const QByteArray& raw) const;
+    bool canEncode(const QString& text) const;
+    QByteArray encode(const QString& text) const;
+
+private:
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+    QByteArray m_name;
+    // Kept, as opening an ICU converter costs ten times a short decode.
+    mutable QStringDecoder m_decoder;
+#else
+    QTextCodec* m_codec = nullptr;
+#endif
+};
+
+#if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
+DxfText::Codec::Codec(const QByteArray& name) : m_name(name), m_decoder(name.constData()) {}
+
+bool DxfText::Codec::isValid() const
+{
+    return m_decoder.isValid();
+}
+
+QString DxfText::Codec::decode(const QByteArray& raw) const
+{
+    m_decoder.resetState(); // each DXF string stands alone
+    return m_decoder.decode(raw);
+}
+
+bool DxfText::Codec::canEncode(const QString& text) const
+{
+    QStringEncoder encoder(m_name.constData());
+    const QByteArray bytes = encoder.encode(text); // the conversion runs the encoder
+    return !encoder.hasError();
+}
+
+QByteArray DxfText::Codec::encode(const QString& text) const
+{
+    QStringEncoder encoder(m_name.constData());
+    return encoder.encode(text);
+}
+#else
+DxfText::Codec::Codec(const QByteArray& name) : m_codec(QTextCodec::codecForName(name)) {}
+
+bool DxfText::Codec::isValid() const
+{
+    return m_codec;
+}
+
+QString DxfText::Codec::decode(const QByteArray& raw) const
+{
+    return m_codec->toUnicode(raw);
+}
+
+bool DxfText::Codec::canEncode(const QString& text) const
+{
+    return m_codec->canEncode(text);
+}
+
+QByteArray DxfText::Codec::encode(const QString& text) const
+{
+    return m_codec->fromUnicode(text);
+}
+#endif
+
 namespace {
 
 bool isHex4(const QString& text, int from)
@@ -26,14 +104,13 @@ DxfText::DxfText(const QByteArray& version, const QByteArray& codePage)
     bool ok = false;
     const int number = v.startsWith("AC") ? v.mid(2).toInt(&ok) : 0;
     m_utf8 = ok && number >= 1021;
-    m_codec = QTextCodec::codecForName(m_utf8 ? QByteArray("UTF-8") : codecNameForCodePage(codePage));
-    if (!m_codec)
-        m_codec = QTextCodec::codecForName("windows-1252");
+    m_codecName = m_utf8 ? QByteArray("UTF-8") : codecNameForCodePage(codePage);
+    m_codec = std::make_shared<const Codec>(m_codecName);
 }
 
 QByteArray DxfText::codecName() const
 {
-    return m_codec ? m_codec->name() : QByteArray();
+    return m_codecName;
 }
 
 QByteArray DxfText::codecNameForCodePage(const QByteArray& codePage)
@@ -63,28 +140,33 @@ QByteArray DxfText::codecNameForCodePage(const QByteArray& codePage)
     } else if (cp == "UTF-8" || cp == "UTF8") {
         name = "UTF-8";
     }
-    if (!QTextCodec::codecForName(name))
+    if (!Codec(name).isValid())
         name = "windows-1252";
     return name;
 }
 
 QString DxfText::decode(const QByteArray& raw) const
 {
-    return resolveEscapes(m_codec->toUnicode(raw));
+    return resolveEscapes(m_codec->decode(raw));
 }
 
 QByteArray DxfText::encode(const QString& text) const
 {
-    if (m_utf8 || m_codec->canEncode(text))
-        return m_codec->fromUnicode(text);
+    if (canEncode(text))
+        return m_codec->encode(text);
     QByteArray out;
     for (const QChar c : text) {
-        if (m_codec->canEncode(c))
-            out += m_codec->fromUnicode(QString(c));
+        if (m_codec->canEncode(QString(c)))
+            out += m_codec->encode(QString(c));
         else
             out += "\\U+" + QByteArray::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
     }
     return out;
+}
+
+bool DxfText::canEncode(const QString& text) const
+{
+    return m_utf8 || m_codec->canEncode(text);
 }
 
 QString DxfText::resolveEscapes(const QString& text)

@@ -3,7 +3,7 @@
 #include <QByteArray>
 #include <QString>
 
-class QTextCodec;
+#include <memory>
 
 namespace Demo {
 
@@ -20,6 +20,8 @@ public:
     // The bytes a DXF file of this version stores for text: characters the
     // code page lacks become \U+XXXX escapes.
     QByteArray encode(const QString& text) const;
+    // Whether the code page holds every character of text (always for UTF-8).
+    bool canEncode(const QString& text) const;
     bool isUtf8() const { return m_utf8; }
     // Name of the codec used for files before 2007.
     QByteArray codecName() const;
@@ -34,8 +36,11 @@ public:
     static QByteArray codecNameForCodePage(const QByteArray& codePage);
 
 private:
+    class Codec;
+
     bool m_utf8 = false;
-    QTextCodec* m_codec = nullptr;
+    QByteArray m_codecName;
+    std::shared_ptr<const Codec> m_codec;
 };
 
 } // namespace Demo

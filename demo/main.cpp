@@ -17,12 +17,14 @@
 #include <QLocale>
 #include <QTextStream>
 
+#include <cstdio>
+
 namespace {
 
 int listLayers(const QString& path)
 {
-    QTextStream out(stdout);
-    out.setCodec("UTF-8");
+    QString listing;
+    QTextStream out(&listing);
     QTextStream err(stderr);
     const Demo::DxfImportResult result = Demo::DxfImport::readFile(path);
     if (!result.ok) {
@@ -37,6 +39,9 @@ int listLayers(const QString& path)
             << l.lineWeight << '\t' << d.objectCount(i) << '\n';
     }
     out << "current\t" << result.drawing.currentLayer << '\n';
+    // UTF-8 whatever the locale.
+    const QByteArray bytes = listing.toUtf8();
+    std::fwrite(bytes.constData(), 1, size_t(bytes.size()), stdout);
     return 0;
 }
 

@@ -6,6 +6,8 @@ set -euo pipefail
 packages=(
     build-essential cmake pkg-config
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
+    qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
+    libqt6opengl6-dev qt6-qpa-plugins
     doxygen python3-ezdxf
     libdxflib-dev
     xvfb xauth xdotool x11-utils

@@ -215,13 +215,16 @@ int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, cons
     LayerHistory history(&document);
     history.reset();
     LayerBatchEdit edit(&document, &history);
-    QTextStream in(&commands);
-    in.setCodec("UTF-8");
+    // UTF-8 whatever the locale, without a BOM.
+    QString text = QString::fromUtf8(commands.readAll());
+    if (text.startsWith(QChar(0xFEFF)))
+        text.remove(0, 1);
+    const QStringList lines = text.split(QLatin1Char('\n'));
     int failures = 0;
-    for (int number = 1; !in.atEnd(); ++number) {
-        const QString error = edit.runLine(in.readLine());
+    for (int i = 0; i < lines.size(); ++i) {
+        const QString error = edit.runLine(lines.at(i));
         if (!error.isEmpty()) {
-            err << commandsPath << ':' << number << ": " << error << '\n';
+            err << commandsPath << ':' << i + 1 << ": " << error << '\n';
             ++failures;
         }
     }

@@ -1,6 +1,6 @@
 # Installs the build tree into a scratch prefix, then builds the small outside
 # project in consumer/ against it, once with find_package(KvCustomControl) and
-# once with pkg-config, and runs it: the proof that a host can use what the
+# once with pkg-config (KvCustomControl6 for Qt 6), and runs it: the proof that a host can use what the
 # package ships. The Designer plugin test loads the plugin from the same prefix.
 set(kvcc_consumer_flags "")
 set(kvcc_consumer_link_flags "")
@@ -27,7 +27,11 @@ add_test(NAME package_consumer
         -DCXX_FLAGS=${kvcc_consumer_flags}
         -DLINK_FLAGS=${kvcc_consumer_link_flags}
         -DPKG_CONFIG=${KVCC_PKG_CONFIG}
-        -DUIC=$<TARGET_FILE:Qt5::uic>
+        -DUIC=$<TARGET_FILE:${KVCC_QT}::uic>
+        -DQT_MAJOR=${KVCC_QT_MAJOR}
+        -DPACKAGE=${KVCC_PACKAGE}
+        -DINCLUDEDIR=${KVCC_INSTALL_INCLUDEDIR}
+        -DOTHER_QT=${KVCC_OTHER_QT}
         -P ${CMAKE_CURRENT_LIST_DIR}/consumer.cmake)
 set_tests_properties(package_consumer PROPERTIES
     TIMEOUT 600

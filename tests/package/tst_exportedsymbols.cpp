@@ -39,15 +39,16 @@ private slots:
         Dl_info info{};
         QVERIFY(dladdr(reinterpret_cast<void*>(&getCurrentDb), &info) && info.dli_fname);
         const QString path = QString::fromLocal8Bit(info.dli_fname);
-        QVERIFY(path.contains(QLatin1String("libKvCustomControl.so")));
+        QVERIFY2(path.contains(QLatin1String(KVCC_LIBRARY_FILE)), qPrintable(path));
         QProcess nm;
         nm.start(QStringLiteral("nm"), {"-D", "-C", "--defined-only", path});
         QVERIFY(nm.waitForFinished(30000) && nm.exitCode() == 0);
         // "0000000000003c10 T getCurrentDb()": the name is everything after the type letter.
         for (const QString& line : QString::fromLocal8Bit(nm.readAllStandardOutput()).split(QLatin1Char('\n'))) {
             const int space = line.indexOf(QLatin1Char(' '), line.indexOf(QLatin1Char(' ')) + 1);
+            // Qt 6's QStringList is QList<QString>: named as in Qt 5.
             if (space > 0)
-                symbols << line.mid(space + 1);
+                symbols << line.mid(space + 1).replace(QLatin1String("QList<QList<QString> >"), QLatin1String("QList<QStringList>"));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "lineweightlist.h"
 
 #include "lineweights.h"
+#include "qtcompat_p.h"
 #include "swatchpainters_p.h"
 
 #include <QCoreApplication>
@@ -73,7 +74,7 @@ public:
         return sampleSize.scaled(size, Qt::KeepAspectRatio);
     }
 
-    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) const override { return {sampleSize}; }
+    QList<QSize> availableSizes(QIcon::Mode, QIcon::State) KVCC_ICONENGINE_CONST override { return {sampleSize}; }
 
     QIconEngine* clone() const override { return new SampleIconEngine(width, style, color); }
 

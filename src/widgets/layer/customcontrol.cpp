@@ -54,7 +54,7 @@ void CustomControl::adjustGeometry()
     setFixedWidth(companionWidget->width() + 165);
 }
 
-void CustomControl::enterEvent(QEvent* event)
+void CustomControl::enterEvent(EnterEvent* event)
 {
     emit enter(true);
     QWidget::enterEvent(event);

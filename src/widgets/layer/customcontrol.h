@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enterevent.h"
 #include "kvcustomcontrol_export.h"
 
 #include <QPointer>
@@ -42,7 +43,7 @@ public slots:
 
 protected:
     /// Emits enter(true).
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     /// Emits enter(false).
     void leaveEvent(QEvent* event) override;
 

@@ -46,7 +46,7 @@ LayerColorText parseLayerColorText(const QString& text)
         return result;
     }
     result.name = text.mid(start, semicolon - start);
-    const QVector<QStringRef> parts = text.midRef(semicolon + 1).split(QLatin1Char(','));
+    const QStringList parts = text.mid(semicolon + 1).split(QLatin1Char(','));
     int rgb[3] = {0, 0, 0};
     for (int i = 0; i < 3 && i < parts.size(); ++i)
         rgb[i] = qBound(0, parts.at(i).trimmed().toInt(), 255);

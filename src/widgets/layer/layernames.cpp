@@ -6,9 +6,9 @@ namespace KvCc {
 
 int generatedLayerNumber(const QString& name)
 {
-    if (name.size() < 6 || name.leftRef(5).compare(QLatin1String("layer"), Qt::CaseInsensitive) != 0)
+    if (name.size() < 6 || !name.startsWith(QLatin1String("layer"), Qt::CaseInsensitive))
         return 0;
-    const QStringRef digits = name.midRef(5);
+    const QString digits = name.mid(5);
     if (digits.at(0) == QLatin1Char('0'))
         return 0;
     for (const QChar c : digits) {

@@ -1,5 +1,6 @@
 #include "layertablewidget.h"
 
+#include "editornotices_p.h"
 #include "frozentablewidget.h"
 #include "kvlayerutility.h"
 #include "layercolumnmenu_p.h"
@@ -91,6 +92,9 @@ LayerTableWidget::LayerTableWidget(QWidget* parent)
 LayerTableWidget::~LayerTableWidget()
 {
     writeSettings();
+    // An editor open while the views go takes no more notices to views half destroyed.
+    layerDelegate->disconnect(frozenTable);
+    layerDelegate->disconnect(this);
     delete frozenTable;
     frozenTable = nullptr;
     delete layerModel;
@@ -193,6 +197,8 @@ void LayerTableWidget::InitFreezeView()
 
     frozenTable->setModel(model());
     frozenTable->setItemDelegate(itemDelegate());
+    routeEditorNotices(this);
+    routeEditorNotices(frozenTable);
     frozenTable->verticalHeader()->hide();
     header->setSectionResizeMode(QHeaderView::Fixed);
     // The name column is widened from the overlay's header, the only one

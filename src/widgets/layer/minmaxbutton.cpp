@@ -77,7 +77,7 @@ MinMaxButton::~MinMaxButton()
     normalButton = nullptr;
 }
 
-void MinMaxButton::enterEvent(QEvent* event)
+void MinMaxButton::enterEvent(EnterEvent* event)
 {
     emit enter(true);
     QWidget::enterEvent(event);

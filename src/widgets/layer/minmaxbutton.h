@@ -1,5 +1,6 @@
 #pragma once
 
+#include "enterevent.h"
 #include "kvcustomcontrol_export.h"
 
 #include <QWidget>
@@ -33,7 +34,7 @@ signals:
 
 protected:
     /// Emits enter(true).
-    void enterEvent(QEvent* event) override;
+    void enterEvent(EnterEvent* event) override;
     /// Emits enter(false).
     void leaveEvent(QEvent* event) override;
 

@@ -102,7 +102,7 @@ private slots:
         QTRY_COMPARE(stack->pos(), expectedPagePos());
         control->update();
         QApplication::processEvents();
-        QTEST(spy.count(), "emitted");
+        QTEST(int(spy.count()), "emitted");
     }
 
     // Placed so that the control's top-left is at (100, 200), whatever frame

@@ -257,7 +257,8 @@ private slots:
         QHeaderView* header = frozen->horizontalHeader();
         const int edge = header->sectionViewportPosition(NameColumn) + header->sectionSize(NameColumn) - 1;
         QTest::mousePress(header->viewport(), Qt::LeftButton, {}, QPoint(edge, 5));
-        QMouseEvent move(QEvent::MouseMove, QPoint(edge + 30, 5), Qt::LeftButton, Qt::LeftButton, {});
+        const QPoint to(edge + 30, 5);
+        QMouseEvent move(QEvent::MouseMove, to, header->viewport()->mapToGlobal(to), Qt::LeftButton, Qt::LeftButton, {});
         QApplication::sendEvent(header->viewport(), &move);
         QTest::mouseRelease(header->viewport(), Qt::LeftButton, {}, QPoint(edge + 30, 5));
         QCOMPARE(table.columnWidth(NameColumn), frozen->columnWidth(NameColumn));
