@@ -376,7 +376,7 @@ bool DxfEntityReader::spline(const DxfFields& f, DrawingEntity& e) const
     const QVector<QPointF> controls = pointList(f, 10);
     QVector<double> knots = values(f, 40);
     if (controls.size() >= 2) {
-        const int d = std::clamp(degree, 1, controls.size() - 1);
+        const int d = std::clamp(degree, 1, int(controls.size()) - 1);
         if (d != degree || knots.size() != controls.size() + d + 1)
             knots = DxfCurves::uniformKnots(d, controls.size());
         e.points = DxfCurves::spline(d, knots, controls, (flags & 4) ? values(f, 41) : QVector<double>());

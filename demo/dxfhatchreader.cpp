@@ -135,7 +135,7 @@ void DxfHatchReader::splineEdge(QVector<QPointF>& loop)
     }
     QVector<QPointF> part;
     if (controls.size() >= 2) {
-        const int d = std::clamp(degree, 1, controls.size() - 1);
+        const int d = std::clamp(degree, 1, int(controls.size()) - 1);
         part = DxfCurves::spline(d, knots, controls, weights);
         if (part.isEmpty())
             part = DxfCurves::spline(d, DxfCurves::uniformKnots(d, controls.size()), controls, {});

@@ -92,7 +92,7 @@ bool ViewportArea::setArrangement(const QString& caption)
             m_grid->setColumnStretch(k, 1);
     }
     m_arrangement = QString::fromLatin1(found->caption);
-    m_active = std::min(m_active, m_canvases.size() - 1);
+    m_active = std::min(m_active, int(m_canvases.size()) - 1);
     for (int i = 0; i < m_canvases.size(); ++i)
         m_canvases.at(i)->setActive(m_canvases.size() > 1 && i == m_active);
     emit activeCanvasChanged(activeCanvas());
