@@ -67,6 +67,7 @@ public:
     // The active viewport's canvas.
     DrawingCanvas* canvas() const;
     ViewportArea* viewports() const { return m_viewports; }
+    const RibbonParts& ribbon() const { return m_ribbon; }
     KvCc::LayerComboBox* layerCombo() const { return m_ribbon.layerCombo; }
     QWidget* ribbonPanels() const { return m_ribbon.panels; }
     KvCc::MinMaxButton* minMaxButton() const { return m_ribbon.minMax; }

@@ -13,17 +13,14 @@
 #include "viewgallery.h"
 #include "viewportarea.h"
 #include "viewportgallery.h"
-#include "viewprojection.h"
 #include "visualstylecombobox.h"
 
 #include <QAbstractItemView>
-#include <QAction>
 #include <QFrame>
 #include <QGridLayout>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QMainWindow>
-#include <QMenu>
 #include <QPainter>
 #include <QPushButton>
 #include <QToolBar>
@@ -191,33 +188,27 @@ QLayout* RibbonBuilder::buildView()
 void RibbonBuilder::connectViewControls(const RibbonParts& parts, ViewportArea* area,
                                         const std::function<void(const QString&)>& note)
 {
-    // Both controls show the named view; the button's menu action does the
-    // button's own update, and the button then reports it like a pick.
+    // Views and arrangements go by their keys (the English names), never by
+    // what the controls show, which is translated. Showing a view in the
+    // controls reports no pick, so nothing comes back here.
     const auto showInControls = [parts](const QString& name) {
-        parts.viewGallery->setCheckedIndex(ViewProjection::names().indexOf(name));
-        const QList<QAction*> actions = parts.viewButton->menu()->actions();
-        for (QAction* action : actions) {
-            if (action->objectName() == name && parts.viewButton->text() != name)
-                action->trigger();
-        }
+        parts.viewGallery->setCheckedKey(name);
+        parts.viewButton->setViewName(name);
     };
     const auto showView = [area, showInControls, note](const QString& name) {
         DrawingCanvas* canvas = area->activeCanvas();
-        if (!canvas || canvas->viewName() == name)
+        if (!canvas || name.isEmpty())
             return;
         canvas->setView(name);
         showInControls(canvas->viewName());
         note(QStringLiteral("View: %1").arg(canvas->viewName()));
     };
-    QObject::connect(parts.viewGallery, &KvCc::ViewGallery::itemPressed, area, [showView](JtRc::RibbonGalleryItem* item) {
-        if (item)
-            showView(item->caption());
-    });
-    QObject::connect(parts.viewButton, &KvCc::ViewButton::geometryChanged, area,
-                     [showView, parts] { showView(parts.viewButton->text()); });
+    QObject::connect(parts.viewGallery, &KvCc::ViewGallery::itemPressed, area,
+                     [showView, parts](JtRc::RibbonGalleryItem* item) { showView(parts.viewGallery->viewName(item)); });
+    QObject::connect(parts.viewButton, &KvCc::ViewButton::viewPicked, area, showView);
     QObject::connect(parts.portGallery, &KvCc::ViewPortGallery::itemPressed, area,
-                     [area, note](JtRc::RibbonGalleryItem* item) {
-                         if (item && area->setArrangement(item->caption()))
+                     [area, note, parts](JtRc::RibbonGalleryItem* item) {
+                         if (item && area->setArrangement(parts.portGallery->arrangementName(item)))
                              note(QStringLiteral("Viewports: %1").arg(item->caption()));
                      });
     QObject::connect(area, &ViewportArea::activeCanvasChanged, area, [showInControls](DrawingCanvas* canvas) {

@@ -15,7 +15,7 @@ struct Cell
 
 struct Arrangement
 {
-    const char* caption;
+    const char* name;
     QVector<Cell> cells;
 };
 
@@ -57,11 +57,11 @@ void ViewportArea::setDocument(const DrawingDocument* document)
         canvas->setDocument(document);
 }
 
-bool ViewportArea::setArrangement(const QString& caption)
+bool ViewportArea::setArrangement(const QString& name)
 {
     const Arrangement* found = nullptr;
     for (const Arrangement& a : arrangements()) {
-        if (caption == QLatin1String(a.caption))
+        if (name == QLatin1String(a.name))
             found = &a;
     }
     if (!found)
@@ -91,7 +91,7 @@ bool ViewportArea::setArrangement(const QString& caption)
         for (int k = c.column; k < c.column + c.columnSpan; ++k)
             m_grid->setColumnStretch(k, 1);
     }
-    m_arrangement = QString::fromLatin1(found->caption);
+    m_arrangement = QString::fromLatin1(found->name);
     m_active = std::min(m_active, int(m_canvases.size()) - 1);
     for (int i = 0; i < m_canvases.size(); ++i)
         m_canvases.at(i)->setActive(m_canvases.size() > 1 && i == m_active);

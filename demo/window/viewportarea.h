@@ -24,9 +24,9 @@ public:
     ~ViewportArea() override;
 
     void setDocument(const DrawingDocument* document);
-    // Splits the area as the gallery caption says ("Single", "Three:Left"...);
-    // false for a caption it does not know.
-    bool setArrangement(const QString& caption);
+    // Splits the area into the arrangement of the viewport gallery's key
+    // ("Single", "Three:Left"...); false for a name it does not know.
+    bool setArrangement(const QString& name);
     QString arrangement() const { return m_arrangement; }
     DrawingCanvas* activeCanvas() const { return m_canvases.value(m_active); }
     const QVector<DrawingCanvas*>& canvases() const { return m_canvases; }

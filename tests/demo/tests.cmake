@@ -1,13 +1,19 @@
 # Tests of the demo host. They link the demo's own library, which exists
 # only when the demo is built; otherwise they are left out of the build and
 # reported as disabled.
-set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview)
+set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview tst_demogerman)
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     foreach(t ${kvcc_demo_tests})
         target_link_libraries(${t} PRIVATE kvccdemo)
         target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
     endforeach()
     set_tests_properties(tst_dxfimport tst_dxfsave PROPERTIES TIMEOUT 300)
+
+    # The program started in every language it ships, light and dark.
+    add_test(NAME demo_screenshots
+        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/screenshots.sh $<TARGET_FILE:kvcc-demo> ${KVCC_SHARED_DXF_DIR})
+    set_tests_properties(demo_screenshots PROPERTIES TIMEOUT 600
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 
     # The real program under a virtual X server on the xcb platform: it must
     # start, map its window, take a key press and quit cleanly.

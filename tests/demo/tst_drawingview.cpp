@@ -5,14 +5,8 @@
 #include "dxfimport.h"
 #include "dxfwriter.h"
 #include "mainwindow.h"
-#include "ribbongallerygroup.h"
-#include "ribbongalleryitem.h"
-#include "basegallery.h"
-#include "viewbutton.h"
-#include "viewportarea.h"
 
 #include <QElapsedTimer>
-#include <QMenu>
 
 using namespace Demo;
 
@@ -200,48 +194,6 @@ private slots:
                  QStringLiteral("Layer \"Own\" holds 4 objects: 2 INSERT, 1 CIRCLE, 1 HATCH; it cannot be deleted."));
         QCOMPARE(doc.deleteLayer(QStringLiteral("Red")),
                  QStringLiteral("Layer \"Red\" holds 1 object: 1 LINE; it cannot be deleted."));
-    }
-
-    void theViewControlsAndViewportsWorkTogether()
-    {
-        MainWindow window;
-        window.setQuiet(true);
-        window.openSample();
-        window.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&window));
-        // The two galleries share a class as far as findChild can tell: the first caption tells them apart.
-        const auto gallery = [&window](const QString& first) -> KvCc::BaseGallery* {
-            for (KvCc::BaseGallery* g : window.findChildren<KvCc::BaseGallery*>()) {
-                if (g->getGalleryGroup() && g->getGalleryGroup()->getItem(0)->caption() == first)
-                    return g;
-            }
-            return nullptr;
-        };
-        KvCc::BaseGallery* views = gallery(QStringLiteral("Top"));
-        KvCc::BaseGallery* ports = gallery(QStringLiteral("Single"));
-        auto* button = window.findChild<KvCc::ViewButton*>();
-        QVERIFY(views && button && ports);
-        const QImage plan = window.canvas()->grab().toImage();
-        // A pick in the gallery, as the gallery reports it.
-        emit views->itemPressed(views->getGalleryGroup()->getItem(7));
-        QCOMPARE(window.canvas()->viewName() + button->text(), QStringLiteral("SoutheastSoutheast"));
-        QVERIFY(window.canvas()->grab().toImage() != plan);
-        const QList<QAction*> menu = button->menu()->actions();
-        menu.at(4)->trigger();
-        QCOMPARE(window.canvas()->viewName() + QString::number(views->checkedIndex()), QStringLiteral("Front4"));
-
-        emit ports->itemPressed(ports->getGalleryGroup()->getItem(9));
-        const QVector<DrawingCanvas*> canvases = window.viewports()->canvases();
-        QCOMPARE(canvases.size(), 4);
-        window.viewports()->adjustSize();
-        QTest::mouseClick(canvases.at(2), Qt::LeftButton);
-        QCOMPARE(window.canvas(), canvases.at(2));
-        emit views->itemPressed(views->getGalleryGroup()->getItem(0));
-        QCOMPARE(canvases.at(2)->viewName() + canvases.at(0)->viewName(), QStringLiteral("TopFront"));
-        QTest::mouseClick(canvases.at(0), Qt::LeftButton);
-        QCOMPARE(button->text() + QString::number(views->checkedIndex()), QStringLiteral("Front4"));
-        emit ports->itemPressed(ports->getGalleryGroup()->getItem(0));
-        QCOMPARE(window.viewports()->canvases().size(), 1);
     }
 };
 

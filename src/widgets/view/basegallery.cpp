@@ -33,6 +33,7 @@ void BaseGallery::createGalleryItems(const QStringList& names, const QList<QIcon
     delete galleryGroup;
     galleryGroup = JtRc::RibbonGalleryGroup::createGalleryGroup();
     galleryGroup->setSize(itemSize);
+    itemKeys = names;
     for (int i = 0; i < names.size(); ++i) {
         auto* item = new JtRc::RibbonToolGalleryItem;
         item->setIcon(icons.value(i));
@@ -76,6 +77,30 @@ void BaseGallery::creatBaseGallery()
     connect(popupGallery, SIGNAL(itemPressed(RibbonGalleryItem*)), this,
         SIGNAL(itemPressed(RibbonGalleryItem*)));
     menu->addWidget(popupGallery);
+}
+
+void BaseGallery::setItemKeys(const QStringList& keys)
+{
+    itemKeys = keys;
+}
+
+QString BaseGallery::itemKey(const JtRc::RibbonGalleryItem* item) const
+{
+    return galleryGroup && item ? itemKeys.value(galleryGroup->indexOf(item)) : QString();
+}
+
+QString BaseGallery::checkedKey() const
+{
+    return itemKey(checkedItem());
+}
+
+bool BaseGallery::setCheckedKey(const QString& key)
+{
+    const int index = key.isEmpty() ? -1 : itemKeys.indexOf(key);
+    if (!galleryGroup || index < 0 || index >= galleryGroup->getItemCount())
+        return false;
+    itemChangedPressed(galleryGroup->getItem(index));
+    return true;
 }
 
 void BaseGallery::itemChangedPressed(RibbonGalleryItem* item)

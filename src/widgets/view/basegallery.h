@@ -30,7 +30,21 @@ public:
     /// gallery. Needs the items of createGalleryItems; builds once.
     void creatBaseGallery();
 
+    /// The stable key of item: the name it was made for, which stays the
+    /// same in every language while its caption is translated. Empty for an
+    /// item this gallery does not show.
+    QString itemKey(const JtRc::RibbonGalleryItem* item) const;
+    /// The key of the checked item, empty when none is checked.
+    QString checkedKey() const;
+    /// Checks the item of key in both galleries, as a press would, without
+    /// reporting a press. False, and nothing changed, for an unknown key.
+    bool setCheckedKey(const QString& key);
+
 protected:
+    /// Gives the items their keys, in item order; createGalleryItems()
+    /// keys each item by its caption until then.
+    void setItemKeys(const QStringList& keys);
+
     /// Spelled as the host gallery spells the type in itemPressed(), so that
     /// the signature strings of signal and slot match.
     using RibbonGalleryItem = JtRc::RibbonGalleryItem;
@@ -44,6 +58,7 @@ private:
 
     JtRc::RibbonGallery* popupGallery = nullptr;
     JtRc::RibbonGalleryGroup* galleryGroup = nullptr;
+    QStringList itemKeys;
 };
 
 } // namespace KvCc

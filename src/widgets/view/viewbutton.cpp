@@ -89,17 +89,37 @@ void ViewButton::fitWidthTo(const QString& text)
     setFixedWidth(fontMetrics().horizontalAdvance(text) + textPadding);
 }
 
-void ViewButton::options(QAction* action)
+QString ViewButton::viewName() const
 {
-    if (!action)
-        return;
-    const QString name = action->objectName();
+    const QAction* checked = actionGroup->checkedAction();
+    return checked ? checked->objectName() : QString();
+}
+
+void ViewButton::showView(const QString& name)
+{
     setText(standardViewText(name));
     fitWidthTo(text());
     nameView(this, text());
     for (QAction* entry : actionGroup->actions())
         entry->setChecked(entry->objectName() == name);
     emit geometryChanged();
+}
+
+bool ViewButton::setViewName(const QString& name)
+{
+    if (!standardViewNames().contains(name))
+        return false;
+    showView(name);
+    return true;
+}
+
+void ViewButton::options(QAction* action)
+{
+    if (!action)
+        return;
+    const QString name = action->objectName();
+    showView(name);
+    emit viewPicked(name);
 }
 
 } // namespace KvCc

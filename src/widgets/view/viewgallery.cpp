@@ -20,10 +20,12 @@ ViewGallery::ViewGallery()
     // their captions and have no picture.
     for (const QString& path : paths)
         icons << (QFile::exists(path) ? QIcon(path) : QIcon());
+    const QStringList names = standardViewNames();
     QStringList captions;
-    for (const QString& name : standardViewNames())
+    for (const QString& name : names)
         captions << standardViewText(name);
     createGalleryItems(captions, icons);
+    setItemKeys(names);
     creatBaseGallery();
     setAccessibleName(QCoreApplication::translate("KvCc::ViewGallery", "Standard views"));
 }

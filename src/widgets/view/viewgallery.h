@@ -13,6 +13,10 @@ public:
     ViewGallery();
     ~ViewGallery() override;
 
+    /// The English name of the view item shows ("Top", "Southeast"), the
+    /// same in every language; empty for an item of another gallery.
+    QString viewName(const JtRc::RibbonGalleryItem* item) const { return itemKey(item); }
+
 private:
     Q_DISABLE_COPY(ViewGallery)
 };

@@ -20,9 +20,12 @@ ViewPortGallery::ViewPortGallery()
         QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Equal"),
         QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Right"),
         QT_TRANSLATE_NOOP("KvCc::ViewPortGallery", "Four:Left")};
+    QStringList keys;
     QStringList captions;
-    for (const char* name : names)
+    for (const char* name : names) {
+        keys << QLatin1String(name);
         captions << QCoreApplication::translate("KvCc::ViewPortGallery", name);
+    }
     const QStringList paths = {QStringLiteral(":/KVRC_VPONE.png"), QStringLiteral(":/KVRC_VPDOUBLEV.png"),
         QStringLiteral(":/KVRC_VPDOUBLEH.png"), QStringLiteral(":/KVRC_VPTHREER.png"),
         QStringLiteral(":/KVRC_VPTHREEL.png"), QStringLiteral(":/KVRC_VPTHREET.png"),
@@ -39,6 +42,7 @@ ViewPortGallery::ViewPortGallery()
                 : QIcon(pixmap.scaled(16, 16, Qt::IgnoreAspectRatio, Qt::FastTransformation)));
     }
     createGalleryItems(captions, icons);
+    setItemKeys(keys);
     creatBaseGallery();
     setAccessibleName(QCoreApplication::translate("KvCc::ViewPortGallery", "Viewport layouts"));
 }

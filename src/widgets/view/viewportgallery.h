@@ -13,6 +13,11 @@ public:
     ViewPortGallery();
     ~ViewPortGallery() override;
 
+    /// The English name of the arrangement item shows ("Single",
+    /// "Three:Left"), the same in every language; empty for an item of
+    /// another gallery.
+    QString arrangementName(const JtRc::RibbonGalleryItem* item) const { return itemKey(item); }
+
 private:
     Q_DISABLE_COPY(ViewPortGallery)
 };

@@ -1,5 +1,6 @@
 #include "kvcctest.h"
 
+#include <kvcctranslations.h>
 #include <viewbutton.h>
 #include <viewgallery.h>
 #include <viewportgallery.h>
@@ -8,6 +9,7 @@
 #include <QActionGroup>
 #include <QMenu>
 #include <QPointer>
+#include <QScopeGuard>
 #include <QWidgetAction>
 
 #include <memory>
@@ -236,6 +238,59 @@ private slots:
         QVERIFY2(last - first + 1 <= advance + 1, "the ink is wider than the text");
         QVERIFY2(last - first + 1 >= advance - 5, "the name is cut");
         QVERIFY(first >= 1 && last <= image.width() - 2);
+    }
+
+    // A host goes by keys, which stay English while what the user reads is
+    // translated: each item answers its key, the button its view's name, a
+    // pick in the menu reports the name, and a view shown by key checks it
+    // in both galleries and on the button without reporting a pick.
+    void picksAreReportedByKeyInEveryLanguage_data()
+    {
+        QTest::addColumn<QString>("language");
+        QTest::addColumn<QString>("southeast");
+        QTest::newRow("English") << "en" << "Southeast";
+        QTest::newRow("German") << "de" << QString::fromUtf8("Südost");
+        QTest::newRow("Russian") << "ru" << QString::fromUtf8("ЮВ изометрия");
+    }
+    void picksAreReportedByKeyInEveryLanguage()
+    {
+        QFETCH(QString, language);
+        QFETCH(QString, southeast);
+        QCOMPARE(KvCc::loadTranslations(QLocale(language)), language != QLatin1String("en"));
+        const auto english = qScopeGuard([] { KvCc::loadTranslations(QLocale(QLocale::English)); });
+        KvCc::ViewGallery views;
+        KvCc::ViewPortGallery ports;
+        KvCc::ViewButton button;
+        JtRc::RibbonGalleryItem* item = views.getGalleryGroup()->getItem(7);
+        QCOMPARE(item->caption(), southeast);
+        QCOMPARE(views.viewName(item) + ports.arrangementName(ports.getGalleryGroup()->getItem(4)),
+                 QStringLiteral("SoutheastThree:Left"));
+        QCOMPARE(views.viewName(ports.getGalleryGroup()->getItem(4)), QString());
+        QCOMPARE(views.viewName(nullptr), QString());
+
+        QSignalSpy pressed(&views, &RibbonGallery::itemPressed);
+        QVERIFY(views.setCheckedKey(QStringLiteral("Northwest")));
+        // A German caption is no key in any language.
+        QVERIFY(!views.setCheckedKey(QStringLiteral("Oben")));
+        verifyChecked(views, 9);
+        QCOMPARE(views.checkedKey(), QStringLiteral("Northwest"));
+        QCOMPARE(pressed.count(), 0);
+
+        button.show();
+        QVERIFY(QTest::qWaitForWindowExposed(&button));
+        QSignalSpy picked(&button, &KvCc::ViewButton::viewPicked);
+        QSignalSpy geometry(&button, &KvCc::ViewButton::geometryChanged);
+        QVERIFY(button.setViewName(QStringLiteral("Front")));
+        QVERIFY(!button.setViewName(QStringLiteral("Vorne")));
+        QCOMPARE(button.viewName(), QStringLiteral("Front"));
+        QCOMPARE(picked.count(), 0);
+        QCOMPARE(geometry.count(), 1);
+        QVERIFY(pick(button, QStringLiteral("Southeast")));
+        QCOMPARE(button.text(), item->caption());
+        QCOMPARE(button.size(), fittedSize(button, item->caption()));
+        QCOMPARE(picked.count(), 1);
+        QCOMPARE(picked.first().first().toString(), QStringLiteral("Southeast"));
+        QCOMPARE(button.viewName(), QStringLiteral("Southeast"));
     }
 
     // The menu has no parent; it used to outlive the button.
