@@ -1,13 +1,33 @@
 # Tests of the demo host. They link the demo's own library, which exists
 # only when the demo is built; otherwise they are left out of the build and
 # reported as disabled.
-set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview tst_demogerman)
+set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview tst_demogerman tst_monkey)
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     foreach(t ${kvcc_demo_tests})
         target_link_libraries(${t} PRIVATE kvccdemo)
         target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
     endforeach()
     set_tests_properties(tst_dxfimport tst_dxfsave PROPERTIES TIMEOUT 300)
+
+    # Random input over the window with fixed seeds, in English and German:
+    # four runs of 20 s in the sanitizer build, a short one elsewhere.
+    get_test_property(tst_monkey ENVIRONMENT monkey_environment)
+    if(KVCC_SANITIZE)
+        set(monkey_runs 1:en:20 2:de:20 3:en:20 4:de:20)
+    else()
+        set(monkey_runs 1:de:5)
+    endif()
+    foreach(run ${monkey_runs})
+        string(REPLACE ":" ";" run_fields ${run})
+        list(GET run_fields 0 seed)
+        list(GET run_fields 1 language)
+        list(GET run_fields 2 seconds)
+        set(name tst_monkey_${language}_${seed})
+        add_test(NAME ${name} COMMAND tst_monkey)
+        set_tests_properties(${name} PROPERTIES TIMEOUT 300 ENVIRONMENT
+            "${monkey_environment};KVCC_MONKEY_SEED=${seed};KVCC_MONKEY_LANG=${language};KVCC_MONKEY_SECONDS=${seconds}")
+    endforeach()
+    set_tests_properties(tst_monkey PROPERTIES DISABLED TRUE)
 
     # The program started in every language it ships, light and dark.
     add_test(NAME demo_screenshots
