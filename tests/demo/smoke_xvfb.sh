@@ -1,10 +1,11 @@
 #!/usr/bin/env bash
 # Runs kvcc-demo on the X server of xvfb-run, waits for its window, checks
 # that it answers (the window maps and takes a key press) and that Ctrl+Q
-# ends it with exit status 0.
+# ends it with exit status 0. Further arguments go to kvcc-demo.
 set -u
 demo="$1"
-"$demo" &
+shift
+"$demo" "$@" &
 pid=$!
 win=""
 for _ in $(seq 1 100); do

@@ -40,13 +40,20 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     find_program(KVCC_XVFB_RUN xvfb-run)
     find_program(KVCC_XDOTOOL xdotool)
     if(KVCC_XVFB_RUN AND KVCC_XDOTOOL)
-        add_test(NAME demo_smoke_xvfb
-            COMMAND ${KVCC_XVFB_RUN} -a -s "-screen 0 1280x1024x24"
-                    bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
-        set_tests_properties(demo_smoke_xvfb PROPERTIES TIMEOUT 120
-            # Full stacks: X11 libraries without frame pointers otherwise cut
-            # their leaks' stacks before the frame the suppressions name.
-            ENVIRONMENT "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        # Full stacks: X11 libraries without frame pointers otherwise cut
+        # their leaks' stacks before the frame the suppressions name.
+        set(xcb_environment "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+        set(xvfb ${KVCC_XVFB_RUN} -a -s "-screen 0 1280x1024x24")
+        # In English, in German by the system's locale, in Russian by option.
+        add_test(NAME demo_smoke_xvfb COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
+        add_test(NAME demo_smoke_xvfb_de
+            COMMAND ${xvfb} env LANG=de_DE.UTF-8 bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
+        add_test(NAME demo_smoke_xvfb_ru
+            COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo> --lang ru)
+        # The German picks of views and viewports on the real X11 platform.
+        add_test(NAME tst_demogerman_xcb COMMAND ${xvfb} $<TARGET_FILE:tst_demogerman>)
+        set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb PROPERTIES
+            TIMEOUT 120 ENVIRONMENT "${xcb_environment}")
     else()
         message(STATUS "xvfb-run or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
     endif()
