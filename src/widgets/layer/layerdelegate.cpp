@@ -329,7 +329,7 @@ bool LayerDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
 {
     if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool inside = option.rect.contains(mouse->localPos().toPoint());
+        const bool inside = option.rect.contains(mouse->pos());
         if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
             return inside ? clickCell(model, index) : true;
         if (event->type() == QEvent::MouseButtonDblClick && inside)
