@@ -32,10 +32,7 @@ KvLineWeightDialog::KvLineWeightDialog(QWidget* parent)
     connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
 }
 
-KvLineWeightDialog::~KvLineWeightDialog()
-{
-    delete ui;
-}
+KvLineWeightDialog::~KvLineWeightDialog() = default;
 
 void KvLineWeightDialog::fillLists()
 {

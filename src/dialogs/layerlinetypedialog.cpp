@@ -33,10 +33,7 @@ LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
     connect(ui->helpBtn, SIGNAL(clicked()), this, SLOT(slotHelp()));
 }
 
-LayerLineTypeDialog::~LayerLineTypeDialog()
-{
-    delete ui;
-}
+LayerLineTypeDialog::~LayerLineTypeDialog() = default;
 
 void LayerLineTypeDialog::slotAccepted()
 {

@@ -34,10 +34,7 @@ LayerLineWeightDialog::LayerLineWeightDialog(QWidget* parent)
     connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
 }
 
-LayerLineWeightDialog::~LayerLineWeightDialog()
-{
-    delete ui;
-}
+LayerLineWeightDialog::~LayerLineWeightDialog() = default;
 
 void LayerLineWeightDialog::setCurrentLineweight(int row)
 {

@@ -16,10 +16,7 @@ LayerWarningDialog::LayerWarningDialog(QWidget* parent)
     connect(ui->noBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
 }
 
-LayerWarningDialog::~LayerWarningDialog()
-{
-    delete ui;
-}
+LayerWarningDialog::~LayerWarningDialog() = default;
 
 void LayerWarningDialog::setTipsText(QString text)
 {

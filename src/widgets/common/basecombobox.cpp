@@ -40,10 +40,10 @@ BaseComboBox::~BaseComboBox()
 {
     const QSignalBlocker blocker(this);
     releaseComboParts(this, m_listWidget);
-    delete m_listView;
-    m_listView = nullptr;
     delete m_lineEdit;
     m_lineEdit = nullptr;
+    // The list view is the widget of the list's only row and goes with the list.
+    m_listView = nullptr;
     delete m_listWidget;
     m_listWidget = nullptr;
 }

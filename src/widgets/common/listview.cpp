@@ -39,13 +39,7 @@ ListView::ListView(QWidget* parent)
     connect(m_settingBtn, SIGNAL(clicked()), this, SLOT(slotButtonPress()));
 }
 
-ListView::~ListView()
-{
-    delete m_listWidget;
-    m_listWidget = nullptr;
-    delete m_settingBtn;
-    m_settingBtn = nullptr;
-}
+ListView::~ListView() = default;
 
 int ListView::viewMode() const
 {

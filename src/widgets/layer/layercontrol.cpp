@@ -64,15 +64,7 @@ LayerControl::LayerControl(QWidget* parent)
     setLayout(layout);
 }
 
-LayerControl::~LayerControl()
-{
-    delete layerButton;
-    layerButton = nullptr;
-    delete layerComboBox;
-    layerComboBox = nullptr;
-    delete folderButton;
-    folderButton = nullptr;
-}
+LayerControl::~LayerControl() = default;
 
 bool LayerControl::event(QEvent* event)
 {

@@ -136,21 +136,13 @@ LayerDelegate::LayerDelegate(QObject* parent)
         falseIconSizes << off.size();
     }
 
-    lineTypeDialog = new LayerLineTypeDialog();
-    lineWeightDialog = new LayerLineWeightDialog();
-    warningDialog = new LayerWarningDialog();
-    connect(lineWeightDialog, SIGNAL(layerLineWeightChanged(int)), this, SLOT(slotLWeightChanged(int)));
+    lineTypeDialog = std::make_unique<LayerLineTypeDialog>();
+    lineWeightDialog = std::make_unique<LayerLineWeightDialog>();
+    warningDialog = std::make_unique<LayerWarningDialog>();
+    connect(lineWeightDialog.get(), &LayerLineWeightDialog::layerLineWeightChanged, this, &LayerDelegate::slotLWeightChanged);
 }
 
-LayerDelegate::~LayerDelegate()
-{
-    delete lineTypeDialog;
-    lineTypeDialog = nullptr;
-    delete lineWeightDialog;
-    lineWeightDialog = nullptr;
-    delete warningDialog;
-    warningDialog = nullptr;
-}
+LayerDelegate::~LayerDelegate() = default;
 
 int LayerDelegate::lineWeightIndexMap(QString text) const
 {

@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QVector>
 
+#include <memory>
+
 namespace KvCc {
 
 class LayerLineTypeDialog;
@@ -97,9 +99,9 @@ private:
     QStringList trueStateIcons;
     QStringList falseStateIcons;
     QStringList lineWeightTexts;
-    LayerLineTypeDialog* lineTypeDialog = nullptr;
-    LayerLineWeightDialog* lineWeightDialog = nullptr;
-    LayerWarningDialog* warningDialog = nullptr;
+    std::unique_ptr<LayerLineTypeDialog> lineTypeDialog;
+    std::unique_ptr<LayerLineWeightDialog> lineWeightDialog;
+    std::unique_ptr<LayerWarningDialog> warningDialog;
     int chosenLineWeight = 0;
 
     // Painting a screen of cells must not load and mask an image per cell:

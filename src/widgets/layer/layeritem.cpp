@@ -157,7 +157,7 @@ void LayerItem::slotLockChange()
     const bool written = KvLayerUtility().setLayerLock(m_data.name, wanted);
     m_data.locked = written ? wanted : !wanted;
     showFlags();
-    emit statusChanged(LayerLockChanged, m_data);
+    emit statusChanged(code, m_data);
 }
 
 void LayerItem::slotColorChanged()
