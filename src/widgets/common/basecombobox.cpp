@@ -31,9 +31,8 @@ BaseComboBox::BaseComboBox(QWidget* parent)
     m_listView->setItemHeight(20);
     setListWidgetHeight(m_listView->sizeHint().height());
 
-    connect(m_listView, SIGNAL(currentItemChanged(QPixmap,QString)), this,
-            SLOT(showCurrentItem(QPixmap,QString)));
-    connect(m_listView, SIGNAL(triggerDialog()), this, SLOT(openDialog()));
+    connect(m_listView, &ListView::currentItemChanged, this, &BaseComboBox::showCurrentItem);
+    connect(m_listView, &ListView::triggerDialog, this, &BaseComboBox::openDialog);
 }
 
 BaseComboBox::~BaseComboBox()

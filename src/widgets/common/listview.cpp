@@ -35,8 +35,8 @@ ListView::ListView(QWidget* parent)
     layout->addWidget(m_listWidget);
     layout->addWidget(m_settingBtn);
 
-    connect(m_listWidget, SIGNAL(showItem(int)), this, SLOT(slotRowChanged(int)));
-    connect(m_settingBtn, SIGNAL(clicked()), this, SLOT(slotButtonPress()));
+    connect(m_listWidget, &ListWidget::showItem, this, &ListView::slotRowChanged);
+    connect(m_settingBtn, &QPushButton::clicked, this, &ListView::slotButtonPress);
 }
 
 ListView::~ListView() = default;

@@ -54,7 +54,7 @@ LayerControl::LayerControl(QWidget* parent)
     folderButton->setIcon(foldButtonIcon(folderButton, true, true));
     folderButton->setFixedSize(16, 16);
     folderButton->setFlat(true);
-    connect(folderButton, SIGNAL(clicked()), this, SLOT(folderClicked()));
+    connect(folderButton, &QPushButton::clicked, this, &LayerControl::folderClicked);
 
     layout->addWidget(layerButton);
     layout->addWidget(layerComboBox);

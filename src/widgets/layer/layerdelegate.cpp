@@ -279,7 +279,7 @@ QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* completer = new QCompleter(names, editor);
     completer->setCaseSensitivity(Qt::CaseSensitive);
     editor->setCompleter(completer);
-    connect(editor, SIGNAL(editingFinished()), this, SLOT(commitAndCloseEditor()));
+    connect(editor, &QLineEdit::editingFinished, this, &LayerDelegate::commitAndCloseEditor);
     return editor;
 }
 

@@ -93,10 +93,10 @@ LayerItem::LayerItem(QWidget* parent)
     layout->addItem(new QSpacerItem(LayerItemMetrics::trailingSpace, 0, QSizePolicy::Minimum,
                                     QSizePolicy::Minimum));
 
-    connect(m_lightBtn, SIGNAL(clicked()), this, SLOT(slotLightChange()));
-    connect(m_freezeBtn, SIGNAL(clicked()), this, SLOT(slotFreezeStatus()));
-    connect(m_lockBtn, SIGNAL(clicked()), this, SLOT(slotLockChange()));
-    connect(m_colorBtn, SIGNAL(clicked()), this, SLOT(slotColorChanged()));
+    connect(m_lightBtn, &QAbstractButton::clicked, this, &LayerItem::slotLightChange);
+    connect(m_freezeBtn, &QAbstractButton::clicked, this, &LayerItem::slotFreezeStatus);
+    connect(m_lockBtn, &QAbstractButton::clicked, this, &LayerItem::slotLockChange);
+    connect(m_colorBtn, &QAbstractButton::clicked, this, &LayerItem::slotColorChanged);
 }
 
 LayerItem::~LayerItem() = default;

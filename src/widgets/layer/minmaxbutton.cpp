@@ -62,9 +62,9 @@ MinMaxButton::MinMaxButton(QWidget* parent)
     setLayout(layout);
     setFixedSize(60, 20);
 
-    connect(closeButton, SIGNAL(clicked()), this, SIGNAL(clickedClosed()));
-    connect(minButton, SIGNAL(clicked()), this, SIGNAL(clickedMin()));
-    connect(normalButton, SIGNAL(clicked()), this, SIGNAL(clickedNormal()));
+    connect(closeButton, &QPushButton::clicked, this, &MinMaxButton::clickedClosed);
+    connect(minButton, &QPushButton::clicked, this, &MinMaxButton::clickedMin);
+    connect(normalButton, &QPushButton::clicked, this, &MinMaxButton::clickedNormal);
 }
 
 MinMaxButton::~MinMaxButton() = default;
