@@ -1,10 +1,10 @@
 #include "layerdelegate.h"
 
 #include "keyedpixmap.h"
-#include "kvlayerutility.h"
 #include "layercolumns.h"
 #include "layerlinetypedialog.h"
 #include "layerlineweightdialog.h"
+#include "layerstate_p.h"
 #include "lineweightlist.h"
 #include "layerwarningdialog.h"
 #include "swatchpainters.h"
@@ -356,16 +356,14 @@ bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& inde
     bool changed = true;
     switch (column) {
     case PlotColumn:
-        clickPlotCell(click);
+    case LockColumn:
+        flipCell(click);
         break;
     case OnColumn:
         changed = clickOnCell(click);
         break;
     case FreezeColumn:
         changed = clickFreezeCell(click);
-        break;
-    case LockColumn:
-        clickLockCell(click);
         break;
     default:
         break;
@@ -377,17 +375,16 @@ bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& inde
 
 // The cell shows what the drawing holds: a write the drawing refuses leaves
 // it as it was.
-void LayerDelegate::clickPlotCell(const CellClick& click)
+void LayerDelegate::flipCell(const CellClick& click)
 {
-    if (click.inDrawing && KvLayerUtility().setLayerPlot(click.layer, !click.value))
+    if (click.inDrawing && writeLayerColumnState(click.layer, click.index.column(), !click.value))
         click.model->setData(click.index, !click.value, Qt::DisplayRole);
 }
 
 bool LayerDelegate::clickOnCell(const CellClick& click)
 {
     if (!(isCurrentRow(click.index) && click.value)) {
-        if (click.inDrawing && KvLayerUtility().setLayerOff(click.layer, !click.value))
-            click.model->setData(click.index, !click.value, Qt::DisplayRole);
+        flipCell(click);
         return true;
     }
     if (!click.inDrawing)
@@ -417,15 +414,8 @@ bool LayerDelegate::clickFreezeCell(const CellClick& click)
         warningDialog->exec();
         return false;
     }
-    if (click.inDrawing && KvLayerUtility().setLayerFrozen(click.layer, click.value))
-        click.model->setData(click.index, !click.value, Qt::DisplayRole);
+    flipCell(click);
     return true;
-}
-
-void LayerDelegate::clickLockCell(const CellClick& click)
-{
-    if (click.inDrawing && KvLayerUtility().setLayerLock(click.layer, click.value))
-        click.model->setData(click.index, !click.value, Qt::DisplayRole);
 }
 
 } // namespace KvCc

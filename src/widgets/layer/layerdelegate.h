@@ -78,13 +78,12 @@ private:
         QString layer;
         bool value;
     };
-    // Each flips its cell when the drawing takes the change. The On and
-    // Freeze clicks return false when they end with the table unchanged
-    // and nothing to tell the host.
-    void clickPlotCell(const CellClick& click);
+    // Flips the cell when the drawing takes the change.
+    void flipCell(const CellClick& click);
+    // The On and Freeze clicks guard the current layer; they return false
+    // when they end with the table unchanged and nothing to tell the host.
     bool clickOnCell(const CellClick& click);
     bool clickFreezeCell(const CellClick& click);
-    void clickLockCell(const CellClick& click);
     void notifyLayerTableChanged();
 
     void paintStateCell(QPainter* painter, const QStyleOptionViewItem& option,
