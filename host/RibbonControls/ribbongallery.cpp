@@ -360,7 +360,7 @@ bool RibbonGallery::eventFilter(QObject* watched, QEvent* event)
             // menu; it must not reach the button again and reopen the menu.
             auto* mouse = static_cast<QMouseEvent*>(event);
             if (!m_popupMenu->rect().contains(mouse->pos())
-                && controlAt(mapFromGlobal(mouse->globalPos())) == Control::Popup)
+                && controlAt(mapFromGlobal(m_popupMenu->mapToGlobal(mouse->pos()))) == Control::Popup)
                 m_popupMenu->setAttribute(Qt::WA_NoMouseReplay);
         } else {
             m_popupMenu->setAttribute(Qt::WA_NoMouseReplay, false);

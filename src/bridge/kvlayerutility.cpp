@@ -9,6 +9,7 @@
 #include <dkedsysvar.h>
 
 #include <cwchar>
+#include <memory>
 #include <string>
 
 DkDbDatabase* pCurDb = nullptr;
@@ -63,6 +64,8 @@ DkDbLayerTableRecord* walkLayers(Visitor visit)
     DkDbLayerTableIterator* it = nullptr;
     const Dk::ErrorStatus es = table->newIterator(it, true, true);
     table->close();
+    // The caller of newIterator() owns the iterator.
+    const std::unique_ptr<DkDbLayerTableIterator> owned(it);
     if (es != Dk::eOk || !it)
         return nullptr;
 
@@ -77,7 +80,6 @@ DkDbLayerTableRecord* walkLayers(Visitor visit)
         }
         record->close();
     }
-    delete it;
     return kept;
 }
 

@@ -24,18 +24,15 @@ KvLineWeightDialog::KvLineWeightDialog(QWidget* parent)
     // "Ok" reports the current row, so it waits until there is one.
     ui->okBnt->setEnabled(false);
 
-    connect(ui->mmRadioBnt, SIGNAL(clicked(bool)), this, SLOT(millimeterConvert(bool)));
-    connect(ui->inRadioBnt, SIGNAL(clicked(bool)), this, SLOT(InConvert(bool)));
-    connect(ui->okBnt, SIGNAL(clicked()), this, SLOT(slotAccepted()));
-    connect(ui->cancelBnt, SIGNAL(clicked()), this, SLOT(slotCancel()));
-    connect(ui->helpBnt, SIGNAL(clicked()), this, SLOT(slotHelp()));
-    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
+    connect(ui->mmRadioBnt, &QRadioButton::clicked, this, &KvLineWeightDialog::millimeterConvert);
+    connect(ui->inRadioBnt, &QRadioButton::clicked, this, &KvLineWeightDialog::InConvert);
+    connect(ui->okBnt, &QPushButton::clicked, this, &KvLineWeightDialog::slotAccepted);
+    connect(ui->cancelBnt, &QPushButton::clicked, this, &KvLineWeightDialog::slotCancel);
+    connect(ui->helpBnt, &QPushButton::clicked, this, &KvLineWeightDialog::slotHelp);
+    connect(ui->listWidget, &QListWidget::currentRowChanged, this, &KvLineWeightDialog::slotCurrentLabelChaged);
 }
 
-KvLineWeightDialog::~KvLineWeightDialog()
-{
-    delete ui;
-}
+KvLineWeightDialog::~KvLineWeightDialog() = default;
 
 void KvLineWeightDialog::fillLists()
 {

@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <memory>
+
 class Ui_LineWeightDialog;
 
 namespace KvCc {
@@ -58,7 +60,7 @@ private:
     void relabel(const QStringList& texts);
     void updateFramePixmaps();
 
-    Ui_LineWeightDialog* ui = nullptr;
+    std::unique_ptr<Ui_LineWeightDialog> ui;
     QStringList mmTexts;
     QStringList inchTexts;
     QList<QPixmap> swatches;

@@ -28,15 +28,12 @@ LayerLineTypeDialog::LayerLineTypeDialog(QWidget* parent)
     table->resizeColumnsToContents();
     table->selectRow(0);
 
-    connect(ui->okbtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
-    connect(ui->cancelBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
-    connect(ui->helpBtn, SIGNAL(clicked()), this, SLOT(slotHelp()));
+    connect(ui->okbtn, &QPushButton::clicked, this, &LayerLineTypeDialog::slotAccepted);
+    connect(ui->cancelBtn, &QPushButton::clicked, this, &LayerLineTypeDialog::slotCancel);
+    connect(ui->helpBtn, &QPushButton::clicked, this, &LayerLineTypeDialog::slotHelp);
 }
 
-LayerLineTypeDialog::~LayerLineTypeDialog()
-{
-    delete ui;
-}
+LayerLineTypeDialog::~LayerLineTypeDialog() = default;
 
 void LayerLineTypeDialog::slotAccepted()
 {

@@ -4,6 +4,8 @@
 
 #include <QDialog>
 
+#include <memory>
+
 class Ui_LayerLTypeDialog;
 
 namespace KvCc {
@@ -34,7 +36,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Ui_LayerLTypeDialog* ui = nullptr;
+    std::unique_ptr<Ui_LayerLTypeDialog> ui;
 };
 
 } // namespace KvCc

@@ -28,16 +28,13 @@ LayerLineWeightDialog::LayerLineWeightDialog(QWidget* parent)
     // "OK" reports the current row, so it waits until there is one.
     ui->okBtn->setEnabled(false);
 
-    connect(ui->okBtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
-    connect(ui->cancelBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
-    connect(ui->helpBtn, SIGNAL(clicked()), this, SLOT(slotHelp()));
-    connect(ui->listWidget, SIGNAL(currentRowChanged(int)), this, SLOT(slotCurrentLabelChaged(int)));
+    connect(ui->okBtn, &QPushButton::clicked, this, &LayerLineWeightDialog::slotAccepted);
+    connect(ui->cancelBtn, &QPushButton::clicked, this, &LayerLineWeightDialog::slotCancel);
+    connect(ui->helpBtn, &QPushButton::clicked, this, &LayerLineWeightDialog::slotHelp);
+    connect(ui->listWidget, &QListWidget::currentRowChanged, this, &LayerLineWeightDialog::slotCurrentLabelChaged);
 }
 
-LayerLineWeightDialog::~LayerLineWeightDialog()
-{
-    delete ui;
-}
+LayerLineWeightDialog::~LayerLineWeightDialog() = default;
 
 void LayerLineWeightDialog::setCurrentLineweight(int row)
 {

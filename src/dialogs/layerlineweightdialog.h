@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <memory>
+
 class Ui_LayerLWidthDialog;
 
 namespace KvCc {
@@ -48,7 +50,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Ui_LayerLWidthDialog* ui = nullptr;
+    std::unique_ptr<Ui_LayerLWidthDialog> ui;
     QStringList mmTexts;
     QList<QPixmap> swatches;
 };

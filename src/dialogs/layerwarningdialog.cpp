@@ -12,14 +12,11 @@ LayerWarningDialog::LayerWarningDialog(QWidget* parent)
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
     ui->setupUi(this);
 
-    connect(ui->okBtn, SIGNAL(clicked()), this, SLOT(slotAccepted()));
-    connect(ui->noBtn, SIGNAL(clicked()), this, SLOT(slotCancel()));
+    connect(ui->okBtn, &QPushButton::clicked, this, &LayerWarningDialog::slotAccepted);
+    connect(ui->noBtn, &QPushButton::clicked, this, &LayerWarningDialog::slotCancel);
 }
 
-LayerWarningDialog::~LayerWarningDialog()
-{
-    delete ui;
-}
+LayerWarningDialog::~LayerWarningDialog() = default;
 
 void LayerWarningDialog::setTipsText(QString text)
 {

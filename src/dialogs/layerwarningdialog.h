@@ -5,6 +5,8 @@
 #include <QDialog>
 #include <QString>
 
+#include <memory>
+
 class Ui_LayerWarning;
 
 namespace KvCc {
@@ -40,7 +42,7 @@ protected:
     void showEvent(QShowEvent* event) override;
 
 private:
-    Ui_LayerWarning* ui = nullptr;
+    std::unique_ptr<Ui_LayerWarning> ui;
 
 public:
     /// The on state of the layer concerned and its name; set by the caller before asking.

@@ -14,16 +14,15 @@ namespace {
 const char* const translationsDir = ":/kvcc/translations";
 const char* const translationsName = "kvcustomcontrol";
 
-QTranslator* installed = nullptr;
+std::unique_ptr<QTranslator> installed;
 bool removalRegistered = false;
 
 void removeInstalled()
 {
     if (!installed)
         return;
-    QCoreApplication::removeTranslator(installed);
-    delete installed;
-    installed = nullptr;
+    QCoreApplication::removeTranslator(installed.get());
+    installed.reset();
 }
 
 } // namespace
@@ -36,7 +35,7 @@ bool loadTranslations(const QLocale& locale)
                           QLatin1String(translationsDir))
         || !QCoreApplication::installTranslator(translator.get()))
         return false;
-    installed = translator.release();
+    installed = std::move(translator);
     if (!removalRegistered) {
         // The translator goes with the application that holds it.
         qAddPostRoutine([] {

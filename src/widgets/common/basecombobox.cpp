@@ -31,19 +31,18 @@ BaseComboBox::BaseComboBox(QWidget* parent)
     m_listView->setItemHeight(20);
     setListWidgetHeight(m_listView->sizeHint().height());
 
-    connect(m_listView, SIGNAL(currentItemChanged(QPixmap,QString)), this,
-            SLOT(showCurrentItem(QPixmap,QString)));
-    connect(m_listView, SIGNAL(triggerDialog()), this, SLOT(openDialog()));
+    connect(m_listView, &ListView::currentItemChanged, this, &BaseComboBox::showCurrentItem);
+    connect(m_listView, &ListView::triggerDialog, this, &BaseComboBox::openDialog);
 }
 
 BaseComboBox::~BaseComboBox()
 {
     const QSignalBlocker blocker(this);
     releaseComboParts(this, m_listWidget);
-    delete m_listView;
-    m_listView = nullptr;
     delete m_lineEdit;
     m_lineEdit = nullptr;
+    // The list view is the widget of the list's only row and goes with the list.
+    m_listView = nullptr;
     delete m_listWidget;
     m_listWidget = nullptr;
 }

@@ -24,13 +24,7 @@ BaseEdit::BaseEdit(QWidget* parent)
     layout->addStretch();
 }
 
-BaseEdit::~BaseEdit()
-{
-    delete m_iconLabel;
-    m_iconLabel = nullptr;
-    delete m_textLabel;
-    m_textLabel = nullptr;
-}
+BaseEdit::~BaseEdit() = default;
 
 void BaseEdit::hideIcon()
 {

@@ -35,17 +35,11 @@ ListView::ListView(QWidget* parent)
     layout->addWidget(m_listWidget);
     layout->addWidget(m_settingBtn);
 
-    connect(m_listWidget, SIGNAL(showItem(int)), this, SLOT(slotRowChanged(int)));
-    connect(m_settingBtn, SIGNAL(clicked()), this, SLOT(slotButtonPress()));
+    connect(m_listWidget, &ListWidget::showItem, this, &ListView::slotRowChanged);
+    connect(m_settingBtn, &QPushButton::clicked, this, &ListView::slotButtonPress);
 }
 
-ListView::~ListView()
-{
-    delete m_listWidget;
-    m_listWidget = nullptr;
-    delete m_settingBtn;
-    m_settingBtn = nullptr;
-}
+ListView::~ListView() = default;
 
 int ListView::viewMode() const
 {

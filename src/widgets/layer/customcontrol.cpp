@@ -14,7 +14,7 @@ CustomControl::CustomControl(QWidget* parent)
     setObjectName(tr("customControl"));
 
     auto* layout = new QHBoxLayout;
-    layerComboBox = new LayerComboBox(parent);
+    layerComboBox = new LayerComboBox(this);
     layout->addWidget(layerComboBox);
     layout->setContentsMargins(0, 0, 0, 0);
     setLayout(layout);
@@ -22,8 +22,6 @@ CustomControl::CustomControl(QWidget* parent)
 
 CustomControl::~CustomControl()
 {
-    delete layerComboBox;
-    layerComboBox = nullptr;
     delete companionWidget.data();
     companionWidget = nullptr;
 }

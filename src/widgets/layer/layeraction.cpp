@@ -7,7 +7,7 @@ namespace KvCc {
 LayerAction::LayerAction(const QString& text, QObject* parent)
     : QAction(text, parent)
 {
-    connect(this, SIGNAL(triggered(bool)), this, SLOT(actionProcess(bool)));
+    connect(this, &QAction::triggered, this, &LayerAction::actionProcess);
 }
 
 LayerAction::~LayerAction() = default;

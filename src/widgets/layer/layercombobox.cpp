@@ -69,7 +69,7 @@ LayerComboBox::LayerComboBox(QWidget* parent)
     setFixedSize(150, 20);
     setModel(m_listWidget->model());
     setView(m_listWidget);
-    connect(this, SIGNAL(currentIndexChanged(int)), this, SLOT(slotRowChanged(int)));
+    connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &LayerComboBox::slotRowChanged);
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
     const auto rowsChanged = [this] { m_rowsKnown = m_rowsKnown && m_changingRows; };
     QAbstractItemModel* rows = m_listWidget->model();
@@ -148,7 +148,7 @@ void LayerComboBox::insertRow(int row, const LayerItemData& data)
     // hidden until the popup shows them.
     auto* rowWidget = new LayerItem(m_listWidget->viewport());
     rowWidget->setCurrentLayer(data);
-    connect(rowWidget, SIGNAL(statusChanged(int,LayerItemData)), this, SLOT(slotLabelChange(int,LayerItemData)));
+    connect(rowWidget, &LayerItem::statusChanged, this, &LayerComboBox::slotLabelChange);
     auto* item = new QListWidgetItem;
     item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
     const QScopedValueRollback<bool> changing(m_changingRows, true);

@@ -54,7 +54,7 @@ LayerControl::LayerControl(QWidget* parent)
     folderButton->setIcon(foldButtonIcon(folderButton, true, true));
     folderButton->setFixedSize(16, 16);
     folderButton->setFlat(true);
-    connect(folderButton, SIGNAL(clicked()), this, SLOT(folderClicked()));
+    connect(folderButton, &QPushButton::clicked, this, &LayerControl::folderClicked);
 
     layout->addWidget(layerButton);
     layout->addWidget(layerComboBox);
@@ -64,15 +64,7 @@ LayerControl::LayerControl(QWidget* parent)
     setLayout(layout);
 }
 
-LayerControl::~LayerControl()
-{
-    delete layerButton;
-    layerButton = nullptr;
-    delete layerComboBox;
-    layerComboBox = nullptr;
-    delete folderButton;
-    folderButton = nullptr;
-}
+LayerControl::~LayerControl() = default;
 
 bool LayerControl::event(QEvent* event)
 {

@@ -1,10 +1,10 @@
 #include "layerdelegate.h"
 
 #include "keyedpixmap.h"
-#include "kvlayerutility.h"
 #include "layercolumns.h"
 #include "layerlinetypedialog.h"
 #include "layerlineweightdialog.h"
+#include "layerstate_p.h"
 #include "lineweightlist.h"
 #include "layerwarningdialog.h"
 #include "swatchpainters.h"
@@ -136,21 +136,13 @@ LayerDelegate::LayerDelegate(QObject* parent)
         falseIconSizes << off.size();
     }
 
-    lineTypeDialog = new LayerLineTypeDialog();
-    lineWeightDialog = new LayerLineWeightDialog();
-    warningDialog = new LayerWarningDialog();
-    connect(lineWeightDialog, SIGNAL(layerLineWeightChanged(int)), this, SLOT(slotLWeightChanged(int)));
+    lineTypeDialog = std::make_unique<LayerLineTypeDialog>();
+    lineWeightDialog = std::make_unique<LayerLineWeightDialog>();
+    warningDialog = std::make_unique<LayerWarningDialog>();
+    connect(lineWeightDialog.get(), &LayerLineWeightDialog::layerLineWeightChanged, this, &LayerDelegate::slotLWeightChanged);
 }
 
-LayerDelegate::~LayerDelegate()
-{
-    delete lineTypeDialog;
-    lineTypeDialog = nullptr;
-    delete lineWeightDialog;
-    lineWeightDialog = nullptr;
-    delete warningDialog;
-    warningDialog = nullptr;
-}
+LayerDelegate::~LayerDelegate() = default;
 
 int LayerDelegate::lineWeightIndexMap(QString text) const
 {
@@ -287,7 +279,7 @@ QWidget* LayerDelegate::createEditor(QWidget* parent, const QStyleOptionViewItem
     auto* completer = new QCompleter(names, editor);
     completer->setCaseSensitivity(Qt::CaseSensitive);
     editor->setCompleter(completer);
-    connect(editor, SIGNAL(editingFinished()), this, SLOT(commitAndCloseEditor()));
+    connect(editor, &QLineEdit::editingFinished, this, &LayerDelegate::commitAndCloseEditor);
     return editor;
 }
 
@@ -329,7 +321,7 @@ bool LayerDelegate::editorEvent(QEvent* event, QAbstractItemModel* model,
 {
     if (event->type() == QEvent::MouseButtonRelease || event->type() == QEvent::MouseButtonDblClick) {
         const auto* mouse = static_cast<QMouseEvent*>(event);
-        const bool inside = option.rect.contains(mouse->localPos().toPoint());
+        const bool inside = option.rect.contains(mouse->pos());
         if (event->type() == QEvent::MouseButtonRelease && mouse->button() == Qt::LeftButton)
             return inside ? clickCell(model, index) : true;
         if (event->type() == QEvent::MouseButtonDblClick && inside)
@@ -364,16 +356,14 @@ bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& inde
     bool changed = true;
     switch (column) {
     case PlotColumn:
-        clickPlotCell(click);
+    case LockColumn:
+        flipCell(click);
         break;
     case OnColumn:
         changed = clickOnCell(click);
         break;
     case FreezeColumn:
         changed = clickFreezeCell(click);
-        break;
-    case LockColumn:
-        clickLockCell(click);
         break;
     default:
         break;
@@ -385,17 +375,16 @@ bool LayerDelegate::clickCell(QAbstractItemModel* model, const QModelIndex& inde
 
 // The cell shows what the drawing holds: a write the drawing refuses leaves
 // it as it was.
-void LayerDelegate::clickPlotCell(const CellClick& click)
+void LayerDelegate::flipCell(const CellClick& click)
 {
-    if (click.inDrawing && KvLayerUtility().setLayerPlot(click.layer, !click.value))
+    if (click.inDrawing && writeLayerColumnState(click.layer, click.index.column(), !click.value))
         click.model->setData(click.index, !click.value, Qt::DisplayRole);
 }
 
 bool LayerDelegate::clickOnCell(const CellClick& click)
 {
     if (!(isCurrentRow(click.index) && click.value)) {
-        if (click.inDrawing && KvLayerUtility().setLayerOff(click.layer, !click.value))
-            click.model->setData(click.index, !click.value, Qt::DisplayRole);
+        flipCell(click);
         return true;
     }
     if (!click.inDrawing)
@@ -425,15 +414,8 @@ bool LayerDelegate::clickFreezeCell(const CellClick& click)
         warningDialog->exec();
         return false;
     }
-    if (click.inDrawing && KvLayerUtility().setLayerFrozen(click.layer, click.value))
-        click.model->setData(click.index, !click.value, Qt::DisplayRole);
+    flipCell(click);
     return true;
-}
-
-void LayerDelegate::clickLockCell(const CellClick& click)
-{
-    if (click.inDrawing && KvLayerUtility().setLayerLock(click.layer, click.value))
-        click.model->setData(click.index, !click.value, Qt::DisplayRole);
 }
 
 } // namespace KvCc

@@ -9,6 +9,8 @@
 #include <QStyledItemDelegate>
 #include <QVector>
 
+#include <memory>
+
 namespace KvCc {
 
 class LayerLineTypeDialog;
@@ -76,13 +78,12 @@ private:
         QString layer;
         bool value;
     };
-    // Each flips its cell when the drawing takes the change. The On and
-    // Freeze clicks return false when they end with the table unchanged
-    // and nothing to tell the host.
-    void clickPlotCell(const CellClick& click);
+    // Flips the cell when the drawing takes the change.
+    void flipCell(const CellClick& click);
+    // The On and Freeze clicks guard the current layer; they return false
+    // when they end with the table unchanged and nothing to tell the host.
     bool clickOnCell(const CellClick& click);
     bool clickFreezeCell(const CellClick& click);
-    void clickLockCell(const CellClick& click);
     void notifyLayerTableChanged();
 
     void paintStateCell(QPainter* painter, const QStyleOptionViewItem& option,
@@ -97,9 +98,9 @@ private:
     QStringList trueStateIcons;
     QStringList falseStateIcons;
     QStringList lineWeightTexts;
-    LayerLineTypeDialog* lineTypeDialog = nullptr;
-    LayerLineWeightDialog* lineWeightDialog = nullptr;
-    LayerWarningDialog* warningDialog = nullptr;
+    std::unique_ptr<LayerLineTypeDialog> lineTypeDialog;
+    std::unique_ptr<LayerLineWeightDialog> lineWeightDialog;
+    std::unique_ptr<LayerWarningDialog> warningDialog;
     int chosenLineWeight = 0;
 
     // Painting a screen of cells must not load and mask an image per cell:

@@ -6,27 +6,27 @@
 #include <QCoreApplication>
 #include <QHash>
 
+#include <memory>
+
 namespace KvCc {
 
 namespace {
 
-LayerIcons* icons = nullptr;
+std::unique_ptr<LayerIcons> icons;
 
 struct Swatch
 {
     QPixmap pixmap;
     QIcon icon;
 };
-QHash<QRgb, Swatch>* swatches = nullptr;
+std::unique_ptr<QHash<QRgb, Swatch>> swatches;
 // A drawing with more distinct colors than this starts the cache afresh.
 const int swatchLimit = 4096;
 
 void release()
 {
-    delete icons;
-    icons = nullptr;
-    delete swatches;
-    swatches = nullptr;
+    icons.reset();
+    swatches.reset();
 }
 
 void releaseWithTheApplication()
@@ -44,7 +44,7 @@ void releaseWithTheApplication()
 const Swatch& swatchFor(const QColor& color)
 {
     if (!swatches) {
-        swatches = new QHash<QRgb, Swatch>;
+        swatches = std::make_unique<QHash<QRgb, Swatch>>();
         releaseWithTheApplication();
     }
     const QRgb key = color.rgba();
@@ -63,7 +63,7 @@ const Swatch& swatchFor(const QColor& color)
 const LayerIcons& LayerIcons::get()
 {
     if (!icons) {
-        icons = new LayerIcons;
+        icons = std::make_unique<LayerIcons>();
         icons->on = loadKeyedPixmap(QStringLiteral(":/core_ccvon.bmp"));
         icons->thawed = loadKeyedPixmap(QStringLiteral(":/core_ccthw.bmp"));
         icons->unlocked = loadKeyedPixmap(QStringLiteral(":/core_cculk.bmp"));

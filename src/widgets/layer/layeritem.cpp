@@ -1,10 +1,10 @@
 #include "layeritem.h"
 
 #include "elidedlabel_p.h"
-#include "kvlayerutility.h"
 #include "layericons_p.h"
 #include "layeritemmetrics_p.h"
 #include "layersnapshotrow.h"
+#include "layerstate_p.h"
 #include "layertexts_p.h"
 
 #include <QHBoxLayout>
@@ -93,10 +93,10 @@ LayerItem::LayerItem(QWidget* parent)
     layout->addItem(new QSpacerItem(LayerItemMetrics::trailingSpace, 0, QSizePolicy::Minimum,
                                     QSizePolicy::Minimum));
 
-    connect(m_lightBtn, SIGNAL(clicked()), this, SLOT(slotLightChange()));
-    connect(m_freezeBtn, SIGNAL(clicked()), this, SLOT(slotFreezeStatus()));
-    connect(m_lockBtn, SIGNAL(clicked()), this, SLOT(slotLockChange()));
-    connect(m_colorBtn, SIGNAL(clicked()), this, SLOT(slotColorChanged()));
+    connect(m_lightBtn, &QAbstractButton::clicked, this, &LayerItem::slotLightChange);
+    connect(m_freezeBtn, &QAbstractButton::clicked, this, &LayerItem::slotFreezeStatus);
+    connect(m_lockBtn, &QAbstractButton::clicked, this, &LayerItem::slotLockChange);
+    connect(m_colorBtn, &QAbstractButton::clicked, this, &LayerItem::slotColorChanged);
 }
 
 LayerItem::~LayerItem() = default;
@@ -133,31 +133,29 @@ void LayerItem::setLayerName(QString name)
 
 void LayerItem::slotLightChange()
 {
-    const bool wanted = !m_data.on;
-    // A refused write (or a layer erased meanwhile) leaves the drawing as it
-    // was; the row shows and reports what the drawing holds.
-    const bool written = KvLayerUtility().setLayerOff(m_data.name, wanted);
-    m_data.on = written ? wanted : !wanted;
-    showFlags();
-    emit statusChanged(LayerOnChanged, m_data);
+    toggleFlag(m_data.on, OnColumn, LayerOnChanged);
 }
 
 void LayerItem::slotFreezeStatus()
 {
-    const bool wanted = !m_data.frozen;
-    const bool written = KvLayerUtility().setLayerFrozen(m_data.name, wanted);
-    m_data.frozen = written ? wanted : !wanted;
-    showFlags();
-    emit statusChanged(LayerFreezeChanged, m_data);
+    toggleFlag(m_data.frozen, FreezeColumn, LayerFreezeChanged);
 }
 
 void LayerItem::slotLockChange()
 {
-    const bool wanted = !m_data.locked;
-    const bool written = KvLayerUtility().setLayerLock(m_data.name, wanted);
-    m_data.locked = written ? wanted : !wanted;
+    toggleFlag(m_data.locked, LockColumn, LayerLockChanged);
+}
+
+// A refused write (or a layer erased meanwhile) leaves the drawing as it
+// was; the row shows and reports what the drawing holds.
+void LayerItem::toggleFlag(bool& flag, int column, LayerChangeCode code)
+{
+    // The columns show on, thawed and unlocked; the record holds on, frozen and locked.
+    const bool shown = column == OnColumn ? flag : !flag;
+    if (writeLayerColumnState(m_data.name, column, !shown))
+        flag = !flag;
     showFlags();
-    emit statusChanged(LayerLockChanged, m_data);
+    emit statusChanged(code, m_data);
 }
 
 void LayerItem::slotColorChanged()

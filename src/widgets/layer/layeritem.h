@@ -55,6 +55,8 @@ private:
     Q_DISABLE_COPY(LayerItem)
 
     void showFlags();
+    // Flips flag, the record's state shown in column, in the drawing.
+    void toggleFlag(bool& flag, int column, LayerChangeCode code);
 
     LayerItemData m_data;
     QLabel* m_nameLabel = nullptr;

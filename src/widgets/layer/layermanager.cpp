@@ -40,10 +40,9 @@ LayerManager::LayerManager(QWidget* parent)
     layout->addWidget(layerTable);
     setContentsMargins(0, 0, 0, 0);
 
-    connect(layerTable, SIGNAL(updateCurretnLayer(QString)), this, SLOT(slotUpdateLineEdit(QString)));
-    connect(searchEdit, SIGNAL(searchTextChanged(const QString &)), layerTable,
-            SLOT(slotSearchLayer(const QString &)));
-    connect(layerTable, SIGNAL(updateLayerCombo()), this, SLOT(slotLayerChanged()));
+    connect(layerTable, &LayerTableWidget::updateCurretnLayer, this, &LayerManager::slotUpdateLineEdit);
+    connect(searchEdit, &SearchLayerEdit::searchTextChanged, layerTable, &LayerTableWidget::slotSearchLayer);
+    connect(layerTable, &LayerTableWidget::updateLayerCombo, this, &LayerManager::slotLayerChanged);
 }
 
 LayerManager::~LayerManager() = default;

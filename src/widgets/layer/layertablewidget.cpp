@@ -3,6 +3,7 @@
 #include "editornotices_p.h"
 #include "frozentablewidget.h"
 #include "kvlayerutility.h"
+#include "layeraction.h"
 #include "layercolumnmenu_p.h"
 #include "layercolumns.h"
 #include "layerdelegate.h"
@@ -157,28 +158,26 @@ void LayerTableWidget::connectParts()
 {
     horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
     frozenTable->horizontalHeader()->setContextMenuPolicy(Qt::CustomContextMenu);
-    connect(horizontalHeader(), SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(show_contextMenu(QPoint)));
-    connect(frozenTable->horizontalHeader(), SIGNAL(customContextMenuRequested(QPoint)), this,
-            SLOT(show_contextMenu(QPoint)));
+    connect(horizontalHeader(), &QWidget::customContextMenuRequested, this, &LayerTableWidget::show_contextMenu);
+    connect(frozenTable->horizontalHeader(), &QWidget::customContextMenuRequested, this,
+            &LayerTableWidget::show_contextMenu);
 
-    connect(horizontalHeader(), SIGNAL(sectionResized(int,int,int)), this,
-            SLOT(updateSectionWidth(int,int,int)));
-    connect(frozenTable->horizontalHeader(), SIGNAL(sectionResized(int,int,int)), this,
-            SLOT(updateFrozenSectionWidth(int,int,int)));
+    connect(horizontalHeader(), &QHeaderView::sectionResized, this, &LayerTableWidget::updateSectionWidth);
+    connect(frozenTable->horizontalHeader(), &QHeaderView::sectionResized, this,
+            &LayerTableWidget::updateFrozenSectionWidth);
 
-    connect(frozenTable->verticalScrollBar(), SIGNAL(valueChanged(int)), verticalScrollBar(),
-            SLOT(setValue(int)));
-    connect(verticalScrollBar(), SIGNAL(valueChanged(int)), frozenTable->verticalScrollBar(),
-            SLOT(setValue(int)));
+    connect(frozenTable->verticalScrollBar(), &QScrollBar::valueChanged, verticalScrollBar(),
+            &QScrollBar::setValue);
+    connect(verticalScrollBar(), &QScrollBar::valueChanged, frozenTable->verticalScrollBar(),
+            &QScrollBar::setValue);
 
-    connect(horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), this,
-            SLOT(slotSortIndexChanged(int,Qt::SortOrder)));
-    connect(frozenTable->horizontalHeader(), SIGNAL(sortIndicatorChanged(int,Qt::SortOrder)), this,
-            SLOT(slotSortIndexChanged(int,Qt::SortOrder)));
+    connect(horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &LayerTableWidget::slotSortIndexChanged);
+    connect(frozenTable->horizontalHeader(), &QHeaderView::sortIndicatorChanged, this,
+            &LayerTableWidget::slotSortIndexChanged);
 
-    connect(layerDelegate, SIGNAL(updateCurretnLayer(QString)), this, SIGNAL(updateCurretnLayer(QString)));
-    connect(layerDelegate, SIGNAL(layerDataChanged()), this, SLOT(slotLayerChanged()));
+    connect(layerDelegate, &LayerDelegate::updateCurretnLayer, this, &LayerTableWidget::updateCurretnLayer);
+    connect(layerDelegate, &LayerDelegate::layerDataChanged, this, &LayerTableWidget::slotLayerChanged);
 }
 
 void LayerTableWidget::InitFreezeView()
@@ -304,7 +303,8 @@ void LayerTableWidget::creatActions()
     for (QAction* action : actions) {
         if (!action->isChecked())
             setColumnHidden(layerTableHeaders().indexOf(action->objectName()), true);
-        connect(action, SIGNAL(layerTriggered(int,bool)), this, SLOT(layerColumnVisiable(int,bool)));
+        if (auto* columnAction = qobject_cast<LayerAction*>(action))
+            connect(columnAction, &LayerAction::layerTriggered, this, &LayerTableWidget::layerColumnVisiable);
     }
 }
 

@@ -30,9 +30,9 @@ MinMaxButton::MinMaxButton(QWidget* parent)
     //: A name for code, never shown: keep it as it is.
     setObjectName(tr("MinnMaxButton"));
 
-    minButton = new QPushButton(parent);
-    normalButton = new QPushButton(parent);
-    closeButton = new QPushButton(parent);
+    minButton = new QPushButton(this);
+    normalButton = new QPushButton(this);
+    closeButton = new QPushButton(this);
 
     const QPen pen(QBrush(Qt::white, Qt::SolidPattern), 2, Qt::SolidLine, Qt::SquareCap, Qt::BevelJoin);
     const QPixmap minGlyph = glyph(pen, [](QPainter& p) { p.drawLine(3, 10, 17, 10); });
@@ -62,20 +62,12 @@ MinMaxButton::MinMaxButton(QWidget* parent)
     setLayout(layout);
     setFixedSize(60, 20);
 
-    connect(closeButton, SIGNAL(clicked()), this, SIGNAL(clickedClosed()));
-    connect(minButton, SIGNAL(clicked()), this, SIGNAL(clickedMin()));
-    connect(normalButton, SIGNAL(clicked()), this, SIGNAL(clickedNormal()));
+    connect(closeButton, &QPushButton::clicked, this, &MinMaxButton::clickedClosed);
+    connect(minButton, &QPushButton::clicked, this, &MinMaxButton::clickedMin);
+    connect(normalButton, &QPushButton::clicked, this, &MinMaxButton::clickedNormal);
 }
 
-MinMaxButton::~MinMaxButton()
-{
-    delete closeButton;
-    closeButton = nullptr;
-    delete minButton;
-    minButton = nullptr;
-    delete normalButton;
-    normalButton = nullptr;
-}
+MinMaxButton::~MinMaxButton() = default;
 
 void MinMaxButton::enterEvent(EnterEvent* event)
 {

@@ -49,20 +49,6 @@ PropertyManager::PropertyManager(QWidget* parent)
     setLayout(layout);
 }
 
-PropertyManager::~PropertyManager()
-{
-    delete colorLabel;
-    colorLabel = nullptr;
-    delete lineWeightLabel;
-    lineWeightLabel = nullptr;
-    delete lineTypeLabel;
-    lineTypeLabel = nullptr;
-    delete colorComboBox;
-    colorComboBox = nullptr;
-    delete lineWeightComboBox;
-    lineWeightComboBox = nullptr;
-    delete lineTypeComboBox;
-    lineTypeComboBox = nullptr;
-}
+PropertyManager::~PropertyManager() = default;
 
 } // namespace KvCc

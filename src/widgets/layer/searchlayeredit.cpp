@@ -37,9 +37,9 @@ SearchLayerEdit::SearchLayerEdit(QWidget* parent)
     setPlaceholderText(tr("Search for layer"));
     setTextMargins(0, 0, searchBtn->width(), 0);
 
-    connect(searchBtn, SIGNAL(clicked()), this, SLOT(slotSearchButton()));
-    connect(this, SIGNAL(textChanged(const QString &)), this, SLOT(slotTextChanged(const QString &)));
-    connect(this, SIGNAL(editingFinished()), this, SLOT(slotLoseFocus()));
+    connect(searchBtn, &QAbstractButton::clicked, this, &SearchLayerEdit::slotSearchButton);
+    connect(this, &QLineEdit::textChanged, this, &SearchLayerEdit::slotTextChanged);
+    connect(this, &QLineEdit::editingFinished, this, &SearchLayerEdit::slotLoseFocus);
 }
 
 SearchLayerEdit::~SearchLayerEdit() = default;

@@ -24,8 +24,8 @@ StackWidget::StackWidget(LayerControl* control, QWidget* parent)
     resize(sizeHint());
 
     if (control) {
-        connect(control, SIGNAL(folded(bool)), this, SLOT(hide(bool)));
-        connect(control, SIGNAL(geometryChanged()), this, SLOT(adjustGeometry()));
+        connect(control, &LayerControl::folded, this, qOverload<bool>(&StackWidget::hide));
+        connect(control, &LayerControl::geometryChanged, this, &StackWidget::adjustGeometry);
         control->installEventFilter(this);
         watchControlWindow();
     }

@@ -23,7 +23,7 @@ ColorComboBox::ColorComboBox(QWidget* parent)
     for (int i = 0; i < count(); ++i)
         setItemIcon(i, creatColorPix(colors.at(i)));
 
-    connect(this, SIGNAL(currentIndexChanged(int)), this, SLOT(slotCurrentChanged(int)));
+    connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &ColorComboBox::slotCurrentChanged);
 }
 
 ColorComboBox::~ColorComboBox() = default;

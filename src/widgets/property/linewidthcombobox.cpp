@@ -18,8 +18,8 @@ constexpr int listHeight = 210;
 
 LineWidthComboBox::LineWidthComboBox(QWidget* parent)
     : BaseComboBox(parent)
+    , settingsDialog(std::make_unique<KvLineWeightDialog>())
 {
-    settingsDialog = new KvLineWeightDialog;
     setItemIconSize(QSize(48, 16));
     setButtonText(tr("Lineweight settings..."));
     setFixedSize(150, 20);
@@ -36,15 +36,11 @@ LineWidthComboBox::LineWidthComboBox(QWidget* parent)
     setListWidgetHeight(listHeight);
     setCurrentIndex(0);
 
-    connect(this, SIGNAL(addMoreItem()), this, SLOT(slotAddMoreItem()));
-    connect(settingsDialog, SIGNAL(lineWeightChanged(bool,int)), this, SLOT(slotSettingsChanged(bool,int)));
+    connect(this, &BaseComboBox::addMoreItem, this, &LineWidthComboBox::slotAddMoreItem);
+    connect(settingsDialog.get(), &KvLineWeightDialog::lineWeightChanged, this, &LineWidthComboBox::slotSettingsChanged);
 }
 
-LineWidthComboBox::~LineWidthComboBox()
-{
-    delete settingsDialog;
-    settingsDialog = nullptr;
-}
+LineWidthComboBox::~LineWidthComboBox() = default;
 
 void LineWidthComboBox::slotAddMoreItem()
 {

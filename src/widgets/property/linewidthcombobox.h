@@ -7,6 +7,8 @@
 #include <QPixmap>
 #include <QStringList>
 
+#include <memory>
+
 namespace KvCc {
 
 class KvLineWeightDialog;
@@ -40,7 +42,7 @@ private:
     QStringList mmTexts;
     QStringList inchTexts;
     QList<QPixmap> swatches;
-    KvLineWeightDialog* settingsDialog = nullptr;
+    std::unique_ptr<KvLineWeightDialog> settingsDialog;
     bool isMM = true;
     int chosenRow = 0;
     bool moreRowsAdded = false;

@@ -59,7 +59,7 @@ void BaseGallery::creatBaseGallery()
     setBorderVisible(true);
     setGalleryGroup(galleryGroup);
     setCheckedIndex(0);
-    connect(this, SIGNAL(itemPressed(RibbonGalleryItem*)), this, SLOT(itemChangedPressed(RibbonGalleryItem*)));
+    connect(this, &JtRc::RibbonGallery::itemPressed, this, &BaseGallery::itemChangedPressed);
 
     JtRc::OfficePopupMenu* menu = JtRc::OfficePopupMenu::createPopupMenu(nullptr);
     setPopupMenu(menu);
@@ -70,12 +70,10 @@ void BaseGallery::creatBaseGallery()
     popupGallery->setGalleryGroup(galleryGroup);
     popupGallery->setCheckedIndex(0);
     popupGallery->setScrollBarPolicy(Qt::ScrollBarAlwaysOff);
-    connect(popupGallery, SIGNAL(itemPressed(RibbonGalleryItem*)), this,
-        SLOT(itemChangedPressed(RibbonGalleryItem*)));
+    connect(popupGallery, &JtRc::RibbonGallery::itemPressed, this, &BaseGallery::itemChangedPressed);
     // The host listens to this gallery only: a pick in the popup reaches it
     // through this gallery's signal too, after both galleries follow it.
-    connect(popupGallery, SIGNAL(itemPressed(RibbonGalleryItem*)), this,
-        SIGNAL(itemPressed(RibbonGalleryItem*)));
+    connect(popupGallery, &JtRc::RibbonGallery::itemPressed, this, &JtRc::RibbonGallery::itemPressed);
     menu->addWidget(popupGallery);
 }
 

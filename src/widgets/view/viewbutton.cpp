@@ -68,7 +68,7 @@ ViewButton::ViewButton(QWidget* parent)
         actionGroup->addAction(action);
     }
     setMenu(menu);
-    connect(actionGroup, SIGNAL(triggered(QAction*)), this, SLOT(options(QAction*)));
+    connect(actionGroup, &QActionGroup::triggered, this, &ViewButton::options);
 
     //: A name for code, never shown: keep it as it is.
     menu->setObjectName(tr("topMenu"));
