@@ -199,17 +199,25 @@ private:
     QSet<QString> m_visited;
 };
 
+int monkeySeconds()
+{
+    return qEnvironmentVariableIsSet("KVCC_MONKEY_SECONDS") ? qEnvironmentVariableIntValue("KVCC_MONKEY_SECONDS") : 20;
+}
+
 class TestMonkey : public QObject
 {
     Q_OBJECT
+
+public:
+    // A long run must outlast QTest's watchdog, which is read when the test
+    // starts.
+    TestMonkey() { qputenv("QTEST_FUNCTION_TIMEOUT", QByteArray::number((monkeySeconds() + 120) * 1000)); }
 
 private slots:
     void randomInputOverTheWholeWindow()
     {
         const quint32 seed = qEnvironmentVariableIntValue("KVCC_MONKEY_SEED");
-        const int seconds = qEnvironmentVariableIsSet("KVCC_MONKEY_SECONDS")
-            ? qEnvironmentVariableIntValue("KVCC_MONKEY_SECONDS")
-            : 20;
+        const int seconds = monkeySeconds();
         const QString language = qEnvironmentVariable("KVCC_MONKEY_LANG", QStringLiteral("en"));
         KvCc::loadTranslations(QLocale(language));
         QApplication::setQuitOnLastWindowClosed(false);
