@@ -55,31 +55,9 @@ int usage()
     return 2;
 }
 
-} // namespace
-
-int main(int argc, char** argv)
+// Takes --dark and --lang CODE out of args.
+void takeLookOptions(QStringList& args, QString& language, bool& dark)
 {
-    QStringList args;
-    for (int i = 1; i < argc; ++i)
-        args << QString::fromLocal8Bit(argv[i]);
-
-    if (!args.isEmpty() && args.first() == QLatin1String("--list-layers")) {
-        if (args.size() != 2)
-            return usage();
-        QCoreApplication app(argc, argv);
-        return listLayers(args.at(1));
-    }
-
-    if (!args.isEmpty() && args.first() == QLatin1String("--edit-layers")) {
-        if (args.size() != 5 || args.at(3) != QLatin1String("-o"))
-            return usage();
-        QCoreApplication app(argc, argv);
-        QTextStream err(stderr);
-        return Demo::LayerBatchEdit::run(args.at(1), args.at(2), args.at(4), err);
-    }
-
-    QString language;
-    bool dark = false;
     for (int i = 0; i < args.size();) {
         if (args.at(i) == QLatin1String("--dark")) {
             dark = true;
@@ -91,7 +69,29 @@ int main(int argc, char** argv)
             ++i;
         }
     }
+}
 
+// Writes the screenshots and lists them; fails when the drawing did not open.
+int writeScreenshots(Demo::MainWindow& window, const QString& shotDir, bool opened)
+{
+    window.show();
+    const QStringList files = window.saveScreenshots(shotDir);
+    QTextStream out(stdout);
+    for (const QString& f : files)
+        out << f << '\n';
+    if (!opened) {
+        QTextStream(stderr) << window.lastMessage() << '\n';
+        return 1;
+    }
+    return files.isEmpty() ? 1 : 0;
+}
+
+// The window, on the sample drawing or on the file args names.
+int runWindow(int argc, char** argv, QStringList args)
+{
+    QString language;
+    bool dark = false;
+    takeLookOptions(args, language, dark);
     QString shotDir;
     if (!args.isEmpty() && args.first() == QLatin1String("--screenshot")) {
         if (args.size() < 2 || args.size() > 3)
@@ -113,22 +113,33 @@ int main(int argc, char** argv)
     Demo::MainWindow window;
     window.setQuiet(!shotDir.isEmpty());
     window.openSample();
-    bool opened = true;
-    if (!args.isEmpty())
-        opened = window.openFile(args.first());
-
-    if (!shotDir.isEmpty()) {
-        window.show();
-        const QStringList files = window.saveScreenshots(shotDir);
-        QTextStream out(stdout);
-        for (const QString& f : files)
-            out << f << '\n';
-        if (!opened) {
-            QTextStream(stderr) << window.lastMessage() << '\n';
-            return 1;
-        }
-        return files.isEmpty() ? 1 : 0;
-    }
+    const bool opened = args.isEmpty() || window.openFile(args.first());
+    if (!shotDir.isEmpty())
+        return writeScreenshots(window, shotDir, opened);
     window.show();
     return app.exec();
+}
+
+} // namespace
+
+int main(int argc, char** argv)
+{
+    QStringList args;
+    for (int i = 1; i < argc; ++i)
+        args << QString::fromLocal8Bit(argv[i]);
+
+    if (!args.isEmpty() && args.first() == QLatin1String("--list-layers")) {
+        if (args.size() != 2)
+            return usage();
+        QCoreApplication app(argc, argv);
+        return listLayers(args.at(1));
+    }
+    if (!args.isEmpty() && args.first() == QLatin1String("--edit-layers")) {
+        if (args.size() != 5 || args.at(3) != QLatin1String("-o"))
+            return usage();
+        QCoreApplication app(argc, argv);
+        QTextStream err(stderr);
+        return Demo::LayerBatchEdit::run(args.at(1), args.at(2), args.at(4), err);
+    }
+    return runWindow(argc, argv, args);
 }

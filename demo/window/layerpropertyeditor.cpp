@@ -1,6 +1,7 @@
 #include "layerpropertyeditor.h"
 
 #include "drawingdocument.h"
+#include "linetypetable.h"
 #include "layercolordialog.h"
 #include "layerhistory.h"
 #include "linetypepickerdialog.h"
@@ -88,7 +89,7 @@ bool LayerPropertyEditor::chooseColor(DrawingLayer& layer)
 
 bool LayerPropertyEditor::chooseLinetype(DrawingLayer& layer)
 {
-    LinetypePickerDialog dialog(m_document->linetypes(), layer.linetype, m_dialogParent);
+    LinetypePickerDialog dialog(LinetypeTable(m_document->database()).layerLinetypes(), layer.linetype, m_dialogParent);
     if (dialog.exec() != QDialog::Accepted || dialog.linetype().isEmpty())
         return false;
     layer.linetype = dialog.linetype();

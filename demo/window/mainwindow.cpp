@@ -1,14 +1,9 @@
 #include "mainwindow.h"
 
 #include "drawingcanvas.h"
-#include "drawingdocument.h"
-#include "dxfimport.h"
-#include "dxfsaver.h"
 #include "layeractions.h"
-#include "layerhistory.h"
 #include "layerpropertyeditor.h"
 #include "palettesync.h"
-#include "samplefloorplan.h"
 #include "screenshotwriter.h"
 #include "viewportarea.h"
 
@@ -29,7 +24,6 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
-#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -38,11 +32,8 @@
 #include <QStatusBar>
 #include <QTimer>
 #include <QToolButton>
-#include <QUndoStack>
 #include <QVBoxLayout>
 
-#include <algorithm>
-#include <numeric>
 
 // The host images live in this static library's own resource bundle,
 // which a static library must register by hand.
@@ -57,38 +48,15 @@ namespace {
 // How long a note stays in the status bar, in milliseconds.
 const int kNoteTimeout = 5000;
 
-// "3 ARC, 2 SPLINE" for the most common of the kinds not drawn, then how
-// many more of how many other kinds.
-QString commonKinds(const QMap<QString, int>& counts, int shown)
-{
-    QList<QPair<int, QString>> kinds;
-    for (auto it = counts.constBegin(); it != counts.constEnd(); ++it)
-        kinds.append(qMakePair(it.value(), it.key()));
-    std::sort(kinds.begin(), kinds.end(), [](const QPair<int, QString>& a, const QPair<int, QString>& b) {
-        return a.first > b.first;
-    });
-    QStringList names;
-    for (int i = 0; i < kinds.size() && i < shown; ++i)
-        names << QStringLiteral("%1 %2").arg(kinds.at(i).first).arg(kinds.at(i).second);
-    QString text = names.join(QStringLiteral(", "));
-    if (kinds.size() > shown) {
-        const int rest = std::accumulate(kinds.begin() + shown, kinds.end(), 0,
-                                         [](int sum, const QPair<int, QString>& k) { return sum + k.first; });
-        text += QStringLiteral(" and %1 more of %2 other kinds").arg(rest).arg(kinds.size() - shown);
-    }
-    return text;
-}
-
 } // namespace
 
-MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_document(std::make_unique<DrawingDocument>())
+MainWindow::MainWindow(QWidget* parent) : QMainWindow(parent), m_session(std::make_unique<DrawingSession>())
 {
     registerHostImages();
     setObjectName(QStringLiteral("kvccDemoWindow"));
     resize(1360, 820);
-    m_history = new LayerHistory(m_document.get(), this);
-    connect(m_history->stack(), &QUndoStack::cleanChanged, this, &MainWindow::showTitle);
-    connect(m_history, &LayerHistory::restored, this, [this] { scheduleRefresh(RefreshAll); });
+    connect(history(), &LayerHistory::cleanChanged, this, &MainWindow::showTitle);
+    connect(history(), &LayerHistory::restored, this, [this] { scheduleRefresh(RefreshAll); });
     buildMenus();
     m_viewports = new ViewportArea(this);
     setCentralWidget(m_viewports);
@@ -108,8 +76,6 @@ DrawingCanvas* MainWindow::canvas() const
 MainWindow::~MainWindow()
 {
     kvSetLayerTableChangesCallback({});
-    // The undo stack reports a last change of its clean state as it goes.
-    disconnect(m_history->stack(), nullptr, this, nullptr);
     // The floating property page watches its layer row's events; it goes
     // first, so that it never sees the row half torn down.
     delete m_ribbon.propertyPage;
@@ -117,7 +83,7 @@ MainWindow::~MainWindow()
     // The widgets read the drawing until they are gone; close it last.
     delete m_paletteDock;
     m_paletteDock = nullptr;
-    m_document->close();
+    m_session->close();
 }
 
 KvCc::LayerTableWidget* MainWindow::paletteTable() const
@@ -144,13 +110,28 @@ void MainWindow::buildMenus()
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    auto* editMenu = menuBar()->addMenu(QStringLiteral("&Edit"));
-    QAction* undo = m_history->stack()->createUndoAction(this);
+    buildUndoActions(menuBar()->addMenu(QStringLiteral("&Edit")));
+}
+
+// Undo and Redo name the step they take ("Undo Freeze A-ROOF").
+void MainWindow::buildUndoActions(QMenu* menu)
+{
+    QAction* undo = menu->addAction(QString());
     undo->setShortcut(QKeySequence::Undo);
-    editMenu->addAction(undo);
-    QAction* redo = m_history->stack()->createRedoAction(this);
+    connect(undo, &QAction::triggered, history(), &LayerHistory::undo);
+    QAction* redo = menu->addAction(QString());
     redo->setShortcut(QKeySequence::Redo);
-    editMenu->addAction(redo);
+    connect(redo, &QAction::triggered, history(), &LayerHistory::redo);
+    auto update = [this, undo, redo] {
+        const QString undoText = history()->undoText();
+        const QString redoText = history()->redoText();
+        undo->setText(undoText.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(undoText));
+        redo->setText(redoText.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(redoText));
+        undo->setEnabled(history()->canUndo());
+        redo->setEnabled(history()->canRedo());
+    };
+    connect(history(), &LayerHistory::stepsChanged, this, update);
+    update();
 }
 
 void MainWindow::buildStatusBar()
@@ -218,8 +199,8 @@ void MainWindow::buildPaletteDock()
 
 void MainWindow::connectPalette()
 {
-    m_sync = new PaletteSync(m_document.get(), m_palette, m_history, this);
-    auto* editor = new LayerPropertyEditor(m_document.get(), m_history, this);
+    m_sync = new PaletteSync(document(), m_palette, history(), this);
+    auto* editor = new LayerPropertyEditor(document(), history(), this);
     connect(editor, &LayerPropertyEditor::refused, this, &MainWindow::showMessage);
     connect(editor, &LayerPropertyEditor::changed, this, [this] { scheduleRefresh(RefreshAll); });
     m_actions = new LayerActions(m_sync, editor, paletteTable(), this);
@@ -241,37 +222,34 @@ void MainWindow::openSample()
 {
     if (!maybeSave())
         return;
-    m_file.clear();
-    openDrawing(sampleFloorPlan(), QString());
+    m_session->openSample();
+    showOpened(document()->drawing());
 }
 
 bool MainWindow::openFile(const QString& path)
 {
     if (!maybeSave())
         return false;
-    DrawingFile file;
     QApplication::setOverrideCursor(Qt::WaitCursor);
-    const DxfImportResult result = file.open(path);
+    const QString error = m_session->openFile(path);
     QApplication::restoreOverrideCursor();
-    if (!result.ok) {
-        showMessage(QStringLiteral("Cannot open the drawing. %1").arg(result.error));
+    if (!error.isEmpty()) {
+        showMessage(QStringLiteral("Cannot open the drawing. %1").arg(error));
         return false;
     }
-    m_file = file;
-    openDrawing(result.drawing, path);
+    showOpened(document()->drawing());
     return true;
 }
 
 void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 {
-    if (source.isEmpty() || source != m_file.path())
-        m_file.clear();
-    m_source = source;
-    m_document->load(drawing);
-    if (!m_file.bytes().isEmpty())
-        m_document->addLinetypes(DxfSaver(m_file.bytes()).linetypes());
-    m_history->reset();
-    m_viewports->setDocument(m_document.get());
+    m_session->openDrawing(drawing, source);
+    showOpened(drawing);
+}
+
+void MainWindow::showOpened(const Drawing& drawing)
+{
+    m_viewports->setDocument(document());
     showTitle();
     scheduleRefresh(RefreshAll);
     updateStatus();
@@ -281,21 +259,20 @@ void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 
 void MainWindow::showTitle()
 {
-    const QString name = m_source.isEmpty() ? m_document->drawing().title : QFileInfo(m_source).fileName();
     // Unsaved changes show as a star after the name.
-    const QString mark = m_history->stack()->isClean() ? QString() : QStringLiteral("*");
-    setWindowTitle(QStringLiteral("%1%2 - KvCc demo viewer").arg(name, mark));
+    const QString mark = m_session->hasUnsavedChanges() ? QStringLiteral("*") : QString();
+    setWindowTitle(QStringLiteral("%1%2 - KvCc demo viewer").arg(m_session->displayName(), mark));
 }
 
 bool MainWindow::save()
 {
-    return m_file.hasFile() ? saveTo(m_file.path()) : saveAs();
+    const QString path = m_session->savePath();
+    return path.isEmpty() ? saveAs() : saveTo(path);
 }
 
 bool MainWindow::saveAs()
 {
-    const QString start = m_file.hasFile() ? m_file.path() : m_document->drawing().title + QStringLiteral(".dxf");
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save drawing as"), start,
+    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save drawing as"), m_session->suggestedPath(),
                                                       QStringLiteral("DXF drawings (*.dxf *.DXF)"));
     return !path.isEmpty() && saveTo(path);
 }
@@ -303,9 +280,9 @@ bool MainWindow::saveAs()
 bool MainWindow::saveTo(const QString& path)
 {
     QString message;
-    DrawingFile::Outcome outcome = m_file.save(*m_document, path, false, message);
+    DrawingFile::Outcome outcome = m_session->saveTo(path, false, message);
     if (outcome == DrawingFile::ChangedOnDisk && askOverwriteChanged(message))
-        outcome = m_file.save(*m_document, path, true, message);
+        outcome = m_session->saveTo(path, true, message);
     if (outcome == DrawingFile::ReadOnly) {
         const auto answer = QMessageBox::warning(this, QStringLiteral("Save"),
                                                  QStringLiteral("%1\nSave the drawing under another name?").arg(message),
@@ -317,8 +294,6 @@ bool MainWindow::saveTo(const QString& path)
             showMessage(message);
         return false;
     }
-    m_source = path;
-    m_history->stack()->setClean();
     showTitle();
     statusBar()->showMessage(QStringLiteral("Saved %1").arg(QDir::toNativeSeparators(path)), kNoteTimeout);
     return true;
@@ -334,11 +309,11 @@ bool MainWindow::askOverwriteChanged(const QString& message)
 
 bool MainWindow::maybeSave()
 {
-    if (m_history->stack()->isClean())
+    if (!m_session->hasUnsavedChanges())
         return true;
-    const QString name = m_source.isEmpty() ? m_document->drawing().title : QFileInfo(m_source).fileName();
     const auto answer = QMessageBox::warning(this, QStringLiteral("Unsaved changes"),
-                                             QStringLiteral("The layers of %1 were changed.\nSave the changes?").arg(name),
+                                             QStringLiteral("The layers of %1 were changed.\nSave the changes?")
+                                                 .arg(m_session->displayName()),
                                              QMessageBox::Save | QMessageBox::Discard | QMessageBox::Cancel,
                                              QMessageBox::Save);
     if (answer == QMessageBox::Save)
@@ -367,23 +342,14 @@ QStringList MainWindow::saveScreenshots(const QString& dir)
     return ScreenshotWriter(dir).write(*this);
 }
 
-QString MainWindow::skippedSummary() const
-{
-    QStringList parts;
-    const QMap<QString, int>& skipped = m_document->drawing().skipped;
-    for (auto it = skipped.constBegin(); it != skipped.constEnd(); ++it)
-        parts << QStringLiteral("%1 %2").arg(it.value()).arg(it.key());
-    return parts.isEmpty() ? QString() : QStringLiteral("Not drawn: %1").arg(parts.join(QStringLiteral(", ")));
-}
-
 void MainWindow::updateStatus()
 {
-    const Drawing& d = m_document->drawing();
+    const Drawing& d = document()->drawing();
     m_layerStatus->setText(QStringLiteral("Layers: %1").arg(d.layers.size()));
     m_objectStatus->setText(QStringLiteral("Objects: %1").arg(d.entities.size()));
     // The whole list goes into the tool tip; the bar names the most common kinds.
-    const QString skipped = skippedSummary();
-    m_skippedStatus->setText(skipped.isEmpty() ? QString() : QStringLiteral("Not drawn: %1").arg(commonKinds(d.skipped, 4)));
+    const QString skipped = d.skippedSummary();
+    m_skippedStatus->setText(skipped.isEmpty() ? QString() : QStringLiteral("Not drawn: %1").arg(d.commonSkipped(4)));
     m_skippedStatus->setToolTip(skipped);
     m_skippedStatus->setVisible(!skipped.isEmpty());
 }
@@ -421,7 +387,7 @@ void MainWindow::comboPicked(int row)
 
 void MainWindow::slotLayerTableChanged()
 {
-    m_history->record();
+    history()->record();
     scheduleRefresh(RefreshCombo | RefreshCanvas);
 }
 

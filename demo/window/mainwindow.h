@@ -1,7 +1,7 @@
 #pragma once
 
 #include "drawingdata.h"
-#include "drawingfile.h"
+#include "drawingsession.h"
 #include "ribbonbuilder.h"
 
 #include <QMainWindow>
@@ -11,6 +11,7 @@
 
 class QDockWidget;
 class QLabel;
+class QMenu;
 class QToolButton;
 
 namespace KvCc {
@@ -22,9 +23,7 @@ namespace Demo {
 
 class DrawingCanvas;
 class ViewportArea;
-class DrawingDocument;
 class LayerActions;
-class LayerHistory;
 class PaletteSync;
 
 // The demo host: a small CAD viewer window with a ribbon strip of the
@@ -54,16 +53,16 @@ public:
     bool saveTo(const QString& path);
     // Asks Save / Discard / Cancel when there are unsaved changes; false on Cancel.
     bool maybeSave();
-    LayerHistory* history() const { return m_history; }
+    LayerHistory* history() const { return m_session->history(); }
     LayerActions* layerActions() const { return m_actions; }
-    const DrawingFile& file() const { return m_file; }
+    const DrawingFile& file() const { return m_session->file(); }
 
     // Quiet: messages go to the status bar and lastMessage() only, with no
     // message box (tests, screenshots).
     void setQuiet(bool quiet) { m_quiet = quiet; }
     QString lastMessage() const { return m_lastMessage; }
 
-    DrawingDocument* document() const { return m_document.get(); }
+    DrawingDocument* document() const { return m_session->document(); }
     // The active viewport's canvas.
     DrawingCanvas* canvas() const;
     ViewportArea* viewports() const { return m_viewports; }
@@ -79,7 +78,6 @@ public:
     QToolButton* newLayerButton() const { return m_newButton; }
     QToolButton* deleteLayerButton() const { return m_deleteButton; }
     QToolButton* currentLayerButton() const { return m_currentButton; }
-    QString skippedSummary() const;
 
     // Writes PNGs of the window and its widgets to dir; returns the files.
     QStringList saveScreenshots(const QString& dir);
@@ -107,17 +105,17 @@ private:
     void showMessage(const QString& text);
     void showCurrentLayer(const QString& name);
     void comboPicked(int row);
+    void buildUndoActions(QMenu* menu);
+    void showOpened(const Drawing& drawing);
     void showTitle();
     bool askOverwriteChanged(const QString& message);
 
-    std::unique_ptr<DrawingDocument> m_document;
+    std::unique_ptr<DrawingSession> m_session;
     RibbonParts m_ribbon;
     ViewportArea* m_viewports = nullptr;
     KvCc::LayerManager* m_palette = nullptr;
     PaletteSync* m_sync = nullptr;
-    LayerHistory* m_history = nullptr;
     LayerActions* m_actions = nullptr;
-    DrawingFile m_file;
     QToolButton* m_newButton = nullptr;
     QToolButton* m_deleteButton = nullptr;
     QToolButton* m_currentButton = nullptr;
@@ -129,7 +127,6 @@ private:
     bool m_refreshScheduled = false;
     bool m_quiet = false;
     QString m_lastMessage;
-    QString m_source;
 };
 
 } // namespace Demo

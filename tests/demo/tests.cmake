@@ -1,11 +1,25 @@
-# Tests of the demo host. They link the demo's own library, which exists
-# only when the demo is built; otherwise they are left out of the build and
-# reported as disabled.
-set(kvcc_demo_tests tst_dxfimport tst_demowindow tst_demoundo tst_dxfsave tst_drawingview tst_demogerman tst_monkey)
+# Tests of the demo host, in folders as the demo's. Each links the lowest of
+# the demo's libraries it needs, which exist only when the demo is built;
+# otherwise they are left out of the build and reported as disabled.
+set(kvcc_demo_test_links
+    tst_dxfimport:kvccdemodocument
+    tst_dxfsave:kvccdemodocument
+    tst_demoundo:kvccdemowindow
+    tst_drawingview:kvccdemowindow
+    tst_demowindow:kvccdemowindow
+    tst_demogerman:kvccdemowindow
+    tst_monkey:kvccdemowindow)
+set(kvcc_demo_tests ${kvcc_demo_test_links})
+list(TRANSFORM kvcc_demo_tests REPLACE ":.*" "")
 if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
-    foreach(t ${kvcc_demo_tests})
-        target_link_libraries(${t} PRIVATE kvccdemo)
+    foreach(link ${kvcc_demo_test_links})
+        string(REPLACE ":" ";" link ${link})
+        list(GET link 0 t)
+        list(GET link 1 target)
+        target_link_libraries(${t} PRIVATE ${target})
         target_sources(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR}/dxfwriter.h)
+        # Helpers shared by the folders: dxfwriter.h here, samplewindow.h in window/.
+        target_include_directories(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/window)
     endforeach()
     set_tests_properties(tst_dxfimport tst_dxfsave PROPERTIES TIMEOUT 300)
 
@@ -31,7 +45,7 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
 
     # The program started in every language it ships, light and dark.
     add_test(NAME demo_screenshots
-        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/screenshots.sh $<TARGET_FILE:kvcc-demo> ${KVCC_SHARED_DXF_DIR})
+        COMMAND bash ${CMAKE_CURRENT_LIST_DIR}/window/screenshots.sh $<TARGET_FILE:kvcc-demo> ${KVCC_SHARED_DXF_DIR})
     set_tests_properties(demo_screenshots PROPERTIES TIMEOUT 600
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 
@@ -45,11 +59,11 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
         set(xcb_environment "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
         set(xvfb ${KVCC_XVFB_RUN} -a -s "-screen 0 1280x1024x24")
         # In English, in German by the system's locale, in Russian by option.
-        add_test(NAME demo_smoke_xvfb COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
+        add_test(NAME demo_smoke_xvfb COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
         add_test(NAME demo_smoke_xvfb_de
-            COMMAND ${xvfb} env LANG=de_DE.UTF-8 bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
+            COMMAND ${xvfb} env LANG=de_DE.UTF-8 bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
         add_test(NAME demo_smoke_xvfb_ru
-            COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo> --lang ru)
+            COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo> --lang ru)
         # The German picks of views and viewports on the real X11 platform.
         add_test(NAME tst_demogerman_xcb COMMAND ${xvfb} $<TARGET_FILE:tst_demogerman>)
         set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb PROPERTIES

@@ -2,7 +2,7 @@
 
 #include "layertablestate.h"
 
-#include <QUndoCommand>
+#include <QString>
 
 namespace Demo {
 
@@ -11,16 +11,16 @@ class DrawingDocument;
 // One undo step of the layer table, from one state of it to another; its
 // text names the change ("Freeze A-ROOF"). A new layer and the name typed
 // into it right after make one step.
-class LayerCommand : public QUndoCommand
+class LayerCommand
 {
 public:
     LayerCommand(DrawingDocument* document, const LayerTableState& before, const LayerTableState& after);
-    ~LayerCommand() override;
 
-    void undo() override;
-    void redo() override;
-    int id() const override;
-    bool mergeWith(const QUndoCommand* other) override;
+    void undo();
+    void redo();
+    QString text() const { return m_text; }
+    // Takes in next when it only names the layer this step created.
+    bool mergeWith(const LayerCommand& next);
 
     // What changed from before to after, in a few words.
     static QString describe(const LayerTableState& before, const LayerTableState& after);
@@ -29,6 +29,7 @@ private:
     DrawingDocument* m_document;
     LayerTableState m_before;
     LayerTableState m_after;
+    QString m_text;
 };
 
 } // namespace Demo

@@ -1,11 +1,9 @@
 #include "kvcctest.h"
 
-#include "drawingdocument.h"
-#include "drawingfile.h"
+#include "drawingsession.h"
 #include "dxfrawpair.h"
 #include "dxfwriter.h"
 #include "layerbatchedit.h"
-#include "layerhistory.h"
 #include "samplefloorplan.h"
 
 #include <QDir>
@@ -22,20 +20,13 @@ const QString kPython = QStringLiteral("/usr/bin/python3");
 
 // A drawing opened as the window opens one, with its history and commands.
 struct OpenDrawing {
-    DrawingFile file;
-    DrawingDocument document;
-    LayerHistory history{&document};
-    LayerBatchEdit edit{&document, &history};
+    DrawingSession session;
+    DrawingDocument& document = *session.document();
+    LayerBatchEdit edit{session.document(), session.history()};
 
-    explicit OpenDrawing(const QString& path)
-    {
-        const DxfImportResult r = file.open(path);
-        if (r.ok)
-            document.load(r.drawing);
-        document.addLinetypes(DxfSaver(file.bytes()).linetypes());
-        history.reset();
-    }
-    QString save() { QString message; return file.save(document, file.path(), false, message) == DrawingFile::Saved ? QString() : message; }
+    explicit OpenDrawing(const QString& path) { session.openFile(path); }
+    QString save() { QString message; return session.saveTo(session.file().path(), false, message) == DrawingFile::Saved ? QString() : message; }
+    DrawingFile::Outcome saveTo(const QString& path, bool overwrite, QString& message) { return session.saveTo(path, overwrite, message); }
 };
 
 // A layer as the independent reader prints it.
@@ -52,7 +43,7 @@ QString layerLine(const DrawingLayer& l, bool modern)
 QList<QStringList> check(const QStringList& files)
 {
     QProcess python;
-    python.start(kPython, QStringList{QStringLiteral(KVCC_SOURCE_DIR "/tests/demo/dxfcheck.py")} + files);
+    python.start(kPython, QStringList{QStringLiteral(KVCC_SOURCE_DIR "/tests/demo/dxf/dxfcheck.py")} + files);
     if (!python.waitForFinished(240000) || python.exitCode() != 0)
         QTest::qFail(python.readAllStandardError().constData(), __FILE__, __LINE__);
     QList<QStringList> out;
@@ -289,15 +280,15 @@ void TestDxfSave::failedSaveKeepsTheOldFile()
     const QByteArray other = data + "999\nchanged by someone else\n";
     writeScratch(other, "meanwhile.dxf");
     QString message;
-    QCOMPARE(drawing.file.save(drawing.document, path, false, message), DrawingFile::ChangedOnDisk);
+    QCOMPARE(drawing.saveTo(path, false, message), DrawingFile::ChangedOnDisk);
     QVERIFY(message.contains(QLatin1String("changed by another program")));
     QFile f(path);
     QVERIFY(f.open(QIODevice::ReadOnly));
     QCOMPARE(f.readAll(), other);
     const QString nowhere = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("no/such/folder/x.dxf"));
-    QVERIFY(drawing.file.save(drawing.document, nowhere, false, message) != DrawingFile::Saved);
+    QVERIFY(drawing.saveTo(nowhere, false, message) != DrawingFile::Saved);
     QVERIFY(!QFileInfo::exists(nowhere));
-    QCOMPARE(drawing.file.save(drawing.document, path, true, message), DrawingFile::Saved);
+    QCOMPARE(drawing.saveTo(path, true, message), DrawingFile::Saved);
 }
 
 // The built-in sample has no file: Save As writes a new one that both

@@ -1,14 +1,13 @@
 #include "dxfcollector.h"
 
 #include "acipalette.h"
+#include "dxfblocklinker.h"
 #include "dxfcurves.h"
 #include "dxfhatchreader.h"
 #include "dxfimport.h"
 #include "dxfobjectcoordinates.h"
 #include "dxfscanner.h"
 #include "dxftext.h"
-
-#include <lineweights.h>
 
 #include <dl_dxf.h>
 
@@ -24,7 +23,7 @@ int validLineWeight(int value)
 {
     if (value == LineWeightByLayer || value == LineWeightByBlock || value == LineWeightDefault)
         return value;
-    return KvCc::standardLineWeights().contains(value) ? value : LineWeightDefault;
+    return isStandardLineWeight(value) ? value : LineWeightDefault;
 }
 
 // Parts of a sequence and the templates of block attributes are objects of
@@ -80,11 +79,11 @@ void DxfCollector::addLayer(const DL_LayerData& data)
     const QByteArray raw = QByteArray::fromStdString(data.name);
     const QString name = m_text.decode(raw);
     if (name.trimmed().isEmpty()) {
-        noteOnce(QStringLiteral("A layer without a name was left out."));
+        m_drawing.noteOnce(QStringLiteral("A layer without a name was left out."));
         return;
     }
     if (m_index.contains(name.toLower())) {
-        noteOnce(QStringLiteral("Layer \"%1\" appears twice; the first one is kept.").arg(name));
+        m_drawing.noteOnce(QStringLiteral("Layer \"%1\" appears twice; the first one is kept.").arg(name));
         return;
     }
     const DL_Attributes attr = getAttributes();
@@ -122,7 +121,7 @@ void DxfCollector::beginBlock(const QVector<DxfPair>& body)
     m_paperSpace = block.name.startsWith(QLatin1String("*paper_space"), Qt::CaseInsensitive);
     const QString key = block.name.toLower();
     if (m_drawing.blockNames.contains(key)) {
-        noteOnce(QStringLiteral("Block \"%1\" is defined twice; the first one is kept.").arg(block.name));
+        m_drawing.noteOnce(QStringLiteral("Block \"%1\" is defined twice; the first one is kept.").arg(block.name));
     } else {
         m_drawing.blockNames.insert(key, m_drawing.blocks.size());
     }
@@ -179,29 +178,19 @@ void DxfCollector::entity(const QByteArray& type, const QVector<DxfPair>& body)
 // Fills in the geometry of e; false when it is not drawn (and counted as such).
 bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEntity& e)
 {
+    using Read = bool (DxfEntityReader::*)(const DxfFields&, DrawingEntity&) const;
+    // The kinds that make one entity from their own fields.
+    static const QHash<QByteArray, Read> shapes{
+        {"LINE", &DxfEntityReader::line},     {"POINT", &DxfEntityReader::point},
+        {"CIRCLE", &DxfEntityReader::circle}, {"ARC", &DxfEntityReader::arc},
+        {"ELLIPSE", &DxfEntityReader::ellipse}, {"LWPOLYLINE", &DxfEntityReader::lightPolyline},
+        {"TEXT", &DxfEntityReader::text},     {"MTEXT", &DxfEntityReader::multiText},
+        {"SOLID", &DxfEntityReader::solid},   {"TRACE", &DxfEntityReader::solid},
+        {"3DFACE", &DxfEntityReader::face},   {"SPLINE", &DxfEntityReader::spline}};
     bool drawn = false;
-    if (type == "LINE")
-        drawn = m_reader.line(f, e);
-    else if (type == "POINT")
-        drawn = m_reader.point(f, e);
-    else if (type == "CIRCLE")
-        drawn = m_reader.circle(f, e);
-    else if (type == "ARC")
-        drawn = m_reader.arc(f, e);
-    else if (type == "ELLIPSE")
-        drawn = m_reader.ellipse(f, e);
-    else if (type == "LWPOLYLINE")
-        drawn = m_reader.lightPolyline(f, e);
-    else if (type == "TEXT")
-        drawn = m_reader.text(f, e);
-    else if (type == "MTEXT")
-        drawn = m_reader.multiText(f, e);
-    else if (type == "SOLID" || type == "TRACE")
-        drawn = m_reader.solid(f, e);
-    else if (type == "3DFACE")
-        drawn = m_reader.face(f, e);
-    else if (type == "SPLINE")
-        drawn = m_reader.spline(f, e);
+    const auto shape = shapes.constFind(type);
+    if (shape != shapes.constEnd())
+        drawn = (m_reader.*shape.value())(f, e);
     else if (type == "HATCH")
         drawn = DxfHatchReader(f).read(e);
     else if (type == "LEADER") {
@@ -346,7 +335,7 @@ int DxfCollector::layerFor(const QByteArray& raw)
         index = m_drawing.layers.size();
         m_index.insert(name.toLower(), index);
         m_drawing.layers.append(layer);
-        noteOnce(QStringLiteral("Layer \"%1\" is used by entities but missing from the layer table; it was added.").arg(name));
+        m_drawing.noteOnce(QStringLiteral("Layer \"%1\" is used by entities but missing from the layer table; it was added.").arg(name));
     }
     m_rawIndex.insert(raw, index);
     return index;
@@ -358,79 +347,8 @@ QString DxfCollector::finish()
         return m_error;
     flushSequence();
     m_drawing.layerObjects.resize(m_drawing.layers.size());
-    resolveBlocks();
-    noteCycles();
+    DxfBlockLinker(m_drawing).link();
     return QString();
-}
-
-void DxfCollector::resolveBlocks()
-{
-    resolveBlocks(m_drawing.entities);
-    for (DrawingBlock& block : m_drawing.blocks)
-        resolveBlocks(block.entities);
-}
-
-// Ties each reference to its block by name; those to missing blocks go.
-void DxfCollector::resolveBlocks(QVector<DrawingEntity>& entities)
-{
-    int kept = 0;
-    for (int i = 0; i < entities.size(); ++i) {
-        DrawingEntity& e = entities[i];
-        if (e.kind == DrawingEntity::Insert) {
-            e.block = m_drawing.blockIndex(e.text);
-            if (e.block < 0) {
-                ++m_drawing.skipped[QStringLiteral("of a missing block")];
-                noteOnce(QStringLiteral("Block \"%1\" is referred to but not defined; its references are not drawn.").arg(e.text));
-                continue;
-            }
-            e.text.clear();
-        }
-        if (kept != i)
-            entities[kept] = std::move(e);
-        ++kept;
-    }
-    entities.resize(kept);
-}
-
-// Blocks that insert themselves, directly or through others, are drawn to
-// a fixed depth; the drawing says so once for each.
-void DxfCollector::noteCycles()
-{
-    const int count = m_drawing.blocks.size();
-    QVector<char> state(count, 0); // 0 new, 1 on the path, 2 done
-    QVector<QPair<int, int>> stack;  // block, next entity to look at
-    for (int root = 0; root < count; ++root) {
-        if (state.at(root))
-            continue;
-        stack.append({root, 0});
-        state[root] = 1;
-        while (!stack.isEmpty()) {
-            auto& top = stack.last();
-            const QVector<DrawingEntity>& entities = m_drawing.blocks.at(top.first).entities;
-            if (top.second >= entities.size()) {
-                state[top.first] = 2;
-                stack.removeLast();
-                continue;
-            }
-            const DrawingEntity& e = entities.at(top.second++);
-            if (e.kind != DrawingEntity::Insert)
-                continue;
-            if (state.at(e.block) == 1)
-                noteOnce(QStringLiteral("Block \"%1\" inserts itself; it is drawn %2 levels deep.")
-                             .arg(m_drawing.blocks.at(e.block).name)
-                             .arg(DxfImport::maxBlockDepth));
-            else if (state.at(e.block) == 0) {
-                state[e.block] = 1;
-                stack.append({e.block, 0});
-            }
-        }
-    }
-}
-
-void DxfCollector::noteOnce(const QString& note)
-{
-    if (m_drawing.notes.size() < 20 && !m_drawing.notes.contains(note))
-        m_drawing.notes.append(note);
 }
 
 } // namespace Demo

@@ -1,12 +1,8 @@
 #include "layerbatchedit.h"
 
 #include "acipalette.h"
-#include "drawingdocument.h"
-#include "drawingfile.h"
-#include "dxfsaver.h"
-#include "layerhistory.h"
-
-#include "lineweights.h"
+#include "drawingsession.h"
+#include "linetypetable.h"
 
 #include <QFile>
 #include <QHash>
@@ -128,72 +124,67 @@ QString LayerBatchEdit::runCommand(const QString& command, const QStringList& ar
 
 QString LayerBatchEdit::setFlag(const QString& command, const QString& name)
 {
-    DrawingLayer layer;
-    if (!m_document->findLayerProperties(name, layer))
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
-    if (command == QLatin1String("on") || command == QLatin1String("off"))
-        layer.on = command == QLatin1String("on");
-    else if (command == QLatin1String("freeze") || command == QLatin1String("thaw"))
-        layer.frozen = command == QLatin1String("freeze");
-    else if (command == QLatin1String("lock") || command == QLatin1String("unlock"))
-        layer.locked = command == QLatin1String("lock");
-    else
-        layer.plottable = command == QLatin1String("plot");
-    return m_document->setLayerProperties(name, layer);
+    return m_document->editLayer(name, [&](DrawingLayer& layer) {
+        if (command == QLatin1String("on") || command == QLatin1String("off"))
+            layer.on = command == QLatin1String("on");
+        else if (command == QLatin1String("freeze") || command == QLatin1String("thaw"))
+            layer.frozen = command == QLatin1String("freeze");
+        else if (command == QLatin1String("lock") || command == QLatin1String("unlock"))
+            layer.locked = command == QLatin1String("lock");
+        else
+            layer.plottable = command == QLatin1String("plot");
+        return QString();
+    });
 }
 
 QString LayerBatchEdit::setColor(const QString& name, const QString& value)
 {
-    DrawingLayer layer;
-    if (!m_document->findLayerProperties(name, layer))
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
-    if (!parseColor(value, layer.color, layer.colorIndex))
-        return QStringLiteral("\"%1\" is not a color: give an index from 1 to 255 or R,G,B").arg(value);
-    return m_document->setLayerProperties(name, layer);
+    return m_document->editLayer(name, [&](DrawingLayer& layer) {
+        if (!parseColor(value, layer.color, layer.colorIndex))
+            return QStringLiteral("\"%1\" is not a color: give an index from 1 to 255 or R,G,B").arg(value);
+        return QString();
+    });
 }
 
 QString LayerBatchEdit::setLinetype(const QString& name, const QString& linetype)
 {
-    DrawingLayer layer;
-    if (!m_document->findLayerProperties(name, layer))
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
-    for (const auto& known : m_document->linetypes()) {
-        if (known.first.compare(linetype, Qt::CaseInsensitive) == 0) {
-            layer.linetype = known.first;
-            return m_document->setLayerProperties(name, layer);
+    return m_document->editLayer(name, [&](DrawingLayer& layer) {
+        for (const Linetype& known : LinetypeTable(m_document->database()).layerLinetypes()) {
+            if (known.first.compare(linetype, Qt::CaseInsensitive) == 0) {
+                layer.linetype = known.first;
+                return QString();
+            }
         }
-    }
-    return QStringLiteral("The drawing has no linetype \"%1\".").arg(linetype);
+        return QStringLiteral("The drawing has no linetype \"%1\".").arg(linetype);
+    });
 }
 
 QString LayerBatchEdit::setLineWeight(const QString& name, const QString& value)
 {
-    DrawingLayer layer;
-    if (!m_document->findLayerProperties(name, layer))
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
     static const QHash<QString, int> words{{QStringLiteral("bylayer"), LineWeightByLayer},
                                            {QStringLiteral("byblock"), LineWeightByBlock},
                                            {QStringLiteral("default"), LineWeightDefault}};
-    bool ok = false;
-    const int hundredths = value.toInt(&ok);
-    if (words.contains(value.toLower()))
-        layer.lineWeight = words.value(value.toLower());
-    else if (ok && KvCc::standardLineWeights().contains(hundredths))
-        layer.lineWeight = hundredths;
-    else
-        return QStringLiteral("\"%1\" is not a lineweight: give hundredths of a millimetre (25 for 0.25 mm), "
-                              "bylayer, byblock or default")
-            .arg(value);
-    return m_document->setLayerProperties(name, layer);
+    return m_document->editLayer(name, [&](DrawingLayer& layer) {
+        bool ok = false;
+        const int hundredths = value.toInt(&ok);
+        if (words.contains(value.toLower()))
+            layer.lineWeight = words.value(value.toLower());
+        else if (ok && isStandardLineWeight(hundredths))
+            layer.lineWeight = hundredths;
+        else
+            return QStringLiteral("\"%1\" is not a lineweight: give hundredths of a millimetre (25 for 0.25 mm), "
+                                  "bylayer, byblock or default")
+                .arg(value);
+        return QString();
+    });
 }
 
 QString LayerBatchEdit::setDescription(const QString& name, const QString& text)
 {
-    DrawingLayer layer;
-    if (!m_document->findLayerProperties(name, layer))
-        return QStringLiteral("There is no layer \"%1\".").arg(name);
-    layer.description = text;
-    return m_document->setLayerProperties(name, layer);
+    return m_document->editLayer(name, [&](DrawingLayer& layer) {
+        layer.description = text;
+        return QString();
+    });
 }
 
 int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, const QString& outPath, QTextStream& err)
@@ -203,18 +194,13 @@ int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, cons
         err << commandsPath << ": " << commands.errorString() << '\n';
         return 1;
     }
-    DrawingFile file;
-    const DxfImportResult result = file.open(inPath);
-    if (!result.ok) {
-        err << result.error << '\n';
+    DrawingSession session;
+    const QString openError = session.openFile(inPath);
+    if (!openError.isEmpty()) {
+        err << openError << '\n';
         return 1;
     }
-    DrawingDocument document;
-    document.load(result.drawing);
-    document.addLinetypes(DxfSaver(file.bytes()).linetypes());
-    LayerHistory history(&document);
-    history.reset();
-    LayerBatchEdit edit(&document, &history);
+    LayerBatchEdit edit(session.document(), session.history());
     // UTF-8 whatever the locale, without a BOM.
     QString text = QString::fromUtf8(commands.readAll());
     if (text.startsWith(QChar(0xFEFF)))
@@ -233,7 +219,7 @@ int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, cons
         return 1;
     }
     QString message;
-    if (file.save(document, outPath, false, message) != DrawingFile::Saved) {
+    if (session.saveTo(outPath, false, message) != DrawingFile::Saved) {
         err << message << '\n';
         return 1;
     }

@@ -41,6 +41,7 @@ public:
     QString blockName(const DxfFields& f) const;
 
 private:
+    bool singleLineText(const DxfFields& f, int verticalCode, DrawingEntity& e) const;
     void textAlignment(const DxfFields& f, int verticalCode, DrawingEntity& e) const;
     static void attach(int attachment, DrawingEntity& e);
     static DrawingEntity arrowhead(const DrawingEntity& base, const QPointF& tip, const QPointF& toward, double size);

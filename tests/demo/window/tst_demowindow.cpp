@@ -226,7 +226,7 @@ private slots:
         QVERIFY2(message.isEmpty() ? answer.isEmpty() : answer.contains(message), qPrintable(answer));
         QStringList names;
         for (const DkDbObjectId& id : document.layerIds())
-            names << DrawingDocument::layerName(document.database()->peekLayer(id));
+            names << HostLayerTable::layerName(document.database()->peekLayer(id));
         QCOMPARE(names.contains(to), message.isEmpty());
     }
 

@@ -14,6 +14,9 @@ namespace Demo {
 
 // Lineweight codes for a layer or entity that has no width of its own.
 enum LineWeightCode { LineWeightByLayer = -1, LineWeightByBlock = -2, LineWeightDefault = -3 };
+// Whether hundredths is one of the 24 lineweights a DXF file may give
+// (0 to 211); the library's lineweight lists offer the same ones.
+bool isStandardLineWeight(int hundredths);
 
 // One layer as read from a drawing, before it goes into the database.
 struct DrawingLayer
@@ -99,6 +102,13 @@ struct Drawing
     int objectCount(int layer) const;
     // "12 objects: 10 INSERT, 2 HATCH"; the most frequent kinds first.
     QString objectSummary(int layer) const;
+    // "Not drawn: 3 ARC, 2 SPLINE" for every kind not drawn; empty for none.
+    QString skippedSummary() const;
+    // "3 ARC, 2 SPLINE" for the most common kinds not drawn, then how many
+    // more of how many other kinds.
+    QString commonSkipped(int shown) const;
+    // Adds a note once; a drawing keeps at most 20.
+    void noteOnce(const QString& note);
 
     QHash<QString, int> blockNames;    // lower-case name -> index into blocks
 };

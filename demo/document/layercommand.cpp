@@ -53,12 +53,9 @@ QString slotChange(const LayerTableState& before, const LayerTableState& after, 
 } // namespace
 
 LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableState& before, const LayerTableState& after)
-    : m_document(document), m_before(before), m_after(after)
+    : m_document(document), m_before(before), m_after(after), m_text(describe(before, after))
 {
-    setText(describe(before, after));
 }
-
-LayerCommand::~LayerCommand() = default;
 
 void LayerCommand::undo()
 {
@@ -67,30 +64,23 @@ void LayerCommand::undo()
 
 void LayerCommand::redo()
 {
-    // Pushed after the change was made: then there is nothing to do.
     m_document->restoreLayers(m_after);
 }
 
-int LayerCommand::id() const
-{
-    return 1;
-}
-
 // A rename of the layer this step created joins the step.
-bool LayerCommand::mergeWith(const QUndoCommand* other)
+bool LayerCommand::mergeWith(const LayerCommand& next)
 {
-    const auto* next = static_cast<const LayerCommand*>(other);
     const QVector<int> created = m_before.changedSlots(m_after);
-    const QVector<int> renamed = next->m_before.changedSlots(next->m_after);
+    const QVector<int> renamed = next.m_before.changedSlots(next.m_after);
     if (created.size() != 1 || m_before.isAlive(created.first()) || renamed != created
-        || next->m_before.current != next->m_after.current || !next->m_after.isAlive(created.first()))
+        || next.m_before.current != next.m_after.current || !next.m_after.isAlive(created.first()))
         return false;
-    DrawingLayer layer = next->m_after.layers.at(created.first());
-    layer.name = next->m_before.layers.at(created.first()).name;
-    if (!sameLayer(layer, next->m_before.layers.at(created.first())))
+    DrawingLayer layer = next.m_after.layers.at(created.first());
+    layer.name = next.m_before.layers.at(created.first()).name;
+    if (!sameLayer(layer, next.m_before.layers.at(created.first())))
         return false;
-    m_after = next->m_after;
-    setText(describe(m_before, m_after));
+    m_after = next.m_after;
+    m_text = describe(m_before, m_after);
     return true;
 }
 

@@ -149,23 +149,22 @@ bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
 
 bool DxfEntityReader::text(const DxfFields& f, DrawingEntity& e) const
 {
-    e.kind = DrawingEntity::Text;
-    e.height = f.real(40);
-    e.rotation = f.real(50);
-    e.text = DxfText::controlCodes(m_text.decode(f.text(1)));
-    textAlignment(f, 73, e);
-    return !e.text.isEmpty();
+    return singleLineText(f, 73, e);
 }
 
 bool DxfEntityReader::attribute(const DxfFields& f, DrawingEntity& e) const
 {
-    if (f.integer(70) & 1)
-        return false;
+    return !(f.integer(70) & 1) && singleLineText(f, 74, e);
+}
+
+// TEXT and ATTRIB differ only in the code of their vertical alignment.
+bool DxfEntityReader::singleLineText(const DxfFields& f, int verticalCode, DrawingEntity& e) const
+{
     e.kind = DrawingEntity::Text;
     e.height = f.real(40);
     e.rotation = f.real(50);
     e.text = DxfText::controlCodes(m_text.decode(f.text(1)));
-    textAlignment(f, 74, e);
+    textAlignment(f, verticalCode, e);
     return !e.text.isEmpty();
 }
 

@@ -11,7 +11,6 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
-#include <QUndoStack>
 
 using namespace Demo;
 
@@ -44,7 +43,7 @@ struct Window : SampleWindow {
         names.sort();
         return names;
     }
-    QString undoText() const { return history()->stack()->undoText(); }
+    QString undoText() const { return history()->undoText(); }
 };
 
 using Change = std::function<void(Window&)>;
@@ -116,8 +115,8 @@ void TestDemoUndo::undoAndRedoBringEveryDisplayBack()
     for (const QString& name : {QStringLiteral("X1"), QStringLiteral("X2")})
         window.document()->addLayer(name);
     window.history()->record();
-    window.history()->stack()->undo();
-    window.history()->stack()->redo();
+    window.history()->undo();
+    window.history()->redo();
     window.settle();
     const LayerTableState before = window.document()->layerState();
     change(window);
@@ -126,11 +125,11 @@ void TestDemoUndo::undoAndRedoBringEveryDisplayBack()
     QVERIFY(after != before);
     QCOMPARE(window.undoText(), undoText);
     QCOMPARE(window.shown(), window.held());
-    window.history()->stack()->undo();
+    window.history()->undo();
     window.settle();
     QVERIFY(window.document()->layerState() == before);
     QCOMPARE(window.shown(), window.held());
-    window.history()->stack()->redo();
+    window.history()->redo();
     window.settle();
     QVERIFY(window.document()->layerState() == after);
     QCOMPARE(window.shown(), window.held());
@@ -149,12 +148,12 @@ void TestDemoUndo::theTitleMarksChangesUntilSavedOrUndone()
     }()).isEmpty());
     QVERIFY(window.history()->record());
     QVERIFY(window.windowTitle().contains(QLatin1String("* - ")));
-    window.history()->stack()->undo();
+    window.history()->undo();
     QCOMPARE(window.windowTitle(), clean);
-    window.history()->stack()->redo();
+    window.history()->redo();
     QVERIFY(window.saveTo(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("sample.dxf"))));
     QCOMPARE(window.windowTitle(), QStringLiteral("sample.dxf - KvCc demo viewer"));
-    window.history()->stack()->undo();
+    window.history()->undo();
     QVERIFY(window.windowTitle().contains(QLatin1String("* - ")));
 }
 

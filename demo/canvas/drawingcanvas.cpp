@@ -86,7 +86,7 @@ void DrawingCanvas::refresh()
             const DkCmColor c = record->color();
             look.color = QColor(c.red(), c.green(), c.blue());
             look.width = EntityPainter::penWidthFor(static_cast<int>(record->lineWeight()));
-            look.style = linetypePenStyle(DrawingDocument::symbolName(record->linetypeObjectId()));
+            look.style = linetypePenStyle(HostLayerTable::symbolName(record->linetypeObjectId()));
         }
     }
     invalidate();

@@ -44,10 +44,6 @@ private:
     void flushSequence();
     void countObject(const QByteArray& type, int layer);
     int layerFor(const QByteArray& raw);
-    void resolveBlocks();
-    void resolveBlocks(QVector<DrawingEntity>& entities);
-    void noteCycles();
-    void noteOnce(const QString& note);
 
     const DxfScan& m_scan;
     DxfText m_text;

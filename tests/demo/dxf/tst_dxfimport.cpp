@@ -5,6 +5,7 @@
 #include "dxfimport.h"
 #include "dxftext.h"
 #include "dxfwriter.h"
+#include "lineweights.h"
 
 #include <QDir>
 #include <QFileInfo>
@@ -49,6 +50,13 @@ class TestDxfImport : public QObject
 
 private slots:
     void cleanup() { s_pServices->setWorkingDatabase(nullptr); }
+
+    // The drawing's lineweight list is its own copy of the library's table.
+    void lineWeightsAreTheLibrarys()
+    {
+        for (int w = 0; w <= 250; ++w)
+            QCOMPARE(isStandardLineWeight(w), KvCc::standardLineWeights().contains(w));
+    }
 
     void decodesText_data()
     {

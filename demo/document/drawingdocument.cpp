@@ -1,0 +1,134 @@
+#include "drawingdocument.h"
+
+#include "layernamerules.h"
+#include "layersnapshots.h"
+
+namespace Demo {
+
+void DrawingDocument::close()
+{
+    m_table.close();
+    m_saveState.clear();
+}
+
+void DrawingDocument::load(const Drawing& drawing)
+{
+    close();
+    m_table.load(drawing);
+    markSaved();
+}
+
+QString DrawingDocument::onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command)
+{
+    if (!database())
+        return QStringLiteral("No drawing is open.");
+    const DkDbObjectId id = m_table.findLayer(name);
+    if (id.isNull())
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    return command(id);
+}
+
+QString DrawingDocument::setCurrentLayer(const QString& name)
+{
+    return onLayer(name, [&](const DkDbObjectId& id) {
+        const DkDbLayerTableRecord* record = database()->peekLayer(id);
+        if (record && record->isFrozen())
+            return QStringLiteral("Layer \"%1\" is frozen; thaw it before making it current.")
+                .arg(HostLayerTable::layerName(record));
+        if (database()->setClayer(id) != Dk::eOk)
+            return QStringLiteral("Layer \"%1\" cannot be made current.").arg(name);
+        return QString();
+    });
+}
+
+QString DrawingDocument::addLayer(const QString& name)
+{
+    if (!database())
+        return QStringLiteral("No drawing is open.");
+    const QString problem = LayerNameRules::check(m_table, name);
+    if (!problem.isEmpty())
+        return problem;
+    DrawingLayer layer;
+    layer.name = name;
+    if (m_table.addLayer(layer).isNull())
+        return QStringLiteral("Layer \"%1\" could not be created.").arg(name);
+    m_saveState.addUnsaved(layer);
+    return QString();
+}
+
+QString DrawingDocument::renameLayer(const QString& oldName, const QString& newName)
+{
+    return onLayer(oldName, [&](const DkDbObjectId& id) {
+        const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
+        if (actual == newName)
+            return QString();
+        if (actual == QLatin1String("0"))
+            return QStringLiteral("Layer \"0\" cannot be renamed.");
+        const QString problem = LayerNameRules::check(m_table, newName, actual);
+        if (!problem.isEmpty())
+            return problem;
+        if (m_table.renameLayer(id, newName) != Dk::eOk)
+            return QStringLiteral("Layer \"%1\" could not be renamed.").arg(actual);
+        return QString();
+    });
+}
+
+QString DrawingDocument::deleteLayer(const QString& name)
+{
+    return onLayer(name, [&](const DkDbObjectId& id) {
+        const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
+        if (actual == QLatin1String("0"))
+            return QStringLiteral("Layer \"0\" cannot be deleted.");
+        if (id == database()->clayer())
+            return QStringLiteral("Layer \"%1\" is the current layer and cannot be deleted.").arg(actual);
+        if (entityCount(id) > 0)
+            return QStringLiteral("Layer \"%1\" holds %2; it cannot be deleted.")
+                .arg(actual, drawing().objectSummary(m_table.slotOf(id)));
+        if (database()->eraseLayer(id) != Dk::eOk)
+            return QStringLiteral("Layer \"%1\" could not be deleted.").arg(actual);
+        return QString();
+    });
+}
+
+QString DrawingDocument::setLayerProperties(const QString& name, const DrawingLayer& properties)
+{
+    return onLayer(name, [&](const DkDbObjectId& id) {
+        const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
+        if (properties.frozen && id == database()->clayer())
+            return QStringLiteral("Layer \"%1\" is the current layer and cannot be frozen.").arg(actual);
+        DrawingLayer layer = properties;
+        layer.name = actual;
+        m_table.applyLayer(id, layer);
+        return QString();
+    });
+}
+
+QString DrawingDocument::editLayer(const QString& name, const std::function<QString(DrawingLayer&)>& edit)
+{
+    DrawingLayer layer;
+    if (!findLayerProperties(name, layer))
+        return QStringLiteral("There is no layer \"%1\".").arg(name);
+    const QString refused = edit(layer);
+    return refused.isEmpty() ? setLayerProperties(name, layer) : refused;
+}
+
+bool DrawingDocument::findLayerProperties(const QString& name, DrawingLayer& out) const
+{
+    const DkDbObjectId id = m_table.findLayer(name);
+    if (id.isNull())
+        return false;
+    out = m_table.readLayer(id);
+    return true;
+}
+
+LayerTableState DrawingDocument::layerState() const
+{
+    return LayerSnapshots::take(m_table);
+}
+
+void DrawingDocument::restoreLayers(const LayerTableState& state)
+{
+    LayerSnapshots::restore(m_table, state);
+}
+
+} // namespace Demo

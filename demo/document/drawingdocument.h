@@ -1,0 +1,70 @@
+#pragma once
+
+#include "hostlayertable.h"
+#include "layersavestate.h"
+#include "layertablestate.h"
+
+#include <QString>
+#include <QVector>
+
+#include <functional>
+
+namespace Demo {
+
+// The open drawing: its layer table in the host database and what the file
+// holds of it. It carries out the layer commands a CAD program would,
+// refusing what would damage the drawing.
+class DrawingDocument
+{
+public:
+    DrawingDocument() = default;
+    DrawingDocument(const DrawingDocument&) = delete;
+    DrawingDocument& operator=(const DrawingDocument&) = delete;
+
+    // Replaces the drawing and makes it the host's working drawing.
+    void load(const Drawing& drawing);
+    // Leaves the host without a working drawing.
+    void close();
+
+    const HostLayerTable& table() const { return m_table; }
+    DkDbDatabase* database() const { return m_table.database(); }
+    const Drawing& drawing() const { return m_table.drawing(); }
+    DkDbObjectId layerIdOf(const DrawingEntity& entity) const { return m_table.layerIdOf(entity); }
+    const QVector<DkDbObjectId>& layerIds() const { return m_table.layerIds(); }
+    QString currentLayerName() const { return m_table.currentLayerName(); }
+    bool layerExists(const QString& name) const { return !m_table.findLayer(name).isNull(); }
+    int entityCount(const DkDbObjectId& layer) const { return m_table.entityCount(layer); }
+
+    // Each returns an empty string on success, else the message to show.
+    QString setCurrentLayer(const QString& name);
+    QString addLayer(const QString& name);
+    QString renameLayer(const QString& oldName, const QString& newName);
+    QString deleteLayer(const QString& name);
+    // Sets every property of the named layer but its name.
+    QString setLayerProperties(const QString& name, const DrawingLayer& properties);
+    // Reads the named layer, lets edit change it (or refuse with a message)
+    // and sets what it made of it.
+    QString editLayer(const QString& name, const std::function<QString(DrawingLayer&)>& edit);
+    // The named layer as the drawing holds it; false when there is none.
+    bool findLayerProperties(const QString& name, DrawingLayer& out) const;
+
+    // The layer table by slot, for undo.
+    LayerTableState layerState() const;
+    void restoreLayers(const LayerTableState& state);
+
+    // What a save writes: every layer with the name and properties it had
+    // when the drawing was read or last saved.
+    QVector<SavedLayer> savedLayers() const { return m_saveState.layers(layerState()); }
+    QString savedCurrentLayer() const { return m_saveState.savedCurrentLayer(); }
+    // The drawing as it stands is now what the file holds.
+    void markSaved() { m_saveState.markSaved(layerState(), currentLayerName()); }
+
+private:
+    // Runs command on the layer name names; refuses when there is none.
+    QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
+
+    HostLayerTable m_table;
+    LayerSaveState m_saveState;
+};
+
+} // namespace Demo

@@ -1,0 +1,68 @@
+#pragma once
+
+#include "drawingdata.h"
+
+#include <KvDatabase.h>
+
+#include <QString>
+#include <QVector>
+
+#include <memory>
+
+namespace Demo {
+
+// The drawing mapped into the host database, which the library's widgets
+// read through their bridge: its layers live there as table records, one
+// per slot (Drawing::layers index); the entities stay here and point at
+// their layer's slot. While loaded, the database is the host's working one.
+class HostLayerTable
+{
+public:
+    HostLayerTable();
+    ~HostLayerTable();
+    HostLayerTable(const HostLayerTable&) = delete;
+    HostLayerTable& operator=(const HostLayerTable&) = delete;
+
+    // Replaces the drawing and makes it the host's working drawing.
+    void load(const Drawing& drawing);
+    // Leaves the host without a working drawing.
+    void close();
+
+    DkDbDatabase* database() const { return m_db.get(); }
+    const Drawing& drawing() const { return m_drawing; }
+    const QVector<DkDbObjectId>& layerIds() const { return m_layerIds; }
+    // The record of the entity's layer.
+    DkDbObjectId layerIdOf(const DrawingEntity& entity) const;
+    // The layer of that name, whatever its letter case; null for none.
+    DkDbObjectId findLayer(const QString& name) const;
+    // The record of a slot while its layer exists; null once erased.
+    DkDbObjectId idOfSlot(int slot) const;
+    int slotOf(const DkDbObjectId& id) const { return m_layerIds.indexOf(id); }
+    QString currentLayerName() const;
+    // Number of objects on the layer of that record: in model space, paper
+    // space and block definitions, drawn or not.
+    int entityCount(const DkDbObjectId& layer) const;
+
+    // The layer of a record as the drawing holds it.
+    DrawingLayer readLayer(const DkDbObjectId& id) const;
+    // Gives the record every property of layer, its name too.
+    void applyLayer(const DkDbObjectId& id, const DrawingLayer& layer);
+    // A new record in a new slot; null when the database refuses it.
+    DkDbObjectId addLayer(const DrawingLayer& layer);
+    // A new record for a slot whose layer was erased.
+    void reviveSlot(int slot, const DrawingLayer& layer);
+    Dk::ErrorStatus renameLayer(const DkDbObjectId& id, const QString& newName);
+
+    static QString layerName(const DkDbLayerTableRecord* record);
+    // The name of the table record id refers to (a linetype, say); empty for none.
+    static QString symbolName(const DkDbObjectId& id);
+
+private:
+    void setFrozen(const DkDbObjectId& id, bool frozen);
+
+    std::unique_ptr<DkDbDatabase> m_db;
+    Drawing m_drawing;
+    QVector<DkDbObjectId> m_layerIds; // per slot
+};
+
+} // namespace Demo
