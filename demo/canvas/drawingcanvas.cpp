@@ -71,6 +71,7 @@ void DrawingCanvas::setRecording(bool on)
 
 void DrawingCanvas::refresh()
 {
+    ++m_refreshes;
     m_layers.clear();
     if (m_document && m_document->database()) {
         const DkDbDatabase* db = m_document->database();

@@ -32,6 +32,8 @@ public:
     QSize sizeHint() const override;
     // Number of model space entities drawn at the last paint.
     int drawnCount() const { return m_drawn; }
+    // How often refresh() read the layers again and dropped the picture.
+    int refreshCount() const { return m_refreshes; }
     bool isLayerShown(int layerIndex) const;
     double scale() const { return m_scale; }
     // The standard view shown ("Top", "Southeast"...).
@@ -70,6 +72,7 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
 
 private:
+    int m_refreshes = 0;
     QPointF toWorld(const QPointF& p) const;
     QRectF extents() const;
     // Brings the picture of the drawing up to date: all of it, or after a

@@ -92,7 +92,12 @@ bool ViewportArea::setArrangement(const QString& name)
             m_grid->setColumnStretch(k, 1);
     }
     m_arrangement = QString::fromLatin1(found->name);
-    m_active = std::min(m_active, int(m_canvases.size()) - 1);
+    // The active viewport's view stays in view: when its viewport goes, the
+    // one that becomes active shows it.
+    if (m_active >= m_canvases.size()) {
+        m_active = 0;
+        m_canvases.first()->setView(view);
+    }
     for (int i = 0; i < m_canvases.size(); ++i)
         m_canvases.at(i)->setActive(m_canvases.size() > 1 && i == m_active);
     emit activeCanvasChanged(activeCanvas());

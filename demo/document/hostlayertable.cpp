@@ -150,6 +150,14 @@ DkDbObjectId HostLayerTable::idOfSlot(int slot) const
     return record && !record->isErased() ? m_layerIds.at(slot) : DkDbObjectId();
 }
 
+int HostLayerTable::layerCount() const
+{
+    int count = 0;
+    for (int slot = 0; slot < m_layerIds.size(); ++slot)
+        count += idOfSlot(slot).isNull() ? 0 : 1;
+    return count;
+}
+
 QString HostLayerTable::currentLayerName() const
 {
     return m_db ? layerName(m_db->peekLayer(m_db->clayer())) : QString();

@@ -38,6 +38,8 @@ public:
     // The record of a slot while its layer exists; null once erased.
     DkDbObjectId idOfSlot(int slot) const;
     int slotOf(const DkDbObjectId& id) const { return m_layerIds.indexOf(id); }
+    // How many layers the drawing holds now, erased ones left out.
+    int layerCount() const;
     QString currentLayerName() const;
     // Number of objects on the layer of that record: in model space, paper
     // space and block definitions, drawn or not.

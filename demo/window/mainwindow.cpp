@@ -24,6 +24,7 @@
 #include <QDir>
 #include <QDockWidget>
 #include <QFileDialog>
+#include <QFileInfo>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
@@ -120,7 +121,13 @@ void MainWindow::buildUndoActions(QMenu* menu)
     undo->setShortcut(QKeySequence::Undo);
     connect(undo, &QAction::triggered, history(), &LayerHistory::undo);
     QAction* redo = menu->addAction(QString());
-    redo->setShortcut(QKeySequence::Redo);
+    // Ctrl+Y and Ctrl+Shift+Z both redo, whatever the platform's own binding.
+    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
+    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
+        if (!redoKeys.contains(key))
+            redoKeys << key;
+    }
+    redo->setShortcuts(redoKeys);
     connect(redo, &QAction::triggered, history(), &LayerHistory::redo);
     auto update = [this, undo, redo] {
         const QString undoText = history()->undoText();
@@ -137,6 +144,7 @@ void MainWindow::buildUndoActions(QMenu* menu)
 void MainWindow::buildStatusBar()
 {
     m_layerStatus = new QLabel(this);
+    m_layerStatus->setObjectName(QStringLiteral("layerStatus"));
     m_objectStatus = new QLabel(this);
     m_skippedStatus = new QLabel(this);
     statusBar()->addPermanentWidget(m_layerStatus);
@@ -214,8 +222,7 @@ void MainWindow::connectPalette()
     connect(m_sync, &PaletteSync::refused, this, &MainWindow::showMessage);
     connect(m_sync, &PaletteSync::currentLayerChanged, this, &MainWindow::showCurrentLayer);
     connect(m_sync, &PaletteSync::paletteStale, this, [this] { scheduleRefresh(RefreshPalette); });
-    connect(m_palette, &KvCc::LayerManager::layerManagerChanged, this,
-            [this] { scheduleRefresh(RefreshCombo | RefreshCanvas); });
+    connect(m_palette, &KvCc::LayerManager::layerManagerChanged, this, &MainWindow::refreshChangedLayers);
 }
 
 void MainWindow::openSample()
@@ -249,6 +256,8 @@ void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
 
 void MainWindow::showOpened(const Drawing& drawing)
 {
+    // What was selected belongs to the drawing before.
+    paletteTable()->clearSelection();
     m_viewports->setDocument(document());
     showTitle();
     scheduleRefresh(RefreshAll);
@@ -272,9 +281,15 @@ bool MainWindow::save()
 
 bool MainWindow::saveAs()
 {
-    const QString path = QFileDialog::getSaveFileName(this, QStringLiteral("Save drawing as"), m_session->suggestedPath(),
-                                                      QStringLiteral("DXF drawings (*.dxf *.DXF)"));
-    return !path.isEmpty() && saveTo(path);
+    // A name typed without an extension gets ".dxf", which the Open
+    // dialog's filter shows; the dialog asks before replacing that file.
+    QFileDialog dialog(this, QStringLiteral("Save drawing as"), m_session->suggestedPath(),
+                       QStringLiteral("DXF drawings (*.dxf *.DXF)"));
+    dialog.setAcceptMode(QFileDialog::AcceptSave);
+    dialog.setDefaultSuffix(QStringLiteral("dxf"));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty())
+        return false;
+    return saveTo(dialog.selectedFiles().first());
 }
 
 bool MainWindow::saveTo(const QString& path)
@@ -331,7 +346,9 @@ void MainWindow::closeEvent(QCloseEvent* event)
 
 void MainWindow::slotOpen()
 {
-    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open drawing"), QString(),
+    // Drawings of a project lie side by side: start where the open one is.
+    const QString folder = m_session->savePath().isEmpty() ? QString() : QFileInfo(m_session->savePath()).absolutePath();
+    const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open drawing"), folder,
                                                       QStringLiteral("DXF drawings (*.dxf *.DXF);;All files (*)"));
     if (!path.isEmpty())
         openFile(path);
@@ -345,7 +362,7 @@ QStringList MainWindow::saveScreenshots(const QString& dir)
 void MainWindow::updateStatus()
 {
     const Drawing& d = document()->drawing();
-    m_layerStatus->setText(QStringLiteral("Layers: %1").arg(d.layers.size()));
+    m_layerStatus->setText(QStringLiteral("Layers: %1").arg(document()->table().layerCount()));
     m_objectStatus->setText(QStringLiteral("Objects: %1").arg(d.entities.size()));
     // The whole list goes into the tool tip; the bar names the most common kinds.
     const QString skipped = d.skippedSummary();
@@ -388,7 +405,15 @@ void MainWindow::comboPicked(int row)
 void MainWindow::slotLayerTableChanged()
 {
     history()->record();
-    scheduleRefresh(RefreshCombo | RefreshCanvas);
+    refreshChangedLayers();
+}
+
+// The palette sends its notices for every press and key in its table, most
+// of which change nothing: redraw only when the layers changed.
+void MainWindow::refreshChangedLayers()
+{
+    if (document()->layerState() != m_shownLayers)
+        scheduleRefresh(RefreshCombo | RefreshCanvas);
 }
 
 // Refreshes run once the current event is over, each part at most once
@@ -409,8 +434,10 @@ void MainWindow::runRefresh()
     m_refreshScheduled = false;
     if (what & RefreshCombo)
         m_ribbon.layerCombo->slotUpdate();
-    if (what & RefreshCanvas)
+    if (what & RefreshCanvas) {
         m_viewports->refresh();
+        m_shownLayers = document()->layerState();
+    }
     if (what & RefreshPalette)
         m_sync->reloadPalette();
     updateStatus();

@@ -2,6 +2,7 @@
 
 #include "drawingdata.h"
 #include "drawingsession.h"
+#include "layertablestate.h"
 #include "ribbonbuilder.h"
 
 #include <QMainWindow>
@@ -100,6 +101,7 @@ private:
     void buildPaletteDock();
     void connectPalette();
     void scheduleRefresh(int what);
+    void refreshChangedLayers();
     void runRefresh();
     void updateStatus();
     void showMessage(const QString& text);
@@ -124,6 +126,8 @@ private:
     QLabel* m_objectStatus = nullptr;
     QLabel* m_skippedStatus = nullptr;
     int m_pendingRefresh = 0;
+    // The layers as the canvas last showed them.
+    LayerTableState m_shownLayers;
     bool m_refreshScheduled = false;
     bool m_quiet = false;
     QString m_lastMessage;

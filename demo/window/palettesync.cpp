@@ -39,6 +39,7 @@ PaletteSync::PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette,
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &PaletteSync::rowsInserted);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PaletteSync::rowsRemoved);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &PaletteSync::dataChanged);
+    nameView()->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
 }
 
 PaletteSync::~PaletteSync() = default;
@@ -61,11 +62,34 @@ bool PaletteSync::setCurrentLayer(const QString& name)
 
 void PaletteSync::reloadPalette()
 {
+    QStringList selected;
+    for (int row : selectedRows())
+        selected << rowName(row);
     {
         const QScopedValueRollback<bool> reloading(m_reloading, true);
         m_palette->slotUpLayerModel();
     }
     m_newRows.clear();
+    // The palette selects the current layer's row as it reloads.
+    if (!selected.isEmpty())
+        selectLayers(selected);
+}
+
+void PaletteSync::selectLayers(const QStringList& names)
+{
+    QItemSelectionModel* selection = m_table->selectionModel();
+    QItemSelection rows;
+    QModelIndex last;
+    for (int row = 0; row < m_model->rowCount(); ++row) {
+        if (names.contains(rowName(row))) {
+            last = m_model->index(row, KvCc::NameColumn);
+            rows.select(last, last);
+        }
+    }
+    if (!last.isValid())
+        return;
+    selection->select(rows, QItemSelectionModel::ClearAndSelect | QItemSelectionModel::Rows);
+    selection->setCurrentIndex(last, QItemSelectionModel::NoUpdate);
 }
 
 void PaletteSync::newLayer()
@@ -113,19 +137,29 @@ QString PaletteSync::selectedLayer() const
 
 void PaletteSync::renameSelected()
 {
-    const QModelIndexList selected =
-        m_table && m_table->selectionModel() ? m_table->selectionModel()->selectedIndexes() : QModelIndexList();
-    if (selected.isEmpty()) {
+    const QList<int> rows = selectedRows();
+    if (rows.isEmpty()) {
         emit refused(QStringLiteral("Select the layer to rename first."));
         return;
     }
-    // The name column lies in the palette's frozen overlay, which edits it.
-    const QModelIndex name = m_model->index(selected.last().row(), KvCc::NameColumn);
-    QList<QAbstractItemView*> views = m_table->findChildren<QAbstractItemView*>();
-    QAbstractItemView* view = views.isEmpty() ? m_table : views.first();
+    editName(m_model->index(rows.last(), KvCc::NameColumn));
+}
+
+// The name column lies in the palette's frozen overlay, which edits it; a
+// click on a selected name there opens the editor too.
+QAbstractItemView* PaletteSync::nameView() const
+{
+    auto* frozen = m_table->findChild<QAbstractItemView*>(QStringLiteral("frozenTable"));
+    return frozen ? frozen : m_table;
+}
+
+void PaletteSync::editName(const QModelIndex& name)
+{
+    QAbstractItemView* view = nameView();
     view->setFocus(Qt::OtherFocusReason);
     view->setCurrentIndex(name);
     view->edit(name);
+    selectNameInEditor(name);
 }
 
 void PaletteSync::makeSelectedCurrent()
@@ -251,6 +285,12 @@ void PaletteSync::renameRow(int row)
             m_model->setData(index, oldName, Qt::DisplayRole);
     }
     if (!error.isEmpty()) {
+        // Back to the editor, the old name selected: type another or leave it.
+        const QPersistentModelIndex again(index);
+        QTimer::singleShot(0, this, [this, again] {
+            if (again.isValid())
+                editName(again);
+        });
         emit refused(error);
         return;
     }

@@ -6,6 +6,7 @@
 #include <QPointer>
 
 class QAbstractItemModel;
+class QAbstractItemView;
 
 namespace KvCc {
 class LayerManager;
@@ -36,7 +37,8 @@ public:
     // Makes the named layer current (a pick in the drop-down); false when
     // the drawing refuses.
     bool setCurrentLayer(const QString& name);
-    // Reads the palette again from the drawing.
+    // Reads the palette again from the drawing; the layers selected before
+    // stay selected, by name, so that the next command goes to them.
     void reloadPalette();
 
 public slots:
@@ -71,6 +73,9 @@ private:
     void renameRow(int row);
     void removeRow(int row);
     QList<int> selectedRows() const;
+    void selectLayers(const QStringList& names);
+    QAbstractItemView* nameView() const;
+    void editName(const QModelIndex& name);
 
     DrawingDocument* m_document;
     KvCc::LayerManager* m_palette;

@@ -17,6 +17,7 @@ const char* const knownPlatformNotices[] = {
     "This plugin does not support propagateSizeHints()",
     "This plugin does not support raise()",
     "This plugin does not support grabbing the keyboard",
+    "This plugin does not support grabbing the mouse",
     "This plugin does not support setParent!",
     "QStandardPaths: XDG_RUNTIME_DIR not set",
     // The offscreen platform activates every window it shows, the floating

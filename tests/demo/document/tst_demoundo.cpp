@@ -9,6 +9,7 @@
 
 #include <QAction>
 #include <QLineEdit>
+#include <QFileDialog>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -125,14 +126,22 @@ void TestDemoUndo::undoAndRedoBringEveryDisplayBack()
     QVERIFY(after != before);
     QCOMPARE(window.undoText(), undoText);
     QCOMPARE(window.shown(), window.held());
-    window.history()->undo();
-    window.settle();
-    QVERIFY(window.document()->layerState() == before);
-    QCOMPARE(window.shown(), window.held());
-    window.history()->redo();
-    window.settle();
-    QVERIFY(window.document()->layerState() == after);
-    QCOMPARE(window.shown(), window.held());
+    // Ctrl+Z undoes; Ctrl+Y and Ctrl+Shift+Z both redo. A dialog that was
+    // open may have left the window inactive on the offscreen platform.
+    QApplication::setActiveWindow(&window);
+    for (const Qt::KeyboardModifiers redo : {Qt::KeyboardModifiers(Qt::ControlModifier), Qt::ControlModifier | Qt::ShiftModifier}) {
+        QTest::keyClick(&window, Qt::Key_Z, Qt::ControlModifier);
+        window.settle();
+        QVERIFY(window.document()->layerState() == before);
+        QCOMPARE(window.shown(), window.held());
+        QTest::keyClick(&window, redo & Qt::ShiftModifier ? Qt::Key_Z : Qt::Key_Y, redo);
+        window.settle();
+        QVERIFY(window.document()->layerState() == after);
+        QCOMPARE(window.shown(), window.held());
+    }
+    // A shortcut's press never reaches the window, so Qt still thinks Shift
+    // is down; a release tells it otherwise before the next test.
+    QTest::keyRelease(&window, Qt::Key_Shift);
 }
 
 void TestDemoUndo::theTitleMarksChangesUntilSavedOrUndone()
@@ -155,6 +164,23 @@ void TestDemoUndo::theTitleMarksChangesUntilSavedOrUndone()
     QCOMPARE(window.windowTitle(), QStringLiteral("sample.dxf - KvCc demo viewer"));
     window.history()->undo();
     QVERIFY(window.windowTitle().contains(QLatin1String("* - ")));
+
+    // Save As gives a name typed without an extension ".dxf"; Open starts
+    // in the open drawing's folder.
+    const QDir scratch(kvcctest::scratchDir());
+    modaldriver::answer<QFileDialog>([&] { QVERIFY(window.saveAs()); }, [&](QFileDialog* dialog) {
+        dialog->setDirectory(scratch);
+        dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit"))->setText(QStringLiteral("plan"));
+        static_cast<QDialog*>(dialog)->accept();
+    });
+    QCOMPARE(window.windowTitle(), QStringLiteral("plan.dxf - KvCc demo viewer"));
+    QVERIFY(QFile::exists(scratch.filePath(QStringLiteral("plan.dxf"))));
+    QString folder;
+    modaldriver::answer<QFileDialog>([&] { window.slotOpen(); }, [&](QFileDialog* dialog) {
+        folder = dialog->directory().absolutePath();
+        dialog->reject();
+    });
+    QCOMPARE(folder, scratch.absolutePath());
 }
 
 void TestDemoUndo::closingAsksWhatToDoWithChanges_data()

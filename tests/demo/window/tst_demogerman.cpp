@@ -167,6 +167,9 @@ private slots:
         verifyControlsShow(QStringLiteral("Northeast"));
         // A pick changes the active viewport only.
         QCOMPARE(canvases.first()->viewName(), QStringLiteral("Right"));
+        // Back to one viewport, the active one's view stays in view.
+        clickItem(ribbon.portGallery, 0, Popup);
+        verifyControlsShow(QStringLiteral("Northeast"));
     }
 
 private:

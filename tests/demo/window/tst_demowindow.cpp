@@ -3,10 +3,13 @@
 
 #include "drawingcanvas.h"
 #include "dxfwriter.h"
+#include "layeractions.h"
 #include "minmaxbutton.h"
 #include "samplefloorplan.h"
 #include "samplewindow.h"
 
+#include <QAction>
+#include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QToolButton>
@@ -157,41 +160,91 @@ private slots:
         QCOMPARE(window.palette()->index(row, KvCc::LineweightColumn).data().toString(), QStringLiteral("Default"));
         window.clickPaletteCell(QStringLiteral("Stairs"), KvCc::OnColumn);
         QVERIFY(window.record(QStringLiteral("Stairs"))->isOff());
+        auto* status = window.findChild<QLabel*>(QStringLiteral("layerStatus"));
+        QCOMPARE(status->text(), QStringLiteral("Layers: %1").arg(rows + 1));
         window.selectPaletteRow(QStringLiteral("Stairs"));
         QTest::mouseClick(window.deleteLayerButton(), Qt::LeftButton);
         window.settle();
         QVERIFY(!window.document()->layerExists(QStringLiteral("Stairs")));
         QCOMPARE(window.palette()->rowCount(), rows);
         QCOMPARE(window.comboNames().size(), rows);
+        QCOMPARE(status->text(), QStringLiteral("Layers: %1").arg(rows));
         window.verifyNothingOpen();
     }
 
+    // The name editor opens as users open it; a refused name goes back into
+    // the editor with the old name, which stays the layer's.
     void aRenameIsCarriedIntoTheDrawingOrPutBack_data()
     {
+        QTest::addColumn<QString>("how");
         QTest::addColumn<QString>("from");
         QTest::addColumn<QString>("to");
-        QTest::newRow("a new name is taken") << "A-FURN" << "A-FURN-LOOSE";
-        QTest::newRow("the current layer may be renamed") << "A-WALL" << "A-WALL-EXT";
-        QTest::newRow("a refused name is put back") << "A-FURN" << "A/FURN";
+        QTest::newRow("F2 on a layer") << "F2" << "A-FURN" << "A-FURN-LOOSE";
+        QTest::newRow("Layer > Rename Layer on the current layer") << "menu" << "A-WALL" << "A-WALL-EXT";
+        QTest::newRow("a click on the selected name") << "click" << "A-FURN" << "A-FURN-2";
+        QTest::newRow("a refused name is put back") << "F2" << "A-FURN" << "A/FURN";
+        QTest::newRow("a name taken by another layer is put back") << "menu" << "A-FURN" << "a-wall";
     }
 
     void aRenameIsCarriedIntoTheDrawingOrPutBack()
     {
+        QFETCH(QString, how);
         QFETCH(QString, from);
         QFETCH(QString, to);
         SampleWindow window;
+        window.selectPaletteRow(from);
         const QModelIndex name = window.palette()->index(window.paletteRow(from), KvCc::NameColumn);
-        // The palette's name editor commits through the model as this does.
-        window.palette()->setData(name, to, Qt::DisplayRole);
+        auto* names = window.paletteTable()->findChild<QAbstractItemView*>(QStringLiteral("frozenTable"));
+        if (how == QLatin1String("F2"))
+            QTest::keyClick(names, Qt::Key_F2);
+        else if (how == QLatin1String("menu"))
+            window.layerActions()->renameLayer()->trigger();
+        else
+            QTest::mouseClick(names->viewport(), Qt::LeftButton, {}, names->visualRect(name).center());
+        QTRY_VERIFY(qobject_cast<QLineEdit*>(QApplication::focusWidget()));
+        auto* editor = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+        QCOMPARE(editor->selectedText(), from);
+        QTest::keyClicks(editor, to);
+        QTest::keyClick(editor, Qt::Key_Return);
         window.settle();
-        const QString now = window.lastMessage().isEmpty() ? to : from;
-        QCOMPARE(now == to, !to.contains(QLatin1Char('/')));
+        const bool taken = window.lastMessage().isEmpty();
+        QCOMPARE(taken, to.startsWith(from));
+        const QString now = taken ? to : from;
         QCOMPARE(name.data().toString(), now);
         QCOMPARE(name.data(KvCc::LoadedNameRole).toString(), now);
-        QVERIFY(window.document()->layerExists(now) && !window.document()->layerExists(now == to ? from : to));
+        QVERIFY(window.document()->layerExists(now) && (!taken || !window.document()->layerExists(from)));
         QVERIFY(window.comboNames().contains(now));
+        if (!taken) {
+            auto* again = qobject_cast<QLineEdit*>(QApplication::focusWidget());
+            QVERIFY2(again && again->selectedText() == from, "the editor is open again on the old name");
+            QTest::keyClick(again, Qt::Key_Escape);
+        }
         window.clickPaletteCell(now, KvCc::LockColumn); // the row still writes to its layer
         QVERIFY(window.record(now)->isLocked());
+    }
+
+    // The palette's reload selects the current layer; the window puts the
+    // user's selection back, so the next command goes to the same layers.
+    // A press that changes nothing draws nothing again.
+    void theSelectionOutlivesEditsAndReloads()
+    {
+        SampleWindow window;
+        window.selectPaletteRow(QStringLiteral("A-FURN"));
+        window.paletteTable()->selectionModel()->select(window.cell(QStringLiteral("E-LITE"), 0),
+                                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        const int refreshes = window.canvas()->refreshCount();
+        window.clickPaletteCell(QStringLiteral("A-FURN"), KvCc::NameColumn);
+        QCOMPARE(window.canvas()->refreshCount(), refreshes);
+        window.selectPaletteRow(QStringLiteral("A-FURN"));
+        window.paletteTable()->selectionModel()->select(window.cell(QStringLiteral("E-LITE"), 0),
+                                                        QItemSelectionModel::Select | QItemSelectionModel::Rows);
+        window.clickComboToggle(QStringLiteral("A-DOOR"), 2); // reloads the palette
+        QVERIFY(window.canvas()->refreshCount() > refreshes);
+        QStringList selected;
+        for (const QModelIndex& row : window.paletteTable()->selectionModel()->selectedRows(KvCc::NameColumn))
+            selected << row.data().toString();
+        selected.sort();
+        QCOMPARE(selected, QStringList({"A-FURN", "E-LITE"}));
     }
 
     void layerNamesFollowTheRulesOfCadPrograms_data()

@@ -10,6 +10,7 @@
 #include <QDir>
 #include <QEventLoop>
 #include <QFileDialog>
+#include <QLineEdit>
 #include <QPointer>
 #include <QRandomGenerator>
 #include <QSet>
@@ -176,7 +177,8 @@ private:
         if (below(3) == 0)
             return dialog->reject();
         dialog->setDirectory(m_scratch);
-        dialog->selectFile(QDir(m_scratch).filePath(QString::fromLatin1(names[below(6)])));
+        if (auto* name = dialog->findChild<QLineEdit*>(QStringLiteral("fileNameEdit")))
+            name->setText(QString::fromLatin1(names[below(6)]));
         static_cast<QDialog*>(dialog)->accept();
     }
 
