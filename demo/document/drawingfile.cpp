@@ -56,6 +56,12 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
         message = QStringLiteral("%1 was changed by another program since it was opened.").arg(target.fileName());
         return ChangedOnDisk;
     }
+    // Writing replaces what is at path: a pipe or a device would be swapped
+    // for a plain file, so only regular files are written over.
+    if (target.exists() && !target.isFile()) {
+        message = QStringLiteral("%1 is not a regular file; the drawing is not written there.").arg(target.fileName());
+        return Failed;
+    }
     const QFileInfo folder(target.absolutePath());
     if ((target.exists() && !target.isWritable()) || !folder.isWritable()) {
         message = QStringLiteral("%1 cannot be written: %2 is read-only.")
@@ -65,7 +71,9 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
     }
     const QByteArray data = contents(document);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
+    // A write that fails in the buffer shows only at the flush; committing
+    // then would rename a short file over the drawing.
+    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.flush() || !file.commit()) {
         message = QStringLiteral("%1 could not be saved: %2").arg(target.fileName(), file.errorString());
         return Failed;
     }

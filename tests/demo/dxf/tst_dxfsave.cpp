@@ -12,6 +12,10 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace Demo;
 
 namespace {
@@ -152,6 +156,47 @@ QString writeScratch(const QByteArray& data, const QString& name)
     return path;
 }
 
+// A small drawing of the given version: layers "0", Walls (one line) and Empty.
+QByteArray smallDrawing(const QByteArray& version)
+{
+    return DxfWriter().header(version, "0").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).layer("Empty", 0, 3)
+        .endLayerTable().beginEntities().line("Walls", 0, 0, 10, 0).endSection().end().data();
+}
+
+// A drawing whose layer table is written pair by pair (the table's head and
+// its end are the caller's), with one line on Walls.
+QByteArray drawingWithTable(const QByteArray& tableBody)
+{
+    return DxfWriter().header("AC1015").pair(0, "SECTION").pair(2, "TABLES").data() + tableBody
+           + DxfWriter().endSection().beginEntities().line("Walls", 0, 0, 1, 1).endSection().end().data();
+}
+
+QByteArray layerEntry(const QByteArray& name, int color)
+{
+    return DxfWriter().layer(name, 0, color).data();
+}
+
+// An R2000 drawing whose empty layer Old owns an extension dictionary,
+// which owns an entry of its own.
+QByteArray drawingWithLayerDictionary()
+{
+    DxfWriter w;
+    w.header("AC1015").pair(0, "SECTION").pair(2, "TABLES").pair(0, "TABLE").pair(2, "LAYER").pair(5, "2")
+        .pair(100, "AcDbSymbolTable").pair(70, "2").data();
+    w.pair(0, "LAYER").pair(5, "10").pair(330, "2").pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord")
+        .pair(2, "0").pair(70, "0").pair(62, "7").pair(6, "CONTINUOUS");
+    w.pair(0, "LAYER").pair(5, "11").pair(102, "{ACAD_XDICTIONARY").pair(360, "20").pair(102, "}").pair(330, "2")
+        .pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord").pair(2, "Old").pair(70, "0")
+        .pair(62, "5").pair(6, "CONTINUOUS");
+    w.pair(0, "ENDTAB").endSection().beginEntities().line("0", 0, 0, 1, 1).endSection();
+    w.pair(0, "SECTION").pair(2, "OBJECTS").pair(0, "DICTIONARY").pair(5, "C").pair(330, "0").pair(100, "AcDbDictionary")
+        .pair(281, "1");
+    w.pair(0, "DICTIONARY").pair(5, "20").pair(330, "11").pair(100, "AcDbDictionary").pair(281, "1").pair(3, "NOTE")
+        .pair(350, "21");
+    w.pair(0, "XRECORD").pair(5, "21").pair(330, "20").pair(100, "AcDbXrecord").pair(280, "1").pair(1, "kept with Old");
+    return w.endSection().pair(0, "SECTION").pair(2, "HEADER").endSection().end().data();
+}
+
 } // namespace
 
 class TestDxfSave : public QObject
@@ -165,6 +210,8 @@ private slots:
     void sampleSavesAsNewFile();
     void batchEdit_data();
     void batchEdit();
+    void hostileBatch_data();
+    void hostileBatch();
 };
 
 void TestDxfSave::roundTrip_data()
@@ -349,6 +396,100 @@ void TestDxfSave::batchEdit()
         QCOMPARE(saved.document.currentLayerName(), QStringLiteral("Outer Walls"));
         QCOMPARE(saved.document.drawing().entities.size(), 1);
     }
+}
+
+// Each row edits a drawing from a command file into an output that already
+// holds a file (or is a pipe or a device). A row with a report must fail:
+// exit status 1, the report, and the output as it was. A row without one
+// must save, and both readers must see the layer line given.
+void TestDxfSave::hostileBatch_data()
+{
+    QTest::addColumn<QByteArray>("drawing");
+    QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<QString>("output"); // file, fifo, device, full
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("layer"); // the start of a layer line both readers print
+    const QByteArray r2000 = smallDrawing("AC1015"), utf8 = smallDrawing("AC1021");
+    const QString file = QStringLiteral("file");
+    const QByteArray cyrillic = QString(QChar(0x0416)).repeated(128).toUtf8();
+
+    QTest::newRow("a full disk fails the save of a small drawing and keeps the old file")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("full") << QStringLiteral("could not be saved") << QString();
+    QTest::newRow("a pipe as output is refused, not replaced")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("fifo") << QStringLiteral("not a regular file") << QString();
+    QTest::newRow("a device as output is refused, not replaced")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("device") << QStringLiteral("not a regular file") << QString();
+    QTest::newRow("a NUL byte refuses the command file at its line")
+        << r2000 << QByteArray("new A\nnew B\0\nnew C\n", 19) << file << QStringLiteral(":2: the line holds a NUL byte") << QString();
+    QTest::newRow("a Latin-1 command file is refused at its line")
+        << r2000 << QByteArray("# ok\nnew Gr\xfcn\n") << file << QStringLiteral(":2: the line is not UTF-8") << QString();
+    QTest::newRow("an overlong UTF-8 slash is refused")
+        << r2000 << QByteArray("new A\xc0\xaf\n") << file << QStringLiteral(":1: the line is not UTF-8") << QString();
+    QTest::newRow("a surrogate encoded as UTF-8 is refused")
+        << r2000 << QByteArray("new A\xed\xa0\x80\n") << file << QStringLiteral(":1: the line is not UTF-8") << QString();
+    QTest::newRow("CR LF line ends and a BOM are plain text")
+        << r2000 << QByteArray("\xef\xbb\xbf" "color Walls 3\r\n") << file << QString() << QStringLiteral("layer\tWalls\t1\t0\t0\taci:3\t");
+}
+
+void TestDxfSave::hostileBatch()
+{
+    QFETCH(QByteArray, drawing);
+    QFETCH(QByteArray, commands);
+    QFETCH(QString, output);
+    QFETCH(QString, report);
+    QFETCH(QString, layer);
+    const QString in = writeScratch(drawing, "hostile.dxf");
+    const QByteArray old("the old file\n");
+    QFile::remove(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("hostile-out.dxf"))); // the last row's pipe
+    QString out = writeScratch(old, "hostile-out.dxf");
+    if (output == QLatin1String("fifo")) {
+        QFile::remove(out);
+        QCOMPARE(mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+    } else if (output == QLatin1String("device")) {
+        out = QStringLiteral("/dev/null");
+    }
+    QString errors;
+    QTextStream err(&errors);
+    const QString commandsPath = writeScratch(commands, "hostile.txt");
+    int status = 0;
+    if (output == QLatin1String("full")) {
+        // A file system with no room left: writes past the limit fail with EFBIG.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = saved;
+        tight.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        status = LayerBatchEdit::run(commandsPath, in, out, err);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    } else {
+        status = LayerBatchEdit::run(commandsPath, in, out, err);
+    }
+    err.flush();
+    if (!report.isEmpty()) {
+        QVERIFY2(errors.contains(report), qPrintable(errors));
+        QCOMPARE(status, 1);
+        const QFileInfo info(out);
+        if (output == QLatin1String("fifo"))
+            QVERIFY(!info.isFile() && info.exists());
+        else if (output == QLatin1String("device"))
+            QVERIFY(!info.isFile());
+        else
+            QCOMPARE([&] { QFile f(out); f.open(QIODevice::ReadOnly); return f.readAll(); }(), old);
+        return;
+    }
+    QVERIFY2(status == 0, qPrintable(errors));
+    OpenDrawing reread(out);
+    QStringList ours;
+    for (const DrawingLayer& l : reread.document.layerState().layers)
+        ours << layerLine(l, true);
+    QVERIFY2(!ours.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(layer))).isEmpty(), qPrintable(ours.join('\n')));
+    if (!QFileInfo::exists(kPython))
+        QSKIP("the independent reader runs on /usr/bin/python3 with ezdxf");
+    const QStringList independent = check({out}).value(0);
+    QVERIFY2(!independent.filter(QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(layer))).isEmpty(),
+             qPrintable(independent.join('\n')));
 }
 
 KVCC_TEST_MAIN(TestDxfSave)
