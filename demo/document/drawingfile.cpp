@@ -36,15 +36,17 @@ void DrawingFile::clear()
     m_size = 0;
 }
 
-QByteArray DrawingFile::contents(const DrawingDocument& document) const
+bool DrawingFile::contents(const DrawingDocument& document, QByteArray& data, QString& error) const
 {
-    if (m_bytes.isEmpty())
-        return DxfNewDrawing(document.drawing(), document.layerState()).write();
+    if (m_bytes.isEmpty()) {
+        data = DxfNewDrawing(document.drawing(), document.layerState()).write();
+        return true;
+    }
     DxfLayerEdit edit;
     edit.layers = document.savedLayers();
     edit.savedCurrent = document.savedCurrentLayer();
     edit.current = document.currentLayerName();
-    return DxfSaver(m_bytes).splice(edit);
+    return DxfSaver(m_bytes).splice(edit, data, error);
 }
 
 DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString& path, bool overwrite,
@@ -69,7 +71,12 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
                                                                                        : QStringLiteral("its folder"));
         return ReadOnly;
     }
-    const QByteArray data = contents(document);
+    QByteArray data;
+    QString refusal;
+    if (!contents(document, data, refusal)) {
+        message = QStringLiteral("%1 could not be saved: %2.").arg(target.fileName(), refusal);
+        return Failed;
+    }
     QSaveFile file(path);
     // A write that fails in the buffer shows only at the flush; committing
     // then would rename a short file over the drawing.

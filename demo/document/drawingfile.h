@@ -25,8 +25,9 @@ public:
     bool hasFile() const { return !m_path.isEmpty(); }
     const QByteArray& bytes() const { return m_bytes; }
 
-    // What a save of the document writes.
-    QByteArray contents(const DrawingDocument& document) const;
+    // What a save of the document writes; false, with why in error, when
+    // the document's changes cannot be written into the file exactly.
+    bool contents(const DrawingDocument& document, QByteArray& data, QString& error) const;
     // Writes the document to path. Saving over the file the drawing was read
     // from stops at ChangedOnDisk when another program changed it meanwhile,
     // unless overwrite. message says what went wrong.

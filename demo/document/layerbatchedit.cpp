@@ -133,7 +133,7 @@ QString LayerBatchEdit::runLine(const QString& line)
                                                                           : QStringLiteral("a layer name and a text"));
     const QString error = runCommand(command, words);
     if (error.isEmpty())
-        m_history->record();
+        m_history->recordCommand();
     return error;
 }
 

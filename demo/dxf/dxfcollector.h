@@ -50,7 +50,7 @@ private:
     const DxfEntityReader m_reader;
     Drawing& m_drawing;
     QString m_error;
-    QHash<QString, int> m_index;        // lower-case name -> layer index
+    QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
     QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout

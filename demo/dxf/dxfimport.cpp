@@ -100,6 +100,8 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
     if (!result.error.isEmpty())
         return result;
     setCurrentLayer(scan, DxfText(scan.version, scan.codePage), drawing);
+    drawing.version = scan.version;
+    drawing.codePage = scan.codePage;
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
     result.ok = true;

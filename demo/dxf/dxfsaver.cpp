@@ -1,5 +1,6 @@
 #include "dxfsaver.h"
 
+#include "dxfimport.h"
 #include "layertablestate.h"
 
 #include <algorithm>
@@ -73,6 +74,9 @@ DxfSaver::TableRange DxfSaver::findTable(const char* name) const
             range.end = i;
             return range;
         }
+        // A table that ends without ENDTAB has no place to write entries into.
+        if (p.is(0, "TABLE") || p.is(0, "ENDSEC") || p.is(0, "EOF"))
+            return TableRange();
         if (p.code == 0)
             inHead = false;
         else if (inHead && p.code == 70 && range.count < 0)
@@ -94,6 +98,16 @@ QVector<QPair<int, int>> DxfSaver::entries(const TableRange& table) const
         found.append(qMakePair(i, table.end));
     }
     return found;
+}
+
+// The handle of the object whose marker is at index, upper case.
+QByteArray DxfSaver::handleOf(int index) const
+{
+    for (int i = index + 1; i < m_pairs.size() && m_pairs.at(i).code != 0; ++i) {
+        if (m_pairs.at(i).code == 5)
+            return m_pairs.at(i).value.trimmed().toUpper();
+    }
+    return QByteArray();
 }
 
 QByteArray DxfSaver::nextHandle()
@@ -124,31 +138,58 @@ DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer, const TableRang
     return entry;
 }
 
-QByteArray DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
+// Names and texts are checked where they are typed; this is the last
+// guard, for changes made past those checks.
+QString DxfSaver::checkText(const DrawingLayer& layer) const
+{
+    if (!m_text.canStore(layer.name) || m_text.encode(layer.name).size() > DxfImport::maxNameLength)
+        return QStringLiteral("the name of layer \"%1\" cannot be stored in this file").arg(layer.name);
+    if (!m_text.canStore(layer.description)
+        || m_text.encode(layer.description).size() > DxfLayerEntry::maxDescriptionBytes)
+        return QStringLiteral("the description of layer \"%1\" cannot be stored in this file").arg(layer.name);
+    return QString();
+}
+
+QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
 {
     const QVector<QPair<int, int>> all = entries(m_layers);
     QVector<QByteArray> written(all.size());
-    QHash<QString, int> byName;
+    // Entries by name as the reader matches them: trimmed, in any letter case.
+    QMultiHash<QString, int> byName;
     for (int e = 0; e < all.size(); ++e) {
         for (int i = all.at(e).first; i < all.at(e).second; ++i)
             written[e] += m_pairs.at(i).raw;
         for (int i = all.at(e).first; i < all.at(e).second; ++i) {
-            if (m_pairs.at(i).code == 2 && !byName.contains(m_text.decode(m_pairs.at(i).value)))
-                byName.insert(m_text.decode(m_pairs.at(i).value), e);
+            if (m_pairs.at(i).code == 2) {
+                byName.insert(layerKey(m_text.decode(m_pairs.at(i).value.trimmed())), e);
+                break;
+            }
         }
     }
     QByteArray added;
     int addedCount = 0;
     bool descriptions = false;
     for (const SavedLayer& layer : edit.layers) {
-        const int e = layer.inFile ? byName.value(layer.saved.name, -1) : -1;
+        const bool changed = layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now);
+        if (!changed)
+            continue;
+        const QString problem = layer.erased ? QString() : checkText(layer.now);
+        if (!problem.isEmpty())
+            return problem;
+        const QList<int> found = layer.inFile ? byName.values(layerKey(layer.saved.name)) : QList<int>();
+        if (found.size() > 1)
+            return QStringLiteral("the file holds %1 entries for layer \"%2\"; which one to change is not clear")
+                .arg(found.size())
+                .arg(layer.saved.name);
+        const int e = found.isEmpty() ? -1 : found.first();
         if (e >= 0) {
             if (layer.erased) {
                 written[e].clear();
+                dropOwnedObjects(m_pairs.mid(all.at(e).first, all.at(e).second - all.at(e).first));
                 continue;
             }
             if (layer.saved.name != layer.now.name)
-                m_renames.insert(layer.saved.name.toLower(), m_text.encode(layer.now.name));
+                m_renames.insert(layerKey(layer.saved.name), m_text.encode(layer.now.name));
             if (sameLayer(layer.saved, layer.now))
                 continue;
             DxfLayerEntry entry(m_pairs.mid(all.at(e).first, all.at(e).second - all.at(e).first));
@@ -176,7 +217,54 @@ QByteArray DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         m_layerCount = -1;
     if (descriptions && !hasApp())
         m_appEntry = buildAppEntry();
-    return table + added;
+    m_layerTable = table + added;
+    return QString();
+}
+
+// The objects a deleted layer entry owns (its extension dictionary) go
+// with it, and so does whatever they own in turn.
+void DxfSaver::dropOwnedObjects(const QVector<DxfRawPair>& entry)
+{
+    bool inDictionary = false;
+    for (const DxfRawPair& p : entry) {
+        if (p.code == 102)
+            inDictionary = p.value.trimmed() == "{ACAD_XDICTIONARY";
+        else if (inDictionary && p.code == 360)
+            m_dropped.insert(p.value.trimmed().toUpper());
+    }
+    if (m_dropped.isEmpty())
+        return;
+    // Each object of the OBJECTS section: its handle and its owner.
+    struct Owned { QByteArray handle; QByteArray owner; };
+    QVector<Owned> objects;
+    QByteArray section;
+    bool inGroup = false;
+    for (int i = 0; i + 1 < m_pairs.size(); ++i) {
+        const DxfRawPair& p = m_pairs.at(i);
+        if (p.is(0, "SECTION"))
+            section = m_pairs.at(i + 1).value.trimmed();
+        if (section != "OBJECTS")
+            continue;
+        if (p.code == 0) {
+            objects.append(Owned());
+            inGroup = false;
+        } else if (p.code == 102) {
+            inGroup = p.value.startsWith('{');
+        } else if (!objects.isEmpty() && p.code == 5 && objects.last().handle.isEmpty()) {
+            objects.last().handle = p.value.trimmed().toUpper();
+        } else if (!objects.isEmpty() && p.code == 330 && !inGroup && objects.last().owner.isEmpty()) {
+            objects.last().owner = p.value.trimmed().toUpper();
+        }
+    }
+    for (bool grew = true; grew;) {
+        grew = false;
+        for (const Owned& o : objects) {
+            if (!o.handle.isEmpty() && m_dropped.contains(o.owner) && !m_dropped.contains(o.handle)) {
+                m_dropped.insert(o.handle);
+                grew = true;
+            }
+        }
+    }
 }
 
 bool DxfSaver::hasApp() const
@@ -203,10 +291,23 @@ QByteArray DxfSaver::buildAppEntry()
     return entry.bytes(m_lineEnd);
 }
 
-QByteArray DxfSaver::splice(const DxfLayerEdit& edit)
+bool DxfSaver::splice(const DxfLayerEdit& edit, QByteArray& out, QString& error)
 {
-    m_layerTable = m_layers.begin >= 0 ? buildLayerTable(edit) : QByteArray();
-    return emitAll(edit);
+    if (m_layers.begin >= 0) {
+        error = buildLayerTable(edit);
+    } else {
+        for (const SavedLayer& layer : edit.layers) {
+            // A reader makes up layer "0" and the layers objects name: unchanged, they need no table.
+            if (layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now))
+                error = QStringLiteral("the file has no complete LAYER table to write layer changes into");
+        }
+    }
+    if (error.isEmpty() && edit.current != edit.savedCurrent && !m_text.canStore(edit.current))
+        error = QStringLiteral("the current layer's name cannot be stored in this file");
+    if (!error.isEmpty())
+        return false;
+    out = emitAll(edit);
+    return true;
 }
 
 QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
@@ -216,10 +317,15 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
     QByteArray section;
     QByteArray variable;
     int consumed = 0;
+    bool dropping = false;
     for (int i = 0; i < m_pairs.size(); ++i) {
         consumed += m_pairs.at(i).raw.size();
         if (m_pairs.at(i).is(0, "SECTION") && i + 1 < m_pairs.size())
             section = m_pairs.at(i + 1).value.trimmed();
+        if (m_pairs.at(i).code == 0 && !m_dropped.isEmpty())
+            dropping = section == "OBJECTS" && m_dropped.contains(handleOf(i));
+        if (dropping)
+            continue;
         if (i == m_layers.begin) {
             // The table's head up to its first entry, with the new count.
             const QVector<QPair<int, int>> all = entries(m_layers);
@@ -269,7 +375,7 @@ QByteArray DxfSaver::pairBytes(int index, const QByteArray& section, QByteArray&
             p.setValue(QByteArray::number(m_nextHandle, 16).toUpper());
     } else if (p.code == 8 && !m_renames.isEmpty()
                && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS")) {
-        const auto renamed = m_renames.constFind(m_text.decode(p.value).toLower());
+        const auto renamed = m_renames.constFind(layerKey(m_text.decode(p.value)));
         if (renamed != m_renames.constEnd())
             p.setValue(renamed.value());
     }

@@ -8,6 +8,7 @@
 #include <QByteArray>
 #include <QHash>
 #include <QPair>
+#include <QSet>
 #include <QVector>
 
 namespace Demo {
@@ -39,7 +40,10 @@ class DxfSaver
 public:
     explicit DxfSaver(const QByteArray& source);
 
-    QByteArray splice(const DxfLayerEdit& edit);
+    // The file with the edit written in; false, with why in error, when the
+    // edit cannot be written exactly (no complete LAYER table, a layer the
+    // file holds twice, text the file cannot keep).
+    bool splice(const DxfLayerEdit& edit, QByteArray& out, QString& error);
     // The file's linetypes, name and description, in table order.
     QVector<QPair<QString, QString>> linetypes() const;
 
@@ -55,10 +59,13 @@ private:
     void locate();
     TableRange findTable(const char* name) const;
     QVector<QPair<int, int>> entries(const TableRange& table) const;
-    QByteArray buildLayerTable(const DxfLayerEdit& edit);
+    QString buildLayerTable(const DxfLayerEdit& edit);
+    QString checkText(const DrawingLayer& layer) const;
+    void dropOwnedObjects(const QVector<DxfRawPair>& entry);
     DxfLayerEntry newLayerEntry(const DrawingLayer& layer, const TableRange& table);
     QByteArray buildAppEntry();
     QByteArray nextHandle();
+    QByteArray handleOf(int index) const;
     bool hasApp() const;
     QByteArray emitAll(const DxfLayerEdit& edit);
     QByteArray pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit);
@@ -80,6 +87,7 @@ private:
     QByteArray m_layerTable;
     int m_layerCount = -1; // entries written; -1 when the same as read
     QByteArray m_appEntry;
+    QSet<QByteArray> m_dropped; // handles of objects that go with a deleted layer
 };
 
 } // namespace Demo
