@@ -237,7 +237,8 @@ int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, cons
         return 1;
     }
     DrawingSession session;
-    const QString openError = session.openFile(inPath);
+    // Commands change layers only: the entities need counting, not reading.
+    const QString openError = session.openFile(inPath, DxfImport::Extent::Layers);
     if (!openError.isEmpty()) {
         err << openError << '\n';
         return 1;

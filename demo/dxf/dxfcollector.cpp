@@ -45,9 +45,9 @@ bool isFinite(const DrawingEntity& e)
 
 } // namespace
 
-DxfCollector::DxfCollector(const DxfScan& scan, Drawing& drawing)
+DxfCollector::DxfCollector(const DxfScan& scan, Drawing& drawing, bool countOnly)
     : m_scan(scan), m_text(QByteArray(), QByteArray()), m_reader(m_text), m_drawing(drawing),
-      m_target(&drawing.entities)
+      m_target(&drawing.entities), m_countOnly(countOnly)
 {
 }
 
@@ -141,6 +141,11 @@ void DxfCollector::endBlock()
 void DxfCollector::entity(const QByteArray& type, const QVector<DxfPair>& body)
 {
     const DxfFields f(body);
+    if (m_countOnly) {
+        if (isCounted(type))
+            countObject(type, layerFor(f.text(8)));
+        return;
+    }
     if (m_inSequence) {
         if (type == "VERTEX" && m_sequence.kind == DrawingEntity::Polyline) {
             m_sequence.points.append(QPointF(f.real(10), f.real(20)));

@@ -79,7 +79,7 @@ DxfImportResult DxfImport::readFile(const QString& path)
     return result;
 }
 
-DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title)
+DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title, Extent extent)
 {
     DxfImportResult result;
     result.drawing.title = title;
@@ -88,7 +88,7 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
         return result;
     DxfScan scan;
     Drawing& drawing = result.drawing;
-    DxfCollector collector(scan, drawing);
+    DxfCollector collector(scan, drawing, extent == Extent::Layers);
     DxfScanner scanner(data, scan, collector);
     const QString error = scanner.run();
     if (!error.isEmpty()) {

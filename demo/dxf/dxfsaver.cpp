@@ -1,6 +1,7 @@
 #include "dxfsaver.h"
 
 #include "dxfimport.h"
+#include "dxfpairstream.h"
 #include "layertablestate.h"
 
 #include <algorithm>
@@ -20,16 +21,59 @@ QByteArray headerValue(const QVector<DxfRawPair>& pairs, const char* name)
     return QByteArray();
 }
 
+// Where the file's head ends: after the TABLES section, else after the
+// HEADER section, else at the end. Sections come in that order; in a file
+// where they do not, the head just holds more.
+int headLength(const QByteArray& source)
+{
+    DxfPairStream s(source, 0);
+    bool named = false;
+    QByteArray section;
+    int headerEnd = -1;
+    while (s.next()) {
+        if (named)
+            section = s.value().trimmed();
+        named = s.code() == 0 && s.valueIs("SECTION");
+        if (s.code() != 0 || !s.valueIs("ENDSEC"))
+            continue;
+        if (section == "TABLES")
+            return s.end();
+        if (section == "HEADER" && headerEnd < 0)
+            headerEnd = s.end();
+    }
+    return headerEnd >= 0 ? headerEnd : source.size();
+}
+
+bool put(QIODevice& out, const char* data, qint64 size)
+{
+    return size == 0 || out.write(data, size) == size;
+}
+
+// The handle of the object whose marker p is at, upper case.
+QByteArray handleAt(DxfPairStream p)
+{
+    while (p.next() && p.code() != 0) {
+        if (p.code() == 5)
+            return p.value().trimmed().toUpper();
+    }
+    return QByteArray();
+}
+
 } // namespace
 
 DxfSaver::DxfSaver(const QByteArray& source)
     : m_source(source),
-      m_pairs(DxfRawPair::split(source)),
+      m_headEnd(headLength(source)),
+      m_pairs(DxfRawPair::split(source, m_headEnd)),
       m_lineEnd(DxfRawPair::lineEndOf(source)),
       m_version(headerValue(m_pairs, "$ACADVER")),
       m_codePage(headerValue(m_pairs, "$DWGCODEPAGE")),
       m_text(m_version, m_codePage)
 {
+    for (const DxfRawPair& p : m_pairs)
+        m_headBytes += p.raw.size();
+    // When the head's pairs stop short of it, what follows is copied as it is.
+    m_tail = m_headBytes == m_headEnd ? m_headBytes : -1;
     locate();
 }
 
@@ -110,8 +154,26 @@ QByteArray DxfSaver::handleOf(int index) const
     return QByteArray();
 }
 
+// The handles after the head, which new ones must stay above; read only
+// when a save takes a handle.
+void DxfSaver::takeTailHandles()
+{
+    m_tailHandlesTaken = true;
+    if (m_tail < 0)
+        return;
+    qulonglong highest = 0;
+    DxfPairStream s(m_source, m_tail);
+    while (s.next()) {
+        if (s.code() == 5 || s.code() == 105)
+            highest = std::max(highest, s.value().trimmed().toULongLong(nullptr, 16));
+    }
+    m_nextHandle = std::max(m_nextHandle, highest + 1);
+}
+
 QByteArray DxfSaver::nextHandle()
 {
+    if (!m_tailHandlesTaken)
+        takeTailHandles();
     m_handlesTaken = true;
     return QByteArray::number(m_nextHandle++, 16).toUpper();
 }
@@ -238,22 +300,24 @@ void DxfSaver::dropOwnedObjects(const QVector<DxfRawPair>& entry)
     struct Owned { QByteArray handle; QByteArray owner; };
     QVector<Owned> objects;
     QByteArray section;
+    bool named = false;
     bool inGroup = false;
-    for (int i = 0; i + 1 < m_pairs.size(); ++i) {
-        const DxfRawPair& p = m_pairs.at(i);
-        if (p.is(0, "SECTION"))
-            section = m_pairs.at(i + 1).value.trimmed();
+    DxfPairStream p(m_source, 0);
+    while (p.next()) {
+        if (named)
+            section = p.value().trimmed();
+        named = p.code() == 0 && p.valueIs("SECTION");
         if (section != "OBJECTS")
             continue;
-        if (p.code == 0) {
+        if (p.code() == 0) {
             objects.append(Owned());
             inGroup = false;
-        } else if (p.code == 102) {
-            inGroup = p.value.startsWith('{');
-        } else if (!objects.isEmpty() && p.code == 5 && objects.last().handle.isEmpty()) {
-            objects.last().handle = p.value.trimmed().toUpper();
-        } else if (!objects.isEmpty() && p.code == 330 && !inGroup && objects.last().owner.isEmpty()) {
-            objects.last().owner = p.value.trimmed().toUpper();
+        } else if (p.code() == 102) {
+            inGroup = p.value().startsWith('{');
+        } else if (!objects.isEmpty() && p.code() == 5 && objects.last().handle.isEmpty()) {
+            objects.last().handle = p.value().trimmed().toUpper();
+        } else if (!objects.isEmpty() && p.code() == 330 && !inGroup && objects.last().owner.isEmpty()) {
+            objects.last().owner = p.value().trimmed().toUpper();
         }
     }
     for (bool grew = true; grew;) {
@@ -291,35 +355,96 @@ QByteArray DxfSaver::buildAppEntry()
     return entry.bytes(m_lineEnd);
 }
 
-bool DxfSaver::splice(const DxfLayerEdit& edit, QByteArray& out, QString& error)
+// Builds what the edit writes; why it cannot be written, else "".
+QString DxfSaver::prepare(const DxfLayerEdit& edit)
 {
     if (m_layers.begin >= 0) {
-        error = buildLayerTable(edit);
+        const QString problem = buildLayerTable(edit);
+        if (!problem.isEmpty())
+            return problem;
     } else {
         for (const SavedLayer& layer : edit.layers) {
             // A reader makes up layer "0" and the layers objects name: unchanged, they need no table.
             if (layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now))
-                error = QStringLiteral("the file has no complete LAYER table to write layer changes into");
+                return QStringLiteral("the file has no complete LAYER table to write layer changes into");
         }
     }
-    if (error.isEmpty() && edit.current != edit.savedCurrent && !m_text.canStore(edit.current))
-        error = QStringLiteral("the current layer's name cannot be stored in this file");
+    if (edit.current != edit.savedCurrent && !m_text.canStore(edit.current))
+        return QStringLiteral("the current layer's name cannot be stored in this file");
+    return QString();
+}
+
+bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
+{
+    error = prepare(edit);
     if (!error.isEmpty())
         return false;
-    out = emitAll(edit);
+    QByteArray section;
+    const QByteArray head = emitHead(edit, section);
+    if (!put(out, head.constData(), head.size()) || !emitTail(out, section)) {
+        error = out.errorString();
+        return false;
+    }
     return true;
 }
 
-QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
+// The bytes after the head: copied as they are, but for objects that go
+// with a deleted layer and the layer name of objects on a renamed layer.
+bool DxfSaver::emitTail(QIODevice& out, QByteArray section) const
+{
+    int copied = m_headBytes;
+    if (m_tail >= 0 && (!m_renames.isEmpty() || !m_dropped.isEmpty())) {
+        DxfPairStream p(m_source, m_tail);
+        bool named = false;
+        bool dropping = false;
+        while (p.next()) {
+            if (named)
+                section = p.value().trimmed();
+            named = p.code() == 0 && p.valueIs("SECTION");
+            if (p.code() == 0 && !m_dropped.isEmpty())
+                dropping = section == "OBJECTS" && m_dropped.contains(handleAt(p));
+            QByteArray replacement;
+            if (!dropping && p.code() == 8 && !m_renames.isEmpty()
+                && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS"))
+                replacement = renamedLayer(p.value());
+            if (!dropping && replacement.isEmpty())
+                continue;
+            if (!put(out, m_source.constData() + copied, p.begin() - copied))
+                return false;
+            if (!replacement.isEmpty()) {
+                DxfRawPair changed(8, p.value(), p.codeLine());
+                changed.codeLine = p.codeLine();
+                changed.setValue(replacement);
+                const QByteArray bytes = changed.bytes(m_lineEnd);
+                if (!put(out, bytes.constData(), bytes.size()))
+                    return false;
+            }
+            copied = p.end();
+        }
+    }
+    return put(out, m_source.constData() + copied, m_source.size() - copied);
+}
+
+// The new value for a layer name as objects spell it; empty when kept.
+QByteArray DxfSaver::renamedLayer(const QByteArray& raw) const
+{
+    const auto cached = m_renamedRaw.constFind(raw);
+    if (cached != m_renamedRaw.constEnd())
+        return cached.value();
+    const QByteArray renamed = m_renames.value(layerKey(m_text.decode(raw)));
+    m_renamedRaw.insert(raw, renamed);
+    return renamed;
+}
+
+// The pairs of the head, with the layer table, the application table and
+// the header variables written in; section is the one the head ends in.
+QByteArray DxfSaver::emitHead(const DxfLayerEdit& edit, QByteArray& section)
 {
     QByteArray out;
-    out.reserve(m_source.size() + m_layerTable.size());
-    QByteArray section;
+    out.reserve(m_headBytes + m_layerTable.size());
     QByteArray variable;
-    int consumed = 0;
     bool dropping = false;
     for (int i = 0; i < m_pairs.size(); ++i) {
-        consumed += m_pairs.at(i).raw.size();
         if (m_pairs.at(i).is(0, "SECTION") && i + 1 < m_pairs.size())
             section = m_pairs.at(i + 1).value.trimmed();
         if (m_pairs.at(i).code == 0 && !m_dropped.isEmpty())
@@ -337,8 +462,6 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
                 out += p.bytes(m_lineEnd);
             }
             out += m_layerTable;
-            for (int skipped = i + 1; skipped < m_layers.end; ++skipped)
-                consumed += m_pairs.at(skipped).raw.size();
             i = m_layers.end - 1;
             continue;
         }
@@ -358,7 +481,7 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
         }
         out += pairBytes(i, section, variable, edit);
     }
-    return out + m_source.mid(consumed);
+    return out;
 }
 
 // A pair outside the layer and application tables: the current layer, the
