@@ -1,7 +1,6 @@
 #include "dxfsaver.h"
 
 #include "dxfimport.h"
-#include "dxfpairstream.h"
 #include "layertablestate.h"
 
 #include <algorithm>
@@ -21,49 +20,12 @@ QByteArray headerValue(const QVector<DxfRawPair>& pairs, const char* name)
     return QByteArray();
 }
 
-// Where the file's head ends: after the TABLES section, else after the
-// HEADER section, else at the end. Sections come in that order; in a file
-// where they do not, the head just holds more.
-int headLength(const QByteArray& source)
-{
-    DxfPairStream s(source, 0);
-    bool named = false;
-    QByteArray section;
-    int headerEnd = -1;
-    while (s.next()) {
-        if (named)
-            section = s.value().trimmed();
-        named = s.code() == 0 && s.valueIs("SECTION");
-        if (s.code() != 0 || !s.valueIs("ENDSEC"))
-            continue;
-        if (section == "TABLES")
-            return s.end();
-        if (section == "HEADER" && headerEnd < 0)
-            headerEnd = s.end();
-    }
-    return headerEnd >= 0 ? headerEnd : source.size();
-}
-
-bool put(QIODevice& out, const char* data, qint64 size)
-{
-    return size == 0 || out.write(data, size) == size;
-}
-
-// The handle of the object whose marker p is at, upper case.
-QByteArray handleAt(DxfPairStream p)
-{
-    while (p.next() && p.code() != 0) {
-        if (p.code() == 5)
-            return p.value().trimmed().toUpper();
-    }
-    return QByteArray();
-}
 
 } // namespace
 
 DxfSaver::DxfSaver(const QByteArray& source)
     : m_source(source),
-      m_headEnd(headLength(source)),
+      m_headEnd(DxfTailCopy::headLength(source)),
       m_pairs(DxfRawPair::split(source, m_headEnd)),
       m_lineEnd(DxfRawPair::lineEndOf(source)),
       m_version(headerValue(m_pairs, "$ACADVER")),
@@ -159,15 +121,7 @@ QByteArray DxfSaver::handleOf(int index) const
 void DxfSaver::takeTailHandles()
 {
     m_tailHandlesTaken = true;
-    if (m_tail < 0)
-        return;
-    qulonglong highest = 0;
-    DxfPairStream s(m_source, m_tail);
-    while (s.next()) {
-        if (s.code() == 5 || s.code() == 105)
-            highest = std::max(highest, s.value().trimmed().toULongLong(nullptr, 16));
-    }
-    m_nextHandle = std::max(m_nextHandle, highest + 1);
+    m_nextHandle = std::max(m_nextHandle, tail().highestHandle() + 1);
 }
 
 QByteArray DxfSaver::nextHandle()
@@ -296,39 +250,7 @@ void DxfSaver::dropOwnedObjects(const QVector<DxfRawPair>& entry)
     }
     if (m_dropped.isEmpty())
         return;
-    // Each object of the OBJECTS section: its handle and its owner.
-    struct Owned { QByteArray handle; QByteArray owner; };
-    QVector<Owned> objects;
-    QByteArray section;
-    bool named = false;
-    bool inGroup = false;
-    DxfPairStream p(m_source, 0);
-    while (p.next()) {
-        if (named)
-            section = p.value().trimmed();
-        named = p.code() == 0 && p.valueIs("SECTION");
-        if (section != "OBJECTS")
-            continue;
-        if (p.code() == 0) {
-            objects.append(Owned());
-            inGroup = false;
-        } else if (p.code() == 102) {
-            inGroup = p.value().startsWith('{');
-        } else if (!objects.isEmpty() && p.code() == 5 && objects.last().handle.isEmpty()) {
-            objects.last().handle = p.value().trimmed().toUpper();
-        } else if (!objects.isEmpty() && p.code() == 330 && !inGroup && objects.last().owner.isEmpty()) {
-            objects.last().owner = p.value().trimmed().toUpper();
-        }
-    }
-    for (bool grew = true; grew;) {
-        grew = false;
-        for (const Owned& o : objects) {
-            if (!o.handle.isEmpty() && m_dropped.contains(o.owner) && !m_dropped.contains(o.handle)) {
-                m_dropped.insert(o.handle);
-                grew = true;
-            }
-        }
-    }
+    DxfTailCopy::addOwned(m_source, m_dropped);
 }
 
 bool DxfSaver::hasApp() const
@@ -353,6 +275,11 @@ QByteArray DxfSaver::buildAppEntry()
     if (entry.hasHandle())
         entry.setHandle(nextHandle());
     return entry.bytes(m_lineEnd);
+}
+
+DxfTailCopy DxfSaver::tail() const
+{
+    return DxfTailCopy(m_source, m_tail, m_text, m_lineEnd);
 }
 
 // Builds what the edit writes; why it cannot be written, else "".
@@ -381,60 +308,13 @@ bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
         return false;
     QByteArray section;
     const QByteArray head = emitHead(edit, section);
-    if (!put(out, head.constData(), head.size()) || !emitTail(out, section)) {
+    if (out.write(head) != head.size() || !tail().copy(out, m_headBytes, section, m_renames, m_dropped)) {
         error = out.errorString();
         return false;
     }
     return true;
 }
 
-// The bytes after the head: copied as they are, but for objects that go
-// with a deleted layer and the layer name of objects on a renamed layer.
-bool DxfSaver::emitTail(QIODevice& out, QByteArray section) const
-{
-    int copied = m_headBytes;
-    if (m_tail >= 0 && (!m_renames.isEmpty() || !m_dropped.isEmpty())) {
-        DxfPairStream p(m_source, m_tail);
-        bool named = false;
-        bool dropping = false;
-        while (p.next()) {
-            if (named)
-                section = p.value().trimmed();
-            named = p.code() == 0 && p.valueIs("SECTION");
-            if (p.code() == 0 && !m_dropped.isEmpty())
-                dropping = section == "OBJECTS" && m_dropped.contains(handleAt(p));
-            QByteArray replacement;
-            if (!dropping && p.code() == 8 && !m_renames.isEmpty()
-                && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS"))
-                replacement = renamedLayer(p.value());
-            if (!dropping && replacement.isEmpty())
-                continue;
-            if (!put(out, m_source.constData() + copied, p.begin() - copied))
-                return false;
-            if (!replacement.isEmpty()) {
-                DxfRawPair changed(8, p.value(), p.codeLine());
-                changed.codeLine = p.codeLine();
-                changed.setValue(replacement);
-                const QByteArray bytes = changed.bytes(m_lineEnd);
-                if (!put(out, bytes.constData(), bytes.size()))
-                    return false;
-            }
-            copied = p.end();
-        }
-    }
-    return put(out, m_source.constData() + copied, m_source.size() - copied);
-}
-
-// The new value for a layer name as objects spell it; empty when kept.
-QByteArray DxfSaver::renamedLayer(const QByteArray& raw) const
-{
-    const auto cached = m_renamedRaw.constFind(raw);
-    if (cached != m_renamedRaw.constEnd())
-        return cached.value();
-    const QByteArray renamed = m_renames.value(layerKey(m_text.decode(raw)));
-    m_renamedRaw.insert(raw, renamed);
-    return renamed;
-}
 
 // The pairs of the head, with the layer table, the application table and
 // the header variables written in; section is the one the head ends in.

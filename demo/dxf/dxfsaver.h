@@ -3,6 +3,7 @@
 #include "drawingdata.h"
 #include "dxflayerentry.h"
 #include "dxfrawpair.h"
+#include "dxftailcopy.h"
 #include "dxftext.h"
 
 #include <QByteArray>
@@ -74,8 +75,7 @@ private:
     bool hasApp() const;
     QString prepare(const DxfLayerEdit& edit);
     QByteArray emitHead(const DxfLayerEdit& edit, QByteArray& section);
-    bool emitTail(QIODevice& out, QByteArray section) const;
-    QByteArray renamedLayer(const QByteArray& raw) const;
+    DxfTailCopy tail() const;
     void takeTailHandles();
     QByteArray pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit);
 
@@ -97,7 +97,6 @@ private:
     qulonglong m_nextHandle = 0;
     bool m_handlesTaken = false;
     QHash<QString, QByteArray> m_renames; // layerKey() of the old name -> new name, encoded
-    mutable QHash<QByteArray, QByteArray> m_renamedRaw; // raw value -> new value, empty when kept
     QByteArray m_layerTable;
     int m_layerCount = -1; // entries written; -1 when the same as read
     QByteArray m_appEntry;
