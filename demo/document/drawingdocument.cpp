@@ -35,7 +35,7 @@ QString DrawingDocument::setCurrentLayer(const QString& name)
         if (record && record->isFrozen())
             return QStringLiteral("Layer \"%1\" is frozen; thaw it before making it current.")
                 .arg(HostLayerTable::layerName(record));
-        if (database()->setClayer(id) != Dk::eOk)
+        if (m_table.setCurrent(id) != Dk::eOk)
             return QStringLiteral("Layer \"%1\" cannot be made current.").arg(name);
         return QString();
     });
@@ -84,7 +84,7 @@ QString DrawingDocument::deleteLayer(const QString& name)
         if (entityCount(id) > 0)
             return QStringLiteral("Layer \"%1\" holds %2; it cannot be deleted.")
                 .arg(actual, drawing().objectSummary(m_table.slotOf(id)));
-        if (database()->eraseLayer(id) != Dk::eOk)
+        if (m_table.eraseLayer(id) != Dk::eOk)
             return QStringLiteral("Layer \"%1\" could not be deleted.").arg(actual);
         return QString();
     });
@@ -96,6 +96,11 @@ QString DrawingDocument::setLayerProperties(const QString& name, const DrawingLa
         const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
         if (properties.frozen && id == database()->clayer())
             return QStringLiteral("Layer \"%1\" is the current layer and cannot be frozen.").arg(actual);
+        if (properties.description != m_table.readLayer(id).description) {
+            const QString problem = LayerNameRules::checkDescription(m_table, properties.description);
+            if (!problem.isEmpty())
+                return problem;
+        }
         DrawingLayer layer = properties;
         layer.name = actual;
         m_table.applyLayer(id, layer);
@@ -126,9 +131,15 @@ LayerTableState DrawingDocument::layerState() const
     return LayerSnapshots::take(m_table);
 }
 
-void DrawingDocument::restoreLayers(const LayerTableState& state)
+DrawingLayer DrawingDocument::slotLayer(int slot) const
 {
-    LayerSnapshots::restore(m_table, state);
+    const DkDbObjectId id = m_table.idOfSlot(slot);
+    return id.isNull() ? drawing().layers.value(slot) : m_table.readLayer(id);
+}
+
+void DrawingDocument::restoreLayers(const LayerTableDelta& delta, bool after)
+{
+    LayerSnapshots::restore(m_table, delta, after);
 }
 
 } // namespace Demo

@@ -50,7 +50,15 @@ public:
 
     // The layer table by slot, for undo.
     LayerTableState layerState() const;
-    void restoreLayers(const LayerTableState& state);
+    // Slots the document's own commands changed (and whether the current
+    // layer changed) since the last call; clears both.
+    QVector<int> takeTouchedSlots(bool& currentChanged) { return m_table.takeTouchedSlots(currentChanged); }
+    // One slot as layerState() has it, without reading the others.
+    bool slotAlive(int slot) const { return !m_table.idOfSlot(slot).isNull(); }
+    DrawingLayer slotLayer(int slot) const;
+    int currentSlot() const { return m_table.currentSlot(); }
+    // Brings the delta's slots to its after (or before) side.
+    void restoreLayers(const LayerTableDelta& delta, bool after);
 
     // What a save writes: every layer with the name and properties it had
     // when the drawing was read or last saved.

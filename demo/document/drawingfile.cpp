@@ -11,7 +11,7 @@
 
 namespace Demo {
 
-DxfImportResult DrawingFile::open(const QString& path)
+DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -20,7 +20,7 @@ DxfImportResult DrawingFile::open(const QString& path)
         return DxfImport::readFile(path);
     const QByteArray data = file.read(DxfImport::maxFileSize + 1);
     file.close();
-    DxfImportResult result = DxfImport::readData(data, info.fileName());
+    DxfImportResult result = DxfImport::readData(data, info.fileName(), extent);
     if (!result.ok) {
         result.error = QStringLiteral("%1: %2").arg(info.fileName(), result.error);
         return result;
@@ -36,15 +36,24 @@ void DrawingFile::clear()
     m_size = 0;
 }
 
-QByteArray DrawingFile::contents(const DrawingDocument& document) const
+bool DrawingFile::contents(const DrawingDocument& document, QIODevice& out, QString& error) const
 {
-    if (m_bytes.isEmpty())
-        return DxfNewDrawing(document.drawing(), document.layerState()).write();
+    if (hasFile() && m_bytes.isEmpty()) {
+        // Written from scratch, the drawing would lose all but its layers.
+        error = QStringLiteral("%1 could not be read back after the last save").arg(QFileInfo(m_path).fileName());
+        return false;
+    }
+    if (!hasFile()) {
+        const QByteArray data = DxfNewDrawing(document.drawing(), document.layerState()).write();
+        if (out.write(data) != data.size())
+            error = out.errorString();
+        return error.isEmpty();
+    }
     DxfLayerEdit edit;
     edit.layers = document.savedLayers();
     edit.savedCurrent = document.savedCurrentLayer();
     edit.current = document.currentLayerName();
-    return DxfSaver(m_bytes).splice(edit);
+    return DxfSaver(m_bytes).write(edit, out, error);
 }
 
 DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString& path, bool overwrite,
@@ -56,6 +65,12 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
         message = QStringLiteral("%1 was changed by another program since it was opened.").arg(target.fileName());
         return ChangedOnDisk;
     }
+    // Writing replaces what is at path: a pipe or a device would be swapped
+    // for a plain file, so only regular files are written over.
+    if (target.exists() && !target.isFile()) {
+        message = QStringLiteral("%1 is not a regular file; the drawing is not written there.").arg(target.fileName());
+        return Failed;
+    }
     const QFileInfo folder(target.absolutePath());
     if ((target.exists() && !target.isWritable()) || !folder.isWritable()) {
         message = QStringLiteral("%1 cannot be written: %2 is read-only.")
@@ -63,13 +78,17 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
                                                                                        : QStringLiteral("its folder"));
         return ReadOnly;
     }
-    const QByteArray data = contents(document);
     QSaveFile file(path);
-    if (!file.open(QIODevice::WriteOnly) || file.write(data) != data.size() || !file.commit()) {
-        message = QStringLiteral("%1 could not be saved: %2").arg(target.fileName(), file.errorString());
+    QString problem;
+    // A write that fails in the buffer shows only at the flush; committing
+    // then would rename a short file over the drawing. A refused edit is
+    // never committed, so the old file stays whole.
+    if (!file.open(QIODevice::WriteOnly) || !contents(document, file, problem) || !file.flush() || !file.commit()) {
+        message = QStringLiteral("%1 could not be saved: %2")
+                      .arg(target.fileName(), problem.isEmpty() ? file.errorString() : problem + QLatin1Char('.'));
         return Failed;
     }
-    remember(path, data);
+    readBack(path);
     document.markSaved();
     return Saved;
 }
@@ -86,6 +105,18 @@ bool DrawingFile::changedOnDisk() const
     // change without one: the contents decide.
     QFile file(m_path);
     return !file.open(QIODevice::ReadOnly) || file.readAll() != m_bytes;
+}
+
+// The next save copies from what this one wrote. The bytes held are let
+// go first, so that a save never holds the file twice.
+void DrawingFile::readBack(const QString& path)
+{
+    m_bytes.clear();
+    QFile file(path);
+    QByteArray bytes;
+    if (file.open(QIODevice::ReadOnly))
+        bytes = file.read(DxfImport::maxFileSize + 1);
+    remember(path, bytes);
 }
 
 void DrawingFile::remember(const QString& path, const QByteArray& bytes)

@@ -17,10 +17,10 @@ void DrawingSession::openSample()
     openDrawing(sampleFloorPlan(), QString());
 }
 
-QString DrawingSession::openFile(const QString& path)
+QString DrawingSession::openFile(const QString& path, DxfImport::Extent extent)
 {
     DrawingFile file;
-    const DxfImportResult result = file.open(path);
+    const DxfImportResult result = file.open(path, extent);
     if (!result.ok)
         return result.error;
     m_file = file;

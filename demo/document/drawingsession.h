@@ -26,7 +26,7 @@ public:
 
     void openSample();
     // Opens a DXF drawing; on failure returns why and keeps the open drawing.
-    QString openFile(const QString& path);
+    QString openFile(const QString& path, DxfImport::Extent extent = DxfImport::Extent::Whole);
     // Opens a drawing read from source (empty: from no file).
     void openDrawing(const Drawing& drawing, const QString& source);
     // Leaves the host without a working drawing.

@@ -1,5 +1,7 @@
 #include "hostlayertable.h"
 
+#include <algorithm>
+
 namespace Demo {
 namespace {
 
@@ -77,6 +79,10 @@ void HostLayerTable::close()
     m_db.reset();
     m_layerIds.clear();
     m_drawing = Drawing();
+    m_slotByKey.clear();
+    m_slotById.clear();
+    m_touched.clear();
+    m_currentTouched = false;
 }
 
 void HostLayerTable::load(const Drawing& drawing)
@@ -84,6 +90,7 @@ void HostLayerTable::load(const Drawing& drawing)
     close();
     m_db = std::make_unique<DkDbDatabase>();
     m_drawing = drawing;
+    m_text = drawing.version.isEmpty() ? DxfText("AC1009", "ANSI_1252") : DxfText(drawing.version, drawing.codePage);
     m_layerIds.resize(drawing.layers.size());
     for (int i = 0; i < drawing.layers.size(); ++i) {
         const DkDbLayerProperties layerProps = propertiesOf(drawing.layers.at(i));
@@ -93,6 +100,8 @@ void HostLayerTable::load(const Drawing& drawing)
         } else {
             m_layerIds[i] = m_db->addLayer(layerProps);
         }
+        m_slotById.insert(m_layerIds.at(i).handle(), i);
+        indexSlot(i);
     }
     const DkDbObjectId current = findLayer(drawing.currentLayer);
     if (!current.isNull())
@@ -133,13 +142,25 @@ DkDbObjectId HostLayerTable::findLayer(const QString& name) const
 {
     if (!m_db)
         return {};
-    // Layer names are compared without regard to letter case, as in CAD.
-    for (const DkDbObjectId& id : m_layerIds) {
-        const DkDbLayerTableRecord* record = m_db->peekLayer(id);
-        if (record && !record->isErased() && layerName(record).compare(name, Qt::CaseInsensitive) == 0)
-            return id;
-    }
-    return {};
+    const QString key = layerKey(name);
+    const DkDbObjectId indexed = idOfSlot(m_slotByKey.value(key, -1));
+    if (!indexed.isNull() && layerKey(layerName(m_db->peekLayer(indexed))) == key)
+        return indexed;
+    // A widget may have renamed a layer since the index was renewed: the
+    // database's own table knows the exact name.
+    const DkDbObjectId exact = m_db->layerId(name.toStdWString());
+    const DkDbLayerTableRecord* record = m_db->peekLayer(exact);
+    return record && !record->isErased() ? exact : DkDbObjectId();
+}
+
+int HostLayerTable::slotOf(const DkDbObjectId& id) const
+{
+    return id.isNull() ? -1 : m_slotById.value(id.handle(), -1);
+}
+
+int HostLayerTable::currentSlot() const
+{
+    return m_db ? slotOf(m_db->clayer()) : -1;
 }
 
 DkDbObjectId HostLayerTable::idOfSlot(int slot) const
@@ -165,7 +186,7 @@ QString HostLayerTable::currentLayerName() const
 
 int HostLayerTable::entityCount(const DkDbObjectId& layer) const
 {
-    return m_drawing.objectCount(m_layerIds.indexOf(layer));
+    return m_drawing.objectCount(slotOf(layer));
 }
 
 DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
@@ -191,11 +212,15 @@ DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
 
 void HostLayerTable::applyLayer(const DkDbObjectId& id, const DrawingLayer& layer)
 {
-    if (readLayer(id).name != layer.name)
-        m_db->renameLayer(id, layer.name.toStdWString());
+    const QString oldName = readLayer(id).name;
+    const int slot = slotOf(id);
+    if (oldName != layer.name && m_db->renameLayer(id, layer.name.toStdWString()) == Dk::eOk) {
+        m_slotByKey.remove(layerKey(oldName));
+        indexSlot(slot);
+    }
     applyToRecord(m_db.get(), id, propertiesOf(layer));
     setFrozen(id, layer.frozen);
-    const int slot = m_layerIds.indexOf(id);
+    touch(slot);
     if (slot >= 0)
         m_drawing.layers[slot] = layer;
 }
@@ -207,6 +232,10 @@ DkDbObjectId HostLayerTable::addLayer(const DrawingLayer& layer)
         return id;
     m_drawing.layers.append(layer);
     m_layerIds.append(id);
+    const int slot = m_layerIds.size() - 1;
+    m_slotById.insert(id.handle(), slot);
+    indexSlot(slot);
+    touch(slot);
     return id;
 }
 
@@ -214,6 +243,9 @@ void HostLayerTable::reviveSlot(int slot, const DrawingLayer& layer)
 {
     m_layerIds[slot] = m_db->addLayer(propertiesOf(layer));
     m_drawing.layers[slot] = layer;
+    m_slotById.insert(m_layerIds.at(slot).handle(), slot);
+    indexSlot(slot);
+    touch(slot);
 }
 
 Dk::ErrorStatus HostLayerTable::renameLayer(const DkDbObjectId& id, const QString& newName)
@@ -222,12 +254,69 @@ Dk::ErrorStatus HostLayerTable::renameLayer(const DkDbObjectId& id, const QStrin
     const Dk::ErrorStatus status = m_db->renameLayer(id, newName.toStdWString());
     if (status != Dk::eOk)
         return status;
-    const int slot = m_layerIds.indexOf(id);
+    const int slot = slotOf(id);
+    m_slotByKey.remove(layerKey(oldName));
+    indexSlot(slot);
+    touch(slot);
     if (slot >= 0)
         m_drawing.layers[slot].name = newName;
-    if (m_drawing.currentLayer.compare(oldName, Qt::CaseInsensitive) == 0)
+    if (layerKey(m_drawing.currentLayer) == layerKey(oldName))
         m_drawing.currentLayer = newName;
     return status;
+}
+
+Dk::ErrorStatus HostLayerTable::eraseLayer(const DkDbObjectId& id)
+{
+    const QString name = layerName(m_db->peekLayer(id));
+    const Dk::ErrorStatus status = m_db->eraseLayer(id);
+    if (status == Dk::eOk) {
+        m_slotByKey.remove(layerKey(name));
+        touch(slotOf(id));
+    }
+    return status;
+}
+
+Dk::ErrorStatus HostLayerTable::setCurrent(const DkDbObjectId& id)
+{
+    const Dk::ErrorStatus status = m_db->setClayer(id);
+    if (status == Dk::eOk)
+        m_currentTouched = true;
+    return status;
+}
+
+QVector<int> HostLayerTable::takeTouchedSlots(bool& currentChanged)
+{
+    QVector<int> touched;
+    touched.swap(m_touched);
+    std::sort(touched.begin(), touched.end());
+    touched.erase(std::unique(touched.begin(), touched.end()), touched.end());
+    currentChanged = m_currentTouched;
+    m_currentTouched = false;
+    return touched;
+}
+
+void HostLayerTable::renewIndex() const
+{
+    m_slotByKey.clear();
+    for (int slot = 0; slot < m_layerIds.size(); ++slot) {
+        const DkDbObjectId id = idOfSlot(slot);
+        if (!id.isNull())
+            m_slotByKey.insert(layerKey(layerName(m_db->peekLayer(id))), slot);
+    }
+}
+
+// Files the slot's live layer under its name.
+void HostLayerTable::indexSlot(int slot)
+{
+    const DkDbObjectId id = idOfSlot(slot);
+    if (!id.isNull())
+        m_slotByKey.insert(layerKey(layerName(m_db->peekLayer(id))), slot);
+}
+
+void HostLayerTable::touch(int slot)
+{
+    if (slot >= 0)
+        m_touched.append(slot);
 }
 
 void HostLayerTable::setFrozen(const DkDbObjectId& id, bool frozen)

@@ -1,9 +1,11 @@
 #pragma once
 
 #include "drawingdata.h"
+#include "dxftext.h"
 
 #include <KvDatabase.h>
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -33,14 +35,18 @@ public:
     const QVector<DkDbObjectId>& layerIds() const { return m_layerIds; }
     // The record of the entity's layer.
     DkDbObjectId layerIdOf(const DrawingEntity& entity) const;
+    // How the drawing's file stores text; a drawing from no file is saved
+    // as R12 in a code page.
+    const DxfText& fileText() const { return m_text; }
     // The layer of that name, whatever its letter case; null for none.
     DkDbObjectId findLayer(const QString& name) const;
     // The record of a slot while its layer exists; null once erased.
     DkDbObjectId idOfSlot(int slot) const;
-    int slotOf(const DkDbObjectId& id) const { return m_layerIds.indexOf(id); }
+    int slotOf(const DkDbObjectId& id) const;
     // How many layers the drawing holds now, erased ones left out.
     int layerCount() const;
     QString currentLayerName() const;
+    int currentSlot() const;
     // Number of objects on the layer of that record: in model space, paper
     // space and block definitions, drawn or not.
     int entityCount(const DkDbObjectId& layer) const;
@@ -54,6 +60,16 @@ public:
     // A new record for a slot whose layer was erased.
     void reviveSlot(int slot, const DrawingLayer& layer);
     Dk::ErrorStatus renameLayer(const DkDbObjectId& id, const QString& newName);
+    Dk::ErrorStatus eraseLayer(const DkDbObjectId& id);
+    Dk::ErrorStatus setCurrent(const DkDbObjectId& id);
+
+    // Slots changed through this table (and whether the current layer
+    // changed) since the last call; clears both. A step of undo reads just
+    // these, so that it costs what it changed.
+    QVector<int> takeTouchedSlots(bool& currentChanged);
+    // Files every live layer under its name again: the library's widgets
+    // write to the database directly, past this table.
+    void renewIndex() const;
 
     static QString layerName(const DkDbLayerTableRecord* record);
     // The name of the table record id refers to (a linetype, say); empty for none.
@@ -61,10 +77,17 @@ public:
 
 private:
     void setFrozen(const DkDbObjectId& id, bool frozen);
+    void indexSlot(int slot);
+    void touch(int slot);
 
     std::unique_ptr<DkDbDatabase> m_db;
     Drawing m_drawing;
     QVector<DkDbObjectId> m_layerIds; // per slot
+    DxfText m_text{QByteArrayLiteral("AC1009"), QByteArrayLiteral("ANSI_1252")};
+    mutable QHash<QString, int> m_slotByKey; // layerKey() of a live layer's name -> slot
+    QHash<quint64, int> m_slotById;          // record handle -> slot
+    QVector<int> m_touched;
+    bool m_currentTouched = false;
 };
 
 } // namespace Demo

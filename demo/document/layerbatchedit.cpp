@@ -48,6 +48,42 @@ bool parseColor(const QString& value, QColor& color, int& index)
     return true;
 }
 
+// Longest command file read; longer ones are refused, not cut.
+const qint64 kMaxCommandFileSize = 64 * 1024 * 1024;
+
+// The lines of a command file, which must be UTF-8 text (a BOM and CR LF
+// line ends allowed). A NUL byte or a byte that is not UTF-8 is refused
+// with its line: decoding on would drop or change what the line says.
+bool readCommands(QFile& file, QStringList& lines, QString& error)
+{
+    const QByteArray data = file.read(kMaxCommandFileSize + 1);
+    if (file.error() != QFileDevice::NoError) {
+        error = QStringLiteral(" %1").arg(file.errorString());
+        return false;
+    }
+    if (data.size() > kMaxCommandFileSize) {
+        error = QStringLiteral(" the file is larger than %1 MB").arg(kMaxCommandFileSize / (1024 * 1024));
+        return false;
+    }
+    const QList<QByteArray> raw = data.split('\n');
+    for (int i = 0; i < raw.size(); ++i) {
+        QByteArray line = raw.at(i);
+        if (i == 0 && line.startsWith("\xEF\xBB\xBF"))
+            line.remove(0, 3);
+        if (line.endsWith('\r'))
+            line.chop(1);
+        const QString text = QString::fromUtf8(line);
+        if (line.contains('\0'))
+            error = QStringLiteral("%1: the line holds a NUL byte").arg(i + 1);
+        else if (text.toUtf8() != line)
+            error = QStringLiteral("%1: the line is not UTF-8 text").arg(i + 1);
+        if (!error.isEmpty())
+            return false;
+        lines << text;
+    }
+    return true;
+}
+
 } // namespace
 
 LayerBatchEdit::LayerBatchEdit(DrawingDocument* document, LayerHistory* history)
@@ -97,7 +133,7 @@ QString LayerBatchEdit::runLine(const QString& line)
                                                                           : QStringLiteral("a layer name and a text"));
     const QString error = runCommand(command, words);
     if (error.isEmpty())
-        m_history->record();
+        m_history->recordCommand();
     return error;
 }
 
@@ -190,22 +226,24 @@ QString LayerBatchEdit::setDescription(const QString& name, const QString& text)
 int LayerBatchEdit::run(const QString& commandsPath, const QString& inPath, const QString& outPath, QTextStream& err)
 {
     QFile commands(commandsPath);
-    if (!commands.open(QIODevice::ReadOnly | QIODevice::Text)) {
+    QStringList lines;
+    QString problem;
+    if (!commands.open(QIODevice::ReadOnly)) {
         err << commandsPath << ": " << commands.errorString() << '\n';
         return 1;
     }
+    if (!readCommands(commands, lines, problem)) {
+        err << commandsPath << ':' << problem << "\nNothing was written.\n";
+        return 1;
+    }
     DrawingSession session;
-    const QString openError = session.openFile(inPath);
+    // Commands change layers only: the entities need counting, not reading.
+    const QString openError = session.openFile(inPath, DxfImport::Extent::Layers);
     if (!openError.isEmpty()) {
         err << openError << '\n';
         return 1;
     }
     LayerBatchEdit edit(session.document(), session.history());
-    // UTF-8 whatever the locale, without a BOM.
-    QString text = QString::fromUtf8(commands.readAll());
-    if (text.startsWith(QChar(0xFEFF)))
-        text.remove(0, 1);
-    const QStringList lines = text.split(QLatin1Char('\n'));
     int failures = 0;
     for (int i = 0; i < lines.size(); ++i) {
         const QString error = edit.runLine(lines.at(i));

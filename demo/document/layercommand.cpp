@@ -31,71 +31,72 @@ QString propertyChange(const DrawingLayer& was, const DrawingLayer& now)
     return changes.size() == 1 ? changes.first() : QStringLiteral("Change");
 }
 
-QString slotChange(const LayerTableState& before, const LayerTableState& after, int slot)
+// The change of the delta's entry i.
+QString slotChange(const LayerTableDelta& delta, int i)
 {
-    const bool was = before.isAlive(slot);
-    const bool now = after.isAlive(slot);
+    const bool was = delta.aliveBefore.at(i);
+    const bool now = delta.aliveAfter.at(i);
     if (was && !now)
-        return QStringLiteral("Delete %1").arg(before.layers.at(slot).name);
+        return QStringLiteral("Delete %1").arg(delta.before.at(i).name);
     if (!was && now)
-        return QStringLiteral("New Layer %1").arg(after.layers.at(slot).name);
-    const DrawingLayer& old = before.layers.at(slot);
-    DrawingLayer renamed = after.layers.at(slot);
+        return QStringLiteral("New Layer %1").arg(delta.after.at(i).name);
+    const DrawingLayer& old = delta.before.at(i);
+    DrawingLayer renamed = delta.after.at(i);
     if (old.name != renamed.name) {
         renamed.name = old.name;
         if (sameLayer(old, renamed))
-            return QStringLiteral("Rename %1 to %2").arg(old.name, after.layers.at(slot).name);
-        return QStringLiteral("Change %1").arg(after.layers.at(slot).name);
+            return QStringLiteral("Rename %1 to %2").arg(old.name, delta.after.at(i).name);
+        return QStringLiteral("Change %1").arg(delta.after.at(i).name);
     }
     return QStringLiteral("%1 %2").arg(propertyChange(old, renamed), old.name);
 }
 
 } // namespace
 
-LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableState& before, const LayerTableState& after)
-    : m_document(document), m_before(before), m_after(after), m_text(describe(before, after))
+LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableDelta& delta)
+    : m_document(document), m_delta(delta), m_text(describe(delta))
 {
 }
 
 void LayerCommand::undo()
 {
-    m_document->restoreLayers(m_before);
+    m_document->restoreLayers(m_delta, false);
 }
 
 void LayerCommand::redo()
 {
-    m_document->restoreLayers(m_after);
+    m_document->restoreLayers(m_delta, true);
 }
 
 // A rename of the layer this step created joins the step.
-bool LayerCommand::mergeWith(const LayerCommand& next)
+bool LayerCommand::mergeWith(const LayerCommand& other)
 {
-    const QVector<int> created = m_before.changedSlots(m_after);
-    const QVector<int> renamed = next.m_before.changedSlots(next.m_after);
-    if (created.size() != 1 || m_before.isAlive(created.first()) || renamed != created
-        || next.m_before.current != next.m_after.current || !next.m_after.isAlive(created.first()))
+    const LayerTableDelta& next = other.m_delta;
+    if (m_delta.changed.size() != 1 || m_delta.aliveBefore.first() || next.changed != m_delta.changed
+        || next.currentBefore != next.currentAfter || !next.aliveBefore.first() || !next.aliveAfter.first())
         return false;
-    DrawingLayer layer = next.m_after.layers.at(created.first());
-    layer.name = next.m_before.layers.at(created.first()).name;
-    if (!sameLayer(layer, next.m_before.layers.at(created.first())))
+    DrawingLayer layer = next.after.first();
+    layer.name = next.before.first().name;
+    if (!sameLayer(layer, next.before.first()))
         return false;
-    m_after = next.m_after;
-    m_text = describe(m_before, m_after);
+    m_delta.after = next.after;
+    m_delta.currentAfter = next.currentAfter;
+    m_delta.currentName = next.currentName;
+    m_text = describe(m_delta);
     return true;
 }
 
-QString LayerCommand::describe(const LayerTableState& before, const LayerTableState& after)
+QString LayerCommand::describe(const LayerTableDelta& delta)
 {
-    const QVector<int> changed = before.changedSlots(after);
-    if (changed.isEmpty() && before.current != after.current && after.isAlive(after.current))
-        return QStringLiteral("Set Current %1").arg(after.layers.at(after.current).name);
-    if (changed.size() == 1)
-        return slotChange(before, after, changed.first());
-    bool allDeleted = !changed.isEmpty();
-    for (int slot : changed)
-        allDeleted = allDeleted && before.isAlive(slot) && !after.isAlive(slot);
+    if (delta.changed.isEmpty() && delta.currentBefore != delta.currentAfter && !delta.currentName.isEmpty())
+        return QStringLiteral("Set Current %1").arg(delta.currentName);
+    if (delta.changed.size() == 1)
+        return slotChange(delta, 0);
+    bool allDeleted = !delta.changed.isEmpty();
+    for (int i = 0; i < delta.changed.size(); ++i)
+        allDeleted = allDeleted && delta.aliveBefore.at(i) && !delta.aliveAfter.at(i);
     if (allDeleted)
-        return QStringLiteral("Delete %1 Layers").arg(changed.size());
+        return QStringLiteral("Delete %1 Layers").arg(delta.changed.size());
     return QStringLiteral("Change Layers");
 }
 

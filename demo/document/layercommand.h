@@ -8,13 +8,13 @@ namespace Demo {
 
 class DrawingDocument;
 
-// One undo step of the layer table, from one state of it to another; its
-// text names the change ("Freeze A-ROOF"). A new layer and the name typed
-// into it right after make one step.
+// One undo step of the layer table: the slots it changed, each on both
+// sides; its text names the change ("Freeze A-ROOF"). A new layer and the
+// name typed into it right after make one step.
 class LayerCommand
 {
 public:
-    LayerCommand(DrawingDocument* document, const LayerTableState& before, const LayerTableState& after);
+    LayerCommand(DrawingDocument* document, const LayerTableDelta& delta);
 
     void undo();
     void redo();
@@ -22,13 +22,12 @@ public:
     // Takes in next when it only names the layer this step created.
     bool mergeWith(const LayerCommand& next);
 
-    // What changed from before to after, in a few words.
-    static QString describe(const LayerTableState& before, const LayerTableState& after);
+    // What the delta changes, in a few words.
+    static QString describe(const LayerTableDelta& delta);
 
 private:
     DrawingDocument* m_document;
-    LayerTableState m_before;
-    LayerTableState m_after;
+    LayerTableDelta m_delta;
     QString m_text;
 };
 

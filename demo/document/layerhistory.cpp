@@ -14,18 +14,53 @@ void LayerHistory::reset()
     m_steps.clear();
     m_index = 0;
     m_cleanIndex = 0;
+    bool currentChanged = false;
+    m_document->takeTouchedSlots(currentChanged);
     m_known = m_document->layerState();
-    moved(wasClean);
+    moved(wasClean, false);
 }
 
 bool LayerHistory::record()
 {
+    bool currentChanged = false;
+    m_document->takeTouchedSlots(currentChanged);
     const LayerTableState now = m_document->layerState();
-    if (now == m_known)
+    const LayerTableDelta delta = LayerTableDelta::between(m_known, now);
+    m_known = now;
+    return push(delta);
+}
+
+bool LayerHistory::recordCommand()
+{
+    bool currentChanged = false;
+    const QVector<int> touched = m_document->takeTouchedSlots(currentChanged);
+    LayerTableDelta delta;
+    for (int slot : touched) {
+        const bool alive = m_document->slotAlive(slot);
+        const DrawingLayer layer = m_document->slotLayer(slot);
+        if (slot >= m_known.layers.size()) {
+            m_known.layers.resize(slot + 1);
+            m_known.alive.resize(slot + 1);
+        }
+        if (alive == m_known.isAlive(slot) && (!alive || sameLayer(layer, m_known.layers.at(slot))))
+            continue;
+        delta.add(slot, m_known.isAlive(slot), m_known.layers.at(slot), alive, layer);
+        m_known.layers[slot] = layer;
+        m_known.alive[slot] = alive;
+    }
+    delta.currentBefore = m_known.current;
+    delta.currentAfter = currentChanged ? m_document->currentSlot() : m_known.current;
+    delta.currentName = m_document->currentLayerName();
+    m_known.current = delta.currentAfter;
+    return push(delta);
+}
+
+bool LayerHistory::push(const LayerTableDelta& delta)
+{
+    if (delta.isEmpty())
         return false;
     const bool wasClean = isClean();
-    LayerCommand step(m_document, m_known, now);
-    m_known = now;
+    LayerCommand step(m_document, delta);
     m_steps.erase(m_steps.begin() + m_index, m_steps.end());
     if (m_cleanIndex > m_index)
         m_cleanIndex = -1;
@@ -34,7 +69,8 @@ bool LayerHistory::record()
         m_steps.push_back(step);
         ++m_index;
     }
-    moved(wasClean);
+    // The step is what the table already is: no need to read it back.
+    moved(wasClean, false);
     return true;
 }
 
@@ -44,7 +80,7 @@ void LayerHistory::undo()
         return;
     const bool wasClean = isClean();
     m_steps.at(static_cast<std::size_t>(--m_index)).undo();
-    moved(wasClean);
+    moved(wasClean, true);
 }
 
 void LayerHistory::redo()
@@ -53,7 +89,7 @@ void LayerHistory::redo()
         return;
     const bool wasClean = isClean();
     m_steps.at(static_cast<std::size_t>(m_index++)).redo();
-    moved(wasClean);
+    moved(wasClean, true);
 }
 
 QString LayerHistory::undoText() const
@@ -74,12 +110,16 @@ void LayerHistory::setClean()
         emit cleanChanged(true);
 }
 
-void LayerHistory::moved(bool wasClean)
+void LayerHistory::moved(bool wasClean, bool stepped)
 {
-    const LayerTableState now = m_document->layerState();
-    if (now != m_known) {
-        m_known = now;
-        emit restored();
+    if (stepped) {
+        bool currentChanged = false;
+        m_document->takeTouchedSlots(currentChanged);
+        const LayerTableState now = m_document->layerState();
+        if (now != m_known) {
+            m_known = now;
+            emit restored();
+        }
     }
     emit stepsChanged();
     if (wasClean != isClean())

@@ -30,6 +30,9 @@ public:
     void reset();
     // Makes one undo step of what changed since the last; false when nothing did.
     bool record();
+    // The same for changes made only through the document's own commands:
+    // it reads just the slots they touched, so a step costs what it changed.
+    bool recordCommand();
 
     void undo();
     void redo();
@@ -51,8 +54,10 @@ signals:
     void cleanChanged(bool clean);
 
 private:
-    // Reports a new position; wasClean is the clean state before it.
-    void moved(bool wasClean);
+    bool push(const LayerTableDelta& delta);
+    // Reports a new position; wasClean is the clean state before it. After
+    // undo or redo the table is read again, to tell the displays.
+    void moved(bool wasClean, bool stepped);
 
     DrawingDocument* m_document;
     std::vector<LayerCommand> m_steps;

@@ -1,5 +1,7 @@
 #include "layernamerules.h"
 
+#include "dxfimport.h"
+#include "dxflayerentry.h"
 #include "hostlayertable.h"
 
 namespace Demo {
@@ -21,12 +23,38 @@ QString LayerNameRules::check(const HostLayerTable& table, const QString& name, 
         if (kForbidden.contains(c) || c.category() == QChar::Other_Control)
             return QStringLiteral("A layer name cannot contain any of the characters %1").arg(kForbidden);
     }
+    // What the file cannot hold would read back as another name.
+    const DxfText& text = table.fileText();
+    if (!text.canStore(name))
+        return QStringLiteral("\"%1\" holds a character this drawing's file cannot store.").arg(name);
+    const int bytes = text.encode(name).size();
+    if (bytes > DxfImport::maxNameLength)
+        return QStringLiteral("A layer name can take at most %1 bytes in this drawing's file; this one takes %2.")
+            .arg(DxfImport::maxNameLength)
+            .arg(bytes);
     const DkDbObjectId existing = table.findLayer(name);
     if (!existing.isNull()) {
         const QString taken = HostLayerTable::layerName(table.database()->peekLayer(existing));
-        if (exceptName.isEmpty() || taken.compare(exceptName, Qt::CaseInsensitive) != 0)
+        if (exceptName.isEmpty() || layerKey(taken) != layerKey(exceptName))
             return QStringLiteral("A layer named \"%1\" already exists.").arg(taken);
     }
+    return QString();
+}
+
+QString LayerNameRules::checkDescription(const HostLayerTable& table, const QString& text)
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("A layer description cannot hold line breaks, tabs or other control characters.");
+    }
+    const DxfText& file = table.fileText();
+    if (!file.canStore(text))
+        return QStringLiteral("The description holds a character this drawing's file cannot store.");
+    const int bytes = file.encode(text).size();
+    if (bytes > DxfLayerEntry::maxDescriptionBytes)
+        return QStringLiteral("A layer description can take at most %1 bytes in this drawing's file; this one takes %2.")
+            .arg(DxfLayerEntry::maxDescriptionBytes)
+            .arg(bytes);
     return QString();
 }
 

@@ -6,6 +6,8 @@ namespace Demo {
 
 LayerTableState LayerSnapshots::take(const HostLayerTable& table)
 {
+    // A full read follows changes made past the table: renew its index too.
+    table.renewIndex();
     LayerTableState state;
     const QVector<DkDbObjectId>& ids = table.layerIds();
     for (int slot = 0; slot < ids.size(); ++slot) {
@@ -18,34 +20,39 @@ LayerTableState LayerSnapshots::take(const HostLayerTable& table)
     return state;
 }
 
-void LayerSnapshots::restore(HostLayerTable& table, const LayerTableState& state)
+void LayerSnapshots::restore(HostLayerTable& table, const LayerTableDelta& delta, bool after)
 {
-    DkDbDatabase* db = table.database();
-    if (!db)
+    if (!table.database())
         return;
-    const LayerTableState now = take(table);
-    const QVector<int> changed = now.changedSlots(state);
+    const QVector<bool>& alive = after ? delta.aliveAfter : delta.aliveBefore;
+    const QVector<DrawingLayer>& layers = after ? delta.after : delta.before;
+    const int targetCurrent = after ? delta.currentAfter : delta.currentBefore;
     // The current layer first, so that the layers that go are never current.
-    const DkDbObjectId current = table.idOfSlot(state.current);
-    if (!current.isNull() && state.current != now.current) {
-        table.applyLayer(current, state.layers.at(state.current));
-        db->setClayer(current);
+    const DkDbObjectId current = table.idOfSlot(targetCurrent);
+    if (!current.isNull() && targetCurrent != table.currentSlot()) {
+        const int i = delta.changed.indexOf(targetCurrent);
+        if (i >= 0 && alive.at(i))
+            table.applyLayer(current, layers.at(i));
+        table.setCurrent(current);
     }
-    for (int slot : changed) {
-        if (!state.isAlive(slot) && now.isAlive(slot))
-            db->eraseLayer(table.layerIds().at(slot));
+    for (int i = 0; i < delta.changed.size(); ++i) {
+        const DkDbObjectId id = table.idOfSlot(delta.changed.at(i));
+        if (!alive.at(i) && !id.isNull())
+            table.eraseLayer(id);
     }
-    for (int slot : changed) {
-        if (!state.isAlive(slot))
+    for (int i = 0; i < delta.changed.size(); ++i) {
+        const int slot = delta.changed.at(i);
+        if (!alive.at(i))
             continue;
-        if (now.isAlive(slot))
-            table.applyLayer(table.layerIds().at(slot), state.layers.at(slot));
+        const DkDbObjectId id = table.idOfSlot(slot);
+        if (!id.isNull())
+            table.applyLayer(id, layers.at(i));
         else
-            table.reviveSlot(slot, state.layers.at(slot));
+            table.reviveSlot(slot, layers.at(i));
     }
-    const DkDbObjectId target = table.idOfSlot(state.current);
+    const DkDbObjectId target = table.idOfSlot(targetCurrent);
     if (!target.isNull())
-        db->setClayer(target);
+        table.setCurrent(target);
 }
 
 } // namespace Demo

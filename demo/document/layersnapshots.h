@@ -7,13 +7,14 @@ namespace Demo {
 class HostLayerTable;
 
 // Undo snapshots of the layer table: reads the table's state by slot and
-// brings the table back to a state read earlier.
+// brings the slots an undo step changed to one side of it.
 class LayerSnapshots
 {
 public:
     static LayerTableState take(const HostLayerTable& table);
-    // Creates, erases, renames and changes layers and sets the current one.
-    static void restore(HostLayerTable& table, const LayerTableState& state);
+    // Brings the delta's slots to its after (or before) side and sets that
+    // side's current layer: creates, erases, renames and changes layers.
+    static void restore(HostLayerTable& table, const LayerTableDelta& delta, bool after);
 };
 
 } // namespace Demo

@@ -13,10 +13,16 @@ bool isStandardLineWeight(int hundredths)
     return std::find(weights.begin(), weights.end(), hundredths) != weights.end();
 }
 
+QString layerKey(const QString& name)
+{
+    return name.toCaseFolded();
+}
+
 int Drawing::layerIndex(const QString& name) const
 {
+    const QString key = layerKey(name);
     for (int i = 0; i < layers.size(); ++i) {
-        if (layers.at(i).name.compare(name, Qt::CaseInsensitive) == 0)
+        if (layerKey(layers.at(i).name) == key)
             return i;
     }
     return -1;

@@ -82,6 +82,10 @@ struct DrawingBlock
 // Objects of each kind ("LINE", "INSERT"...), by kind name.
 using ObjectCounts = QMap<QString, int>;
 
+// Layer names are compared without regard to letter case, as in CAD: two
+// names name the same layer when their keys are equal.
+QString layerKey(const QString& name);
+
 // A whole drawing as the demo shows it.
 struct Drawing
 {
@@ -92,6 +96,9 @@ struct Drawing
     QVector<DrawingBlock> blocks;
     QMap<QString, int> skipped;    // entity type -> how many were not drawn
     QStringList notes;             // things the reader fixed or left out
+    // $ACADVER and $DWGCODEPAGE of the file read; empty for a drawing from no file.
+    QByteArray version;
+    QByteArray codePage;
     // Per layer index: its objects in model space, paper space and every
     // block definition, each counted once where it is defined.
     QVector<ObjectCounts> layerObjects;

@@ -30,4 +30,24 @@ QVector<int> LayerTableState::changedSlots(const LayerTableState& other) const
     return changed;
 }
 
+LayerTableDelta LayerTableDelta::between(const LayerTableState& from, const LayerTableState& to)
+{
+    LayerTableDelta delta;
+    for (int slot : from.changedSlots(to))
+        delta.add(slot, from.isAlive(slot), from.layers.value(slot), to.isAlive(slot), to.layers.value(slot));
+    delta.currentBefore = from.current;
+    delta.currentAfter = to.current;
+    delta.currentName = to.isAlive(to.current) ? to.layers.at(to.current).name : QString();
+    return delta;
+}
+
+void LayerTableDelta::add(int slot, bool wasAlive, const DrawingLayer& was, bool isAlive, const DrawingLayer& is)
+{
+    changed.append(slot);
+    aliveBefore.append(wasAlive);
+    before.append(was);
+    aliveAfter.append(isAlive);
+    after.append(is);
+}
+
 } // namespace Demo

@@ -25,4 +25,23 @@ struct LayerTableState
     bool isAlive(int slot) const { return slot >= 0 && slot < alive.size() && alive.at(slot); }
 };
 
+// What one undo step changes: the slots that differ, each on both sides,
+// and the current layer's slot before and after. It holds only what
+// changed, so that a long history costs what its steps changed.
+struct LayerTableDelta
+{
+    QVector<int> changed; // slots
+    QVector<DrawingLayer> before; // per entry of changed
+    QVector<DrawingLayer> after;
+    QVector<bool> aliveBefore;
+    QVector<bool> aliveAfter;
+    int currentBefore = -1;
+    int currentAfter = -1;
+    QString currentName; // of the current layer after
+
+    static LayerTableDelta between(const LayerTableState& from, const LayerTableState& to);
+    bool isEmpty() const { return changed.isEmpty() && currentBefore == currentAfter; }
+    void add(int slot, bool wasAlive, const DrawingLayer& was, bool isAlive, const DrawingLayer& is);
+};
+
 } // namespace Demo

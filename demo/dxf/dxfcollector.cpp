@@ -45,9 +45,9 @@ bool isFinite(const DrawingEntity& e)
 
 } // namespace
 
-DxfCollector::DxfCollector(const DxfScan& scan, Drawing& drawing)
+DxfCollector::DxfCollector(const DxfScan& scan, Drawing& drawing, bool countOnly)
     : m_scan(scan), m_text(QByteArray(), QByteArray()), m_reader(m_text), m_drawing(drawing),
-      m_target(&drawing.entities)
+      m_target(&drawing.entities), m_countOnly(countOnly)
 {
 }
 
@@ -82,7 +82,7 @@ void DxfCollector::addLayer(const DL_LayerData& data)
         m_drawing.noteOnce(QStringLiteral("A layer without a name was left out."));
         return;
     }
-    if (m_index.contains(name.toLower())) {
+    if (m_index.contains(layerKey(name))) {
         m_drawing.noteOnce(QStringLiteral("Layer \"%1\" appears twice; the first one is kept.").arg(name));
         return;
     }
@@ -107,7 +107,7 @@ void DxfCollector::addLayer(const DL_LayerData& data)
     layer.lineWeight = validLineWeight(m_scan.lineWeight.value(raw, LineWeightDefault));
     layer.plottable = m_scan.plottable.value(raw, true);
     layer.description = m_text.decode(m_scan.description.value(raw));
-    m_index.insert(name.toLower(), m_drawing.layers.size());
+    m_index.insert(layerKey(name), m_drawing.layers.size());
     m_drawing.layers.append(layer);
 }
 
@@ -141,6 +141,11 @@ void DxfCollector::endBlock()
 void DxfCollector::entity(const QByteArray& type, const QVector<DxfPair>& body)
 {
     const DxfFields f(body);
+    if (m_countOnly) {
+        if (isCounted(type))
+            countObject(type, layerFor(f.text(8)));
+        return;
+    }
     if (m_inSequence) {
         if (type == "VERTEX" && m_sequence.kind == DrawingEntity::Polyline) {
             m_sequence.points.append(QPointF(f.real(10), f.real(20)));
@@ -326,14 +331,14 @@ int DxfCollector::layerFor(const QByteArray& raw)
     QString name = m_text.decode(raw);
     if (name.trimmed().isEmpty())
         name = QStringLiteral("0");
-    int index = m_index.value(name.toLower(), -1);
+    int index = m_index.value(layerKey(name), -1);
     if (index < 0) {
         // Entities may name a layer the table lacks; CAD programs create it.
         DrawingLayer layer;
         layer.name = name;
         layer.color = aciColor(7);
         index = m_drawing.layers.size();
-        m_index.insert(name.toLower(), index);
+        m_index.insert(layerKey(name), index);
         m_drawing.layers.append(layer);
         m_drawing.noteOnce(QStringLiteral("Layer \"%1\" is used by entities but missing from the layer table; it was added.").arg(name));
     }

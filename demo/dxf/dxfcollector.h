@@ -21,8 +21,10 @@ struct DxfScan;
 class DxfCollector : public DL_CreationAdapter, public DxfEntitySink
 {
 public:
-    // The scan's header variables must be read by the time the layer table comes.
-    DxfCollector(const DxfScan& scan, Drawing& drawing);
+    // The scan's header variables must be read by the time the layer table
+    // comes. With countOnly, entities are counted on their layers and
+    // nothing more: what a layer edit needs, without the geometry.
+    DxfCollector(const DxfScan& scan, Drawing& drawing, bool countOnly = false);
 
     void addLayer(const DL_LayerData& data) override;
 
@@ -50,11 +52,12 @@ private:
     const DxfEntityReader m_reader;
     Drawing& m_drawing;
     QString m_error;
-    QHash<QString, int> m_index;        // lower-case name -> layer index
+    QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
     QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout
     bool m_inBlock = false;
+    const bool m_countOnly;
     int m_drawable = 0;
     // A polyline waits for its vertices, a block reference for its attributes.
     DrawingEntity m_sequence;

@@ -79,7 +79,7 @@ DxfImportResult DxfImport::readFile(const QString& path)
     return result;
 }
 
-DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title)
+DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title, Extent extent)
 {
     DxfImportResult result;
     result.drawing.title = title;
@@ -88,7 +88,7 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
         return result;
     DxfScan scan;
     Drawing& drawing = result.drawing;
-    DxfCollector collector(scan, drawing);
+    DxfCollector collector(scan, drawing, extent == Extent::Layers);
     DxfScanner scanner(data, scan, collector);
     const QString error = scanner.run();
     if (!error.isEmpty()) {
@@ -100,6 +100,8 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
     if (!result.error.isEmpty())
         return result;
     setCurrentLayer(scan, DxfText(scan.version, scan.codePage), drawing);
+    drawing.version = scan.version;
+    drawing.codePage = scan.codePage;
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
     result.ok = true;

@@ -32,8 +32,13 @@ public:
     static constexpr int maxBlockDepth = 16;         // nesting drawn, so a block inserting itself ends
     static constexpr int maxArrayCells = 10000;      // columns times rows drawn of one reference
 
+    // How much of a drawing to read: all of it, or what a layer edit needs
+    // (the header, the layer table, blocks, and objects counted per layer).
+    enum class Extent { Whole, Layers };
+
     static DxfImportResult readFile(const QString& path);
-    static DxfImportResult readData(const QByteArray& data, const QString& title = QString());
+    static DxfImportResult readData(const QByteArray& data, const QString& title = QString(),
+                                    Extent extent = Extent::Whole);
 };
 
 } // namespace Demo

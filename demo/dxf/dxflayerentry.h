@@ -17,6 +17,8 @@ class DxfLayerEntry
 public:
     // The application name layer descriptions are stored under.
     static const QByteArray descriptionApp;
+    // A description is an extended data string, which holds at most 255 bytes.
+    static constexpr int maxDescriptionBytes = 255;
 
     explicit DxfLayerEntry(const QVector<DxfRawPair>& pairs) : m_pairs(pairs) {}
 

@@ -38,11 +38,12 @@ QByteArray DxfRawPair::bytes(const QByteArray& lineEnd) const
     return raw.isEmpty() ? codeLine + lineEnd + value + lineEnd : raw;
 }
 
-QVector<DxfRawPair> DxfRawPair::split(const QByteArray& data)
+QVector<DxfRawPair> DxfRawPair::split(const QByteArray& data, int end)
 {
     QVector<DxfRawPair> pairs;
+    const int stop = end < 0 ? data.size() : end;
     int pos = 0;
-    while (pos < data.size()) {
+    while (pos < stop) {
         const int begin = pos;
         DxfRawPair pair;
         pair.codeLine = takeLine(data, pos);

@@ -23,8 +23,9 @@ struct DxfRawPair
     bool is(int groupCode, const char* name) const { return code == groupCode && value.trimmed() == name; }
     QByteArray bytes(const QByteArray& lineEnd) const;
 
-    // The pairs of a whole file; stops at a line that holds no group code.
-    static QVector<DxfRawPair> split(const QByteArray& data);
+    // The pairs of data up to end (all of it when -1); stops at a line that
+    // holds no group code.
+    static QVector<DxfRawPair> split(const QByteArray& data, int end = -1);
     // "\r\n" when the file's first line ends so, else "\n".
     static QByteArray lineEndOf(const QByteArray& data);
 };

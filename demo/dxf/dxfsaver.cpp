@@ -1,5 +1,6 @@
 #include "dxfsaver.h"
 
+#include "dxfimport.h"
 #include "layertablestate.h"
 
 #include <algorithm>
@@ -19,16 +20,22 @@ QByteArray headerValue(const QVector<DxfRawPair>& pairs, const char* name)
     return QByteArray();
 }
 
+
 } // namespace
 
 DxfSaver::DxfSaver(const QByteArray& source)
     : m_source(source),
-      m_pairs(DxfRawPair::split(source)),
+      m_headEnd(DxfTailCopy::headLength(source)),
+      m_pairs(DxfRawPair::split(source, m_headEnd)),
       m_lineEnd(DxfRawPair::lineEndOf(source)),
       m_version(headerValue(m_pairs, "$ACADVER")),
       m_codePage(headerValue(m_pairs, "$DWGCODEPAGE")),
       m_text(m_version, m_codePage)
 {
+    for (const DxfRawPair& p : m_pairs)
+        m_headBytes += p.raw.size();
+    // When the head's pairs stop short of it, what follows is copied as it is.
+    m_tail = m_headBytes == m_headEnd ? m_headBytes : -1;
     locate();
 }
 
@@ -73,6 +80,9 @@ DxfSaver::TableRange DxfSaver::findTable(const char* name) const
             range.end = i;
             return range;
         }
+        // A table that ends without ENDTAB has no place to write entries into.
+        if (p.is(0, "TABLE") || p.is(0, "ENDSEC") || p.is(0, "EOF"))
+            return TableRange();
         if (p.code == 0)
             inHead = false;
         else if (inHead && p.code == 70 && range.count < 0)
@@ -96,8 +106,28 @@ QVector<QPair<int, int>> DxfSaver::entries(const TableRange& table) const
     return found;
 }
 
+// The handle of the object whose marker is at index, upper case.
+QByteArray DxfSaver::handleOf(int index) const
+{
+    for (int i = index + 1; i < m_pairs.size() && m_pairs.at(i).code != 0; ++i) {
+        if (m_pairs.at(i).code == 5)
+            return m_pairs.at(i).value.trimmed().toUpper();
+    }
+    return QByteArray();
+}
+
+// The handles after the head, which new ones must stay above; read only
+// when a save takes a handle.
+void DxfSaver::takeTailHandles()
+{
+    m_tailHandlesTaken = true;
+    m_nextHandle = std::max(m_nextHandle, tail().highestHandle() + 1);
+}
+
 QByteArray DxfSaver::nextHandle()
 {
+    if (!m_tailHandlesTaken)
+        takeTailHandles();
     m_handlesTaken = true;
     return QByteArray::number(m_nextHandle++, 16).toUpper();
 }
@@ -124,31 +154,58 @@ DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer, const TableRang
     return entry;
 }
 
-QByteArray DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
+// Names and texts are checked where they are typed; this is the last
+// guard, for changes made past those checks.
+QString DxfSaver::checkText(const DrawingLayer& layer) const
+{
+    if (!m_text.canStore(layer.name) || m_text.encode(layer.name).size() > DxfImport::maxNameLength)
+        return QStringLiteral("the name of layer \"%1\" cannot be stored in this file").arg(layer.name);
+    if (!m_text.canStore(layer.description)
+        || m_text.encode(layer.description).size() > DxfLayerEntry::maxDescriptionBytes)
+        return QStringLiteral("the description of layer \"%1\" cannot be stored in this file").arg(layer.name);
+    return QString();
+}
+
+QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
 {
     const QVector<QPair<int, int>> all = entries(m_layers);
     QVector<QByteArray> written(all.size());
-    QHash<QString, int> byName;
+    // Entries by name as the reader matches them: trimmed, in any letter case.
+    QMultiHash<QString, int> byName;
     for (int e = 0; e < all.size(); ++e) {
         for (int i = all.at(e).first; i < all.at(e).second; ++i)
             written[e] += m_pairs.at(i).raw;
         for (int i = all.at(e).first; i < all.at(e).second; ++i) {
-            if (m_pairs.at(i).code == 2 && !byName.contains(m_text.decode(m_pairs.at(i).value)))
-                byName.insert(m_text.decode(m_pairs.at(i).value), e);
+            if (m_pairs.at(i).code == 2) {
+                byName.insert(layerKey(m_text.decode(m_pairs.at(i).value.trimmed())), e);
+                break;
+            }
         }
     }
     QByteArray added;
     int addedCount = 0;
     bool descriptions = false;
     for (const SavedLayer& layer : edit.layers) {
-        const int e = layer.inFile ? byName.value(layer.saved.name, -1) : -1;
+        const bool changed = layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now);
+        if (!changed)
+            continue;
+        const QString problem = layer.erased ? QString() : checkText(layer.now);
+        if (!problem.isEmpty())
+            return problem;
+        const QList<int> found = layer.inFile ? byName.values(layerKey(layer.saved.name)) : QList<int>();
+        if (found.size() > 1)
+            return QStringLiteral("the file holds %1 entries for layer \"%2\"; which one to change is not clear")
+                .arg(found.size())
+                .arg(layer.saved.name);
+        const int e = found.isEmpty() ? -1 : found.first();
         if (e >= 0) {
             if (layer.erased) {
                 written[e].clear();
+                dropOwnedObjects(m_pairs.mid(all.at(e).first, all.at(e).second - all.at(e).first));
                 continue;
             }
             if (layer.saved.name != layer.now.name)
-                m_renames.insert(layer.saved.name.toLower(), m_text.encode(layer.now.name));
+                m_renames.insert(layerKey(layer.saved.name), m_text.encode(layer.now.name));
             if (sameLayer(layer.saved, layer.now))
                 continue;
             DxfLayerEntry entry(m_pairs.mid(all.at(e).first, all.at(e).second - all.at(e).first));
@@ -176,7 +233,24 @@ QByteArray DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         m_layerCount = -1;
     if (descriptions && !hasApp())
         m_appEntry = buildAppEntry();
-    return table + added;
+    m_layerTable = table + added;
+    return QString();
+}
+
+// The objects a deleted layer entry owns (its extension dictionary) go
+// with it, and so does whatever they own in turn.
+void DxfSaver::dropOwnedObjects(const QVector<DxfRawPair>& entry)
+{
+    bool inDictionary = false;
+    for (const DxfRawPair& p : entry) {
+        if (p.code == 102)
+            inDictionary = p.value.trimmed() == "{ACAD_XDICTIONARY";
+        else if (inDictionary && p.code == 360)
+            m_dropped.insert(p.value.trimmed().toUpper());
+    }
+    if (m_dropped.isEmpty())
+        return;
+    DxfTailCopy::addOwned(m_source, m_dropped);
 }
 
 bool DxfSaver::hasApp() const
@@ -203,23 +277,60 @@ QByteArray DxfSaver::buildAppEntry()
     return entry.bytes(m_lineEnd);
 }
 
-QByteArray DxfSaver::splice(const DxfLayerEdit& edit)
+DxfTailCopy DxfSaver::tail() const
 {
-    m_layerTable = m_layers.begin >= 0 ? buildLayerTable(edit) : QByteArray();
-    return emitAll(edit);
+    return DxfTailCopy(m_source, m_tail, m_text, m_lineEnd);
 }
 
-QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
+// Builds what the edit writes; why it cannot be written, else "".
+QString DxfSaver::prepare(const DxfLayerEdit& edit)
+{
+    if (m_layers.begin >= 0) {
+        const QString problem = buildLayerTable(edit);
+        if (!problem.isEmpty())
+            return problem;
+    } else {
+        for (const SavedLayer& layer : edit.layers) {
+            // A reader makes up layer "0" and the layers objects name: unchanged, they need no table.
+            if (layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now))
+                return QStringLiteral("the file has no complete LAYER table to write layer changes into");
+        }
+    }
+    if (edit.current != edit.savedCurrent && !m_text.canStore(edit.current))
+        return QStringLiteral("the current layer's name cannot be stored in this file");
+    return QString();
+}
+
+bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
+{
+    error = prepare(edit);
+    if (!error.isEmpty())
+        return false;
+    QByteArray section;
+    const QByteArray head = emitHead(edit, section);
+    if (out.write(head) != head.size() || !tail().copy(out, m_headBytes, section, m_renames, m_dropped)) {
+        error = out.errorString();
+        return false;
+    }
+    return true;
+}
+
+
+// The pairs of the head, with the layer table, the application table and
+// the header variables written in; section is the one the head ends in.
+QByteArray DxfSaver::emitHead(const DxfLayerEdit& edit, QByteArray& section)
 {
     QByteArray out;
-    out.reserve(m_source.size() + m_layerTable.size());
-    QByteArray section;
+    out.reserve(m_headBytes + m_layerTable.size());
     QByteArray variable;
-    int consumed = 0;
+    bool dropping = false;
     for (int i = 0; i < m_pairs.size(); ++i) {
-        consumed += m_pairs.at(i).raw.size();
         if (m_pairs.at(i).is(0, "SECTION") && i + 1 < m_pairs.size())
             section = m_pairs.at(i + 1).value.trimmed();
+        if (m_pairs.at(i).code == 0 && !m_dropped.isEmpty())
+            dropping = section == "OBJECTS" && m_dropped.contains(handleOf(i));
+        if (dropping)
+            continue;
         if (i == m_layers.begin) {
             // The table's head up to its first entry, with the new count.
             const QVector<QPair<int, int>> all = entries(m_layers);
@@ -231,8 +342,6 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
                 out += p.bytes(m_lineEnd);
             }
             out += m_layerTable;
-            for (int skipped = i + 1; skipped < m_layers.end; ++skipped)
-                consumed += m_pairs.at(skipped).raw.size();
             i = m_layers.end - 1;
             continue;
         }
@@ -252,7 +361,7 @@ QByteArray DxfSaver::emitAll(const DxfLayerEdit& edit)
         }
         out += pairBytes(i, section, variable, edit);
     }
-    return out + m_source.mid(consumed);
+    return out;
 }
 
 // A pair outside the layer and application tables: the current layer, the
@@ -269,7 +378,7 @@ QByteArray DxfSaver::pairBytes(int index, const QByteArray& section, QByteArray&
             p.setValue(QByteArray::number(m_nextHandle, 16).toUpper());
     } else if (p.code == 8 && !m_renames.isEmpty()
                && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS")) {
-        const auto renamed = m_renames.constFind(m_text.decode(p.value).toLower());
+        const auto renamed = m_renames.constFind(layerKey(m_text.decode(p.value)));
         if (renamed != m_renames.constEnd())
             p.setValue(renamed.value());
     }

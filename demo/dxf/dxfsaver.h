@@ -3,11 +3,14 @@
 #include "drawingdata.h"
 #include "dxflayerentry.h"
 #include "dxfrawpair.h"
+#include "dxftailcopy.h"
 #include "dxftext.h"
 
 #include <QByteArray>
 #include <QHash>
+#include <QIODevice>
 #include <QPair>
+#include <QSet>
 #include <QVector>
 
 namespace Demo {
@@ -34,12 +37,19 @@ struct DxfLayerEdit
 // count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
 // name of objects on a renamed layer, and the application name layer
 // descriptions are stored under. Text is written in the file's encoding.
+// Only the file's head (up to the end of its tables) is split into pairs;
+// the rest is walked in place and copied as bytes, so that a save costs one
+// pass and memory for the tables, not for the file.
 class DxfSaver
 {
 public:
     explicit DxfSaver(const QByteArray& source);
 
-    QByteArray splice(const DxfLayerEdit& edit);
+    // Writes the file with the edit written in to out; false, with why in
+    // error, when the edit cannot be written exactly (no complete LAYER
+    // table, a layer the file holds twice, text the file cannot keep) or
+    // out fails.
+    bool write(const DxfLayerEdit& edit, QIODevice& out, QString& error);
     // The file's linetypes, name and description, in table order.
     QVector<QPair<QString, QString>> linetypes() const;
 
@@ -55,16 +65,26 @@ private:
     void locate();
     TableRange findTable(const char* name) const;
     QVector<QPair<int, int>> entries(const TableRange& table) const;
-    QByteArray buildLayerTable(const DxfLayerEdit& edit);
+    QString buildLayerTable(const DxfLayerEdit& edit);
+    QString checkText(const DrawingLayer& layer) const;
+    void dropOwnedObjects(const QVector<DxfRawPair>& entry);
     DxfLayerEntry newLayerEntry(const DrawingLayer& layer, const TableRange& table);
     QByteArray buildAppEntry();
     QByteArray nextHandle();
+    QByteArray handleOf(int index) const;
     bool hasApp() const;
-    QByteArray emitAll(const DxfLayerEdit& edit);
+    QString prepare(const DxfLayerEdit& edit);
+    QByteArray emitHead(const DxfLayerEdit& edit, QByteArray& section);
+    DxfTailCopy tail() const;
+    void takeTailHandles();
     QByteArray pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit);
 
     const QByteArray& m_source;
-    QVector<DxfRawPair> m_pairs;
+    const int m_headEnd;         // bytes of the head
+    QVector<DxfRawPair> m_pairs; // the head
+    int m_tail = -1;             // where the pairs after the head start; -1: the rest is not pairs
+    int m_headBytes = 0;         // bytes of the head's pairs
+    bool m_tailHandlesTaken = false;
     QByteArray m_lineEnd;
     QByteArray m_version;
     QByteArray m_codePage;
@@ -76,10 +96,11 @@ private:
     bool m_haveCurrent = false;
     qulonglong m_nextHandle = 0;
     bool m_handlesTaken = false;
-    QHash<QString, QByteArray> m_renames; // old name, lower case -> new name
+    QHash<QString, QByteArray> m_renames; // layerKey() of the old name -> new name, encoded
     QByteArray m_layerTable;
     int m_layerCount = -1; // entries written; -1 when the same as read
     QByteArray m_appEntry;
+    QSet<QByteArray> m_dropped; // handles of objects that go with a deleted layer
 };
 
 } // namespace Demo

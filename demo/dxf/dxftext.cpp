@@ -152,14 +152,24 @@ QString DxfText::decode(const QByteArray& raw) const
 
 QByteArray DxfText::encode(const QString& text) const
 {
-    if (canEncode(text))
-        return m_codec->encode(text);
+    const QByteArray whole = m_codec->encode(text);
+    if (!text.contains(QLatin1Char('\\')) && canEncode(text) && m_codec->decode(whole) == text)
+        return whole;
     QByteArray out;
-    for (const QChar c : text) {
-        if (m_codec->canEncode(QString(c)))
-            out += m_codec->encode(QString(c));
-        else
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        const bool pair = c.isHighSurrogate() && i + 1 < text.size() && text.at(i + 1).isLowSurrogate();
+        const QString one = pair ? text.mid(i, 2) : QString(c);
+        i += pair ? 1 : 0;
+        const QByteArray bytes = m_codec->encode(one);
+        // A backslash is kept as itself unless it would read as an escape.
+        const bool escapes = c == QLatin1Char('\\') && resolveEscapes(text.mid(i, 7)).size() == 1;
+        if (!escapes && !c.isSurrogate() && !bytes.isEmpty() && m_codec->decode(bytes) == one)
+            out += bytes;
+        else if (!c.isSurrogate())
             out += "\\U+" + QByteArray::number(c.unicode(), 16).toUpper().rightJustified(4, '0');
+        else
+            out += '?'; // never stored: canStore() refuses it
     }
     return out;
 }
@@ -167,6 +177,21 @@ QByteArray DxfText::encode(const QString& text) const
 bool DxfText::canEncode(const QString& text) const
 {
     return m_utf8 || m_codec->canEncode(text);
+}
+
+bool DxfText::canStore(const QString& text) const
+{
+    for (int i = 0; i < text.size(); ++i) {
+        const QChar c = text.at(i);
+        if (c.isNull())
+            return false;
+        if (!c.isSurrogate())
+            continue;
+        if (!m_utf8 || !c.isHighSurrogate() || i + 1 >= text.size() || !text.at(i + 1).isLowSurrogate())
+            return false;
+        ++i;
+    }
+    return true;
 }
 
 QString DxfText::resolveEscapes(const QString& text)

@@ -17,11 +17,16 @@ public:
     DxfText(const QByteArray& version, const QByteArray& codePage);
 
     QString decode(const QByteArray& raw) const;
-    // The bytes a DXF file of this version stores for text: characters the
-    // code page lacks become \U+XXXX escapes.
+    // The bytes a DXF file of this version stores for text, which decode()
+    // turns back into text: characters the code page lacks, and a backslash
+    // that would start an escape, become \U+XXXX escapes.
     QByteArray encode(const QString& text) const;
     // Whether the code page holds every character of text (always for UTF-8).
     bool canEncode(const QString& text) const;
+    // Whether encode() keeps every character of text: an escape holds four
+    // hex digits, so a code page file cannot keep a character beyond
+    // U+FFFF; no file keeps NUL or half a surrogate pair.
+    bool canStore(const QString& text) const;
     bool isUtf8() const { return m_utf8; }
     // Name of the codec used for files before 2007.
     QByteArray codecName() const;

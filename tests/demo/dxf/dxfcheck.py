@@ -12,7 +12,12 @@ from ezdxf import recover
 
 
 def text(value):
-    return re.sub(r"\\U\+([0-9A-Fa-f]{4})", lambda m: chr(int(m.group(1), 16)), value or "")
+    # ezdxf resolves \U+XXXX escapes written in upper case itself; those
+    # with a lower-case letter it leaves. Resolving the upper-case ones again
+    # would read an escaped backslash as the start of another escape.
+    def resolve(m):
+        return chr(int(m.group(1), 16)) if re.search("[a-fu]", m.group(0)) else m.group(0)
+    return re.sub(r"\\[Uu]\+([0-9A-Fa-f]{4})", resolve, value or "")
 
 
 def color(layer):

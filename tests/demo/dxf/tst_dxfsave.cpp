@@ -12,6 +12,10 @@
 #include <QRegularExpression>
 #include <QSet>
 
+#include <csignal>
+#include <sys/resource.h>
+#include <sys/stat.h>
+
 using namespace Demo;
 
 namespace {
@@ -152,6 +156,53 @@ QString writeScratch(const QByteArray& data, const QString& name)
     return path;
 }
 
+// A small drawing of the given version: layers "0", Walls (one line) and Empty.
+QByteArray smallDrawing(const QByteArray& version)
+{
+    return DxfWriter().pair(0, "SECTION").pair(2, "HEADER").pair(9, "$ACADVER").pair(1, version).pair(9, "$DWGCODEPAGE")
+        .pair(3, "ANSI_1252").endSection().beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).layer("Empty", 0, 3)
+        .endLayerTable().beginEntities().line("Walls", 0, 0, 10, 0).endSection().end().data();
+}
+
+// A drawing whose layer table is written pair by pair (the table's head and
+// its end are the caller's), with one line on Walls.
+QByteArray drawingWithTable(const QByteArray& tableBody)
+{
+    return DxfWriter().header("AC1015").pair(0, "SECTION").pair(2, "TABLES").data() + tableBody
+           + DxfWriter().endSection().beginEntities().line("Walls", 0, 0, 1, 1).endSection().end().data();
+}
+
+QByteArray layerTable(const QByteArray& entries)
+{
+    return DxfWriter().pair(0, "TABLE").pair(2, "LAYER").pair(70, "2").layer("0", 0, 7).data() + entries;
+}
+
+QByteArray layerEntry(const QByteArray& name, int color)
+{
+    return DxfWriter().layer(name, 0, color).data();
+}
+
+// An R2000 drawing whose empty layer Old owns an extension dictionary,
+// which owns an entry of its own.
+QByteArray drawingWithLayerDictionary()
+{
+    DxfWriter w;
+    w.header("AC1015").pair(0, "SECTION").pair(2, "TABLES").pair(0, "TABLE").pair(2, "LAYER").pair(5, "2")
+        .pair(100, "AcDbSymbolTable").pair(70, "2").data();
+    w.pair(0, "LAYER").pair(5, "10").pair(330, "2").pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord")
+        .pair(2, "0").pair(70, "0").pair(62, "7").pair(6, "CONTINUOUS");
+    w.pair(0, "LAYER").pair(5, "11").pair(102, "{ACAD_XDICTIONARY").pair(360, "20").pair(102, "}").pair(330, "2")
+        .pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord").pair(2, "Old").pair(70, "0")
+        .pair(62, "5").pair(6, "CONTINUOUS");
+    w.pair(0, "ENDTAB").endSection().beginEntities().line("0", 0, 0, 1, 1).endSection();
+    w.pair(0, "SECTION").pair(2, "OBJECTS").pair(0, "DICTIONARY").pair(5, "C").pair(330, "0").pair(100, "AcDbDictionary")
+        .pair(281, "1");
+    w.pair(0, "DICTIONARY").pair(5, "20").pair(330, "11").pair(100, "AcDbDictionary").pair(281, "1").pair(3, "NOTE")
+        .pair(350, "21");
+    w.pair(0, "XRECORD").pair(5, "21").pair(330, "20").pair(100, "AcDbXrecord").pair(280, "1").pair(1, "kept with Old");
+    return w.endSection().end().data();
+}
+
 } // namespace
 
 class TestDxfSave : public QObject
@@ -165,6 +216,8 @@ private slots:
     void sampleSavesAsNewFile();
     void batchEdit_data();
     void batchEdit();
+    void hostileBatch_data();
+    void hostileBatch();
 };
 
 void TestDxfSave::roundTrip_data()
@@ -349,6 +402,144 @@ void TestDxfSave::batchEdit()
         QCOMPARE(saved.document.currentLayerName(), QStringLiteral("Outer Walls"));
         QCOMPARE(saved.document.drawing().entities.size(), 1);
     }
+}
+
+// Each row edits a drawing from a command file into an output that already
+// holds a file (or is a pipe or a device). A row with a report must fail:
+// exit status 1, the report, and the output as it was. A row without one
+// must save, and both readers must see the layer line given.
+void TestDxfSave::hostileBatch_data()
+{
+    QTest::addColumn<QByteArray>("drawing");
+    QTest::addColumn<QByteArray>("commands");
+    QTest::addColumn<QString>("output"); // file, fifo, device, full
+    QTest::addColumn<QString>("report");
+    QTest::addColumn<QString>("layer"); // the start of a layer line both readers print
+    QTest::addColumn<QString>("absent"); // the start of a layer line neither prints
+    const QByteArray r2000 = smallDrawing("AC1015"), utf8 = smallDrawing("AC1021");
+    const QString file = QStringLiteral("file");
+    const QByteArray cyrillic = QString(QChar(0x0416)).repeated(128).toUtf8();
+    const QByteArray endTab = DxfWriter().pair(0, "ENDTAB").data();
+
+    QTest::newRow("a full disk fails the save of a small drawing and keeps the old file")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("full") << QStringLiteral("could not be saved") << QString() << QString();
+    QTest::newRow("a pipe as output is refused, not replaced")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("fifo") << QStringLiteral("not a regular file") << QString() << QString();
+    QTest::newRow("a device as output is refused, not replaced")
+        << r2000 << QByteArray("freeze Walls\n") << QStringLiteral("device") << QStringLiteral("not a regular file") << QString() << QString();
+    QTest::newRow("a NUL byte refuses the command file at its line")
+        << r2000 << QByteArray("new A\nnew B\0\nnew C\n", 19) << file << QStringLiteral(":2: the line holds a NUL byte") << QString() << QString();
+    QTest::newRow("a Latin-1 command file is refused at its line")
+        << r2000 << QByteArray("# ok\nnew Gr\xfcn\n") << file << QStringLiteral(":2: the line is not UTF-8") << QString() << QString();
+    QTest::newRow("an overlong UTF-8 slash is refused")
+        << r2000 << QByteArray("new A\xc0\xaf\n") << file << QStringLiteral(":1: the line is not UTF-8") << QString() << QString();
+    QTest::newRow("a surrogate encoded as UTF-8 is refused")
+        << r2000 << QByteArray("new A\xed\xa0\x80\n") << file << QStringLiteral(":1: the line is not UTF-8") << QString() << QString();
+    QTest::newRow("CR LF line ends and a BOM are plain text")
+        << r2000 << QByteArray("\xef\xbb\xbf" "color Walls 3\r\n") << file << QString() << QStringLiteral("layer\tWalls\t1\t0\t0\taci:3\t") << QString();
+
+    QTest::newRow("a character beyond U+FFFF in a code-page drawing is refused, not halved")
+        << r2000 << QByteArray("new A\xf0\x9f\x98\x80\nnew A\xf0\x9f\x98\x81\n") << file << QStringLiteral(":1: \"A") << QString() << QString();
+    QTest::newRow("a character beyond U+FFFF in a UTF-8 drawing is kept")
+        << utf8 << QByteArray("new A\xf0\x9f\x98\x80\ncolor A\xf0\x9f\x98\x80 5\n") << file << QString()
+        << QStringLiteral("layer\tA\U0001F600\t1\t0\t0\taci:5\t") << QString();
+    QTest::newRow("a name of 128 Cyrillic letters is too long for a UTF-8 drawing")
+        << utf8 << "new " + cyrillic << file << QStringLiteral("at most 255 bytes") << QString() << QString();
+    QTest::newRow("a name of 40 Cyrillic letters, escaped, is too long for a code-page drawing")
+        << r2000 << "new " + cyrillic.left(80) << file << QStringLiteral("at most 255 bytes") << QString() << QString();
+    QTest::newRow("a description longer than an extended data string is refused")
+        << r2000 << "description Walls " + QByteArray(256, 'x') << file << QStringLiteral("at most 255 bytes") << QString() << QString();
+    QTest::newRow("a control character inside a description is refused")
+        << r2000 << QByteArray("description Walls a\x1b[2Jb\n") << file << QStringLiteral("control characters") << QString() << QString();
+    QTest::newRow("a description that spells an escape reads back as written")
+        << utf8 << QByteArray("description Walls \\U+0041\n") << file << QString()
+        << QStringLiteral("layer\tWalls\t1\t0\t0\taci:1\tCONTINUOUS\t-3\t1\t\\U+0041") << QString();
+    QTest::newRow("a change to a drawing without a LAYER table is refused, not dropped")
+        << DxfWriter().header("AC1015").beginEntities().line("Walls", 0, 0, 1, 1).endSection().end().data()
+        << QByteArray("color Walls 3\n") << file << QStringLiteral("no complete LAYER table") << QString() << QString();
+    QTest::newRow("a change to a LAYER table without ENDTAB is refused, not dropped")
+        << drawingWithTable(layerTable(layerEntry("Walls", 1)) + DxfWriter().pair(0, "TABLE").pair(2, "LTYPE").pair(0, "ENDTAB").data())
+        << QByteArray("color Walls 3\n") << file
+        << QStringLiteral("no complete LAYER table") << QString() << QString();
+    QTest::newRow("an entry whose name ends in blanks is renamed, not doubled")
+        << drawingWithTable(layerTable(layerEntry("Walls  ", 1)) + endTab) << QByteArray("rename Walls Outer\ncolor Outer 3\n")
+        << file << QString() << QStringLiteral("layer\tOuter\t1\t0\t0\taci:3\t") << QStringLiteral("layer\tWalls");
+    QTest::newRow("a change to a layer the table holds twice, in two cases, is refused")
+        << drawingWithTable(layerTable(layerEntry("Walls", 1) + layerEntry("WALLS", 2)) + endTab)
+        << QByteArray("color Walls 3\n") << file << QStringLiteral("2 entries for layer") << QString() << QString();
+    QTest::newRow("a deleted layer takes its extension dictionary and what that owns")
+        << drawingWithLayerDictionary() << QByteArray("delete Old\n") << file << QString()
+        << QStringLiteral("layer\t0\t") << QStringLiteral("layer\tOld");
+}
+
+void TestDxfSave::hostileBatch()
+{
+    QFETCH(QByteArray, drawing);
+    QFETCH(QByteArray, commands);
+    QFETCH(QString, output);
+    QFETCH(QString, report);
+    QFETCH(QString, layer);
+    QFETCH(QString, absent);
+    const QString in = writeScratch(drawing, "hostile.dxf");
+    const QByteArray old("the old file\n");
+    QFile::remove(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("hostile-out.dxf"))); // the last row's pipe
+    QString out = writeScratch(old, "hostile-out.dxf");
+    if (output == QLatin1String("fifo")) {
+        QFile::remove(out);
+        QCOMPARE(mkfifo(QFile::encodeName(out).constData(), 0600), 0);
+    } else if (output == QLatin1String("device")) {
+        out = QStringLiteral("/dev/null");
+    }
+    QString errors;
+    QTextStream err(&errors);
+    const QString commandsPath = writeScratch(commands, "hostile.txt");
+    int status = 0;
+    if (output == QLatin1String("full")) {
+        // A file system with no room left: writes past the limit fail with EFBIG.
+        rlimit saved{};
+        getrlimit(RLIMIT_FSIZE, &saved);
+        const auto oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        rlimit tight = saved;
+        tight.rlim_cur = 64;
+        setrlimit(RLIMIT_FSIZE, &tight);
+        status = LayerBatchEdit::run(commandsPath, in, out, err);
+        setrlimit(RLIMIT_FSIZE, &saved);
+        std::signal(SIGXFSZ, oldHandler);
+    } else {
+        status = LayerBatchEdit::run(commandsPath, in, out, err);
+    }
+    err.flush();
+    if (!report.isEmpty()) {
+        QVERIFY2(errors.contains(report), qPrintable(errors));
+        QCOMPARE(status, 1);
+        const QFileInfo info(out);
+        if (output == QLatin1String("fifo"))
+            QVERIFY(!info.isFile() && info.exists());
+        else if (output == QLatin1String("device"))
+            QVERIFY(!info.isFile());
+        else
+            QCOMPARE([&] { QFile f(out); f.open(QIODevice::ReadOnly); return f.readAll(); }(), old);
+        return;
+    }
+    QVERIFY2(status == 0, qPrintable(errors));
+    OpenDrawing reread(out);
+    QStringList ours;
+    for (const DrawingLayer& l : reread.document.layerState().layers)
+        ours << layerLine(l, true);
+    const auto starting = [](const QString& start) { return QRegularExpression(QLatin1Char('^') + QRegularExpression::escape(start)); };
+    QVERIFY2(!ours.filter(starting(layer)).isEmpty(), qPrintable(ours.join('\n')));
+    QVERIFY(absent.isEmpty() || ours.filter(starting(absent)).isEmpty());
+    if (!QFileInfo::exists(kPython))
+        QSKIP("the independent reader runs on /usr/bin/python3 with ezdxf");
+    const QList<QStringList> both = check({in, out});
+    QCOMPARE(both.size(), 2);
+    const QStringList& independent = both.at(1);
+    QVERIFY2(!independent.filter(starting(layer)).isEmpty(), qPrintable(independent.join('\n')));
+    QVERIFY(absent.isEmpty() || independent.filter(starting(absent)).isEmpty());
+    const QMap<QString, int> findings = tagged(both.at(0), "audit");
+    const QMap<QString, int> newFindings = tagged(independent, "audit");
+    for (auto it = newFindings.cbegin(); it != newFindings.cend(); ++it)
+        QVERIFY2(it.value() <= findings.value(it.key()), qPrintable(QStringLiteral("audit finding %1").arg(it.key())));
 }
 
 KVCC_TEST_MAIN(TestDxfSave)

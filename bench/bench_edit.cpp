@@ -1,0 +1,82 @@
+#include "benchcase.h"
+#include "benchdrawing.h"
+
+#include <layerbatchedit.h>
+
+#include <QFile>
+#include <QFileInfo>
+#include <QTemporaryDir>
+#include <QTextStream>
+
+// The batch edit, whole: read, commands, save. edit.big is one freeze line
+// on a big generated drawing against dxflib's bare parse of it, and
+// edit.big.peak_mb its peak memory against the file's size, both in MB.
+// edit.commands runs 400 and 3,200 "new" lines on a small drawing against
+// the same parse, so that the two lines show how the cost grows.
+namespace {
+
+bool writeFile(const QString& path, const QByteArray& data)
+{
+    QFile file(path);
+    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
+}
+
+double editMs(const QString& commands, const QString& in, const QString& out, int runs)
+{
+    return medianMs(runs, {}, [&] {
+        QString errors;
+        QTextStream err(&errors);
+        Demo::LayerBatchEdit::run(commands, in, out, err);
+    });
+}
+
+// Peak resident memory since the last reset, in MB (Linux).
+double peakMb()
+{
+    QFile status(QStringLiteral("/proc/self/status"));
+    if (!status.open(QIODevice::ReadOnly))
+        return 0;
+    for (const QByteArray& line : status.readAll().split('\n')) {
+        if (line.startsWith("VmHWM:"))
+            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
+    }
+    return 0;
+}
+
+void resetPeak()
+{
+    QFile clear(QStringLiteral("/proc/self/clear_refs"));
+    if (clear.open(QIODevice::WriteOnly))
+        clear.write("5");
+}
+
+} // namespace
+
+KVCC_BENCH_GROUP(edit)
+{
+    QTemporaryDir dir;
+    const QString big = dir.filePath(QStringLiteral("big.dxf"));
+    const QString small = dir.filePath(QStringLiteral("small.dxf"));
+    const QString edited = dir.filePath(QStringLiteral("out.dxf"));
+    const int layers = quick ? 2000 : 20000, entities = quick ? 40000 : 400000;
+    if (!writeFile(big, generatedDrawing(layers, entities, 4)) || !writeFile(small, generatedDrawing(20, 2000, 4)))
+        return;
+    const QString freeze = dir.filePath(QStringLiteral("freeze.txt"));
+    writeFile(freeze, "freeze L7\n");
+    const double fileMb = QFileInfo(big).size() / (1024.0 * 1024.0);
+    const double baseline = dxflibParseMs(big, 3);
+    resetPeak();
+    const double ours = editMs(freeze, big, edited, 3);
+    out << BenchResult{QStringLiteral("edit.big"), entities, ours, baseline};
+    out << BenchResult{QStringLiteral("edit.big.peak_mb"), entities, peakMb(), fileMb};
+
+    const double smallParse = dxflibParseMs(small, 5);
+    for (int count : {400, 3200}) {
+        QByteArray lines;
+        for (int i = 0; i < count; ++i)
+            lines += "new N" + QByteArray::number(i) + '\n';
+        const QString commands = dir.filePath(QStringLiteral("new%1.txt").arg(count));
+        writeFile(commands, lines);
+        out << BenchResult{QStringLiteral("edit.commands"), count, editMs(commands, small, edited, 3), smallParse};
+    }
+}

@@ -1,0 +1,13 @@
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+// A generated R2000 drawing: layers layers, twenty small blocks, and
+// entities lines and block references on a grid, one in insertEvery a
+// reference, spread over the layers.
+QByteArray generatedDrawing(int layers, int entities, int insertEvery);
+
+// Median time of dxflib reading the file into an empty handler: the floor
+// any reader of the whole file stands on.
+double dxflibParseMs(const QString& path, int runs);
