@@ -5,6 +5,7 @@
 
 #include <KvAppBase.h>
 
+#include "frozentablewidget.h"
 #include "kvlayerutility.h"
 #include "layercolumns.h"
 #include "layermanager.h"
@@ -39,7 +40,8 @@ PaletteSync::PaletteSync(DrawingDocument* document, KvCc::LayerManager* palette,
     connect(m_model, &QAbstractItemModel::rowsInserted, this, &PaletteSync::rowsInserted);
     connect(m_model, &QAbstractItemModel::rowsRemoved, this, &PaletteSync::rowsRemoved);
     connect(m_model, &QAbstractItemModel::dataChanged, this, &PaletteSync::dataChanged);
-    nameView()->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
+    if (KvCc::FrozenTableWidget* names = nameView())
+        names->setEditTriggers(QAbstractItemView::SelectedClicked | QAbstractItemView::EditKeyPressed);
 }
 
 PaletteSync::~PaletteSync() = default;
@@ -147,19 +149,15 @@ void PaletteSync::renameSelected()
 
 // The name column lies in the palette's frozen overlay, which edits it; a
 // click on a selected name there opens the editor too.
-QAbstractItemView* PaletteSync::nameView() const
+KvCc::FrozenTableWidget* PaletteSync::nameView() const
 {
-    auto* frozen = m_table->findChild<QAbstractItemView*>(QStringLiteral("frozenTable"));
-    return frozen ? frozen : m_table;
+    return m_table->findChild<KvCc::FrozenTableWidget*>();
 }
 
 void PaletteSync::editName(const QModelIndex& name)
 {
-    QAbstractItemView* view = nameView();
-    view->setFocus(Qt::OtherFocusReason);
-    view->setCurrentIndex(name);
-    view->edit(name);
-    selectNameInEditor(name);
+    if (KvCc::FrozenTableWidget* view = nameView(); view && view->editName(name))
+        selectNameInEditor(name);
 }
 
 void PaletteSync::makeSelectedCurrent()

@@ -9,6 +9,7 @@ class QAbstractItemModel;
 class QAbstractItemView;
 
 namespace KvCc {
+class FrozenTableWidget;
 class LayerManager;
 class LayerTableWidget;
 } // namespace KvCc
@@ -74,7 +75,7 @@ private:
     void removeRow(int row);
     QList<int> selectedRows() const;
     void selectLayers(const QStringList& names);
-    QAbstractItemView* nameView() const;
+    KvCc::FrozenTableWidget* nameView() const;
     void editName(const QModelIndex& name);
 
     DrawingDocument* m_document;

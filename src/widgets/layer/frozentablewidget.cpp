@@ -9,6 +9,20 @@ FrozenTableWidget::FrozenTableWidget(QWidget* parent)
 
 FrozenTableWidget::~FrozenTableWidget() = default;
 
+bool FrozenTableWidget::editName(const QModelIndex& index)
+{
+    setFocus(Qt::OtherFocusReason);
+    if (state() == EditingState) {
+        QWidget* editor = indexWidget(currentIndex());
+        if (!editor)
+            return false;
+        commitData(editor);
+        closeEditor(editor, QAbstractItemDelegate::NoHint);
+    }
+    setCurrentIndex(index);
+    return edit(index, AllEditTriggers, nullptr);
+}
+
 void FrozenTableWidget::mousePressEvent(QMouseEvent* event)
 {
     setFocus(Qt::OtherFocusReason);

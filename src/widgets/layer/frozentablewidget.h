@@ -19,6 +19,10 @@ public:
     explicit FrozenTableWidget(QWidget* parent = nullptr);
     ~FrozenTableWidget() override;
 
+    /// Opens the editor of index; a name being typed in another cell is
+    /// committed first. False, quietly, when the cell cannot be edited.
+    bool editName(const QModelIndex& index);
+
 protected:
     /// Takes the keyboard focus before the usual handling.
     void mousePressEvent(QMouseEvent* event) override;

@@ -398,9 +398,7 @@ void LayerTableWidget::addLayer()
     insertRowData(n);
 
     const QModelIndex index = layerModel->index(n, NameColumn);
-    frozenTable->setFocus(Qt::OtherFocusReason);
-    frozenTable->setCurrentIndex(index);
-    frozenTable->edit(index);
+    frozenTable->editName(index);
 }
 
 void LayerTableWidget::remove()

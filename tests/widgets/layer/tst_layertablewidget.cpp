@@ -163,8 +163,16 @@ private slots:
         table.addLayer();
         const int last = table.model()->rowCount() - 1;
         QTEST(table.model()->index(last, NameColumn).data().toString(), "added");
-        QVERIFY(overlay(&table)->findChild<QLineEdit*>());
+        QLineEdit* editor = overlay(&table)->findChild<QLineEdit*>();
+        QVERIFY(editor);
         QCOMPARE(overlay(&table)->currentIndex().row(), last);
+        // Another new layer while this one is being named takes the typed
+        // name first, then opens its own editor.
+        editor->setText(QStringLiteral("Stair"));
+        table.addLayer();
+        QVERIFY(!table.model()->match(table.model()->index(0, NameColumn), Qt::DisplayRole, QStringLiteral("Stair")).isEmpty());
+        QCOMPARE(overlay(&table)->currentIndex().row(), last + 1);
+        QVERIFY(overlay(&table)->indexWidget(overlay(&table)->currentIndex()));
     }
 
     void addingToAnEmptyTableTakesTheDefaultRow()
