@@ -64,10 +64,11 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
             COMMAND ${xvfb} env LANG=de_DE.UTF-8 bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
         add_test(NAME demo_smoke_xvfb_ru
             COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo> --lang ru)
-        # The German picks of views and viewports on the real X11 platform.
+        # The German and Russian picks of views and viewports on the real X11 platform.
         add_test(NAME tst_demogerman_xcb COMMAND ${xvfb} $<TARGET_FILE:tst_demogerman>)
-        set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb PROPERTIES
-            TIMEOUT 120 ENVIRONMENT "${xcb_environment}")
+        add_test(NAME tst_demogerman_ru_xcb COMMAND ${xvfb} env KVCC_VIEW_LANG=ru $<TARGET_FILE:tst_demogerman>)
+        set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb
+            tst_demogerman_ru_xcb PROPERTIES TIMEOUT 120 ENVIRONMENT "${xcb_environment}")
     else()
         message(STATUS "xvfb-run or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
     endif()
