@@ -130,6 +130,9 @@ QString stateAction(int column, bool cellTrue, const QString& layer)
 
 QVariant stateCellData(int column, const QVariant& cell, const QString& layer, int role)
 {
+    // A long name is cut off by its column: its tool tip shows it whole.
+    if (column == NameColumn && role == Qt::ToolTipRole)
+        return layer;
     if (!isStateColumn(column))
         return QVariant();
     const bool cellTrue = layerCellIsTrue(cell);

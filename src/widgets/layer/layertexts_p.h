@@ -26,7 +26,8 @@ QString stateAction(int column, bool cellTrue, const QString& layer);
 
 // The accessible text, accessible description and tool tip of a state cell
 // (role Qt::AccessibleTextRole, Qt::AccessibleDescriptionRole or
-// Qt::ToolTipRole); an invalid variant for any other cell or role.
+// Qt::ToolTipRole), and the whole name as the name cell's tool tip; an
+// invalid variant for any other cell or role.
 QVariant stateCellData(int column, const QVariant& cell, const QString& layer, int role);
 
 } // namespace LayerTexts

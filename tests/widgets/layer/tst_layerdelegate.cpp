@@ -197,6 +197,7 @@ private slots:
         QAccessibleInterface* heard = QAccessible::queryAccessibleInterface(table.get())->tableInterface()->cellAt(walls.row(), FreezeColumn);
         QCOMPARE(QStringList({heard->text(QAccessible::Name), heard->text(QAccessible::Description)}), QStringList({"Frozen", "Thaw Walls"}));
         QCOMPARE(walls.data(Qt::ToolTipRole).toString(), QStringLiteral("Frozen"));
+        QCOMPARE(walls.sibling(walls.row(), NameColumn).data(Qt::ToolTipRole).toString(), QStringLiteral("Walls"));
         table->setCurrentIndex(cell(QStringLiteral("0"), FreezeColumn));
         modaldriver::answer([&] { QTest::keyClick(table.get(), Qt::Key_Space); }, [](QDialog* dialog) { QVERIFY(dialogButton(dialog, QStringLiteral("OK"))); dialog->reject(); });
         QVERIFY(drawingValue(QStringLiteral("0"), FreezeColumn));
