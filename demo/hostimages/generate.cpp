@@ -39,13 +39,18 @@ void layers(QPainter& p)
     }
 }
 
+// A light rim under the dark stroke keeps the chevron readable on a dark
+// ribbon too; on a light one the rim does not show.
 void chevron(QPainter& p, bool down)
 {
-    p.setPen(QPen(kInk, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
     p.setBrush(Qt::NoBrush);
     const double a = down ? 11 : 21;
     const double b = down ? 21 : 11;
-    p.drawPolyline(QPolygonF({QPointF(7, a), QPointF(16, b), QPointF(25, a)}));
+    const QPolygonF line({QPointF(7, a), QPointF(16, b), QPointF(25, a)});
+    p.setPen(QPen(QColor(245, 245, 245), 7, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line);
+    p.setPen(QPen(kInk, 3.5, Qt::SolidLine, Qt::RoundCap, Qt::RoundJoin));
+    p.drawPolyline(line);
 }
 
 void colorWheel(QPainter& p)

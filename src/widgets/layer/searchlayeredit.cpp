@@ -4,6 +4,7 @@
 
 #include <QHBoxLayout>
 #include <QIcon>
+#include <QImage>
 #include <QPushButton>
 
 namespace KvCc {
@@ -46,8 +47,18 @@ SearchLayerEdit::~SearchLayerEdit() = default;
 
 void SearchLayerEdit::showGlyph(const QString& path)
 {
-    // Keyed like the other bitmaps, so a magenta ground never shows.
-    searchBtn->setIcon(QIcon(loadKeyedPixmap(path)));
+    // Keyed like the other bitmaps, so a magenta ground never shows; the
+    // glyphs are drawn on white, which must not show as a white square on
+    // a dark field either.
+    QImage glyph = loadKeyedPixmap(path).toImage().convertToFormat(QImage::Format_ARGB32);
+    for (int y = 0; y < glyph.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(glyph.scanLine(y));
+        for (int x = 0; x < glyph.width(); ++x) {
+            if ((line[x] & RGB_MASK) == (qRgb(255, 255, 255) & RGB_MASK))
+                line[x] = qRgba(255, 255, 255, 0);
+        }
+    }
+    searchBtn->setIcon(QIcon(QPixmap::fromImage(glyph)));
 }
 
 void SearchLayerEdit::slotTextChanged(const QString& text)
