@@ -68,7 +68,9 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
         add_test(NAME tst_demogerman_xcb COMMAND ${xvfb} $<TARGET_FILE:tst_demogerman>)
         add_test(NAME tst_demogerman_ru_xcb COMMAND ${xvfb} env KVCC_VIEW_LANG=ru $<TARGET_FILE:tst_demogerman>)
         set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb
-            tst_demogerman_ru_xcb PROPERTIES TIMEOUT 120 ENVIRONMENT "${xcb_environment}")
+            tst_demogerman_ru_xcb PROPERTIES TIMEOUT 120 ENVIRONMENT "${xcb_environment}"
+            # xvfb-run -a picks a free display by its lock file: two at once may pick the same.
+            RESOURCE_LOCK xvfb)
     else()
         message(STATUS "xvfb-run or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
     endif()
