@@ -237,12 +237,16 @@ void TestDxfSave::roundTrip_data()
         .pair(9, "$DWGCODEPAGE").pair(3, "ANSI_1252").endSection().beginLayerTable().layer("0", 0, 7).layer("\xc3\x84ra", 0, 1)
         .layer("B", 0, 5).layer("C", 0, 6).endLayerTable().beginEntities().line("\xc3\x84ra", 0, 0, 1, 1).endSection().end();
     QTest::newRow("written 2007 drawing in UTF-8") << writeScratch(utf8.data(), "utf8.dxf");
-    // Layer "0" carries a handle, so the new layer gets one; nothing says where handles end.
-    const DxfWriter unseeded = DxfWriter().header("AC1015").beginLayerTable().pair(0, "LAYER").pair(5, "10")
-        .pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord").pair(2, "0").pair(70, "0").pair(62, "7")
-        .pair(6, "CONTINUOUS").layer("A", 0, 1).layer("B", 0, 2).layer("C", 0, 3).endLayerTable().beginEntities()
-        .pair(0, "LINE").pair(5, "2A").pair(8, "A").pair(10, "0").pair(20, "0").pair(11, "1").pair(21, "1").endSection().end();
-    QTest::newRow("written drawing with handles and no seed") << writeScratch(unseeded.data(), "unseeded.dxf");
+    // Layer "0" carries a handle, so the new layer gets one; nothing says
+    // where handles end. The highest handle lies after the tables, or in them.
+    for (const char* line : {"2A", "0F"}) {
+        const DxfWriter unseeded = DxfWriter().header("AC1015").beginLayerTable().pair(0, "LAYER").pair(5, "10")
+            .pair(100, "AcDbSymbolTableRecord").pair(100, "AcDbLayerTableRecord").pair(2, "0").pair(70, "0").pair(62, "7")
+            .pair(6, "CONTINUOUS").layer("A", 0, 1).layer("B", 0, 2).layer("C", 0, 3).endLayerTable().beginEntities()
+            .pair(0, "LINE").pair(5, line).pair(8, "A").pair(10, "0").pair(20, "0").pair(11, "1").pair(21, "1").endSection().end();
+        QTest::addRow("written drawing with handles up to %s and no seed", line == QLatin1String("2A") ? "2A" : "10")
+            << writeScratch(unseeded.data(), QStringLiteral("unseeded%1.dxf").arg(QLatin1String(line)));
+    }
 }
 
 void TestDxfSave::roundTrip()
