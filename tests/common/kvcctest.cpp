@@ -19,6 +19,7 @@ const char* const knownPlatformNotices[] = {
     "This plugin does not support grabbing the keyboard",
     "This plugin does not support grabbing the mouse",
     "This plugin does not support setParent!",
+    "This plugin does not support setting window masks",
     "QStandardPaths: XDG_RUNTIME_DIR not set",
     // The offscreen platform activates every window it shows, the floating
     // property page too, which takes no focus; a popup closing over it then

@@ -4,6 +4,7 @@
 #include "propertymanager.h"
 
 #include <QEvent>
+#include <QRegion>
 #include <QWindow>
 
 namespace KvCc {
@@ -19,6 +20,7 @@ StackWidget::StackWidget(LayerControl* control, QWidget* parent)
     insertWidget(0, new PropertyManager(this));
     insertWidget(1, new QWidget);
     setCurrentIndex(0);
+    connect(this, &QStackedWidget::currentChanged, this, &StackWidget::maskEmptyPage);
     // A window shown without a size of its own is given at least 200 x 100,
     // which would stretch the rows of the page apart and push it further down.
     resize(sizeHint());
@@ -92,6 +94,18 @@ void StackWidget::hide(bool bHide)
     // instead of catching them with an invisible window.
     if (QWindow* handle = windowHandle())
         handle->setFlag(Qt::WindowTransparentForInput, bHide);
+}
+
+void StackWidget::maskEmptyPage(int index)
+{
+    // Without a compositing manager the transparent pixels of a translucent
+    // window come out black, so the empty page would leave a black box. A
+    // shape that lies wholly outside the window shows no pixel at all, with
+    // or without compositing. (An empty region would mean no shape.)
+    if (index == 1)
+        setMask(QRegion(-1, -1, 1, 1));
+    else
+        clearMask();
 }
 
 void StackWidget::adjustGeometry()

@@ -37,6 +37,8 @@ private:
     // Watches the control's top-level window, which may change when the host
     // puts the control into its ribbon after building it.
     void watchControlWindow();
+    // Leaves nothing on screen while the empty page is current.
+    void maskEmptyPage(int index);
 
     // The LayerControl given at construction, held as a plain widget: its
     // events still reach eventFilter() while it is being destroyed.

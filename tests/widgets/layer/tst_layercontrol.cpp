@@ -10,6 +10,7 @@
 
 #include <QLabel>
 #include <QPushButton>
+#include <QScreen>
 #include <QWindow>
 
 // The foldable ribbon panel: the layer row with its floating property page
@@ -74,6 +75,28 @@ private slots:
             QCOMPARE(bool(stack->windowHandle()->flags() & Qt::WindowTransparentForInput), i % 2 == 1);
             QVERIFY(!folderButton()->icon().isNull() && folderButton()->icon().cacheKey() != icon);
         }
+    }
+
+    // Folded, the page leaves nothing on screen, with or without a
+    // compositing manager (without one, a translucent window's clear pixels
+    // come out black). Under X11 the screen is compared with itself while
+    // the window is hidden.
+    void theFoldedPageLeavesNothingOnScreen()
+    {
+        unfold();
+        QVERIFY(stack->mask().isEmpty());
+        QTest::mouseClick(folderButton(), Qt::LeftButton);
+        QVERIFY(stack->isVisible() && !stack->mask().intersects(stack->rect()));
+        if (QGuiApplication::platformName() != QLatin1String("xcb"))
+            return;
+        const QRect area = stack->geometry();
+        const auto screen = [&area] {
+            QTest::qWait(300);
+            return QGuiApplication::primaryScreen()->grabWindow(0, area.x(), area.y(), area.width(), area.height()).toImage();
+        };
+        const QImage folded = screen();
+        stack->QWidget::hide();
+        QCOMPARE(folded, screen());
     }
 
     void thePageStaysBelowTheControl_data()
