@@ -1,6 +1,7 @@
 #include "dxfentityreader.h"
 
 #include "dxfcurves.h"
+#include "dxfmultileader.h"
 #include "dxfobjectcoordinates.h"
 #include "dxftext.h"
 
@@ -297,71 +298,21 @@ DrawingEntity DxfEntityReader::arrowhead(const DrawingEntity& base, const QPoint
 
 bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base, QVector<DrawingEntity>& out) const
 {
-    // The context block holds the geometry: leaders (landing point, dogleg)
-    // with their lines, then the text and its place.
-    enum Where { Outside, Context, Leader, Line } where = Outside;
+    const DxfMultiLeader leader(f.pairs());
+    for (const QVector<QPointF>& line : leader.lines) {
+        DrawingEntity polyline = base;
+        polyline.kind = DrawingEntity::Polyline;
+        polyline.points = line;
+        out << arrowhead(base, line.at(0), line.at(1), leader.arrowSize) << polyline;
+    }
     DrawingEntity text = base;
     text.kind = DrawingEntity::Text;
-    QPointF landing, dogleg, textAt;
-    double doglegLength = 0, arrowSize = 0;
-    int attachment = 1;
-    QVector<QPointF> line;
-    const auto finishLine = [&] {
-        if (line.isEmpty())
-            return;
-        DrawingEntity leader = base;
-        leader.kind = DrawingEntity::Polyline;
-        leader.points = line;
-        leader.points << landing << landing + dogleg * doglegLength;
-        out << arrowhead(base, line.first(), leader.points.at(1), arrowSize) << leader;
-        line.clear();
-    };
-    for (const DxfPair& p : f.pairs()) {
-        const double v = DxfFields::number(p.value, 0);
-        if (p.code == 300 && p.value.startsWith("CONTEXT_DATA"))
-            where = Context;
-        else if (p.code == 302 && where == Context)
-            where = Leader;
-        else if (p.code == 304 && where == Leader && p.value.startsWith("LEADER_LINE"))
-            where = Line;
-        else if (p.code == 305 && where == Line) {
-            finishLine();
-            where = Leader;
-        }
-        else if (p.code == 303 && where == Leader)
-            where = Context;
-        else if (p.code == 301 && where == Context)
-            break;
-        else if (where == Line && p.code == 10)
-            line.append(QPointF(v, 0));
-        else if (where == Line && p.code == 20 && !line.isEmpty())
-            line.last().setY(v);
-        else if (where == Leader && p.code == 10)
-            landing.setX(v);
-        else if (where == Leader && p.code == 20)
-            landing.setY(v);
-        else if (where == Leader && p.code == 11)
-            dogleg.setX(v);
-        else if (where == Leader && p.code == 21)
-            dogleg.setY(v);
-        else if (where == Leader && p.code == 40)
-            doglegLength = v;
-        else if (where == Context && p.code == 304)
-            text.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(p.value)));
-        else if (where == Context && p.code == 12)
-            textAt.setX(v);
-        else if (where == Context && p.code == 22)
-            textAt.setY(v);
-        else if (where == Context && p.code == 41)
-            text.height = v;
-        else if (where == Context && p.code == 140)
-            arrowSize = v;
-        else if (where == Context && p.code == 171)
-            attachment = static_cast<int>(v);
-    }
+    text.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(leader.text)));
     if (!text.text.isEmpty()) {
-        text.points = {textAt};
-        attach(attachment, text);
+        if (leader.textHeight >= 0)
+            text.height = leader.textHeight;
+        text.points = {leader.textAt};
+        attach(leader.attachment, text);
         out << text;
     }
     return !out.isEmpty();

@@ -1,0 +1,44 @@
+#pragma once
+
+#include "dxfpairreader.h"
+
+#include <QByteArray>
+#include <QPointF>
+#include <QVector>
+
+namespace Demo {
+
+// The geometry of a multileader, read from its context block: each leader
+// line runs through its points to the leader's landing point and on along
+// the dogleg; the text (raw, still encoded) sits at a point by its
+// attachment.
+class DxfMultiLeader
+{
+public:
+    explicit DxfMultiLeader(const QVector<DxfPair>& pairs);
+
+    QVector<QVector<QPointF>> lines;
+    QByteArray text;
+    QPointF textAt;
+    double textHeight = -1; // -1: the entity's own
+    double arrowSize = 0;
+    int attachment = 1;
+
+private:
+    enum Where { Outside, Context, Leader, Line };
+
+    // Follows the nesting of the block; false once it has ended.
+    bool enter(const DxfPair& p);
+    void takeLeader(int code, double value);
+    void takeContext(const DxfPair& p, double value);
+    void finishLine();
+
+    Where m_where = Outside;
+    bool m_done = false;
+    QVector<QPointF> m_line;
+    QPointF m_landing;
+    QPointF m_dogleg;
+    double m_doglegLength = 0;
+};
+
+} // namespace Demo
