@@ -3,8 +3,11 @@
 #include "layercontrol.h"
 #include "propertymanager.h"
 
+#include <QBitmap>
 #include <QEvent>
+#include <QImage>
 #include <QRegion>
+#include <QScopedValueRollback>
 #include <QWindow>
 
 namespace KvCc {
@@ -20,7 +23,8 @@ StackWidget::StackWidget(LayerControl* control, QWidget* parent)
     insertWidget(0, new PropertyManager(this));
     insertWidget(1, new QWidget);
     setCurrentIndex(0);
-    connect(this, &QStackedWidget::currentChanged, this, &StackWidget::maskEmptyPage);
+    connect(this, &QStackedWidget::currentChanged, this, &StackWidget::shapeWindow);
+    widget(0)->installEventFilter(this);
     // A window shown without a size of its own is given at least 200 x 100,
     // which would stretch the rows of the page apart and push it further down.
     resize(sizeHint());
@@ -73,6 +77,9 @@ bool StackWidget::eventFilter(QObject* watched, QEvent* event)
             show();
             adjustGeometry();
         }
+    } else if (watched == widget(0)) {
+        if (event->type() == QEvent::Resize || event->type() == QEvent::Show)
+            shapeWindow();
     } else if (watched == watchedWindow) {
         // The control does not move within its window when the window moves,
         // so the window is watched directly.
@@ -96,16 +103,26 @@ void StackWidget::hide(bool bHide)
         handle->setFlag(Qt::WindowTransparentForInput, bHide);
 }
 
-void StackWidget::maskEmptyPage(int index)
+void StackWidget::shapeWindow()
 {
-    // Without a compositing manager the transparent pixels of a translucent
-    // window come out black, so the empty page would leave a black box. A
-    // shape that lies wholly outside the window shows no pixel at all, with
-    // or without compositing. (An empty region would mean no shape.)
-    if (index == 1)
+    // Without a compositing manager the clear pixels of a translucent window
+    // come out black. Shaping the window to what its page draws leaves the
+    // rest to whatever lies beneath, with or without compositing. The empty
+    // page draws nothing: a shape wholly outside the window shows no pixel
+    // (an empty region would mean no shape at all).
+    // Rendering the page delivers its pending resize, which lands here again.
+    if (shaping)
+        return;
+    const QScopedValueRollback<bool> busy(shaping, true);
+    QWidget* page = currentWidget();
+    if (currentIndex() != 0 || !page) {
         setMask(QRegion(-1, -1, 1, 1));
-    else
-        clearMask();
+        return;
+    }
+    QImage drawn(size(), QImage::Format_ARGB32_Premultiplied);
+    drawn.fill(Qt::transparent);
+    page->render(&drawn, page->pos(), QRegion(), QWidget::DrawChildren);
+    setMask(QBitmap::fromImage(drawn.createAlphaMask()));
 }
 
 void StackWidget::adjustGeometry()

@@ -37,8 +37,8 @@ private:
     // Watches the control's top-level window, which may change when the host
     // puts the control into its ribbon after building it.
     void watchControlWindow();
-    // Leaves nothing on screen while the empty page is current.
-    void maskEmptyPage(int index);
+    // Shapes the window to what its current page draws.
+    void shapeWindow();
 
     // The LayerControl given at construction, held as a plain widget: its
     // events still reach eventFilter() while it is being destroyed.
@@ -46,6 +46,7 @@ private:
     QPointer<QWidget> watchedWindow;
     // Whether the window was put away because the control was hidden.
     bool hiddenWithControl = false;
+    bool shaping = false;
 };
 
 } // namespace KvCc
