@@ -58,6 +58,10 @@ void LayerActions::fillMenu(QMenu* menu) const
     menu->addSeparator();
     for (QAction* action : m_properties)
         menu->addAction(action);
+    for (const QList<QAction*>& section : m_sections) {
+        menu->addSeparator();
+        menu->addActions(section);
+    }
 }
 
 void LayerActions::editSelected(LayerPropertyEditor::Property property)
