@@ -45,10 +45,15 @@ LayerActions::~LayerActions() = default;
 
 QAction* LayerActions::addAction(const QString& text, const QKeySequence& shortcut)
 {
-    auto* action = new QAction(text, m_parent);
+    return addWindowAction(m_parent, text, shortcut);
+}
+
+QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, window);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
-    m_parent->addAction(action);
+    window->addAction(action);
     return action;
 }
 

@@ -60,4 +60,7 @@ private:
     QList<QList<QAction*>> m_sections;
 };
 
+// A new action of window whose shortcut works anywhere in the window.
+QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut);
+
 } // namespace Demo

@@ -1,6 +1,7 @@
 #include "layervisibilityactions.h"
 
 #include "drawingdocument.h"
+#include "layeractions.h"
 #include "layerhistory.h"
 #include "palettesync.h"
 
@@ -13,13 +14,13 @@ namespace Demo {
 
 LayerVisibilityActions::LayerVisibilityActions(DrawingDocument* document, LayerHistory* history, PaletteSync* sync,
                                                KvCc::LayerTableWidget* table, QWidget* parent)
-    : QObject(parent), m_document(document), m_history(history), m_sync(sync), m_table(table), m_parent(parent)
+    : QObject(parent), m_document(document), m_history(history), m_sync(sync), m_table(table)
 {
-    m_isolate = addAction(QStringLiteral("&Isolate Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
-    m_unisolate = addAction(QStringLiteral("&Unisolate Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
-    m_allOn = addAction(QStringLiteral("Turn &All Layers On"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
-    m_thawAll = addAction(QStringLiteral("&Thaw All Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
-    m_byFreezing = addAction(QStringLiteral("Isolate by &Freezing"), QKeySequence());
+    m_isolate = addWindowAction(parent, QStringLiteral("&Isolate Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_I));
+    m_unisolate = addWindowAction(parent, QStringLiteral("&Unisolate Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_U));
+    m_allOn = addWindowAction(parent, QStringLiteral("Turn &All Layers On"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_A));
+    m_thawAll = addWindowAction(parent, QStringLiteral("&Thaw All Layers"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_T));
+    m_byFreezing = addWindowAction(parent, QStringLiteral("Isolate by &Freezing"), QKeySequence());
     m_byFreezing->setCheckable(true);
     connect(m_isolate, &QAction::triggered, this, [this] {
         const QStringList names = m_sync->selectedLayers();
@@ -45,15 +46,6 @@ LayerVisibilityActions::~LayerVisibilityActions() = default;
 QList<QAction*> LayerVisibilityActions::actions() const
 {
     return {m_isolate, m_unisolate, m_byFreezing, m_allOn, m_thawAll};
-}
-
-QAction* LayerVisibilityActions::addAction(const QString& text, const QKeySequence& shortcut)
-{
-    auto* action = new QAction(text, m_parent);
-    action->setShortcut(shortcut);
-    action->setShortcutContext(Qt::WindowShortcut);
-    m_parent->addAction(action);
-    return action;
 }
 
 void LayerVisibilityActions::run(const std::function<QString()>& command, const QString& unchanged)

@@ -6,7 +6,6 @@
 #include <functional>
 
 class QAction;
-class QKeySequence;
 class QWidget;
 
 namespace KvCc {
@@ -51,7 +50,6 @@ signals:
     void noted(const QString& note);
 
 private:
-    QAction* addAction(const QString& text, const QKeySequence& shortcut);
     // Runs command as one undo step; unchanged is the note when it changes nothing.
     void run(const std::function<QString()>& command, const QString& unchanged);
     void updateIsolate();
@@ -60,7 +58,6 @@ private:
     LayerHistory* m_history;
     PaletteSync* m_sync;
     KvCc::LayerTableWidget* m_table;
-    QWidget* m_parent;
     QAction* m_isolate = nullptr;
     QAction* m_unisolate = nullptr;
     QAction* m_allOn = nullptr;

@@ -375,7 +375,7 @@ private slots:
             QVERIFY(offered);
         } else {
             QApplication::setActiveWindow(&window);
-            QTest::keyClick(&window, QKeySequence(how)[0] & ~Qt::KeyboardModifierMask, Qt::ControlModifier | Qt::ShiftModifier);
+            QTest::keySequence(&window, QKeySequence(how));
             QTest::keyRelease(&window, Qt::Key_Shift);
         }
         window.settle();
