@@ -9,6 +9,8 @@ void DrawingDocument::close()
 {
     m_table.close();
     m_saveState.clear();
+    m_isolation.clear();
+    m_stepText.clear();
 }
 
 void DrawingDocument::load(const Drawing& drawing)
@@ -92,20 +94,69 @@ QString DrawingDocument::deleteLayer(const QString& name)
 
 QString DrawingDocument::setLayerProperties(const QString& name, const DrawingLayer& properties)
 {
-    return onLayer(name, [&](const DkDbObjectId& id) {
-        const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
-        if (properties.frozen && id == database()->clayer())
-            return QStringLiteral("Layer \"%1\" is the current layer and cannot be frozen.").arg(actual);
-        if (properties.description != m_table.readLayer(id).description) {
-            const QString problem = LayerNameRules::checkDescription(m_table, properties.description);
-            if (!problem.isEmpty())
-                return problem;
-        }
-        DrawingLayer layer = properties;
-        layer.name = actual;
-        m_table.applyLayer(id, layer);
-        return QString();
-    });
+    return onLayer(name, [&](const DkDbObjectId& id) { return setRecordProperties(id, properties); });
+}
+
+QString DrawingDocument::setSlotProperties(int slot, const DrawingLayer& properties)
+{
+    const DkDbObjectId id = m_table.idOfSlot(slot);
+    if (id.isNull())
+        return QStringLiteral("Layer \"%1\" was deleted.").arg(properties.name);
+    return setRecordProperties(id, properties);
+}
+
+QString DrawingDocument::setRecordProperties(const DkDbObjectId& id, const DrawingLayer& properties)
+{
+    const QString actual = HostLayerTable::layerName(database()->peekLayer(id));
+    if (properties.frozen && id == database()->clayer())
+        return QStringLiteral("Layer \"%1\" is the current layer and cannot be frozen.").arg(actual);
+    if (properties.description != m_table.readLayer(id).description) {
+        const QString problem = LayerNameRules::checkDescription(m_table, properties.description);
+        if (!problem.isEmpty())
+            return problem;
+    }
+    DrawingLayer layer = properties;
+    layer.name = actual;
+    m_table.applyLayer(id, layer);
+    return QString();
+}
+
+QString DrawingDocument::isolateLayers(const QStringList& names, bool byFreezing)
+{
+    DrawingLayer only;
+    m_stepText = names.size() == 1 && findLayerProperties(names.first(), only)
+                     ? QStringLiteral("Isolate %1").arg(only.name)
+                     : QStringLiteral("Isolate %1 Layers").arg(names.size());
+    return m_isolation.isolate(*this, names, byFreezing);
+}
+
+QString DrawingDocument::turnAllLayersOn()
+{
+    m_stepText = QStringLiteral("Turn On All Layers");
+    return editEveryLayer([](DrawingLayer& layer) { return !std::exchange(layer.on, true); });
+}
+
+QString DrawingDocument::thawAllLayers()
+{
+    m_stepText = QStringLiteral("Thaw All Layers");
+    return editEveryLayer([](DrawingLayer& layer) { return std::exchange(layer.frozen, false); });
+}
+
+QString DrawingDocument::editEveryLayer(const std::function<bool(DrawingLayer&)>& edit)
+{
+    if (!database())
+        return QStringLiteral("No drawing is open.");
+    for (int slot = 0; slot < layerIds().size(); ++slot) {
+        if (!slotAlive(slot))
+            continue;
+        DrawingLayer layer = slotLayer(slot);
+        if (!edit(layer))
+            continue;
+        const QString error = setSlotProperties(slot, layer);
+        if (!error.isEmpty())
+            return error;
+    }
+    return QString();
 }
 
 QString DrawingDocument::editLayer(const QString& name, const std::function<QString(DrawingLayer&)>& edit)

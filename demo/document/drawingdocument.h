@@ -1,6 +1,7 @@
 #pragma once
 
 #include "hostlayertable.h"
+#include "layerisolation.h"
 #include "layersavestate.h"
 #include "layertablestate.h"
 
@@ -8,6 +9,7 @@
 #include <QVector>
 
 #include <functional>
+#include <utility>
 
 namespace Demo {
 
@@ -45,6 +47,23 @@ public:
     // Reads the named layer, lets edit change it (or refuse with a message)
     // and sets what it made of it.
     QString editLayer(const QString& name, const std::function<QString(DrawingLayer&)>& edit);
+    // The same for the layer of a slot, found by its record whatever its name.
+    QString setSlotProperties(int slot, const DrawingLayer& properties);
+
+    // Shows only the named layers: the others visible now are turned off
+    // (or frozen); the named ones are turned on and thawed, and the first
+    // becomes current unless the current layer is among them.
+    QString isolateLayers(const QStringList& names, bool byFreezing);
+    // Puts back what isolating changed, where the user did not change it since.
+    QString unisolateLayers() { m_stepText = QStringLiteral("Unisolate Layers"); return m_isolation.unisolate(*this); }
+    bool canUnisolate() const { return database() && m_isolation.isActive(*this); }
+    QString turnAllLayersOn();
+    QString thawAllLayers();
+    // The undo text of the step the last layer-wide command makes ("Thaw
+    // All Layers"); empty when the step may be named by what it changed.
+    // Clears it.
+    QString takeStepText() { return std::exchange(m_stepText, QString()); }
+
     // The named layer as the drawing holds it; false when there is none.
     bool findLayerProperties(const QString& name, DrawingLayer& out) const;
 
@@ -71,8 +90,14 @@ private:
     // Runs command on the layer name names; refuses when there is none.
     QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
 
+    QString setRecordProperties(const DkDbObjectId& id, const DrawingLayer& properties);
+    // Runs edit on every layer; sets those it changed (it returns true for them).
+    QString editEveryLayer(const std::function<bool(DrawingLayer&)>& edit);
+
     HostLayerTable m_table;
     LayerSaveState m_saveState;
+    LayerIsolation m_isolation;
+    QString m_stepText;
 };
 
 } // namespace Demo

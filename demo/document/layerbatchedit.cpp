@@ -20,7 +20,8 @@ const QHash<QString, int>& argumentCounts()
         {QStringLiteral("freeze"), 1},     {QStringLiteral("thaw"), 1},       {QStringLiteral("lock"), 1},
         {QStringLiteral("unlock"), 1},     {QStringLiteral("plot"), 1},       {QStringLiteral("noplot"), 1},
         {QStringLiteral("color"), 2},      {QStringLiteral("linetype"), 2},   {QStringLiteral("lineweight"), 2},
-        {QStringLiteral("description"), -1}};
+        {QStringLiteral("description"), -1},
+        {QStringLiteral("all-on"), 0},     {QStringLiteral("thaw-all"), 0}};
     return counts;
 }
 
@@ -124,11 +125,12 @@ QString LayerBatchEdit::runLine(const QString& line)
     if (words.isEmpty() || words.first().startsWith(QLatin1Char('#')))
         return QString();
     const QString command = words.takeFirst().toLower();
-    const int wanted = argumentCounts().value(command, 0);
-    if (wanted == 0)
+    if (!argumentCounts().contains(command))
         return QStringLiteral("unknown command \"%1\"").arg(command);
-    if ((wanted > 0 && words.size() != wanted) || (wanted < 0 && words.size() < 2))
-        return QStringLiteral("\"%1\" takes %2").arg(command, wanted == 1 ? QStringLiteral("a layer name")
+    const int wanted = argumentCounts().value(command);
+    if ((wanted >= 0 && words.size() != wanted) || (wanted < 0 && words.size() < 2))
+        return QStringLiteral("\"%1\" takes %2").arg(command, wanted == 0   ? QStringLiteral("no arguments")
+                                                            : wanted == 1 ? QStringLiteral("a layer name")
                                                             : wanted == 2 ? QStringLiteral("two arguments")
                                                                           : QStringLiteral("a layer name and a text"));
     const QString error = runCommand(command, words);
@@ -155,6 +157,10 @@ QString LayerBatchEdit::runCommand(const QString& command, const QStringList& ar
         return setLineWeight(args.at(0), args.at(1));
     if (command == QLatin1String("description"))
         return setDescription(args.at(0), args.mid(1).join(QLatin1Char(' ')));
+    if (command == QLatin1String("all-on"))
+        return m_document->turnAllLayersOn();
+    if (command == QLatin1String("thaw-all"))
+        return m_document->thawAllLayers();
     return setFlag(command, args.at(0));
 }
 

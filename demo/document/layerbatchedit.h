@@ -16,6 +16,7 @@ class LayerHistory;
 //   on|off|freeze|thaw|lock|unlock|plot|noplot NAME
 //   color NAME INDEX|R,G,B | linetype NAME LINETYPE
 //   lineweight NAME HUNDREDTHS|bylayer|byblock|default | description NAME TEXT
+//   all-on | thaw-all
 // Names with blanks go in double quotes; blank lines and lines starting
 // with '#' are skipped. Each command runs as the window runs it, with the
 // same refusals and undo steps; the drawing is saved as Save As saves it,

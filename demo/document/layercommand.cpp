@@ -53,8 +53,8 @@ QString slotChange(const LayerTableDelta& delta, int i)
 
 } // namespace
 
-LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableDelta& delta)
-    : m_document(document), m_delta(delta), m_text(describe(delta))
+LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableDelta& delta, const QString& text)
+    : m_document(document), m_delta(delta), m_text(text.isEmpty() ? describe(delta) : text)
 {
 }
 

@@ -9,12 +9,13 @@ namespace Demo {
 class DrawingDocument;
 
 // One undo step of the layer table: the slots it changed, each on both
-// sides; its text names the change ("Freeze A-ROOF"). A new layer and the
-// name typed into it right after make one step.
+// sides; its text names the change ("Freeze A-ROOF"), or is the text the
+// command that made it gave ("Thaw All Layers"). A new layer and the name
+// typed into it right after make one step.
 class LayerCommand
 {
 public:
-    LayerCommand(DrawingDocument* document, const LayerTableDelta& delta);
+    LayerCommand(DrawingDocument* document, const LayerTableDelta& delta, const QString& text = QString());
 
     void undo();
     void redo();

@@ -16,6 +16,7 @@ void LayerHistory::reset()
     m_cleanIndex = 0;
     bool currentChanged = false;
     m_document->takeTouchedSlots(currentChanged);
+    m_document->takeStepText();
     m_known = m_document->layerState();
     moved(wasClean, false);
 }
@@ -27,7 +28,7 @@ bool LayerHistory::record()
     const LayerTableState now = m_document->layerState();
     const LayerTableDelta delta = LayerTableDelta::between(m_known, now);
     m_known = now;
-    return push(delta);
+    return push(delta, m_document->takeStepText());
 }
 
 bool LayerHistory::recordCommand()
@@ -52,20 +53,21 @@ bool LayerHistory::recordCommand()
     delta.currentAfter = currentChanged ? m_document->currentSlot() : m_known.current;
     delta.currentName = m_document->currentLayerName();
     m_known.current = delta.currentAfter;
-    return push(delta);
+    return push(delta, m_document->takeStepText());
 }
 
-bool LayerHistory::push(const LayerTableDelta& delta)
+bool LayerHistory::push(const LayerTableDelta& delta, const QString& text)
 {
     if (delta.isEmpty())
         return false;
     const bool wasClean = isClean();
-    LayerCommand step(m_document, delta);
+    LayerCommand step(m_document, delta, text);
     m_steps.erase(m_steps.begin() + m_index, m_steps.end());
     if (m_cleanIndex > m_index)
         m_cleanIndex = -1;
-    // A saved step stays as saved: nothing merges into it.
-    if (m_index == 0 || m_index == m_cleanIndex || !m_steps.back().mergeWith(step)) {
+    // A saved step stays as saved: nothing merges into it; a named step
+    // stands alone.
+    if (m_index == 0 || m_index == m_cleanIndex || !text.isEmpty() || !m_steps.back().mergeWith(step)) {
         m_steps.push_back(step);
         ++m_index;
     }

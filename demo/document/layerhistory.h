@@ -54,7 +54,8 @@ signals:
     void cleanChanged(bool clean);
 
 private:
-    bool push(const LayerTableDelta& delta);
+    // text names the step; empty: it is named by what it changes.
+    bool push(const LayerTableDelta& delta, const QString& text);
     // Reports a new position; wasClean is the clean state before it. After
     // undo or redo the table is read again, to tell the displays.
     void moved(bool wasClean, bool stepped);

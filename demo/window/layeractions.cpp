@@ -45,10 +45,15 @@ LayerActions::~LayerActions() = default;
 
 QAction* LayerActions::addAction(const QString& text, const QKeySequence& shortcut)
 {
-    auto* action = new QAction(text, m_parent);
+    return addWindowAction(m_parent, text, shortcut);
+}
+
+QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut)
+{
+    auto* action = new QAction(text, window);
     action->setShortcut(shortcut);
     action->setShortcutContext(Qt::WindowShortcut);
-    m_parent->addAction(action);
+    window->addAction(action);
     return action;
 }
 
@@ -58,6 +63,10 @@ void LayerActions::fillMenu(QMenu* menu) const
     menu->addSeparator();
     for (QAction* action : m_properties)
         menu->addAction(action);
+    for (const QList<QAction*>& section : m_sections) {
+        menu->addSeparator();
+        menu->addActions(section);
+    }
 }
 
 void LayerActions::editSelected(LayerPropertyEditor::Property property)

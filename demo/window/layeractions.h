@@ -39,6 +39,8 @@ public:
     // Color, linetype, lineweight, plot, description (LayerPropertyEditor order).
     QAction* propertyAction(LayerPropertyEditor::Property property) const { return m_properties.at(property); }
     void fillMenu(QMenu* menu) const;
+    // Further commands for both menus, after a separator.
+    void addMenuSection(const QList<QAction*>& actions) { m_sections.append(actions); }
 
 private:
     QAction* addAction(const QString& text, const QKeySequence& shortcut);
@@ -55,6 +57,10 @@ private:
     QAction* m_rename = nullptr;
     QAction* m_current = nullptr;
     QVector<QAction*> m_properties;
+    QList<QList<QAction*>> m_sections;
 };
+
+// A new action of window whose shortcut works anywhere in the window.
+QAction* addWindowAction(QWidget* window, const QString& text, const QKeySequence& shortcut);
 
 } // namespace Demo

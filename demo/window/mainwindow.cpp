@@ -3,14 +3,15 @@
 #include "drawingcanvas.h"
 #include "layeractions.h"
 #include "layerpropertyeditor.h"
+#include "layervisibilityactions.h"
 #include "palettesync.h"
 #include "screenshotwriter.h"
+#include "undoactions.h"
 #include "viewportarea.h"
 
 #include <KvAppBase.h>
 
 #include "colorcombobox.h"
-#include "layercolumns.h"
 #include "layercombobox.h"
 #include "layeritem.h"
 #include "layermanager.h"
@@ -22,18 +23,14 @@
 #include <QApplication>
 #include <QCloseEvent>
 #include <QDir>
-#include <QDockWidget>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QHBoxLayout>
 #include <QLabel>
 #include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
 #include <QTimer>
-#include <QToolButton>
-#include <QVBoxLayout>
 
 
 // The host images live in this static library's own resource bundle,
@@ -89,7 +86,7 @@ MainWindow::~MainWindow()
 
 KvCc::LayerTableWidget* MainWindow::paletteTable() const
 {
-    return m_palette->layerTableWidget();
+    return palette()->layerTableWidget();
 }
 
 void MainWindow::buildMenus()
@@ -111,34 +108,7 @@ void MainWindow::buildMenus()
     quit->setShortcut(QKeySequence::Quit);
     connect(quit, &QAction::triggered, this, &QWidget::close);
 
-    buildUndoActions(menuBar()->addMenu(QStringLiteral("&Edit")));
-}
-
-// Undo and Redo name the step they take ("Undo Freeze A-ROOF").
-void MainWindow::buildUndoActions(QMenu* menu)
-{
-    QAction* undo = menu->addAction(QString());
-    undo->setShortcut(QKeySequence::Undo);
-    connect(undo, &QAction::triggered, history(), &LayerHistory::undo);
-    QAction* redo = menu->addAction(QString());
-    // Ctrl+Y and Ctrl+Shift+Z both redo, whatever the platform's own binding.
-    QList<QKeySequence> redoKeys = QKeySequence::keyBindings(QKeySequence::Redo);
-    for (const QKeySequence& key : {QKeySequence(Qt::CTRL | Qt::Key_Y), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z)}) {
-        if (!redoKeys.contains(key))
-            redoKeys << key;
-    }
-    redo->setShortcuts(redoKeys);
-    connect(redo, &QAction::triggered, history(), &LayerHistory::redo);
-    auto update = [this, undo, redo] {
-        const QString undoText = history()->undoText();
-        const QString redoText = history()->redoText();
-        undo->setText(undoText.isEmpty() ? QStringLiteral("Undo") : QStringLiteral("Undo %1").arg(undoText));
-        redo->setText(redoText.isEmpty() ? QStringLiteral("Redo") : QStringLiteral("Redo %1").arg(redoText));
-        undo->setEnabled(history()->canUndo());
-        redo->setEnabled(history()->canRedo());
-    };
-    connect(history(), &LayerHistory::stepsChanged, this, update);
-    update();
+    new UndoActions(history(), menuBar()->addMenu(QStringLiteral("&Edit")), this);
 }
 
 void MainWindow::buildStatusBar()
@@ -170,59 +140,36 @@ void MainWindow::connectRibbon()
 
 void MainWindow::buildPaletteDock()
 {
-    m_paletteDock = new QDockWidget(QStringLiteral("Layer Manager"), this);
-    m_paletteDock->setObjectName(QStringLiteral("layerPaletteDock"));
-    auto* body = new QWidget(m_paletteDock);
-    auto* layout = new QVBoxLayout(body);
-    layout->setContentsMargins(2, 2, 2, 2);
-    layout->setSpacing(2);
-    m_palette = new KvCc::LayerManager(body);
-
-    auto* buttons = new QHBoxLayout;
-    buttons->setSpacing(2);
-    auto addButton = [&](KvCc::LayerManager::LayerIcons icon, const QString& tip) {
-        auto* button = new QToolButton(body);
-        button->setIcon(QIcon(m_palette->drawIcon(icon, QSize(16, 16))));
-        button->setToolTip(tip);
-        button->setAutoRaise(true);
-        buttons->addWidget(button);
-        return button;
-    };
-    m_newButton = addButton(KvCc::LayerManager::IconNew, QStringLiteral("New layer"));
-    m_deleteButton = addButton(KvCc::LayerManager::IconDelete, QStringLiteral("Delete layer"));
-    m_currentButton = addButton(KvCc::LayerManager::IconCurrent, QStringLiteral("Set current layer"));
-    buttons->addSpacing(8);
-    buttons->addWidget(new QLabel(QStringLiteral("Double click a color, linetype, lineweight or description to change it"), body));
-    buttons->addStretch(1);
-    layout->addLayout(buttons);
-    layout->addWidget(m_palette, 1);
-    m_paletteDock->setWidget(body);
+    m_paletteDock = new PaletteDock(this);
     addDockWidget(Qt::LeftDockWidgetArea, m_paletteDock);
     // Wide enough for the name, state and color columns of a real drawing.
     resizeDocks({m_paletteDock}, {520}, Qt::Horizontal);
-    // Room for names and color names as drawings spell them.
-    paletteTable()->setColumnWidth(KvCc::NameColumn, 150);
-    paletteTable()->setColumnWidth(KvCc::ColorColumn, 90);
 }
 
 void MainWindow::connectPalette()
 {
-    m_sync = new PaletteSync(document(), m_palette, history(), this);
+    m_sync = new PaletteSync(document(), palette(), history(), this);
     auto* editor = new LayerPropertyEditor(document(), history(), this);
     connect(editor, &LayerPropertyEditor::refused, this, &MainWindow::showMessage);
     connect(editor, &LayerPropertyEditor::changed, this, [this] { scheduleRefresh(RefreshAll); });
     m_actions = new LayerActions(m_sync, editor, paletteTable(), this);
-    const QList<QPair<QToolButton*, QAction*>> buttons{
-        {m_newButton, m_actions->newLayer()}, {m_deleteButton, m_actions->deleteLayers()}, {m_currentButton, m_actions->makeCurrent()}};
-    for (const auto& b : buttons) {
-        b.first->setToolTip(QStringLiteral("%1 (%2)").arg(b.first->toolTip(), b.second->shortcut().toString(QKeySequence::NativeText)));
-        connect(b.first, &QToolButton::clicked, b.second, &QAction::trigger);
-    }
+    m_paletteDock->connectButtons(m_actions->newLayer(), m_actions->deleteLayers(), m_actions->makeCurrent());
+    connectLayerVisibility();
     m_actions->fillMenu(menuBar()->addMenu(QStringLiteral("&Layer")));
     connect(m_sync, &PaletteSync::refused, this, &MainWindow::showMessage);
     connect(m_sync, &PaletteSync::currentLayerChanged, this, &MainWindow::showCurrentLayer);
     connect(m_sync, &PaletteSync::paletteStale, this, [this] { scheduleRefresh(RefreshPalette); });
-    connect(m_palette, &KvCc::LayerManager::layerManagerChanged, this, &MainWindow::refreshChangedLayers);
+    connect(palette(), &KvCc::LayerManager::layerManagerChanged, this, &MainWindow::refreshChangedLayers);
+}
+
+// Isolate, unisolate, all layers on and thaw all join the Layer and row menus.
+void MainWindow::connectLayerVisibility()
+{
+    auto* visibility = new LayerVisibilityActions(document(), history(), m_sync, paletteTable(), this);
+    connect(visibility, &LayerVisibilityActions::refused, this, &MainWindow::showMessage);
+    connect(visibility, &LayerVisibilityActions::noted, this, [this](const QString& note) { statusBar()->showMessage(note, kNoteTimeout); });
+    connect(visibility, &LayerVisibilityActions::changed, this, [this] { scheduleRefresh(RefreshAll); });
+    m_actions->addMenuSection(visibility->actions());
 }
 
 void MainWindow::openSample()

@@ -3,6 +3,7 @@
 #include "drawingdata.h"
 #include "drawingsession.h"
 #include "layertablestate.h"
+#include "palettedock.h"
 #include "ribbonbuilder.h"
 
 #include <QMainWindow>
@@ -10,7 +11,6 @@
 
 #include <memory>
 
-class QDockWidget;
 class QLabel;
 class QMenu;
 class QToolButton;
@@ -71,14 +71,14 @@ public:
     KvCc::LayerComboBox* layerCombo() const { return m_ribbon.layerCombo; }
     QWidget* ribbonPanels() const { return m_ribbon.panels; }
     KvCc::MinMaxButton* minMaxButton() const { return m_ribbon.minMax; }
-    QDockWidget* paletteDock() const { return m_paletteDock; }
-    KvCc::LayerManager* palette() const { return m_palette; }
+    PaletteDock* paletteDock() const { return m_paletteDock; }
+    KvCc::LayerManager* palette() const { return m_paletteDock->palette(); }
     KvCc::LayerTableWidget* paletteTable() const;
     KvCc::LayerControl* layerControl() const { return m_ribbon.layerControl; }
     KvCc::StackWidget* propertyPage() const { return m_ribbon.propertyPage; }
-    QToolButton* newLayerButton() const { return m_newButton; }
-    QToolButton* deleteLayerButton() const { return m_deleteButton; }
-    QToolButton* currentLayerButton() const { return m_currentButton; }
+    QToolButton* newLayerButton() const { return m_paletteDock->newButton(); }
+    QToolButton* deleteLayerButton() const { return m_paletteDock->deleteButton(); }
+    QToolButton* currentLayerButton() const { return m_paletteDock->currentButton(); }
 
     // Writes PNGs of the window and its widgets to dir; returns the files.
     QStringList saveScreenshots(const QString& dir);
@@ -107,7 +107,7 @@ private:
     void showMessage(const QString& text);
     void showCurrentLayer(const QString& name);
     void comboPicked(int row);
-    void buildUndoActions(QMenu* menu);
+    void connectLayerVisibility();
     void showOpened(const Drawing& drawing);
     void showTitle();
     bool askOverwriteChanged(const QString& message);
@@ -115,13 +115,9 @@ private:
     std::unique_ptr<DrawingSession> m_session;
     RibbonParts m_ribbon;
     ViewportArea* m_viewports = nullptr;
-    KvCc::LayerManager* m_palette = nullptr;
     PaletteSync* m_sync = nullptr;
     LayerActions* m_actions = nullptr;
-    QToolButton* m_newButton = nullptr;
-    QToolButton* m_deleteButton = nullptr;
-    QToolButton* m_currentButton = nullptr;
-    QDockWidget* m_paletteDock = nullptr;
+    PaletteDock* m_paletteDock = nullptr;
     QLabel* m_layerStatus = nullptr;
     QLabel* m_objectStatus = nullptr;
     QLabel* m_skippedStatus = nullptr;

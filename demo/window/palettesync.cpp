@@ -315,6 +315,17 @@ QList<int> PaletteSync::selectedRows() const
     return rows;
 }
 
+QStringList PaletteSync::selectedLayers() const
+{
+    QStringList names;
+    for (int row : selectedRows())
+        names << rowName(row);
+    const int marked = names.indexOf(selectedLayer());
+    if (marked > 0)
+        names.move(marked, 0);
+    return names;
+}
+
 QString PaletteSync::rowName(int row) const
 {
     const QModelIndex index = m_model->index(row, KvCc::NameColumn);

@@ -56,6 +56,8 @@ public:
     // The drawing's name of the layer of the last selected cell; "" when none.
     QString selectedLayer() const;
     QString rowName(int row) const;
+    // The drawing's names of the selected layers, the last selected cell's first.
+    QStringList selectedLayers() const;
 
 signals:
     // A command was refused; message says why.

@@ -5,6 +5,7 @@ set(kvcc_demo_test_links
     tst_dxfimport:kvccdemodocument
     tst_dxfsave:kvccdemodocument
     tst_demoundo:kvccdemowindow
+    tst_layerisolation:kvccdemodocument
     tst_drawingview:kvccdemowindow
     tst_demowindow:kvccdemowindow
     tst_demogerman:kvccdemowindow

@@ -380,6 +380,8 @@ void TestDxfSave::batchEdit_data()
     QTest::newRow("a malformed line is reported") << QByteArray("color Walls red\n") << QStringLiteral(":1: \"red\" is not a color");
     QTest::newRow("an unknown command is reported") << QByteArray("paint Walls\n") << QStringLiteral(":1: unknown command");
     QTest::newRow("an open quote is reported") << QByteArray("new \"Walls 3\n") << QStringLiteral(":1: a double quote");
+    QTest::newRow("a layer-wide command with a word after it is reported")
+        << QByteArray("all-on\nthaw-all Walls\n") << QStringLiteral(":2: \"thaw-all\" takes no arguments");
 }
 
 void TestDxfSave::batchEdit()
@@ -471,6 +473,12 @@ void TestDxfSave::hostileBatch_data()
     QTest::newRow("a change to a layer the table holds twice, in two cases, is refused")
         << drawingWithTable(layerTable(layerEntry("Walls", 1) + layerEntry("WALLS", 2)) + endTab)
         << QByteArray("color Walls 3\n") << file << QStringLiteral("2 entries for layer") << QString() << QString();
+    QTest::newRow("all-on turns on every layer, the current one too, and thaws none")
+        << r2000 << QByteArray("off Empty\nfreeze Empty\noff 0\nall-on\n") << file << QString()
+        << QStringLiteral("layer\tEmpty\t1\t1\t") << QStringLiteral("layer\t0\t0\t");
+    QTest::newRow("thaw-all thaws every layer and turns none on")
+        << r2000 << QByteArray("off Empty\nfreeze Empty\nfreeze Walls\nthaw-all\n") << file << QString()
+        << QStringLiteral("layer\tEmpty\t0\t0\t") << QStringLiteral("layer\tWalls\t1\t1\t");
     QTest::newRow("a deleted layer takes its extension dictionary and what that owns")
         << drawingWithLayerDictionary() << QByteArray("delete Old\n") << file << QString()
         << QStringLiteral("layer\t0\t") << QStringLiteral("layer\tOld");

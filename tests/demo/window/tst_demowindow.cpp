@@ -4,6 +4,7 @@
 #include "drawingcanvas.h"
 #include "dxfwriter.h"
 #include "layeractions.h"
+#include "layervisibilityactions.h"
 #include "minmaxbutton.h"
 #include "samplefloorplan.h"
 #include "samplewindow.h"
@@ -11,6 +12,7 @@
 #include <QAction>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMenuBar>
 #include <QMessageBox>
 #include <QToolButton>
 
@@ -308,6 +310,79 @@ private slots:
                                          });
         QCOMPARE(window.palette()->rowCount(), rows);
         QVERIFY(window.document()->layerExists(layer) && window.comboNames().contains(layer));
+    }
+
+    // Each row prepares by a click on a palette cell (or by isolating), runs
+    // one command as a user does and finds A-FURN shown or hidden by it.
+    void theVisibilityCommandsRunFromMenusAndShortcuts_data()
+    {
+        QTest::addColumn<QString>("how");
+        // Index into LayerVisibilityActions::actions(); 2, Isolate by Freezing, checks it and isolates.
+        QTest::addColumn<int>("command");
+        QTest::addColumn<int>("prepare"); // palette column clicked on A-FURN first; -1 isolates it away
+        QTest::addColumn<int>("column");  // of A-FURN that shows the result
+        QTest::addColumn<QString>("undoText");
+        QTest::newRow("Isolate from the row menu turns the others off") << "row menu" << 0 << 0 << int(KvCc::OnColumn) << "Isolate A-DOOR";
+        QTest::newRow("Isolate by Freezing with the shortcut freezes them") << "Ctrl+Shift+I" << 2 << 0 << int(KvCc::FreezeColumn) << "Isolate A-DOOR";
+        QTest::newRow("Unisolate from the Layer menu") << "menu" << 1 << -1 << int(KvCc::OnColumn) << "Unisolate Layers";
+        QTest::newRow("Turn All Layers On with the shortcut") << "Ctrl+Shift+A" << 3 << int(KvCc::OnColumn) << int(KvCc::OnColumn) << "Turn On All Layers";
+        QTest::newRow("Thaw All Layers from the row menu") << "row menu" << 4 << int(KvCc::FreezeColumn) << int(KvCc::FreezeColumn) << "Thaw All Layers";
+    }
+
+    void theVisibilityCommandsRunFromMenusAndShortcuts()
+    {
+        QFETCH(QString, how);
+        QFETCH(int, command);
+        QFETCH(int, prepare);
+        QFETCH(int, column);
+        QFETCH(QString, undoText);
+        SampleWindow window;
+        auto* visibility = window.findChild<LayerVisibilityActions*>();
+        QVERIFY(visibility);
+        window.paletteTable()->clearSelection();
+        QVERIFY(!visibility->isolate()->isEnabled() && !visibility->unisolate()->isEnabled());
+        window.selectPaletteRow(QStringLiteral("A-DOOR"));
+        if (prepare > 0)
+            window.clickPaletteCell(QStringLiteral("A-FURN"), prepare);
+        else if (prepare < 0)
+            visibility->isolate()->trigger();
+        window.settle();
+        QCOMPARE(visibility->unisolate()->isEnabled(), prepare < 0);
+        QAction* action = visibility->actions().at(command);
+        visibility->isolateByFreezing()->setChecked(command == 2);
+        if (command == 2)
+            action = visibility->isolate();
+        const bool wasShown = window.paletteFlag(QStringLiteral("A-FURN"), column);
+        if (how == QLatin1String("menu")) {
+            QMenu* layerMenu = nullptr;
+            for (QAction* entry : window.menuBar()->actions())
+                layerMenu = entry->text() == QLatin1String("&Layer") ? entry->menu() : layerMenu;
+            QVERIFY(layerMenu && layerMenu->actions().contains(action));
+            action->trigger();
+        } else if (how == QLatin1String("row menu")) {
+            bool offered = false;
+            QTimer::singleShot(0, [&] {
+                auto* menu = qobject_cast<QMenu*>(QApplication::activePopupWidget());
+                offered = menu && menu->actions().contains(action);
+                if (offered)
+                    QTest::mouseClick(menu, Qt::LeftButton, {}, menu->actionGeometry(action).center());
+                else if (menu)
+                    menu->close();
+            });
+            const QPoint at = window.centerOf(window.cell(QStringLiteral("A-DOOR"), KvCc::ColorColumn));
+            QContextMenuEvent event(QContextMenuEvent::Mouse, at, window.paletteTable()->viewport()->mapToGlobal(at));
+            QApplication::sendEvent(window.paletteTable()->viewport(), &event);
+            QVERIFY(offered);
+        } else {
+            QApplication::setActiveWindow(&window);
+            QTest::keySequence(&window, QKeySequence(how));
+            QTest::keyRelease(&window, Qt::Key_Shift);
+        }
+        window.settle();
+        QCOMPARE(window.history()->undoText(), undoText);
+        QCOMPARE(window.paletteFlag(QStringLiteral("A-FURN"), column), !wasShown);
+        QCOMPARE(window.document()->currentLayerName(), QLatin1String(command == 0 || command == 2 ? "A-DOOR" : "A-WALL"));
+        QCOMPARE(visibility->unisolate()->isEnabled(), command == 0 || command == 2);
     }
 
     void theFoldButtonsHideAndShowTheRibbonPanels()
