@@ -13,7 +13,6 @@
 
 #include "colorcombobox.h"
 #include "layercombobox.h"
-#include "layeritem.h"
 #include "layermanager.h"
 #include "layertablewidget.h"
 #include "ribbongalleryitem.h"
@@ -26,7 +25,6 @@
 #include <QFileDialog>
 #include <QFileInfo>
 #include <QLabel>
-#include <QListWidget>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -339,13 +337,11 @@ void MainWindow::comboPicked(int row)
 {
     // The drop-down only shows the current layer; making the picked layer
     // current is the host's work.
-    QListWidget* list = m_ribbon.layerCombo->listWidget();
-    QListWidgetItem* item = list ? list->item(row) : nullptr;
-    auto* layerItem = item ? qobject_cast<KvCc::LayerItem*>(list->itemWidget(item)) : nullptr;
-    if (!layerItem)
+    const QString name = m_ribbon.layerCombo->rowLayer(row).name;
+    if (name.isEmpty())
         return;
     // A refused pick leaves the drop-down showing the wrong layer.
-    if (!m_sync->setCurrentLayer(layerItem->currentLayerData().name))
+    if (!m_sync->setCurrentLayer(name))
         scheduleRefresh(RefreshCombo);
 }
 

@@ -33,6 +33,8 @@ void RowWidgetList::updateEditorGeometries()
             if (!rect.intersects(area))
                 continue;
             QWidget* rowWidget = indexWidget(index);
+            if (!rowWidget && m_maker)
+                rowWidget = m_maker(row);
             if (!rowWidget)
                 continue;
             if (rowWidget->geometry() != rect)

@@ -12,7 +12,6 @@
 #include <QListWidget>
 #include <QStyle>
 #include <QPointer>
-#include <QScopedValueRollback>
 #include <QSet>
 #include <QSignalBlocker>
 
@@ -23,6 +22,8 @@ namespace KvCc {
 namespace {
 
 const int rowHeight = 25;
+// Each row's item holds the record it shows, its LayerItem or not.
+const int layerRole = Qt::UserRole;
 // The popup grows past the combo box to show long names, up to this width.
 const int widestPopup = 400;
 
@@ -71,12 +72,7 @@ LayerComboBox::LayerComboBox(QWidget* parent)
     setView(m_listWidget);
     connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &LayerComboBox::slotRowChanged);
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
-    const auto rowsChanged = [this] { m_rowsKnown = m_rowsKnown && m_changingRows; };
-    QAbstractItemModel* rows = m_listWidget->model();
-    connect(rows, &QAbstractItemModel::rowsInserted, this, rowsChanged);
-    connect(rows, &QAbstractItemModel::rowsRemoved, this, rowsChanged);
-    connect(rows, &QAbstractItemModel::modelReset, this, rowsChanged);
-    connect(rows, &QAbstractItemModel::layoutChanged, this, rowsChanged);
+    static_cast<RowWidgetList*>(m_listWidget)->setRowMaker([this](int row) { return rowWidget(row); });
 }
 
 LayerComboBox::~LayerComboBox()
@@ -101,10 +97,10 @@ int LayerComboBox::getDisplayItem()
         return 0;
     const int rows = m_listWidget->count();
     for (int row = 0; row < rows; ++row) {
-        auto* layerRow = qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
-        if (!layerRow)
+        const QVariant layer = m_listWidget->item(row)->data(layerRole);
+        if (!layer.isValid())
             return 0;
-        if (layerRow->currentLayerData().name == current.name)
+        if (layer.value<LayerItemData>().name == current.name)
             return row;
     }
     return rows;
@@ -117,9 +113,7 @@ void LayerComboBox::clearListWidget()
     const int rows = m_listWidget->count();
     for (int row = 0; row < rows; ++row)
         disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
-    const QScopedValueRollback<bool> changing(m_changingRows, true);
     m_listWidget->clear();
-    m_rows.clear();
 }
 
 void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
@@ -135,43 +129,63 @@ void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
     }
 }
 
-LayerItem* LayerComboBox::rowAt(int row) const
+LayerItem* LayerComboBox::existingRowWidget(int row) const
 {
-    if (m_rowsKnown && row < m_rows.size() && m_rows.at(row))
-        return m_rows.at(row);
     return qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
+}
+
+LayerItemData LayerComboBox::rowLayer(int row) const
+{
+    // A row's widget is ahead of its item after a toggle the host has not
+    // yet refreshed from.
+    const QListWidgetItem* item = m_listWidget ? m_listWidget->item(row) : nullptr;
+    if (const LayerItem* rowWidget = item ? existingRowWidget(row) : nullptr)
+        return rowWidget->currentLayerData();
+    return item ? item->data(layerRole).value<LayerItemData>() : LayerItemData();
+}
+
+LayerItem* LayerComboBox::rowWidget(int row)
+{
+    QListWidgetItem* item = m_listWidget ? m_listWidget->item(row) : nullptr;
+    if (!item)
+        return nullptr;
+    if (auto* made = qobject_cast<LayerItem*>(m_listWidget->itemWidget(item)))
+        return made;
+    const QVariant layer = item->data(layerRole);
+    if (!layer.isValid())
+        return nullptr;
+    // Made in the viewport, where the list keeps it anyway, and hidden until
+    // the popup shows the row.
+    auto* rowWidget = new LayerItem(m_listWidget->viewport());
+    rowWidget->setCurrentLayer(layer.value<LayerItemData>());
+    connect(rowWidget, &LayerItem::statusChanged, this, &LayerComboBox::slotLabelChange);
+    m_listWidget->setItemWidget(item, rowWidget);
+    rowWidget->hide();
+    return rowWidget;
 }
 
 void LayerComboBox::insertRow(int row, const LayerItemData& data)
 {
-    // Rows are made in the viewport, where the list keeps them anyway, and
-    // hidden until the popup shows them.
-    auto* rowWidget = new LayerItem(m_listWidget->viewport());
-    rowWidget->setCurrentLayer(data);
-    connect(rowWidget, &LayerItem::statusChanged, this, &LayerComboBox::slotLabelChange);
     auto* item = new QListWidgetItem;
     item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
-    const QScopedValueRollback<bool> changing(m_changingRows, true);
+    item->setData(layerRole, QVariant::fromValue(data));
     m_listWidget->insertItem(row, item);
-    m_listWidget->setItemWidget(item, rowWidget);
-    rowWidget->hide();
-    if (row <= m_rows.size())
-        m_rows.insert(row, rowWidget);
 }
 
-void LayerComboBox::updateRow(LayerItem* rowWidget, const LayerItemData& data)
+void LayerComboBox::updateRow(int row, const LayerItemData& data)
 {
-    if (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name)
+    QListWidgetItem* item = m_listWidget->item(row);
+    if (item->data(layerRole).value<LayerItemData>() != data)
+        item->setData(layerRole, QVariant::fromValue(data));
+    LayerItem* rowWidget = existingRowWidget(row);
+    if (rowWidget && (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name))
         rowWidget->setCurrentLayer(data);
 }
 
 void LayerComboBox::removeRow(int row)
 {
     disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
-    const QScopedValueRollback<bool> changing(m_changingRows, true);
     delete m_listWidget->takeItem(row);
-    if (row < m_rows.size())
-        m_rows.remove(row);
 }
 
 // Walks the drawing's layers and the rows side by side. A row whose layer is
@@ -182,32 +196,23 @@ void LayerComboBox::removeRow(int row)
 // The rows end up in the drawing's order whatever the changes were.
 void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
 {
-    if (!m_rowsKnown || m_rows.size() != m_listWidget->count()) {
-        m_rows.clear();
-        for (int row = 0; row < m_listWidget->count(); ++row)
-            m_rows << qobject_cast<LayerItem*>(m_listWidget->itemWidget(m_listWidget->item(row)));
-        m_rowsKnown = true;
-    }
     // The common case after a toggle: the same layers in the same order, of
     // which a few changed their flags. A row out of place ends this pass;
     // the walk below then takes the rows as this pass left them.
     if (m_listWidget->count() == layers.size()) {
         int row = 0;
         for (; row < layers.size(); ++row) {
-            LayerItem* rowWidget = rowAt(row);
-            if (!rowWidget || rowWidget->currentLayerData().name != layers[row].name)
+            if (rowLayer(row).name != layers[row].name)
                 break;
-            updateRow(rowWidget, layers[row]);
+            updateRow(row, layers[row]);
         }
         if (row == layers.size())
             return;
     }
 
     QSet<QString> oldNames;
-    for (int row = 0; row < m_listWidget->count(); ++row) {
-        if (LayerItem* rowWidget = rowAt(row))
-            oldNames.insert(rowWidget->currentLayerData().name);
-    }
+    for (int row = 0; row < m_listWidget->count(); ++row)
+        oldNames.insert(rowLayer(row).name);
     QSet<QString> newNames;
     newNames.reserve(layers.size());
     for (const LayerItemData& data : layers)
@@ -217,21 +222,21 @@ void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
     for (const LayerItemData& data : layers) {
         const bool layerIsNew = !oldNames.contains(data.name);
         while (row < m_listWidget->count()) {
-            LayerItem* rowWidget = rowAt(row);
-            if (rowWidget && (layerIsNew || newNames.contains(rowWidget->currentLayerData().name)))
+            const QVariant held = m_listWidget->item(row)->data(layerRole);
+            if (held.isValid() && (layerIsNew || newNames.contains(held.value<LayerItemData>().name)))
                 break;
             removeRow(row);
         }
-        LayerItem* rowWidget = row < m_listWidget->count() ? rowAt(row) : nullptr;
-        if (!rowWidget || (layerIsNew && newNames.contains(rowWidget->currentLayerData().name)))
+        if (row >= m_listWidget->count() || (layerIsNew && newNames.contains(rowLayer(row).name)))
             insertRow(row, data);
         else
-            updateRow(rowWidget, data);
+            updateRow(row, data);
         ++row;
     }
     while (m_listWidget->count() > row)
         removeRow(row);
 }
+
 void LayerComboBox::slotRowChanged(int)
 {
     LayerItemData current;

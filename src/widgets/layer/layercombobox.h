@@ -5,7 +5,6 @@
 
 #include <QComboBox>
 #include <QPointer>
-#include <QVector>
 
 class QListWidget;
 
@@ -34,8 +33,15 @@ public:
     /// Removes every row and its row widget.
     void clearListWidget();
 
-    /// The popup list; each row holds a LayerItem.
+    /// The popup list, one row per layer. A row's LayerItem is made when the
+    /// popup first shows the row, or when rowWidget() asks for it; until then
+    /// the row has no item widget.
     QListWidget* listWidget() const { return m_listWidget; }
+    /// The LayerItem of a row, made now if the popup has not yet shown the
+    /// row; null for a row out of range.
+    LayerItem* rowWidget(int row);
+    /// The record a row shows, whether or not its LayerItem exists yet.
+    LayerItemData rowLayer(int row) const;
     /// The face that shows the current layer.
     LayerEdit* layerEdit() const { return m_lineEdit; }
 
@@ -58,10 +64,10 @@ public slots:
 private:
     Q_DISABLE_COPY(LayerComboBox)
 
-    LayerItem* rowAt(int row) const;
+    LayerItem* existingRowWidget(int row) const;
     void syncRows(const QList<LayerItemData>& layers);
     void insertRow(int row, const LayerItemData& data);
-    static void updateRow(LayerItem* rowWidget, const LayerItemData& data);
+    void updateRow(int row, const LayerItemData& data);
     void removeRow(int row);
     void disposeRowWidget(QWidget* rowWidget);
 
@@ -70,12 +76,6 @@ private:
     // Nonzero while a row's toggle is being handled: rows removed meanwhile
     // are deleted once the click has returned.
     int m_toggleDepth = 0;
-    // The row widgets in row order, so that a refresh need not look each up
-    // in the list. Rows put in or taken out of the list by anyone else make
-    // it unreliable until the next refresh reads it from the list again.
-    QVector<QPointer<LayerItem>> m_rows;
-    bool m_rowsKnown = true;
-    bool m_changingRows = false;
 };
 
 } // namespace KvCc

@@ -58,9 +58,8 @@ struct SampleWindow : MainWindow {
     QList<KvCc::LayerItemData> comboRows() const
     {
         QList<KvCc::LayerItemData> rows;
-        QListWidget* list = layerCombo()->listWidget();
-        for (int r = 0; r < list->count(); ++r)
-            rows << qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(r)))->currentLayerData();
+        for (int r = 0; r < layerCombo()->listWidget()->count(); ++r)
+            rows << layerCombo()->rowLayer(r);
         return rows;
     }
     QStringList comboNames() const
@@ -75,9 +74,9 @@ struct SampleWindow : MainWindow {
     {
         layerCombo()->showPopup();
         QListWidget* list = layerCombo()->listWidget();
-        QListWidgetItem* item = list->item(comboNames().indexOf(name));
-        list->scrollToItem(item);
-        QPushButton* button = list->itemWidget(item)->findChildren<QPushButton*>(QStringLiteral("layerItemBtn")).value(toggle);
+        const int row = comboNames().indexOf(name);
+        list->scrollToItem(list->item(row));
+        QPushButton* button = layerCombo()->rowWidget(row)->findChildren<QPushButton*>(QStringLiteral("layerItemBtn")).value(toggle);
         QVERIFY(button && button->isVisible());
         QTest::mouseClick(button, Qt::LeftButton);
         settle();

@@ -48,7 +48,7 @@ QStringList observable(KvCc::LayerComboBox& combo)
                          .arg(list->count()).arg(list->currentRow()).arg(combo.currentIndex()).arg(list->minimumWidth())
                          .arg(combo.layerEdit()->layerName()).arg(pictureKey(combo.layerEdit()->grab()))};
     for (int i = 0; i < list->count(); ++i) {
-        auto* row = qobject_cast<KvCc::LayerItem*>(list->itemWidget(list->item(i)));
+        KvCc::LayerItem* row = combo.rowWidget(i);
         const KvCc::LayerItemData d = row ? row->currentLayerData() : KvCc::LayerItemData();
         seen << QStringLiteral("%1 (%2) on %3 frozen %4 locked %5 %6").arg(d.name, row ? row->layerName() : "no row")
                     .arg(d.on).arg(d.frozen).arg(d.locked).arg(d.color.name());
@@ -69,7 +69,7 @@ private:
     std::unique_ptr<TestDrawing> drawing;
     std::unique_ptr<KvCc::LayerComboBox> combo;
 
-    KvCc::LayerItem* row(int i) { return qobject_cast<KvCc::LayerItem*>(combo->listWidget()->itemWidget(combo->listWidget()->item(i))); }
+    KvCc::LayerItem* row(int i) { return combo->rowWidget(i); }
     QPushButton* rowButton(int i, Button which) { return qobject_cast<QPushButton*>(row(i)->layout()->itemAt(which)->widget()); }
 
     QImage rowPicture(int rowIndex, Button which) { return argb(rowButton(rowIndex, which)->icon().pixmap(14, 14)); }
@@ -209,21 +209,28 @@ private slots:
         QCOMPARE(combo->layerEdit()->layerName(), QStringLiteral("0"));
     }
 
-    // Rows far out of view are not shown; scrolling brings them in.
+    // Rows far out of view are neither made nor shown; scrolling brings them in.
     void popupOpensAtTheCurrentLayer()
     {
-        for (int i = 0; i < 60; ++i)
-            drawing->add(QStringLiteral("Layer %1").arg(i, 2, 10, QLatin1Char('0')));
-        drawing->makeCurrent(QStringLiteral("Layer 50"));
+        for (int i = 0; i < 200; ++i)
+            drawing->add(QStringLiteral("Layer %1").arg(i, 3, 10, QLatin1Char('0')));
+        drawing->makeCurrent(QStringLiteral("Layer 050"));
         combo->slotUpdate();
-        openPopup(combo.get());
         QListWidget* list = combo->listWidget();
+        const auto made = [list] { return list->viewport()->findChildren<KvCc::LayerItem*>().size(); };
+        QCOMPARE(made(), 0);
+        openPopup(combo.get());
+        QTRY_VERIFY(made() > 0 && made() < list->count() / 2);
         for (int i : {51, 0}) {
             QTRY_VERIFY(row(i)->isVisible());
             QCOMPARE(row(i)->geometry(), list->visualItemRect(list->item(i)));
             QVERIFY(!row(51 - i)->isVisible());
             list->scrollToTop();
         }
+        // Rows the popup never showed have no widget until one is asked for.
+        QVERIFY(!list->itemWidget(list->item(130)));
+        QCOMPARE(combo->rowLayer(130).name, QStringLiteral("Layer 129"));
+        QCOMPARE(row(130)->currentLayerData().name, QStringLiteral("Layer 129"));
     }
 
     void popupWidensForLongNames_data()
@@ -387,9 +394,11 @@ private slots:
         if (kept.count() > 0) {
             openPopup(&kept);
             QListWidget* list = kept.listWidget();
-            for (int i = 0; i < list->count(); ++i) // the open popup shows exactly the rows in view
-                QCOMPARE(list->itemWidget(list->item(i))->isVisible(),
+            for (int i = 0; i < list->count(); ++i) { // the open popup shows exactly the rows in view
+                const QWidget* rowWidget = list->itemWidget(list->item(i));
+                QCOMPARE(rowWidget && rowWidget->isVisible(),
                          list->visualItemRect(list->item(i)).intersects(list->viewport()->rect()));
+            }
         }
     }
 };
