@@ -8,6 +8,7 @@ namespace Demo {
 void DrawingDocument::close()
 {
     m_table.close();
+    m_stateReadAt = noRead;
     m_saveState.clear();
     m_isolation.clear();
     m_stepText.clear();
@@ -179,7 +180,14 @@ bool DrawingDocument::findLayerProperties(const QString& name, DrawingLayer& out
 
 LayerTableState DrawingDocument::layerState() const
 {
-    return LayerSnapshots::take(m_table);
+    // A full read costs the whole table; the host database tells whether
+    // anything was stored since the last one.
+    const DkDbDatabase* db = m_table.database();
+    if (!db || db->changeCount() != m_stateReadAt) {
+        m_state = LayerSnapshots::take(m_table);
+        m_stateReadAt = db ? db->changeCount() : noRead;
+    }
+    return m_state;
 }
 
 DrawingLayer DrawingDocument::slotLayer(int slot) const

@@ -98,6 +98,10 @@ private:
     LayerSaveState m_saveState;
     LayerIsolation m_isolation;
     QString m_stepText;
+    // The last full read of the layers, and the database's change count then.
+    static constexpr unsigned long long noRead = ~0ULL;
+    mutable LayerTableState m_state;
+    mutable unsigned long long m_stateReadAt = noRead;
 };
 
 } // namespace Demo

@@ -84,6 +84,8 @@ void DkDbDatabase::noteOpened(DkDb::OpenMode mode)
 void DkDbDatabase::noteClosed(DkDb::OpenMode mode)
 {
     --(mode == DkDb::kForWrite ? m_openWrite : m_openRead);
+    if (mode == DkDb::kForWrite)
+        ++m_changes;
 }
 
 void DkDbDatabase::noteModeChanged(DkDb::OpenMode newMode)
@@ -94,6 +96,7 @@ void DkDbDatabase::noteModeChanged(DkDb::OpenMode newMode)
     } else {
         --m_openWrite;
         ++m_openRead;
+        ++m_changes;
     }
 }
 
@@ -125,6 +128,7 @@ Dk::ErrorStatus DkDbDatabase::setClayer(const DkDbObjectId& layerId)
     // Making a frozen layer current thaws it, as CAD programs do.
     rec->m_state.frozen = false;
     m_clayer = layerId;
+    ++m_changes;
     return Dk::eOk;
 }
 
@@ -151,6 +155,7 @@ DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerProperties& layerProps)
     const DkDbObjectId id = adopt(std::move(rec));
     m_layerTable->m_ids.push_back(id);
     m_layerTable->m_byName[layerProps.name] = id;
+    ++m_changes;
     return id;
 }
 
@@ -187,6 +192,7 @@ Dk::ErrorStatus DkDbDatabase::eraseLayer(const DkDbObjectId& layerId)
         return Dk::eWasErased;
     rec->m_erased = true;
     m_layerTable->m_byName.erase(rec->m_name);
+    ++m_changes;
     return Dk::eOk;
 }
 

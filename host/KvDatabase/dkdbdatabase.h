@@ -73,6 +73,11 @@ public:
     int openForWriteCount() const { return m_openWrite; }
     int liveIteratorCount() const { return m_iterators; }
     long long totalOpenCount() const { return m_totalOpens; }
+    // Grows with every change stored: an object closed or downgraded after a
+    // write, a layer added or erased, the current layer set. A host tells by
+    // it, without reading anything, whether the drawing changed since it
+    // last looked.
+    unsigned long long changeCount() const { return m_changes; }
 
     // ---- internal -------------------------------------------------------------
     DkDbObject* objectAt(const DkDbObjectId& id) const;
@@ -89,6 +94,7 @@ private:
     DkDbLayerTable* m_layerTable = nullptr;
     DkDbLinetypeTable* m_linetypeTable = nullptr;
     DkDbObjectId m_clayer;
+    unsigned long long m_changes = 0;
     DkDbObjectId m_viewport;
     bool m_refuseLayerTable = false;
     bool m_refuseIterator = false;
