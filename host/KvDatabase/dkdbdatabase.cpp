@@ -65,6 +65,7 @@ DkDbObjectId DkDbDatabase::adopt(std::unique_ptr<DkDbObject> object)
     m_objects.push_back(std::move(object));
     const DkDbObjectId id(this, m_objects.size());
     m_objects.back()->m_id = id;
+    ++m_changes;
     return id;
 }
 
@@ -155,7 +156,6 @@ DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerProperties& layerProps)
     const DkDbObjectId id = adopt(std::move(rec));
     m_layerTable->m_ids.push_back(id);
     m_layerTable->m_byName[layerProps.name] = id;
-    ++m_changes;
     return id;
 }
 
@@ -209,6 +209,7 @@ Dk::ErrorStatus DkDbDatabase::renameLayer(const DkDbObjectId& layerId, const std
     m_layerTable->m_byName.erase(rec->m_name);
     m_layerTable->m_byName[newName] = layerId;
     rec->m_name = newName;
+    ++m_changes;
     return Dk::eOk;
 }
 
@@ -219,6 +220,7 @@ Dk::ErrorStatus DkDbDatabase::setFrozenInCurrentViewport(const DkDbObjectId& lay
         vp->m_frozen.insert(layerId.handle());
     else
         vp->m_frozen.erase(layerId.handle());
+    ++m_changes;
     return Dk::eOk;
 }
 

@@ -13,6 +13,8 @@ private slots:
         TestDrawing drawing;
         DkDbDatabase* db = drawing.db.get();
         const DkDbObjectId id = drawing.add(QStringLiteral("Walls"));
+        // Only a stored change counts: reads and refused writes do not.
+        const auto changes = db->changeCount();
         DkDbObject* object = nullptr;
         QCOMPARE(dkdbOpenDkDbObject(object, id, DkDb::kForRead, false, DkDbLayerTableRecord::desc()), Dk::eOk);
         auto* record = static_cast<DkDbLayerTableRecord*>(object);
@@ -23,6 +25,7 @@ private slots:
         QCOMPARE(record->getName(name), Dk::eOk);
         QCOMPARE(dkutOutstandingBuffers(), 1LL);
         dkutDelBuffer(name);
+        QCOMPARE(db->changeCount(), changes);
         QCOMPARE(record->upgradeOpen(), Dk::eOk);
         QCOMPARE(db->openForWriteCount(), 1);
         QCOMPARE(db->openForReadCount(), 0);
@@ -30,6 +33,7 @@ private slots:
         QCOMPARE(record->close(), Dk::eOk);
         QCOMPARE(record->close(), Dk::eWasNotOpen);
         QVERIFY(drawing.layer(QStringLiteral("Walls"))->isLocked());
+        QCOMPARE(db->changeCount(), changes + 1);
 
         DkDbLayerTable* table = nullptr;
         QCOMPARE(db->getSymbolTable(table, DkDb::kForRead), Dk::eOk);
@@ -52,7 +56,11 @@ private slots:
         const DkDbObjectId gone = drawing.add(QStringLiteral("Gone"));
         QVERIFY(drawing.add(QStringLiteral("Cold")).isNull());
         QCOMPARE(db->renameLayer(gone, L"Cold"), Dk::eDuplicateKey);
+        const auto changes = db->changeCount();
+        QCOMPARE(db->renameLayer(gone, L"Went"), Dk::eOk);
+        QCOMPARE(db->setFrozenInCurrentViewport(gone, true), Dk::eOk);
         QCOMPARE(db->setClayer(cold), Dk::eOk);
+        QCOMPARE(db->changeCount(), changes + 3);
         QVERIFY(!drawing.layer(QStringLiteral("Cold"))->isFrozen());
         QCOMPARE(db->eraseLayer(gone), Dk::eOk);
         DkDbLayerTable* table = nullptr;
