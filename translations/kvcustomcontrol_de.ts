@@ -258,6 +258,10 @@
         <source>%1 could not be imported: %2</source>
         <translation>%1 konnte nicht importiert werden: %2</translation>
     </message>
+    <message>
+        <source>There is no drawing whose layers could be saved.</source>
+        <translation>Es gibt keine Zeichnung, deren Layer gespeichert werden könnten.</translation>
+    </message>
 </context>
 <context>
     <name>KvCc::LayerTableWidget</name>

@@ -258,6 +258,10 @@
         <source>%1 could not be imported: %2</source>
         <translation>Не удалось импортировать %1: %2</translation>
     </message>
+    <message>
+        <source>There is no drawing whose layers could be saved.</source>
+        <translation>Нет чертежа, слои которого можно сохранить.</translation>
+    </message>
 </context>
 <context>
     <name>KvCc::LayerTableWidget</name>

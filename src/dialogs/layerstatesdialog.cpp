@@ -178,8 +178,13 @@ bool LayerStatesDialog::saveAsked(const LayerState& state)
 void LayerStatesDialog::slotNew()
 {
     QString name, description;
-    if (m_store && askName(tr("New Layer State"), name, &description))
-        saveAsked(LayerState::capture(name, description));
+    if (!m_store || !askName(tr("New Layer State"), name, &description))
+        return;
+    const LayerState state = LayerState::capture(name, description);
+    // Without a drawing the capture is empty, and restoring it could only switch layers off.
+    if (state.layers.isEmpty())
+        return warn(tr("There is no drawing whose layers could be saved."));
+    saveAsked(state);
 }
 
 void LayerStatesDialog::slotRestore()

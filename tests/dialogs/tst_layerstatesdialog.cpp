@@ -120,6 +120,15 @@ private slots:
         QCOMPARE(dialog->selectedState(), answer == QMessageBox::No || answer == QMessageBox::Ok ? QString() : store->stateNames().last());
     }
 
+    void newWithoutADrawingSavesNothing()
+    {
+        s_pServices->setWorkingDatabase(nullptr);
+        const BoxWatch box = answerNextBox(QMessageBox::Ok);
+        prompt("newBtn", QStringLiteral("Plan"));
+        QVERIFY(QTest::qWaitFor([&] { return box->answered; }));
+        QCOMPARE(store->stateNames(), QStringList{"Existing"});
+    }
+
     void restoreWritesTheChosenPropertiesTellsOnceAndShowsRefusals_data()
     {
         QTest::addColumn<bool>("makeCurrent");
