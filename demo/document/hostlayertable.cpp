@@ -80,6 +80,7 @@ void HostLayerTable::close()
     m_layerIds.clear();
     m_drawing = Drawing();
     m_slotByKey.clear();
+    m_filedNames.clear();
     m_slotById.clear();
     m_touched.clear();
     m_currentTouched = false;
@@ -214,10 +215,8 @@ void HostLayerTable::applyLayer(const DkDbObjectId& id, const DrawingLayer& laye
 {
     const QString oldName = readLayer(id).name;
     const int slot = slotOf(id);
-    if (oldName != layer.name && m_db->renameLayer(id, layer.name.toStdWString()) == Dk::eOk) {
-        m_slotByKey.remove(layerKey(oldName));
+    if (oldName != layer.name && m_db->renameLayer(id, layer.name.toStdWString()) == Dk::eOk)
         indexSlot(slot);
-    }
     applyToRecord(m_db.get(), id, propertiesOf(layer));
     setFrozen(id, layer.frozen);
     touch(slot);
@@ -255,7 +254,6 @@ Dk::ErrorStatus HostLayerTable::renameLayer(const DkDbObjectId& id, const QStrin
     if (status != Dk::eOk)
         return status;
     const int slot = slotOf(id);
-    m_slotByKey.remove(layerKey(oldName));
     indexSlot(slot);
     touch(slot);
     if (slot >= 0)
@@ -267,10 +265,9 @@ Dk::ErrorStatus HostLayerTable::renameLayer(const DkDbObjectId& id, const QStrin
 
 Dk::ErrorStatus HostLayerTable::eraseLayer(const DkDbObjectId& id)
 {
-    const QString name = layerName(m_db->peekLayer(id));
     const Dk::ErrorStatus status = m_db->eraseLayer(id);
     if (status == Dk::eOk) {
-        m_slotByKey.remove(layerKey(name));
+        refile(slotOf(id), QString());
         touch(slotOf(id));
     }
     return status;
@@ -295,22 +292,28 @@ QVector<int> HostLayerTable::takeTouchedSlots(bool& currentChanged)
     return touched;
 }
 
-void HostLayerTable::renewIndex() const
+void HostLayerTable::refile(int slot, const QString& name) const
 {
-    m_slotByKey.clear();
-    for (int slot = 0; slot < m_layerIds.size(); ++slot) {
-        const DkDbObjectId id = idOfSlot(slot);
-        if (!id.isNull())
-            m_slotByKey.insert(layerKey(layerName(m_db->peekLayer(id))), slot);
-    }
+    if (slot < 0)
+        return;
+    if (slot >= m_filedNames.size())
+        m_filedNames.resize(m_layerIds.size());
+    QString& filed = m_filedNames[slot];
+    if (filed == name)
+        return;
+    // Another layer may have taken the old name's key meanwhile.
+    const auto old = m_slotByKey.find(layerKey(filed));
+    if (!filed.isEmpty() && old != m_slotByKey.end() && old.value() == slot)
+        m_slotByKey.erase(old);
+    if (!name.isEmpty())
+        m_slotByKey.insert(layerKey(name), slot);
+    filed = name;
 }
 
-// Files the slot's live layer under its name.
 void HostLayerTable::indexSlot(int slot)
 {
     const DkDbObjectId id = idOfSlot(slot);
-    if (!id.isNull())
-        m_slotByKey.insert(layerKey(layerName(m_db->peekLayer(id))), slot);
+    refile(slot, id.isNull() ? QString() : layerName(m_db->peekLayer(id)));
 }
 
 void HostLayerTable::touch(int slot)

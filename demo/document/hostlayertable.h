@@ -67,9 +67,11 @@ public:
     // changed) since the last call; clears both. A step of undo reads just
     // these, so that it costs what it changed.
     QVector<int> takeTouchedSlots(bool& currentChanged);
-    // Files every live layer under its name again: the library's widgets
-    // write to the database directly, past this table.
-    void renewIndex() const;
+    // Files the slot under the name its layer has now (empty: erased), when
+    // that is not the name it is filed under. The library's widgets rename
+    // layers in the database directly, past this table, so a full read
+    // passes every name by here: a comparison a layer unless one was renamed.
+    void refile(int slot, const QString& name) const;
 
     static QString layerName(const DkDbLayerTableRecord* record);
     // The name of the table record id refers to (a linetype, say); empty for none.
@@ -85,6 +87,7 @@ private:
     QVector<DkDbObjectId> m_layerIds; // per slot
     DxfText m_text{QByteArrayLiteral("AC1009"), QByteArrayLiteral("ANSI_1252")};
     mutable QHash<QString, int> m_slotByKey; // layerKey() of a live layer's name -> slot
+    mutable QVector<QString> m_filedNames;   // per slot: the name it is filed under
     QHash<quint64, int> m_slotById;          // record handle -> slot
     QVector<int> m_touched;
     bool m_currentTouched = false;

@@ -6,14 +6,14 @@ namespace Demo {
 
 LayerTableState LayerSnapshots::take(const HostLayerTable& table)
 {
-    // A full read follows changes made past the table: renew its index too.
-    table.renewIndex();
     LayerTableState state;
     const QVector<DkDbObjectId>& ids = table.layerIds();
     for (int slot = 0; slot < ids.size(); ++slot) {
         const bool alive = !table.idOfSlot(slot).isNull();
         state.alive.append(alive);
         state.layers.append(alive ? table.readLayer(ids.at(slot)) : table.drawing().layers.value(slot));
+        // A full read follows renames made past the table: its index too.
+        table.refile(slot, alive ? state.layers.last().name : QString());
         if (alive && ids.at(slot) == table.database()->clayer())
             state.current = slot;
     }
