@@ -14,165 +14,22 @@ bool isChanged(const SavedLayer& layer)
     return layer.erased || !layer.inFile || !sameLayer(layer.saved, layer.now);
 }
 
-qulonglong handleValue(const DxfPairStream& s)
-{
-    return s.code() == 5 || s.code() == 105 ? s.value().trimmed().toULongLong(nullptr, 16) : 0;
-}
-
 } // namespace
 
-DxfSaver::DxfSaver(QIODevice& source) : m_source(source)
+DxfSaver::DxfSaver(QIODevice& source)
+    : m_file(source), m_text(m_file.version(), m_file.codePage()), m_nextHandle(m_file.firstFreeHandle())
 {
-    learn();
 }
 
-// The first pass: the header variables a save changes or needs, the tables
-// it reads or writes, and the handles in them. Pairs are read up to the end
-// of the TABLES section; the rest is only read, for the fingerprint.
-void DxfSaver::learn()
-{
-    if (!rewind())
-        return;
-    DxfPairStream s(m_source);
-    QByteArray section;
-    QByteArray variable;
-    bool named = false;
-    qulonglong highest = 0;
-    while (s.next()) {
-        if (s.ordinal() == 0) {
-            m_lineEnd = DxfRawPair::lineEndOf(s.pair().raw);
-            m_codeLike = s.codeLine();
-        }
-        if (named)
-            section = s.value().trimmed();
-        named = s.code() == 0 && s.valueIs("SECTION");
-        learnPair(s, variable);
-        highest = std::max(highest, handleValue(s));
-        m_headPairs = s.ordinal() + 1;
-        if (section == "TABLES" && s.code() == 0 && s.valueIs("ENDSEC"))
-            break;
-    }
-    if (!s.finish()) {
-        m_error = QStringLiteral("the drawing's file could not be read: %1").arg(m_source.errorString());
-        return;
-    }
-    m_fingerprint = s.fingerprint();
-    m_text = DxfText(m_version, m_codePage);
-    // New handles start above every handle in use, and above the seed.
-    m_nextHandle = std::max(m_nextHandle, highest + 1);
-}
-
-void DxfSaver::learnPair(const DxfPairStream& s, QByteArray& variable)
-{
-    const qint64 at = s.ordinal();
-    // The version and the code page count where the first section holds them.
-    if (m_headerEnd < 0 && variable == "$ACADVER" && s.code() != 9 && m_version.isEmpty())
-        m_version = s.value().trimmed();
-    else if (m_headerEnd < 0 && variable == "$DWGCODEPAGE" && s.code() != 9 && m_codePage.isEmpty())
-        m_codePage = s.value().trimmed();
-    if (m_headerEnd < 0 && variable.startsWith('$') && s.code() == 0 && s.valueIs("ENDSEC"))
-        m_headerEnd = at;
-    if (s.code() == 9)
-        variable = s.value().trimmed();
-    if (s.code() == 9 && s.valueIs("$CLAYER")) {
-        m_haveCurrent = true;
-    } else if (variable == "$HANDSEED" && s.code() == 5 && m_handSeed < 0) {
-        m_handSeed = at;
-        m_nextHandle = s.value().trimmed().toULongLong(nullptr, 16);
-    }
-    learnTable(s);
-}
-
-// Keeps the first LAYER, APPID and LTYPE tables as text.
-void DxfSaver::learnTable(const DxfPairStream& s)
-{
-    const bool marker = s.code() == 0;
-    if (m_learning && marker && s.valueIs("ENDTAB")) {
-        m_learning->end = s.ordinal();
-        m_learning = nullptr;
-    } else if (m_learning && marker && (s.valueIs("TABLE") || s.valueIs("ENDSEC") || s.valueIs("EOF"))) {
-        m_learning->drop();
-        m_learning = nullptr;
-    } else if (m_learning) {
-        m_learning->add(s.code(), s.rawData(), s.rawSize(), s.ordinal());
-    } else if (m_tableMarkerAt >= 0 && s.code() == 2) {
-        DxfTableBytes* table = s.valueIs("LAYER") ? &m_layers : s.valueIs("APPID") ? &m_apps
-                             : s.valueIs("LTYPE") ? &m_linetypes : nullptr;
-        if (table && !table->seen) {
-            table->add(0, m_tableMarker.constData(), m_tableMarker.size(), m_tableMarkerAt);
-            table->add(s.code(), s.rawData(), s.rawSize(), s.ordinal());
-            m_learning = table;
-        }
-    }
-    m_tableMarkerAt = marker && s.valueIs("TABLE") ? s.ordinal() : -1;
-    if (m_tableMarkerAt >= 0)
-        m_tableMarker = QByteArray(s.rawData(), s.rawSize());
-}
-
-bool DxfSaver::rewind()
-{
-    if (m_error.isEmpty() && !m_source.seek(0))
-        m_error = QStringLiteral("the drawing's file could not be read: %1").arg(m_source.errorString());
-    return m_error.isEmpty();
-}
-
-// Reads the rest of a pass; false, with why in m_error, when the pass did
-// not read what the first one did.
-bool DxfSaver::endPass(DxfPairStream& s)
-{
-    if (!s.finish() && !s.writeFailed())
-        m_error = QStringLiteral("the drawing's file could not be read: %1").arg(m_source.errorString());
-    else if (s.fingerprint() != m_fingerprint && !s.writeFailed())
-        m_error = QStringLiteral("the drawing's file changed while it was being saved");
-    return m_error.isEmpty();
-}
-
-// A pass over every pair: the highest handle, and one step of the objects
-// the deleted layers take along (those owned by one already taken). Returns
-// whether more objects were taken; the markers of those taken are noted.
+// A pass over every pair for the highest handle and one step of the
+// objects the deleted layers take along; whether more were taken.
 bool DxfSaver::walkObjects()
 {
     m_objectsWalked = true;
-    if (!rewind())
-        return false;
-    DxfPairStream s(m_source);
-    QByteArray section, handle, owner;
-    bool named = false, inGroup = false, grew = false;
-    qint64 marker = -1;
     qulonglong highest = 0;
-    m_dropMarkers.clear();
-    const auto endObject = [&] {
-        if (!handle.isEmpty() && m_dropped.contains(owner) && !m_dropped.contains(handle)) {
-            m_dropped.insert(handle);
-            grew = true;
-        }
-        if (!handle.isEmpty() && m_dropped.contains(handle))
-            m_dropMarkers.insert(marker);
-    };
-    while (s.next()) {
-        highest = std::max(highest, handleValue(s));
-        if (named)
-            section = s.value().trimmed();
-        named = s.code() == 0 && s.valueIs("SECTION");
-        if (m_dropped.isEmpty() || section != "OBJECTS")
-            continue;
-        if (s.code() == 0) {
-            endObject();
-            marker = s.ordinal();
-            handle.clear();
-            owner.clear();
-            inGroup = false;
-        } else if (s.code() == 102) {
-            inGroup = s.value().startsWith('{');
-        } else if (s.code() == 5 && handle.isEmpty()) {
-            handle = s.value().trimmed().toUpper();
-        } else if (s.code() == 330 && !inGroup && owner.isEmpty()) {
-            owner = s.value().trimmed().toUpper();
-        }
-    }
-    endObject();
+    const bool grew = m_file.walkObjects(m_dropped, m_dropMarkers, highest);
     m_nextHandle = std::max(m_nextHandle, highest + 1);
-    return endPass(s) && grew;
+    return grew;
 }
 
 int DxfSaver::templateEntry()
@@ -180,9 +37,9 @@ int DxfSaver::templateEntry()
     // Layer "0" has every group a layer entry of this version carries.
     if (m_templateEntry != -2)
         return m_templateEntry;
-    m_templateEntry = m_layers.entryCount() > 0 ? 0 : -1;
-    for (int e = 0; e < m_layers.entryCount(); ++e) {
-        if (m_layers.entryValue(e, 2) == "0")
+    m_templateEntry = m_file.layers().entryCount() > 0 ? 0 : -1;
+    for (int e = 0; e < m_file.layers().entryCount(); ++e) {
+        if (m_file.layers().entryValue(e, 2) == "0")
             m_templateEntry = e;
     }
     return m_templateEntry;
@@ -199,9 +56,9 @@ QByteArray DxfSaver::nextHandle()
 DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer)
 {
     const int from = templateEntry();
-    const bool modern = m_version.mid(2).toInt() >= 1015;
-    DxfLayerEntry entry = from < 0 ? DxfLayerEntry::blank(modern, m_codeLike)
-                                   : DxfLayerEntry::templateFrom(m_layers.entry(from));
+    const bool modern = m_file.version().mid(2).toInt() >= 1015;
+    DxfLayerEntry entry = from < 0 ? DxfLayerEntry::blank(modern, m_file.codeLike())
+                                   : DxfLayerEntry::templateFrom(m_file.layers().entry(from));
     entry.apply(DrawingLayer(), layer, m_text, true);
     // Entries get a handle where the table's entries have one.
     if (entry.hasHandle())
@@ -230,8 +87,8 @@ QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         if (layer.inFile && isChanged(layer))
             found.insert(layerKey(layer.saved.name), QVector<int>());
     }
-    for (int e = 0; e < m_layers.entryCount() && !found.isEmpty(); ++e) {
-        const auto entries = found.find(layerKey(m_text.decode(m_layers.entryValue(e, 2))));
+    for (int e = 0; e < m_file.layers().entryCount() && !found.isEmpty(); ++e) {
+        const auto entries = found.find(layerKey(m_text.decode(m_file.layers().entryValue(e, 2))));
         if (entries != found.end())
             entries->append(e);
     }
@@ -252,16 +109,16 @@ QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         if (e >= 0) {
             if (layer.erased) {
                 m_entryChanges.insert(e, QByteArray());
-                dropOwnedObjects(m_layers.entry(e));
+                dropOwnedObjects(m_file.layers().entry(e));
                 continue;
             }
             if (layer.saved.name != layer.now.name)
                 m_renames.insert(layerKey(layer.saved.name), m_text.encode(layer.now.name));
             if (sameLayer(layer.saved, layer.now))
                 continue;
-            DxfLayerEntry entry(m_layers.entry(e));
+            DxfLayerEntry entry(m_file.layers().entry(e));
             entry.apply(layer.saved, layer.now, m_text, false);
-            m_entryChanges.insert(e, entry.bytes(m_lineEnd));
+            m_entryChanges.insert(e, entry.bytes(m_file.lineEnd()));
             descriptions = descriptions || entry.hasDescription();
             continue;
         }
@@ -269,13 +126,15 @@ QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         if (layer.erased || (layer.inFile && sameLayer(layer.saved, layer.now)))
             continue;
         const DxfLayerEntry entry = newLayerEntry(layer.now);
-        m_added += entry.bytes(m_lineEnd);
+        m_added += entry.bytes(m_file.lineEnd());
         ++added;
         descriptions = descriptions || entry.hasDescription();
     }
     const int erased = static_cast<int>(std::count(m_entryChanges.cbegin(), m_entryChanges.cend(), QByteArray()));
     // A count that was wrong stays as it was while no entry comes or goes.
-    m_layerCount = added > 0 || erased > 0 ? m_layers.entryCount() - erased + added : -1;
+    m_layerCount = m_file.layers().entryCount() - erased + added;
+    if (m_layerCount == m_file.layers().entryCount())
+        m_layerCount = -1;
     if (descriptions && !hasApp())
         m_appEntry = buildAppEntry();
     return QString();
@@ -296,8 +155,8 @@ void DxfSaver::dropOwnedObjects(const QVector<DxfRawPair>& entry)
 
 bool DxfSaver::hasApp() const
 {
-    for (int e = 0; e < m_apps.entryCount(); ++e) {
-        for (const DxfRawPair& p : m_apps.entry(e)) {
+    for (int e = 0; e < m_file.apps().entryCount(); ++e) {
+        for (const DxfRawPair& p : m_file.apps().entry(e)) {
             if (p.code == 2 && p.value.compare(DxfLayerEntry::descriptionApp, Qt::CaseInsensitive) == 0)
                 return true;
         }
@@ -307,20 +166,20 @@ bool DxfSaver::hasApp() const
 
 QByteArray DxfSaver::buildAppEntry()
 {
-    if (m_apps.entryCount() == 0)
+    if (m_file.apps().entryCount() == 0)
         return QByteArray();
-    DxfLayerEntry entry = DxfLayerEntry::templateFrom(m_apps.entry(0));
+    DxfLayerEntry entry = DxfLayerEntry::templateFrom(m_file.apps().entry(0));
     entry.setGroup(2, DxfLayerEntry::descriptionApp);
     entry.setGroup(70, "0");
     if (entry.hasHandle())
         entry.setHandle(nextHandle());
-    return entry.bytes(m_lineEnd);
+    return entry.bytes(m_file.lineEnd());
 }
 
 // Builds what the edit writes; why it cannot be written, else "".
 QString DxfSaver::prepare(const DxfLayerEdit& edit)
 {
-    if (m_layers.isComplete()) {
+    if (m_file.layers().isComplete()) {
         const QString problem = buildLayerTable(edit);
         if (!problem.isEmpty())
             return problem;
@@ -338,22 +197,22 @@ QString DxfSaver::prepare(const DxfLayerEdit& edit)
         while (walkObjects()) {
         }
     }
-    return m_error;
+    return m_file.error();
 }
 
 bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
 {
-    error = m_error.isEmpty() ? prepare(edit) : m_error;
-    if (!error.isEmpty() || !rewind()) {
-        error = error.isEmpty() ? m_error : error;
+    error = m_file.error().isEmpty() ? prepare(edit) : m_file.error();
+    if (error.isEmpty() && !m_file.rewind())
+        error = m_file.error();
+    if (!error.isEmpty())
         return false;
-    }
-    DxfPairStream s(m_source, &out);
+    DxfPairStream s(m_file.device(), &out);
     CopyState state;
     while (s.next() && copyPair(s, state, edit)) {
     }
-    if (!endPass(s))
-        error = m_error;
+    if (!m_file.endPass(s))
+        error = m_file.error();
     else if (s.writeFailed())
         error = out.errorString();
     return error.isEmpty();
@@ -364,16 +223,16 @@ bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
 QByteArray DxfSaver::layerTableBytes() const
 {
     QByteArray table;
-    const QVector<DxfRawPair> head = m_layers.head();
+    const QVector<DxfRawPair> head = m_file.layers().head();
     for (int h = 0; h < head.size(); ++h) {
         DxfRawPair p = head.at(h);
-        if (m_layers.begin + h == m_layers.count && m_layerCount >= 0)
+        if (m_file.layers().begin + h == m_file.layers().count && m_layerCount >= 0)
             p.setValue(QByteArray::number(m_layerCount));
-        table += p.bytes(m_lineEnd);
+        table += p.bytes(m_file.lineEnd());
     }
-    for (int e = 0; e < m_layers.entryCount(); ++e) {
+    for (int e = 0; e < m_file.layers().entryCount(); ++e) {
         const auto changed = m_entryChanges.constFind(e);
-        table += changed == m_entryChanges.constEnd() ? m_layers.entryBytes(e) : changed.value();
+        table += changed == m_entryChanges.constEnd() ? m_file.layers().entryBytes(e) : changed.value();
     }
     return table + m_added;
 }
@@ -388,24 +247,24 @@ bool DxfSaver::copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit
     c.named = s.code() == 0 && s.valueIs("SECTION");
     if (s.code() == 0 && !m_dropMarkers.isEmpty())
         c.dropping = c.section == "OBJECTS" && m_dropMarkers.contains(at);
-    if (c.dropping || (at > m_layers.begin && at < m_layers.end)) {
+    if (c.dropping || (at > m_file.layers().begin && at < m_file.layers().end)) {
         s.drop();
-    } else if (at == m_layers.begin) {
+    } else if (at == m_file.layers().begin) {
         s.replace(layerTableBytes());
-    } else if (at == m_apps.count && !m_appEntry.isEmpty()) {
+    } else if (at == m_file.apps().count && !m_appEntry.isEmpty()) {
         DxfRawPair p = s.pair();
         p.setValue(QByteArray::number(p.value.trimmed().toInt() + 1));
-        s.replace(p.bytes(m_lineEnd));
+        s.replace(p.bytes(m_file.lineEnd()));
     } else {
-        if (at == m_apps.end && !m_appEntry.isEmpty())
+        if (at == m_file.apps().end && !m_appEntry.isEmpty())
             s.insert(m_appEntry);
         // A header without a current layer gets one when it is not "0".
-        if (at == m_headerEnd && !m_haveCurrent && edit.current != edit.savedCurrent)
-            s.insert(DxfRawPair(9, "$CLAYER", m_codeLike).bytes(m_lineEnd)
-                     + DxfRawPair(8, m_text.encode(edit.current), m_codeLike).bytes(m_lineEnd));
+        if (at == m_file.headerEnd() && !m_file.hasCurrentLayer() && edit.current != edit.savedCurrent)
+            s.insert(DxfRawPair(9, "$CLAYER", m_file.codeLike()).bytes(m_file.lineEnd())
+                     + DxfRawPair(8, m_text.encode(edit.current), m_file.codeLike()).bytes(m_file.lineEnd()));
         changePair(s, c, edit);
     }
-    return at + 1 < m_headPairs || !m_renames.isEmpty() || !m_dropMarkers.isEmpty();
+    return at + 1 < m_file.headPairs() || !m_renames.isEmpty() || !m_dropMarkers.isEmpty();
 }
 
 // A pair outside the layer and application tables: the current layer, the
@@ -418,7 +277,7 @@ void DxfSaver::changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& ed
             c.variable = s.value().trimmed();
         else if (c.variable == "$CLAYER" && s.code() == 8 && edit.current != edit.savedCurrent)
             value = m_text.encode(edit.current);
-        else if (s.ordinal() == m_handSeed && m_handlesTaken)
+        else if (s.ordinal() == m_file.handSeed() && m_handlesTaken)
             value = QByteArray::number(m_nextHandle, 16).toUpper();
     } else if (s.code() == 8 && !m_renames.isEmpty()
                && (c.section == "ENTITIES" || c.section == "BLOCKS" || c.section == "OBJECTS")) {
@@ -428,7 +287,7 @@ void DxfSaver::changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& ed
         return;
     DxfRawPair p = s.pair();
     p.setValue(value);
-    s.replace(p.bytes(m_lineEnd));
+    s.replace(p.bytes(m_file.lineEnd()));
 }
 
 // The new value for a layer name as objects spell it; empty when kept.
@@ -445,9 +304,9 @@ QByteArray DxfSaver::renamedLayer(const QByteArray& raw)
 QVector<QPair<QString, QString>> DxfSaver::linetypes() const
 {
     QVector<QPair<QString, QString>> found;
-    for (int e = 0; e < m_linetypes.entryCount(); ++e) {
+    for (int e = 0; e < m_file.linetypes().entryCount(); ++e) {
         QPair<QString, QString> linetype;
-        for (const DxfRawPair& p : m_linetypes.entry(e)) {
+        for (const DxfRawPair& p : m_file.linetypes().entry(e)) {
             if (p.code == 2)
                 linetype.first = m_text.decode(p.value);
             else if (p.code == 3)

@@ -2,9 +2,8 @@
 
 #include "drawingdata.h"
 #include "dxflayerentry.h"
-#include "dxffingerprint.h"
 #include "dxfrawpair.h"
-#include "dxftablebytes.h"
+#include "dxfsavesource.h"
 #include "dxftext.h"
 
 #include <QByteArray>
@@ -40,11 +39,10 @@ struct DxfLayerEdit
 // count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
 // name of objects on a renamed layer, and the application name layer
 // descriptions are stored under. Text is written in the file's encoding.
-// The file is read in passes of one chunk at a time: one learns its tables
-// and header, one copies it with the changes written in, and one more (only
-// when a save needs them) finds its highest handle and the objects a deleted
+// The file is read in passes of a chunk at a time (see DxfSaveSource): one
+// learns its head, one copies it with the changes written in, and, only when
+// a save needs them, more find its highest handle and the objects a deleted
 // layer takes along. Memory is the tables and the changes, not the file.
-// Every pass must read the same bytes, or the save fails.
 class DxfSaver
 {
 public:
@@ -52,7 +50,7 @@ public:
     explicit DxfSaver(QIODevice& source);
 
     // What the first pass read; a caller compares it with what it read itself.
-    const DxfFingerprint& fingerprint() const { return m_fingerprint; }
+    const DxfFingerprint& fingerprint() const { return m_file.fingerprint(); }
     // Writes the file with the edit written in to out; false, with why in
     // error, when the edit cannot be written exactly (no complete LAYER
     // table, a layer the file holds twice, text the file cannot keep), the
@@ -71,11 +69,6 @@ private:
         bool dropping = false;
     };
 
-    void learn();
-    void learnPair(const DxfPairStream& s, QByteArray& variable);
-    void learnTable(const DxfPairStream& s);
-    bool rewind();
-    bool endPass(DxfPairStream& s);
     bool walkObjects();
     QString buildLayerTable(const DxfLayerEdit& edit);
     QString checkText(const DrawingLayer& layer) const;
@@ -91,24 +84,8 @@ private:
     void changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
     QByteArray renamedLayer(const QByteArray& raw);
 
-    QIODevice& m_source;
-    DxfFingerprint m_fingerprint;
-    QString m_error;             // why the source cannot be saved from
-    qint64 m_headPairs = 0;      // pairs up to the end of the TABLES section
-    QByteArray m_lineEnd = "\n";
-    QByteArray m_codeLike = "  0"; // the first code line, which new pairs are laid out like
-    QByteArray m_version;
-    QByteArray m_codePage;
-    DxfText m_text{QByteArray(), QByteArray()};
-    DxfTableBytes m_layers;
-    DxfTableBytes m_apps;
-    DxfTableBytes m_linetypes;
-    DxfTableBytes* m_learning = nullptr; // the table the first pass is in
-    QByteArray m_tableMarker;            // the pair before, when a TABLE marker
-    qint64 m_tableMarkerAt = -1;
-    qint64 m_handSeed = -1;  // ordinal of $HANDSEED's value
-    qint64 m_headerEnd = -1; // ordinal of the header's ENDSEC
-    bool m_haveCurrent = false;
+    DxfSaveSource m_file;
+    const DxfText m_text;
     qulonglong m_nextHandle = 0;
     bool m_objectsWalked = false;
     bool m_handlesTaken = false;
