@@ -204,7 +204,9 @@ DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
     const DkCmColor color = record->color();
     layer.color = QColor(color.red(), color.green(), color.blue());
     layer.colorIndex = colorIndexOf(color);
-    layer.linetype = symbolName(record->linetypeObjectId());
+    // Thousands of layers name a few linetypes: each snapshot of the table
+    // shares one copy of each name.
+    layer.linetype = *m_linetypeNames.insert(symbolName(record->linetypeObjectId()));
     layer.lineWeight = static_cast<int>(record->lineWeight());
     layer.description = QString::fromWCharArray(record->description());
     return layer;

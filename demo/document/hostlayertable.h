@@ -6,6 +6,7 @@
 #include <KvDatabase.h>
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -85,6 +86,7 @@ private:
     QVector<DkDbObjectId> m_layerIds; // per slot
     DxfText m_text{QByteArrayLiteral("AC1009"), QByteArrayLiteral("ANSI_1252")};
     mutable QHash<QString, int> m_slotByKey; // layerKey() of a live layer's name -> slot
+    mutable QSet<QString> m_linetypeNames;  // one copy of each linetype name, which the layers read share
     QHash<quint64, int> m_slotById;          // record handle -> slot
     QVector<int> m_touched;
     bool m_currentTouched = false;

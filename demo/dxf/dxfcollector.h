@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <dl_creationadapter.h>
@@ -54,6 +55,7 @@ private:
     QString m_error;
     QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
+    QSet<QString> m_linetypeNames;      // the linetype names layers name, one copy each
     QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout
     bool m_inBlock = false;

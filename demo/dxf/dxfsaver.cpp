@@ -218,23 +218,25 @@ bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
     return error.isEmpty();
 }
 
-// The LAYER table as the edit leaves it, up to its ENDTAB: its head with the
-// new count, the entries kept, changed and added.
-QByteArray DxfSaver::layerTableBytes() const
+// Writes the LAYER table as the edit leaves it, up to its ENDTAB, in place
+// of its marker: its head with the new count, the entries kept, changed and
+// added. The old entries are left out as the copy passes them.
+void DxfSaver::writeLayerTable(DxfPairStream& s) const
 {
-    QByteArray table;
-    const QVector<DxfRawPair> head = m_file.layers().head();
+    const DxfTableBytes& table = m_file.layers();
+    const QVector<DxfRawPair> head = table.head();
     for (int h = 0; h < head.size(); ++h) {
         DxfRawPair p = head.at(h);
-        if (m_file.layers().begin + h == m_file.layers().count && m_layerCount >= 0)
+        if (table.begin + h == table.count && m_layerCount >= 0)
             p.setValue(QByteArray::number(m_layerCount));
-        table += p.bytes(m_file.lineEnd());
+        s.insert(p.bytes(m_file.lineEnd()));
     }
-    for (int e = 0; e < m_file.layers().entryCount(); ++e) {
+    for (int e = 0; e < table.entryCount(); ++e) {
         const auto changed = m_entryChanges.constFind(e);
-        table += changed == m_entryChanges.constEnd() ? m_file.layers().entryBytes(e) : changed.value();
+        s.insert(changed == m_entryChanges.constEnd() ? table.entryBytes(e) : changed.value());
     }
-    return table + m_added;
+    s.insert(m_added);
+    s.drop();
 }
 
 // Copies one pair, changed where the edit changes it; false once the rest
@@ -250,7 +252,7 @@ bool DxfSaver::copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit
     if (c.dropping || (at > m_file.layers().begin && at < m_file.layers().end)) {
         s.drop();
     } else if (at == m_file.layers().begin) {
-        s.replace(layerTableBytes());
+        writeLayerTable(s);
     } else if (at == m_file.apps().count && !m_appEntry.isEmpty()) {
         DxfRawPair p = s.pair();
         p.setValue(QByteArray::number(p.value.trimmed().toInt() + 1));

@@ -79,7 +79,7 @@ private:
     QByteArray nextHandle();
     bool hasApp() const;
     QString prepare(const DxfLayerEdit& edit);
-    QByteArray layerTableBytes() const;
+    void writeLayerTable(DxfPairStream& s) const;
     bool copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
     void changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
     QByteArray renamedLayer(const QByteArray& raw);
