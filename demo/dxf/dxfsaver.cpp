@@ -78,10 +78,11 @@ QString DxfSaver::checkText(const DrawingLayer& layer) const
     return QString();
 }
 
-QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
+// The entries of each changed layer the file holds, by layerKey() of its
+// name as saved, found by name as the reader matches them: trimmed, in any
+// letter case. Only the changed layers' names are kept.
+QHash<QString, QVector<int>> DxfSaver::entriesOfChanged(const DxfLayerEdit& edit) const
 {
-    // The entries of each changed layer the file holds, found by name as the
-    // reader matches them: trimmed, in any letter case.
     QHash<QString, QVector<int>> found;
     for (const SavedLayer& layer : edit.layers) {
         if (layer.inFile && isChanged(layer))
@@ -92,6 +93,12 @@ QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
         if (entries != found.end())
             entries->append(e);
     }
+    return found;
+}
+
+QString DxfSaver::buildLayerTable(const DxfLayerEdit& edit)
+{
+    const QHash<QString, QVector<int>> found = entriesOfChanged(edit);
     int added = 0;
     bool descriptions = false;
     for (const SavedLayer& layer : edit.layers) {

@@ -70,6 +70,7 @@ private:
     };
 
     bool walkObjects();
+    QHash<QString, QVector<int>> entriesOfChanged(const DxfLayerEdit& edit) const;
     QString buildLayerTable(const DxfLayerEdit& edit);
     QString checkText(const DrawingLayer& layer) const;
     void dropOwnedObjects(const QVector<DxfRawPair>& entry);

@@ -223,6 +223,7 @@ private slots:
     void pairsAcrossChunks_data();
     void pairsAcrossChunks();
     void fileChangedBetweenPasses();
+    void windowSavesWhatItOpened();
 };
 
 void TestDxfSave::roundTrip_data()
@@ -617,6 +618,24 @@ void TestDxfSave::fileChangedBetweenPasses()
     QCOMPARE(session.saveTo(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("between-out.dxf")), false, message),
              DrawingFile::Failed);
     QVERIFY2(message.contains(QLatin1String("changed by another program since it was read")), qPrintable(message));
+}
+
+// A drawing open in the window saves from a copy of its file as opened:
+// Save As still writes it whole once another program removed the file.
+void TestDxfSave::windowSavesWhatItOpened()
+{
+    const QString path = writeScratch(smallDrawing("AC1015"), "opened.dxf");
+    OpenDrawing drawing(path);
+    QVERIFY(drawing.edit.runLine(QStringLiteral("color Walls 5")).isEmpty());
+    QVERIFY(QFile::remove(path));
+    const QString copy = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("opened-copy.dxf"));
+    QString message;
+    QCOMPARE(drawing.saveTo(copy, false, message), DrawingFile::Saved);
+    OpenDrawing saved(copy);
+    DrawingLayer walls;
+    QVERIFY(saved.document.findLayerProperties(QStringLiteral("Walls"), walls));
+    QCOMPARE(walls.colorIndex, 5);
+    QCOMPARE(saved.document.drawing().entities.size(), 1);
 }
 
 KVCC_TEST_MAIN(TestDxfSave)
