@@ -21,8 +21,9 @@ DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent)
         return DxfImport::readFile(path);
     DrawingFile opened;
     opened.m_path = path;
+    opened.m_keepCopy = extent == DxfImport::Extent::Whole;
     DxfImportResult result;
-    if (!opened.remember(file, extent == DxfImport::Extent::Whole)) {
+    if (!opened.remember(file)) {
         result.error = QStringLiteral("%1 cannot be read: %2").arg(info.fileName(), file.errorString());
         return result;
     }
@@ -41,13 +42,14 @@ void DrawingFile::clear()
     *this = DrawingFile();
 }
 
-// Notes what file holds, from its start, and copies it aside when keepCopy
-// (a copy that cannot be made only means the file is read again to save).
-bool DrawingFile::remember(QIODevice& file, bool keepCopy)
+// Notes what file holds, from its start, and copies it aside for a drawing
+// kept open (a copy that cannot be made only means the file is read again
+// to save).
+bool DrawingFile::remember(QIODevice& file)
 {
     m_read = DxfFingerprint();
     m_copy.reset();
-    if (keepCopy) {
+    if (m_keepCopy) {
         m_copy = std::make_shared<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kvcc-demo-XXXXXX.dxf")));
         if (!m_copy->open())
             m_copy.reset();
@@ -101,7 +103,7 @@ bool DrawingFile::contents(const DrawingDocument& document, QIODevice& out, QStr
     if (!error.isEmpty())
         return false;
     DxfSaver saver(m_copy ? static_cast<QIODevice&>(*m_copy) : file);
-    if (saver.fingerprint() != m_read) {
+    if (saver.readError().isEmpty() && saver.fingerprint() != m_read) {
         error = QStringLiteral("%1 was changed by another program since it was read; open it again")
                     .arg(QFileInfo(m_path).fileName());
         return false;
@@ -148,7 +150,7 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
     // The next save copies from what this one wrote.
     QFile written(path);
     m_path = path;
-    if (!written.open(QIODevice::ReadOnly) || !remember(written, m_copy != nullptr))
+    if (!written.open(QIODevice::ReadOnly) || !remember(written))
         m_readable = false;
     document.markSaved();
     return Saved;

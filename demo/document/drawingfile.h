@@ -22,11 +22,12 @@ class DrawingDocument;
 // at a time rather than holding them; it writes through QSaveFile, so that
 // a failed save leaves the old file whole.
 //
-// A drawing read whole (the window's) may stay open while other programs
-// change or remove its file, so a private copy of the file as read is what
-// its saves read from. A drawing read for a layer edit is saved at once and
-// reads its file again; should the file no longer be what was read, the
-// save is refused rather than mixing two versions.
+// A drawing read whole (the window's, or the sample once saved) may stay
+// open while other programs change or remove its file, so a private copy of
+// the file as read or last saved is what its saves read from. A drawing
+// read for a layer edit is saved at once and reads its file again; should
+// the file no longer be what was read, the save is refused rather than
+// mixing two versions.
 class DrawingFile
 {
 public:
@@ -52,12 +53,13 @@ public:
 
 private:
     bool changedOnDisk() const;
-    bool remember(QIODevice& file, bool keepCopy);
+    bool remember(QIODevice& file);
     QString sourceProblem() const;
 
     QString m_path;
     DxfFingerprint m_read; // the file as read or last saved
     bool m_readable = true; // false when the file could not be read back after a save
+    bool m_keepCopy = true; // false for a drawing read for a layer edit
     std::shared_ptr<QTemporaryFile> m_copy;
 };
 

@@ -51,6 +51,8 @@ public:
 
     // What the first pass read; a caller compares it with what it read itself.
     const DxfFingerprint& fingerprint() const { return m_file.fingerprint(); }
+    // Why the source cannot be read; empty when it was.
+    const QString& readError() const { return m_file.error(); }
     // Writes the file with the edit written in to out; false, with why in
     // error, when the edit cannot be written exactly (no complete LAYER
     // table, a layer the file holds twice, text the file cannot keep), the
