@@ -33,6 +33,7 @@ public:
     void beginBlock(const QVector<DxfPair>& body) override;
     void endBlock() override;
     void entity(const QByteArray& type, const QVector<DxfPair>& body) override;
+    bool needsGeometry() const override { return !m_countOnly; }
 
     // Ends what is still open and ties block references to their blocks;
     // call once the scan is done. Empty on success, else why dxflib failed.

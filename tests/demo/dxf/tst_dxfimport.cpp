@@ -321,6 +321,12 @@ private slots:
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(r.drawing.layers.size(), layers);
         QCOMPARE(r.drawing.currentLayer, current);
+        // A read for a layer edit keeps no more of an object than its layer, and counts the same.
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const DxfImportResult light = DxfImport::readDevice(f, file, DxfImport::Extent::Layers);
+        QCOMPARE(light.drawing.layerObjects, r.drawing.layerObjects);
+        QCOMPARE(describe(light.drawing), describe(r.drawing));
         const QStringList states = describe(r.drawing);
         QVERIFY2(!states.join(QString()).contains(QChar::ReplacementCharacter), qPrintable(states.join('\n')));
         DrawingDocument doc;
