@@ -190,6 +190,26 @@ LayerTableState DrawingDocument::layerState() const
     return m_state;
 }
 
+bool DrawingDocument::readSlot(int slot, DrawingLayer& layer) const
+{
+    layer = slotLayer(slot);
+    return slotAlive(slot);
+}
+
+QVector<SavedLayer> DrawingDocument::savedLayers() const
+{
+    return m_saveState.changedLayers(layerIds().size(),
+                                     [this](int slot, DrawingLayer& layer) { return readSlot(slot, layer); });
+}
+
+void DrawingDocument::markSaved()
+{
+    // Like a full read of the table, this follows changes made past it.
+    m_table.renewIndex();
+    m_saveState.markSaved(layerIds().size(), [this](int slot, DrawingLayer& layer) { return readSlot(slot, layer); },
+                          currentLayerName());
+}
+
 DrawingLayer DrawingDocument::slotLayer(int slot) const
 {
     const DkDbObjectId id = m_table.idOfSlot(slot);

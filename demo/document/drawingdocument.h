@@ -79,14 +79,15 @@ public:
     // Brings the delta's slots to its after (or before) side.
     void restoreLayers(const LayerTableDelta& delta, bool after);
 
-    // What a save writes: every layer with the name and properties it had
-    // when the drawing was read or last saved.
-    QVector<SavedLayer> savedLayers() const { return m_saveState.layers(layerState()); }
+    // What a save writes: every layer changed, added or erased since the
+    // drawing was read or last saved, with the name and properties it had then.
+    QVector<SavedLayer> savedLayers() const;
     QString savedCurrentLayer() const { return m_saveState.savedCurrentLayer(); }
     // The drawing as it stands is now what the file holds.
-    void markSaved() { m_saveState.markSaved(layerState(), currentLayerName()); }
+    void markSaved();
 
 private:
+    bool readSlot(int slot, DrawingLayer& layer) const;
     // Runs command on the layer name names; refuses when there is none.
     QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
 

@@ -8,6 +8,7 @@
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
+#include <QTemporaryFile>
 
 namespace Demo {
 
@@ -18,42 +19,100 @@ DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent)
     // The import gives the messages for what cannot be read.
     if (!info.isFile() || info.size() > DxfImport::maxFileSize || !file.open(QIODevice::ReadOnly))
         return DxfImport::readFile(path);
-    const QByteArray data = file.read(DxfImport::maxFileSize + 1);
-    file.close();
-    DxfImportResult result = DxfImport::readData(data, info.fileName(), extent);
+    DrawingFile opened;
+    opened.m_path = path;
+    opened.m_keepCopy = extent == DxfImport::Extent::Whole;
+    DxfImportResult result;
+    if (!opened.remember(file)) {
+        result.error = QStringLiteral("%1 cannot be read: %2").arg(info.fileName(), file.errorString());
+        return result;
+    }
+    result = DxfImport::readDevice(opened.m_copy ? static_cast<QIODevice&>(*opened.m_copy) : file, info.fileName(),
+                                   extent);
     if (!result.ok) {
         result.error = QStringLiteral("%1: %2").arg(info.fileName(), result.error);
         return result;
     }
-    remember(path, data);
+    *this = opened;
     return result;
 }
 
 void DrawingFile::clear()
 {
-    m_path.clear();
-    m_bytes.clear();
-    m_size = 0;
+    *this = DrawingFile();
+}
+
+// Notes what file holds, from its start, and copies it aside for a drawing
+// kept open (a copy that cannot be made only means the file is read again
+// to save).
+bool DrawingFile::remember(QIODevice& file)
+{
+    m_read = DxfFingerprint();
+    m_copy.reset();
+    if (m_keepCopy) {
+        m_copy = std::make_shared<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kvcc-demo-XXXXXX.dxf")));
+        if (!m_copy->open())
+            m_copy.reset();
+    }
+    if (!file.seek(0))
+        return false;
+    char chunk[65536];
+    qint64 got = 0;
+    while ((got = file.read(chunk, sizeof chunk)) > 0) {
+        m_read.add(chunk, got);
+        if (m_copy && m_copy->write(chunk, got) != got)
+            m_copy.reset();
+    }
+    if (m_copy && !m_copy->flush())
+        m_copy.reset();
+    m_readable = got == 0;
+    return m_readable;
+}
+
+QVector<QPair<QString, QString>> DrawingFile::linetypes() const
+{
+    QFile file(m_path);
+    if (m_copy)
+        return DxfSaver(*m_copy).linetypes();
+    if (!hasFile() || !file.open(QIODevice::ReadOnly))
+        return {};
+    return DxfSaver(file).linetypes();
+}
+
+// Why the file cannot be saved from as it was read; "" when it can.
+QString DrawingFile::sourceProblem() const
+{
+    if (!m_readable)
+        return QStringLiteral("%1 could not be read back after the last save").arg(QFileInfo(m_path).fileName());
+    return QString();
 }
 
 bool DrawingFile::contents(const DrawingDocument& document, QIODevice& out, QString& error) const
 {
-    if (hasFile() && m_bytes.isEmpty()) {
-        // Written from scratch, the drawing would lose all but its layers.
-        error = QStringLiteral("%1 could not be read back after the last save").arg(QFileInfo(m_path).fileName());
-        return false;
-    }
     if (!hasFile()) {
         const QByteArray data = DxfNewDrawing(document.drawing(), document.layerState()).write();
         if (out.write(data) != data.size())
             error = out.errorString();
         return error.isEmpty();
     }
+    // Written from scratch, the drawing would lose all but its layers.
+    error = sourceProblem();
+    QFile file(m_path);
+    if (error.isEmpty() && !m_copy && !file.open(QIODevice::ReadOnly))
+        error = QStringLiteral("%1 cannot be read: %2").arg(QFileInfo(m_path).fileName(), file.errorString());
+    if (!error.isEmpty())
+        return false;
+    DxfSaver saver(m_copy ? static_cast<QIODevice&>(*m_copy) : file);
+    if (saver.readError().isEmpty() && saver.fingerprint() != m_read) {
+        error = QStringLiteral("%1 was changed by another program since it was read; open it again")
+                    .arg(QFileInfo(m_path).fileName());
+        return false;
+    }
     DxfLayerEdit edit;
     edit.layers = document.savedLayers();
     edit.savedCurrent = document.savedCurrentLayer();
     edit.current = document.currentLayerName();
-    return DxfSaver(m_bytes).write(edit, out, error);
+    return saver.write(edit, out, error);
 }
 
 DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString& path, bool overwrite,
@@ -88,42 +147,28 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
                       .arg(target.fileName(), problem.isEmpty() ? file.errorString() : problem + QLatin1Char('.'));
         return Failed;
     }
-    readBack(path);
+    // The next save copies from what this one wrote.
+    QFile written(path);
+    m_path = path;
+    if (!written.open(QIODevice::ReadOnly) || !remember(written))
+        m_readable = false;
     document.markSaved();
     return Saved;
 }
 
-// The file on disk no longer holds what was read or last saved.
+// The file on disk no longer holds what was read or last saved. The time
+// may stay the same over a change (copies that keep it), and change without
+// one: the contents decide.
 bool DrawingFile::changedOnDisk() const
 {
     const QFileInfo info(m_path);
     if (!info.exists())
         return false;
-    if (info.size() != m_size)
+    if (info.size() != m_read.size())
         return true;
-    // The time may stay the same over a change (copies that keep it), and
-    // change without one: the contents decide.
     QFile file(m_path);
-    return !file.open(QIODevice::ReadOnly) || file.readAll() != m_bytes;
-}
-
-// The next save copies from what this one wrote. The bytes held are let
-// go first, so that a save never holds the file twice.
-void DrawingFile::readBack(const QString& path)
-{
-    m_bytes.clear();
-    QFile file(path);
-    QByteArray bytes;
-    if (file.open(QIODevice::ReadOnly))
-        bytes = file.read(DxfImport::maxFileSize + 1);
-    remember(path, bytes);
-}
-
-void DrawingFile::remember(const QString& path, const QByteArray& bytes)
-{
-    m_path = path;
-    m_bytes = bytes;
-    m_size = bytes.size();
+    DxfFingerprint now;
+    return !file.open(QIODevice::ReadOnly) || !now.addAll(file) || now != m_read;
 }
 
 } // namespace Demo

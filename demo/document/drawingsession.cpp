@@ -34,8 +34,8 @@ void DrawingSession::openDrawing(const Drawing& drawing, const QString& source)
         m_file.clear();
     m_source = source;
     m_document.load(drawing);
-    if (!m_file.bytes().isEmpty())
-        LinetypeTable(m_document.database()).add(DxfSaver(m_file.bytes()).linetypes());
+    if (m_file.hasFile())
+        LinetypeTable(m_document.database()).add(m_file.linetypes());
     m_history.reset();
 }
 

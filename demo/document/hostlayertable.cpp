@@ -205,7 +205,9 @@ DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
     const DkCmColor color = record->color();
     layer.color = QColor(color.red(), color.green(), color.blue());
     layer.colorIndex = colorIndexOf(color);
-    layer.linetype = symbolName(record->linetypeObjectId());
+    // Thousands of layers name a few linetypes: each snapshot of the table
+    // shares one copy of each name.
+    layer.linetype = *m_linetypeNames.insert(symbolName(record->linetypeObjectId()));
     layer.lineWeight = static_cast<int>(record->lineWeight());
     layer.description = QString::fromWCharArray(record->description());
     return layer;
@@ -290,6 +292,14 @@ QVector<int> HostLayerTable::takeTouchedSlots(bool& currentChanged)
     currentChanged = m_currentTouched;
     m_currentTouched = false;
     return touched;
+}
+
+void HostLayerTable::renewIndex() const
+{
+    for (int slot = 0; slot < m_layerIds.size(); ++slot) {
+        const DkDbObjectId id = idOfSlot(slot);
+        refile(slot, id.isNull() ? QString() : layerName(m_db->peekLayer(id)));
+    }
 }
 
 void HostLayerTable::refile(int slot, const QString& name) const

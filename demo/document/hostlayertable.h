@@ -6,6 +6,7 @@
 #include <KvDatabase.h>
 
 #include <QHash>
+#include <QSet>
 #include <QString>
 #include <QVector>
 
@@ -67,6 +68,8 @@ public:
     // changed) since the last call; clears both. A step of undo reads just
     // these, so that it costs what it changed.
     QVector<int> takeTouchedSlots(bool& currentChanged);
+    // Files every live layer under the name it has now (see refile()).
+    void renewIndex() const;
     // Files the slot under the name its layer has now (empty: erased), when
     // that is not the name it is filed under. The library's widgets rename
     // layers in the database directly, past this table, so a full read
@@ -88,6 +91,7 @@ private:
     DxfText m_text{QByteArrayLiteral("AC1009"), QByteArrayLiteral("ANSI_1252")};
     mutable QHash<QString, int> m_slotByKey; // layerKey() of a live layer's name -> slot
     mutable QVector<QString> m_filedNames;   // per slot: the name it is filed under
+    mutable QSet<QString> m_linetypeNames;   // one copy of each linetype name, which the layers read share
     QHash<quint64, int> m_slotById;          // record handle -> slot
     QVector<int> m_touched;
     bool m_currentTouched = false;

@@ -57,7 +57,14 @@ const qint64 kMaxCommandFileSize = 64 * 1024 * 1024;
 // with its line: decoding on would drop or change what the line says.
 bool readCommands(QFile& file, QStringList& lines, QString& error)
 {
-    const QByteArray data = file.read(kMaxCommandFileSize + 1);
+    // Read in parts: one read of the limit would reserve all of it.
+    QByteArray data;
+    while (data.size() <= kMaxCommandFileSize) {
+        const QByteArray part = file.read(1024 * 1024);
+        if (part.isEmpty())
+            break;
+        data += part;
+    }
     if (file.error() != QFileDevice::NoError) {
         error = QStringLiteral(" %1").arg(file.errorString());
         return false;

@@ -2,10 +2,12 @@
 
 namespace Demo {
 
-void LayerSaveState::markSaved(const LayerTableState& state, const QString& currentLayer)
+void LayerSaveState::markSaved(int slotCount, const SlotReader& read, const QString& currentLayer)
 {
-    m_saved = state.layers;
-    m_inFile = state.alive;
+    m_saved.resize(slotCount);
+    m_inFile.resize(slotCount);
+    for (int slot = 0; slot < slotCount; ++slot)
+        m_inFile[slot] = read(slot, m_saved[slot]);
     m_savedCurrent = currentLayer;
 }
 
@@ -22,15 +24,16 @@ void LayerSaveState::clear()
     m_savedCurrent.clear();
 }
 
-QVector<SavedLayer> LayerSaveState::layers(const LayerTableState& now) const
+QVector<SavedLayer> LayerSaveState::changedLayers(int slotCount, const SlotReader& read) const
 {
     QVector<SavedLayer> layers;
-    for (int slot = 0; slot < now.layers.size(); ++slot) {
-        SavedLayer layer;
+    SavedLayer layer;
+    for (int slot = 0; slot < slotCount; ++slot) {
         layer.inFile = m_inFile.value(slot);
+        layer.erased = !read(slot, layer.now);
+        if (layer.inFile && !layer.erased && sameLayer(m_saved.at(slot), layer.now))
+            continue;
         layer.saved = m_saved.value(slot);
-        layer.erased = !now.isAlive(slot);
-        layer.now = now.layers.at(slot);
         if (layer.inFile || !layer.erased)
             layers.append(layer);
     }

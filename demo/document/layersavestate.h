@@ -6,6 +6,8 @@
 #include <QString>
 #include <QVector>
 
+#include <functional>
+
 namespace Demo {
 
 // Save bookkeeping: every layer slot as the file holds it (as read or last
@@ -14,14 +16,19 @@ namespace Demo {
 class LayerSaveState
 {
 public:
-    // The table as it stands is now what the file holds.
-    void markSaved(const LayerTableState& state, const QString& currentLayer);
+    // Reads one slot of the table as it stands into layer; false when the slot's layer is erased.
+    using SlotReader = std::function<bool(int slot, DrawingLayer& layer)>;
+
+    // The table as it stands (count slots, read one at a time) is now what the file holds.
+    void markSaved(int slotCount, const SlotReader& read, const QString& currentLayer);
     // A layer added since: the file does not hold it.
     void addUnsaved(const DrawingLayer& layer);
     void clear();
 
-    // What a save writes for the table as it now stands.
-    QVector<SavedLayer> layers(const LayerTableState& now) const;
+    // What a save writes for the table as it now stands: the layers
+    // changed, added or erased since, each slot read one at a time, so that
+    // a save of a big table holds the changes, not a copy of the table.
+    QVector<SavedLayer> changedLayers(int slotCount, const SlotReader& read) const;
     QString savedCurrentLayer() const { return m_savedCurrent; }
 
 private:

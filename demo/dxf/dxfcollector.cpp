@@ -102,8 +102,9 @@ void DxfCollector::addLayer(const DL_LayerData& data)
         layer.colorIndex = 0;
     }
     const QString linetype = m_text.decode(QByteArray::fromStdString(attr.getLinetype()));
+    // Thousands of layers name a few linetypes: they share one copy of each name.
     if (!linetype.isEmpty() && linetype.compare(QLatin1String("BYLAYER"), Qt::CaseInsensitive) != 0)
-        layer.linetype = linetype;
+        layer.linetype = *m_linetypeNames.insert(linetype);
     layer.lineWeight = validLineWeight(m_scan.lineWeight.value(raw, LineWeightDefault));
     layer.plottable = m_scan.plottable.value(raw, true);
     layer.description = m_text.decode(m_scan.description.value(raw));

@@ -7,6 +7,7 @@
 
 #include <QByteArray>
 #include <QHash>
+#include <QSet>
 #include <QString>
 
 #include <dl_creationadapter.h>
@@ -32,6 +33,7 @@ public:
     void beginBlock(const QVector<DxfPair>& body) override;
     void endBlock() override;
     void entity(const QByteArray& type, const QVector<DxfPair>& body) override;
+    bool needsGeometry() const override { return !m_countOnly; }
 
     // Ends what is still open and ties block references to their blocks;
     // call once the scan is done. Empty on success, else why dxflib failed.
@@ -54,6 +56,7 @@ private:
     QString m_error;
     QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
+    QSet<QString> m_linetypeNames;      // the linetype names layers name, one copy each
     QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout
     bool m_inBlock = false;

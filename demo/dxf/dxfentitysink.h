@@ -21,6 +21,10 @@ public:
     virtual void beginBlock(const QVector<DxfPair>& body) = 0;
     virtual void endBlock() = 0;
     virtual void entity(const QByteArray& type, const QVector<DxfPair>& body) = 0;
+    // Whether an entity's body holds all its pairs, or only its layer (code
+    // 8): a sink that only counts objects on layers reads a polyline of a
+    // million vertices without holding them.
+    virtual bool needsGeometry() const { return true; }
 };
 
 } // namespace Demo

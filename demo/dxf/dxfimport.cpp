@@ -4,25 +4,41 @@
 #include "dxfscanner.h"
 #include "dxftext.h"
 
+#include <QBuffer>
 #include <QFile>
 #include <QFileInfo>
+
+#include <cstring>
 
 
 namespace Demo {
 namespace {
 
-// Why the data cannot be an ASCII DXF drawing at all ("" when it may be).
-QString refusal(const QByteArray& data)
+// Why the device cannot hold an ASCII DXF drawing at all ("" when it may).
+QString refusal(QIODevice& device)
 {
-    if (data.isEmpty())
+    const QString unread = QStringLiteral("the file could not be read: %1.");
+    if (!device.seek(0))
+        return unread.arg(device.errorString());
+    char chunk[65536];
+    qint64 size = 0;
+    while (true) {
+        const qint64 got = device.read(chunk, sizeof chunk);
+        if (got < 0)
+            return unread.arg(device.errorString());
+        if (size == 0 && got > 0 && QByteArray::fromRawData(chunk, static_cast<int>(got)).startsWith("AutoCAD Binary DXF"))
+            return QStringLiteral("this is a binary DXF file; save the drawing as ASCII DXF to open it here.");
+        size += got;
+        if (size > DxfImport::maxFileSize)
+            return QStringLiteral("the file is larger than %1 MB.").arg(DxfImport::maxFileSize / (1024 * 1024));
+        if (got == 0)
+            break;
+        if (std::memchr(chunk, '\0', static_cast<size_t>(got)))
+            return QStringLiteral("this is not a text file, so it is not an ASCII DXF drawing.");
+    }
+    if (size == 0)
         return QStringLiteral("the file is empty.");
-    if (data.size() > DxfImport::maxFileSize)
-        return QStringLiteral("the file is larger than %1 MB.").arg(DxfImport::maxFileSize / (1024 * 1024));
-    if (data.startsWith("AutoCAD Binary DXF"))
-        return QStringLiteral("this is a binary DXF file; save the drawing as ASCII DXF to open it here.");
-    if (data.indexOf('\0') >= 0)
-        return QStringLiteral("this is not a text file, so it is not an ASCII DXF drawing.");
-    return QString();
+    return device.seek(0) ? QString() : unread.arg(device.errorString());
 }
 
 // The header's current layer when the table holds it, else "0"; never frozen.
@@ -70,10 +86,7 @@ DxfImportResult DxfImport::readFile(const QString& path)
         result.error = QStringLiteral("%1 cannot be read: %2").arg(path, file.errorString());
         return result;
     }
-    // Read at most one byte past the limit, in case the file grew meanwhile.
-    const QByteArray data = file.read(maxFileSize + 1);
-    file.close();
-    result = readData(data, info.fileName());
+    result = readDevice(file, info.fileName());
     if (!result.ok)
         result.error = QStringLiteral("%1: %2").arg(info.fileName(), result.error);
     return result;
@@ -81,15 +94,23 @@ DxfImportResult DxfImport::readFile(const QString& path)
 
 DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title, Extent extent)
 {
+    QBuffer buffer;
+    buffer.setData(data);
+    buffer.open(QIODevice::ReadOnly);
+    return readDevice(buffer, title, extent);
+}
+
+DxfImportResult DxfImport::readDevice(QIODevice& device, const QString& title, Extent extent)
+{
     DxfImportResult result;
     result.drawing.title = title;
-    result.error = refusal(data);
+    result.error = refusal(device);
     if (!result.error.isEmpty())
         return result;
     DxfScan scan;
     Drawing& drawing = result.drawing;
     DxfCollector collector(scan, drawing, extent == Extent::Layers);
-    DxfScanner scanner(data, scan, collector);
+    DxfScanner scanner(device, scan, collector);
     const QString error = scanner.run();
     if (!error.isEmpty()) {
         result.error = error.at(0).toUpper() + error.mid(1) + QLatin1Char('.');

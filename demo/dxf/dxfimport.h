@@ -5,6 +5,8 @@
 #include <QByteArray>
 #include <QString>
 
+class QIODevice;
+
 namespace Demo {
 
 // Outcome of reading a DXF file: a drawing, or a message for the user.
@@ -39,6 +41,11 @@ public:
     static DxfImportResult readFile(const QString& path);
     static DxfImportResult readData(const QByteArray& data, const QString& title = QString(),
                                     Extent extent = Extent::Whole);
+    // Reads a drawing from device, from its start, a chunk at a time: the
+    // file is read twice (a check for what is no text, then the drawing),
+    // so device must be seekable.
+    static DxfImportResult readDevice(QIODevice& device, const QString& title = QString(),
+                                      Extent extent = Extent::Whole);
 };
 
 } // namespace Demo

@@ -8,6 +8,7 @@ namespace {
 
 // The highest group code of the format (extended data).
 const int kMaxGroupCode = 1071;
+const int kChunk = 64 * 1024;
 
 } // namespace
 
@@ -58,14 +59,62 @@ bool DxfPairReader::readCode(int& code)
     return true;
 }
 
+bool DxfPairReader::atEnd()
+{
+    return m_pos >= m_buffer.size() && !fill();
+}
+
+bool DxfPairReader::fill()
+{
+    if (m_ended)
+        return false;
+    m_buffer.remove(0, m_pos);
+    m_pos = 0;
+    const int kept = m_buffer.size();
+    m_buffer.resize(kept + kChunk);
+    const qint64 got = m_device.read(m_buffer.data() + kept, kChunk);
+    m_buffer.resize(kept + static_cast<int>(qMax<qint64>(got, 0)));
+    if (got < 0)
+        fail(QStringLiteral("the file could not be read: %1").arg(m_device.errorString()));
+    m_ended = got <= 0;
+    return got > 0;
+}
+
+// Reads on to the end of a line too long to keep; returns its length.
+int DxfPairReader::skipLongLine()
+{
+    int length = 0;
+    while (true) {
+        const int end = m_buffer.indexOf('\n', m_pos);
+        if (end >= 0) {
+            length += end - m_pos - (end > m_pos && m_buffer.at(end - 1) == '\r' ? 1 : 0);
+            m_pos = end + 1;
+            return length;
+        }
+        // The last byte may be the '\r' of the line end: it waits for the next chunk.
+        const int kept = m_buffer.size() > m_pos ? 1 : 0;
+        length += m_buffer.size() - kept - m_pos;
+        m_pos = m_buffer.size() - kept;
+        if (!fill()) {
+            length += m_buffer.size() - m_pos - (m_buffer.size() > m_pos && m_buffer.endsWith('\r') ? 1 : 0);
+            m_pos = m_buffer.size();
+            return length;
+        }
+    }
+}
+
 bool DxfPairReader::readLine(QByteArray& out)
 {
-    const int end = m_data.indexOf('\n', m_pos);
-    const int stop = end < 0 ? m_data.size() : end;
+    int end = m_buffer.indexOf('\n', m_pos);
+    while (end < 0 && m_buffer.size() - m_pos <= DxfImport::maxLineLength + 1 && fill())
+        end = m_buffer.indexOf('\n', m_pos);
+    const int stop = end < 0 ? m_buffer.size() : end;
     int length = stop - m_pos;
-    if (length > 0 && m_data.at(stop - 1) == '\r')
+    if (length > 0 && m_buffer.at(stop - 1) == '\r')
         --length;
     ++m_line;
+    if (end < 0 && length > DxfImport::maxLineLength)
+        length = skipLongLine();
     if (length > DxfImport::maxLineLength) {
         fail(QStringLiteral("line %1 is %2 characters long; a DXF line holds at most %3")
                  .arg(m_line)
@@ -73,7 +122,7 @@ bool DxfPairReader::readLine(QByteArray& out)
                  .arg(DxfImport::maxLineLength));
         return false;
     }
-    out = m_data.mid(m_pos, length);
+    out = m_buffer.mid(m_pos, length);
     m_pos = stop + 1;
     return true;
 }

@@ -1,6 +1,7 @@
 #pragma once
 
 #include <QByteArray>
+#include <QIODevice>
 #include <QString>
 
 namespace Demo {
@@ -13,17 +14,18 @@ struct DxfPair
     int line = 0;
 };
 
-// Splits a DXF file into group code / value pairs and refuses what no DXF
-// writer produces: codes that are not numbers, lines that never end.
+// Splits a DXF file into group code / value pairs as it reads it, a chunk
+// at a time, and refuses what no DXF writer produces: codes that are not
+// numbers, lines that never end.
 class DxfPairReader
 {
 public:
-    explicit DxfPairReader(const QByteArray& data) : m_data(data) {}
+    explicit DxfPairReader(QIODevice& device) : m_device(device) {}
 
     // False at the end of the data or on an error (then error() says why).
     bool next(DxfPair& pair);
 
-    bool atEnd() const { return m_pos >= m_data.size(); }
+    bool atEnd();
     int line() const { return m_line; }
     const QString& error() const { return m_error; }
     // Keeps the first failure: later ones follow from it.
@@ -32,9 +34,14 @@ public:
 private:
     bool readCode(int& code);
     bool readLine(QByteArray& out);
+    // Reads a chunk after what is still needed; false when nothing more comes.
+    bool fill();
+    int skipLongLine();
 
-    const QByteArray& m_data;
+    QIODevice& m_device;
+    QByteArray m_buffer;
     int m_pos = 0;
+    bool m_ended = false;
     int m_line = 0;
     QString m_error;
 };

@@ -3,7 +3,7 @@
 #include "drawingdata.h"
 #include "dxflayerentry.h"
 #include "dxfrawpair.h"
-#include "dxftailcopy.h"
+#include "dxfsavesource.h"
 #include "dxftext.h"
 
 #include <QByteArray>
@@ -14,6 +14,8 @@
 #include <QVector>
 
 namespace Demo {
+
+class DxfPairStream;
 
 // One layer as a save sees it: as the file holds it, and as it is now.
 struct SavedLayer
@@ -37,70 +39,68 @@ struct DxfLayerEdit
 // count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
 // name of objects on a renamed layer, and the application name layer
 // descriptions are stored under. Text is written in the file's encoding.
-// Only the file's head (up to the end of its tables) is split into pairs;
-// the rest is walked in place and copied as bytes, so that a save costs one
-// pass and memory for the tables, not for the file.
+// The file is read in passes of a chunk at a time (see DxfSaveSource): one
+// learns its head, one copies it with the changes written in, and, only when
+// a save needs them, more find its highest handle and the objects a deleted
+// layer takes along. Memory is the tables and the changes, not the file.
 class DxfSaver
 {
 public:
-    explicit DxfSaver(const QByteArray& source);
+    // source is read from its start at each pass, so it must be seekable.
+    explicit DxfSaver(QIODevice& source);
 
+    // What the first pass read; a caller compares it with what it read itself.
+    const DxfFingerprint& fingerprint() const { return m_file.fingerprint(); }
+    // Why the source cannot be read; empty when it was.
+    const QString& readError() const { return m_file.error(); }
     // Writes the file with the edit written in to out; false, with why in
     // error, when the edit cannot be written exactly (no complete LAYER
-    // table, a layer the file holds twice, text the file cannot keep) or
-    // out fails.
+    // table, a layer the file holds twice, text the file cannot keep), the
+    // source cannot be read or changed between passes, or out fails.
     bool write(const DxfLayerEdit& edit, QIODevice& out, QString& error);
     // The file's linetypes, name and description, in table order.
     QVector<QPair<QString, QString>> linetypes() const;
 
 private:
-    // Where a table's pairs are: [begin, end) with end at its ENDTAB.
-    struct TableRange
+    // Where the copy is: the section, the header variable, an object left out.
+    struct CopyState
     {
-        int begin = -1;
-        int end = -1;
-        int count = -1; // index of the table's entry count (code 70)
+        QByteArray section;
+        QByteArray variable;
+        bool named = false;
+        bool dropping = false;
     };
 
-    void locate();
-    TableRange findTable(const char* name) const;
-    QVector<QPair<int, int>> entries(const TableRange& table) const;
+    bool walkObjects();
+    QHash<QString, QVector<int>> entriesOfChanged(const DxfLayerEdit& edit) const;
     QString buildLayerTable(const DxfLayerEdit& edit);
     QString checkText(const DrawingLayer& layer) const;
     void dropOwnedObjects(const QVector<DxfRawPair>& entry);
-    DxfLayerEntry newLayerEntry(const DrawingLayer& layer, const TableRange& table);
+    DxfLayerEntry newLayerEntry(const DrawingLayer& layer);
+    int templateEntry();
     QByteArray buildAppEntry();
     QByteArray nextHandle();
-    QByteArray handleOf(int index) const;
     bool hasApp() const;
     QString prepare(const DxfLayerEdit& edit);
-    QByteArray emitHead(const DxfLayerEdit& edit, QByteArray& section);
-    DxfTailCopy tail() const;
-    void takeTailHandles();
-    QByteArray pairBytes(int index, const QByteArray& section, QByteArray& variable, const DxfLayerEdit& edit);
+    void writeLayerTable(DxfPairStream& s) const;
+    bool copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
+    void changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
+    QByteArray renamedLayer(const QByteArray& raw);
 
-    const QByteArray& m_source;
-    const int m_headEnd;         // bytes of the head
-    QVector<DxfRawPair> m_pairs; // the head
-    int m_tail = -1;             // where the pairs after the head start; -1: the rest is not pairs
-    int m_headBytes = 0;         // bytes of the head's pairs
-    bool m_tailHandlesTaken = false;
-    QByteArray m_lineEnd;
-    QByteArray m_version;
-    QByteArray m_codePage;
-    DxfText m_text;
-    TableRange m_layers;
-    TableRange m_apps;
-    int m_handSeed = -1;       // index of $HANDSEED's value
-    int m_headerEnd = -1;      // index of the header's ENDSEC
-    bool m_haveCurrent = false;
+    DxfSaveSource m_file;
+    const DxfText m_text;
     qulonglong m_nextHandle = 0;
+    bool m_objectsWalked = false;
     bool m_handlesTaken = false;
     QHash<QString, QByteArray> m_renames; // layerKey() of the old name -> new name, encoded
-    QByteArray m_layerTable;
+    QHash<QByteArray, QByteArray> m_renamedRaw; // raw value -> new value, empty when kept
+    QHash<int, QByteArray> m_entryChanges; // entry -> its new bytes; empty when deleted
+    QByteArray m_added;                    // new entries
+    int m_templateEntry = -2;              // the entry new ones copy; -1: none; -2: not looked for yet
     int m_layerCount = -1; // entries written; -1 when the same as read
     QByteArray m_appEntry;
-    QSet<QByteArray> m_dropped; // handles of objects that go with a deleted layer
+    QSet<QByteArray> m_dropped;  // handles of objects that go with a deleted layer
+    QSet<qint64> m_dropMarkers;  // ordinals of their markers
 };
 
 } // namespace Demo

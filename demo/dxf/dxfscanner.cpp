@@ -270,11 +270,13 @@ QString DxfScanner::entities(DxfPair& p, bool blocks)
     QByteArray type;
     QVector<DxfPair> body;
     bool haveEntity = false;
+    const bool geometry = m_sink.needsGeometry();
     while (true) {
         if (!m_reader.next(p))
             return truncated(where);
         if (p.code != 0) {
-            if (haveEntity && p.code != 999)
+            // A block's own record is read whole: it names the block.
+            if (haveEntity && p.code != 999 && (geometry || p.code == 8 || type == "BLOCK"))
                 body.append(p);
             continue;
         }

@@ -32,7 +32,7 @@ struct DxfScan
 class DxfScanner
 {
 public:
-    DxfScanner(const QByteArray& data, DxfScan& scan, DxfEntitySink& sink)
+    DxfScanner(QIODevice& data, DxfScan& scan, DxfEntitySink& sink)
         : m_reader(data), m_scan(scan), m_sink(sink)
     {
     }

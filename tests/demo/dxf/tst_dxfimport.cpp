@@ -243,6 +243,10 @@ private slots:
         QTest::newRow("a negative group code is refused") << headed(-1, "5") << "holds \"-1\"";
         QTest::newRow("a line of 2049 characters is taken") << headed(999, QByteArray(2049, 'c')) << "";
         QTest::newRow("a line of 2050 characters is refused") << headed(999, QByteArray(2050, 'c')) << "2050 characters";
+        QTest::newRow("a line longer than a chunk of the read is refused with its whole length")
+            << headed(999, QByteArray(100000, 'c') + '\r') << "100000 characters";
+        QTest::newRow("lines across the ends of the read's chunks are taken")
+            << headed(999, (QByteArray(2000, 'c') + "\r\n999\r\n").repeated(100) + 'c') << "";
         QTest::newRow("a layer name of 255 characters is taken") << named(QByteArray(255, 'N')) << "";
         QTest::newRow("a layer name of 256 characters is refused") << named(QByteArray(256, 'N')) << "256 characters";
         QTest::newRow("an entity on a layer of 255 characters is taken") << onLayer(QByteArray(255, 'L')) << "";
@@ -317,6 +321,12 @@ private slots:
         QVERIFY2(r.ok, qPrintable(r.error));
         QCOMPARE(r.drawing.layers.size(), layers);
         QCOMPARE(r.drawing.currentLayer, current);
+        // A read for a layer edit keeps no more of an object than its layer, and counts the same.
+        QFile f(copy);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const DxfImportResult light = DxfImport::readDevice(f, file, DxfImport::Extent::Layers);
+        QCOMPARE(light.drawing.layerObjects, r.drawing.layerObjects);
+        QCOMPARE(describe(light.drawing), describe(r.drawing));
         const QStringList states = describe(r.drawing);
         QVERIFY2(!states.join(QString()).contains(QChar::ReplacementCharacter), qPrintable(states.join('\n')));
         DrawingDocument doc;

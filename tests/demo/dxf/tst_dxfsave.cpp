@@ -2,10 +2,12 @@
 
 #include "drawingsession.h"
 #include "dxfrawpair.h"
+#include "dxfsaver.h"
 #include "dxfwriter.h"
 #include "layerbatchedit.h"
 #include "samplefloorplan.h"
 
+#include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
 #include <QProcess>
@@ -218,6 +220,10 @@ private slots:
     void batchEdit();
     void hostileBatch_data();
     void hostileBatch();
+    void pairsAcrossChunks_data();
+    void pairsAcrossChunks();
+    void fileChangedBetweenPasses();
+    void windowSavesWhatItOpened();
 };
 
 void TestDxfSave::roundTrip_data()
@@ -552,6 +558,92 @@ void TestDxfSave::hostileBatch()
     const QMap<QString, int> newFindings = tagged(independent, "audit");
     for (auto it = newFindings.cbegin(); it != newFindings.cend(); ++it)
         QVERIFY2(it.value() <= findings.value(it.key()), qPrintable(QStringLiteral("audit finding %1").arg(it.key())));
+}
+
+// The file is read a chunk at a time: wherever a chunk ends, inside a pair
+// that changes or between the two bytes of a line end, the copy is the file
+// with only the renamed layer's name changed, its tables before or after
+// the entities.
+void TestDxfSave::pairsAcrossChunks_data()
+{
+    QTest::addColumn<bool>("crlf");
+    QTest::addColumn<bool>("tablesLast");
+    QTest::newRow("LF line ends") << false << false;
+    QTest::newRow("CR LF line ends") << true << false;
+    QTest::newRow("tables after the entities") << false << true;
+}
+
+void TestDxfSave::pairsAcrossChunks()
+{
+    QFETCH(bool, crlf);
+    QFETCH(bool, tablesLast);
+    DxfWriter lines = DxfWriter().beginEntities();
+    for (int i = 0; i < 3000; ++i)
+        lines.line("Walls", 1, 2, 3, 4);
+    const QByteArray tables = DxfWriter().beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).endLayerTable().data();
+    const QByteArray entities = lines.endSection().data();
+    const QByteArray body = DxfWriter().header("AC1015", "Walls").data() + (tablesLast ? entities + tables : tables + entities)
+                            + DxfWriter().end().data();
+    const QByteArray commands = "rename Walls Outer\n";
+    const QString out = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("chunks-out.dxf"));
+    // Padding the file's start by up to one line entity moves each chunk's end over every byte of one.
+    for (int pad = 0; pad < DxfWriter().line("Walls", 1, 2, 3, 4).data(crlf).size(); ++pad) {
+        QByteArray data = DxfWriter().pair(999, QByteArray(pad, 'x')).data() + body;
+        if (crlf)
+            data.replace("\n", "\r\n");
+        QString errors;
+        QTextStream err(&errors);
+        QCOMPARE(LayerBatchEdit::run(writeScratch(commands, "chunks.txt"), writeScratch(data, "chunks.dxf"), out, err), 0);
+        QFile saved(out);
+        QVERIFY(saved.open(QIODevice::ReadOnly));
+        QCOMPARE(saved.readAll(), QByteArray(data).replace("Walls", "Outer"));
+    }
+}
+
+// A save reads its file more than once: a file that changes in between is
+// refused rather than written half from each version.
+void TestDxfSave::fileChangedBetweenPasses()
+{
+    const QByteArray data = smallDrawing("AC1015");
+    QBuffer source;
+    source.setData(data);
+    QVERIFY(source.open(QIODevice::ReadOnly));
+    DxfSaver saver(source);
+    source.buffer().replace("Empty", "Other");
+    DxfLayerEdit edit;
+    QBuffer out;
+    QVERIFY(out.open(QIODevice::WriteOnly));
+    QString error;
+    QVERIFY(!saver.write(edit, out, error));
+    QVERIFY2(error.contains(QLatin1String("changed while it was being saved")), qPrintable(error));
+
+    // Between reading the drawing for a layer edit and saving it.
+    const QString path = writeScratch(data, "between.dxf");
+    DrawingSession session;
+    QCOMPARE(session.openFile(path, DxfImport::Extent::Layers), QString());
+    writeScratch(QByteArray(data).replace("Empty", "Other"), "between.dxf");
+    QString message;
+    QCOMPARE(session.saveTo(QDir(kvcctest::scratchDir()).filePath(QStringLiteral("between-out.dxf")), false, message),
+             DrawingFile::Failed);
+    QVERIFY2(message.contains(QLatin1String("changed by another program since it was read")), qPrintable(message));
+}
+
+// A drawing open in the window saves from a copy of its file as opened:
+// Save As still writes it whole once another program removed the file.
+void TestDxfSave::windowSavesWhatItOpened()
+{
+    const QString path = writeScratch(smallDrawing("AC1015"), "opened.dxf");
+    OpenDrawing drawing(path);
+    QVERIFY(drawing.edit.runLine(QStringLiteral("color Walls 5")).isEmpty());
+    QVERIFY(QFile::remove(path));
+    const QString copy = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("opened-copy.dxf"));
+    QString message;
+    QCOMPARE(drawing.saveTo(copy, false, message), DrawingFile::Saved);
+    OpenDrawing saved(copy);
+    DrawingLayer walls;
+    QVERIFY(saved.document.findLayerProperties(QStringLiteral("Walls"), walls));
+    QCOMPARE(walls.colorIndex, 5);
+    QCOMPARE(saved.document.drawing().entities.size(), 1);
 }
 
 KVCC_TEST_MAIN(TestDxfSave)
