@@ -184,7 +184,8 @@ LayerTableState DrawingDocument::layerState() const
     // anything was stored since the last one.
     const DkDbDatabase* db = m_table.database();
     if (!db || db->changeCount() != m_stateReadAt) {
-        m_state = LayerSnapshots::take(m_table);
+        m_state = m_stateReadAt == noRead ? LayerSnapshots::take(m_table)
+                                          : LayerSnapshots::take(m_table, m_state, m_stateReadAt);
         m_stateReadAt = db ? db->changeCount() : noRead;
     }
     return m_state;

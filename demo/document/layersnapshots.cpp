@@ -6,15 +6,29 @@ namespace Demo {
 
 LayerTableState LayerSnapshots::take(const HostLayerTable& table)
 {
+    return take(table, LayerTableState(), 0);
+}
+
+LayerTableState LayerSnapshots::take(const HostLayerTable& table, const LayerTableState& earlier,
+                                     unsigned long long takenAt)
+{
     LayerTableState state;
     const QVector<DkDbObjectId>& ids = table.layerIds();
+    state.alive.reserve(ids.size());
+    state.layers.reserve(ids.size());
     for (int slot = 0; slot < ids.size(); ++slot) {
-        const bool alive = !table.idOfSlot(slot).isNull();
-        state.alive.append(alive);
-        state.layers.append(alive ? table.readLayer(ids.at(slot)) : table.drawing().layers.value(slot));
+        const DkDbObjectId id = table.idOfSlot(slot);
+        const DkDbLayerTableRecord* record = id.isNull() ? nullptr : table.database()->peekLayer(id);
+        state.alive.append(record != nullptr);
+        if (!record)
+            state.layers.append(table.drawing().layers.value(slot));
+        else if (earlier.isAlive(slot) && record->changeStamp() <= takenAt)
+            state.layers.append(earlier.layers.at(slot));
+        else
+            state.layers.append(table.readLayer(id));
         // A full read follows renames made past the table: its index too.
-        table.refile(slot, alive ? state.layers.last().name : QString());
-        if (alive && ids.at(slot) == table.database()->clayer())
+        table.refile(slot, record ? state.layers.last().name : QString());
+        if (record && id == table.database()->clayer())
             state.current = slot;
     }
     return state;

@@ -65,7 +65,7 @@ DkDbObjectId DkDbDatabase::adopt(std::unique_ptr<DkDbObject> object)
     m_objects.push_back(std::move(object));
     const DkDbObjectId id(this, m_objects.size());
     m_objects.back()->m_id = id;
-    ++m_changes;
+    noteStored(m_objects.back().get());
     return id;
 }
 
@@ -85,8 +85,6 @@ void DkDbDatabase::noteOpened(DkDb::OpenMode mode)
 void DkDbDatabase::noteClosed(DkDb::OpenMode mode)
 {
     --(mode == DkDb::kForWrite ? m_openWrite : m_openRead);
-    if (mode == DkDb::kForWrite)
-        ++m_changes;
 }
 
 void DkDbDatabase::noteModeChanged(DkDb::OpenMode newMode)
@@ -97,7 +95,6 @@ void DkDbDatabase::noteModeChanged(DkDb::OpenMode newMode)
     } else {
         --m_openWrite;
         ++m_openRead;
-        ++m_changes;
     }
 }
 
@@ -192,7 +189,7 @@ Dk::ErrorStatus DkDbDatabase::eraseLayer(const DkDbObjectId& layerId)
         return Dk::eWasErased;
     rec->m_erased = true;
     m_layerTable->m_byName.erase(rec->m_name);
-    ++m_changes;
+    noteStored(rec);
     return Dk::eOk;
 }
 
@@ -209,7 +206,7 @@ Dk::ErrorStatus DkDbDatabase::renameLayer(const DkDbObjectId& layerId, const std
     m_layerTable->m_byName.erase(rec->m_name);
     m_layerTable->m_byName[newName] = layerId;
     rec->m_name = newName;
-    ++m_changes;
+    noteStored(rec);
     return Dk::eOk;
 }
 

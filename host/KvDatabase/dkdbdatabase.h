@@ -84,6 +84,8 @@ public:
     void noteOpened(DkDb::OpenMode mode);
     void noteClosed(DkDb::OpenMode mode);
     void noteModeChanged(DkDb::OpenMode newMode);
+    // A change to the object was stored: counted, and stamped on the object.
+    void noteStored(DkDbObject* object) { object->m_changeStamp = ++m_changes; }
     void noteIteratorCreated() { ++m_iterators; }
     void noteIteratorDeleted() { --m_iterators; }
 

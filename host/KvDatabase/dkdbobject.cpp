@@ -79,8 +79,10 @@ Dk::ErrorStatus DkDbObject::downgradeOpen()
         return Dk::eWasNotOpenForWrite;
     commitPending();
     m_writeOpen = false;
-    if (DkDbDatabase* db = database())
+    if (DkDbDatabase* db = database()) {
         db->noteModeChanged(DkDb::kForRead);
+        db->noteStored(this);
+    }
     return Dk::eOk;
 }
 
@@ -94,8 +96,11 @@ Dk::ErrorStatus DkDbObject::close()
         m_writeOpen = false;
     }
     --m_openCount;
-    if (DkDbDatabase* db = database())
+    if (DkDbDatabase* db = database()) {
         db->noteClosed(wasWrite ? DkDb::kForWrite : DkDb::kForRead);
+        if (wasWrite)
+            db->noteStored(this);
+    }
     return Dk::eOk;
 }
 

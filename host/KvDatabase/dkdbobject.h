@@ -94,6 +94,9 @@ public:
     bool isErased() const { return m_erased; }
     bool isReadEnabled() const { return m_openCount > 0; }
     bool isWriteEnabled() const { return m_writeOpen; }
+    // The database's changeCount() when a change to this object was last
+    // stored, so a host that read it at a later count need not read it again.
+    unsigned long long changeStamp() const { return m_changeStamp; }
 
     Dk::ErrorStatus upgradeOpen();
     Dk::ErrorStatus downgradeOpen();
@@ -114,6 +117,7 @@ private:
     Dk::ErrorStatus openAs(DkDb::OpenMode mode, bool openErased);
 
     DkDbObjectId m_id;
+    unsigned long long m_changeStamp = 0;
     bool m_erased = false;
     bool m_refuseOpen = false;
     bool m_writeOpen = false;
