@@ -3,12 +3,17 @@
 #include "layernamerules.h"
 #include "layersnapshots.h"
 
+#include <algorithm>
+
 namespace Demo {
 
 void DrawingDocument::close()
 {
     m_table.close();
     m_saveState.clear();
+    m_states = DrawingLayerStates();
+    m_savedStates.clear();
+    m_slotHandles.clear();
 }
 
 void DrawingDocument::load(const Drawing& drawing)
@@ -16,6 +21,33 @@ void DrawingDocument::load(const Drawing& drawing)
     close();
     m_table.load(drawing);
     markSaved();
+    m_states = drawing.layerStates;
+    m_savedStates = m_states.states;
+    for (const DrawingLayer& layer : drawing.layers)
+        m_slotHandles.append(m_states.layerHandles.value(layerKey(layer.name)));
+}
+
+QVector<DrawingLayerState> DrawingDocument::statesToSave() const
+{
+    QVector<DrawingLayerState> states = m_states.states;
+    for (DrawingLayerState& state : states) {
+        const auto gone = [this](const DrawingLayerStateEntry& e) {
+            const int slot = slotOfHandle(e.layer);
+            return slot >= 0 && !slotAlive(slot);
+        };
+        state.layers.erase(std::remove_if(state.layers.begin(), state.layers.end(), gone), state.layers.end());
+    }
+    return states;
+}
+
+void DrawingDocument::reloadLayerStates(const DrawingLayerStates& states)
+{
+    m_states = states;
+    m_savedStates = states.states;
+    const LayerTableState table = layerState();
+    m_slotHandles.resize(table.layers.size());
+    for (int slot = 0; slot < table.layers.size(); ++slot)
+        m_slotHandles[slot] = table.isAlive(slot) ? states.layerHandles.value(layerKey(table.layers.at(slot).name)) : QByteArray();
 }
 
 QString DrawingDocument::onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command)

@@ -67,12 +67,29 @@ public:
     // The drawing as it stands is now what the file holds.
     void markSaved() { m_saveState.markSaved(layerState(), currentLayerName()); }
 
+    // The drawing's named layer states; each names layers by the handle the
+    // file gives them (empty for a layer the file does not hold yet).
+    const DrawingLayerStates& layerStates() const { return m_states; }
+    void setLayerStates(const QVector<DrawingLayerState>& states) { m_states.states = states; }
+    QByteArray layerHandle(int slot) const { return m_slotHandles.value(slot); }
+    // The slot of the layer the file gives that handle; -1 for none.
+    int slotOfHandle(const QByteArray& handle) const { return handle.isEmpty() ? -1 : m_slotHandles.indexOf(handle); }
+    // The states as a save writes them: without the layers deleted since.
+    QVector<DrawingLayerState> statesToSave() const;
+    // Whether a save would change the states the file holds.
+    bool layerStatesModified() const { return statesToSave() != m_savedStates; }
+    // After a save: the states and the layers' handles as the file now holds them.
+    void reloadLayerStates(const DrawingLayerStates& states);
+
 private:
     // Runs command on the layer name names; refuses when there is none.
     QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
 
     HostLayerTable m_table;
     LayerSaveState m_saveState;
+    DrawingLayerStates m_states;
+    QVector<DrawingLayerState> m_savedStates;
+    QVector<QByteArray> m_slotHandles; // per slot
 };
 
 } // namespace Demo

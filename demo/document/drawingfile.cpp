@@ -1,6 +1,7 @@
 #include "drawingfile.h"
 
 #include "drawingdocument.h"
+#include "dxflayerstatereader.h"
 #include "dxfnewdrawing.h"
 #include "dxfsaver.h"
 
@@ -53,6 +54,9 @@ bool DrawingFile::contents(const DrawingDocument& document, QIODevice& out, QStr
     edit.layers = document.savedLayers();
     edit.savedCurrent = document.savedCurrentLayer();
     edit.current = document.currentLayerName();
+    edit.writeStates = document.layerStatesModified();
+    if (edit.writeStates)
+        edit.states = document.statesToSave();
     return DxfSaver(m_bytes).write(edit, out, error);
 }
 
@@ -90,6 +94,10 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
     }
     readBack(path);
     document.markSaved();
+    // The states now carry the handles the save gave to new states and layers.
+    QStringList notes;
+    const DxfText text(document.drawing().version, document.drawing().codePage);
+    document.reloadLayerStates(DxfLayerStateReader(m_bytes, text).states(notes));
     return Saved;
 }
 

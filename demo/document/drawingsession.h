@@ -34,7 +34,7 @@ public:
 
     // The file's name, or the drawing's title when it comes from no file.
     QString displayName() const;
-    bool hasUnsavedChanges() const { return !m_history.isClean(); }
+    bool hasUnsavedChanges() const { return !m_history.isClean() || m_document.layerStatesModified(); }
     // Where Save goes without asking; empty when it must ask (the sample).
     QString savePath() const { return m_file.hasFile() ? m_file.path() : QString(); }
     // Where Save As starts.

@@ -1,6 +1,7 @@
 #include "dxfimport.h"
 
 #include "dxfcollector.h"
+#include "dxflayerstatereader.h"
 #include "dxfscanner.h"
 #include "dxftext.h"
 
@@ -102,6 +103,10 @@ DxfImportResult DxfImport::readData(const QByteArray& data, const QString& title
     setCurrentLayer(scan, DxfText(scan.version, scan.codePage), drawing);
     drawing.version = scan.version;
     drawing.codePage = scan.codePage;
+    QStringList notes;
+    drawing.layerStates = DxfLayerStateReader(data, DxfText(scan.version, scan.codePage)).states(notes);
+    for (const QString& note : notes)
+        drawing.noteOnce(note);
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
     result.ok = true;

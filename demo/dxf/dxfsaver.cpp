@@ -1,6 +1,7 @@
 #include "dxfsaver.h"
 
 #include "dxfimport.h"
+#include "dxflayerstatewriter.h"
 #include "layertablestate.h"
 
 #include <algorithm>
@@ -149,8 +150,11 @@ DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer, const TableRang
                                          m_pairs.mid(all.at(from).first, all.at(from).second - all.at(from).first));
     entry.apply(DrawingLayer(), layer, m_text, true);
     // Entries get a handle where the table's entries have one.
-    if (entry.hasHandle())
-        entry.setHandle(nextHandle());
+    if (entry.hasHandle()) {
+        const QByteArray handle = nextHandle();
+        entry.setHandle(handle);
+        m_newLayerHandles.insert(layerKey(layer.name), handle);
+    }
     return entry;
 }
 
@@ -298,7 +302,12 @@ QString DxfSaver::prepare(const DxfLayerEdit& edit)
     }
     if (edit.current != edit.savedCurrent && !m_text.canStore(edit.current))
         return QStringLiteral("the current layer's name cannot be stored in this file");
-    return QString();
+    if (!edit.writeStates)
+        return QString();
+    DxfLayerStateWriter states(m_source, m_headEnd, m_text, m_lineEnd);
+    const QString problem = states.prepare(edit.states, m_newLayerHandles, [this]() { return nextHandle(); });
+    m_objects = states.edit();
+    return problem;
 }
 
 bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
@@ -308,7 +317,9 @@ bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
         return false;
     QByteArray section;
     const QByteArray head = emitHead(edit, section);
-    if (out.write(head) != head.size() || !tail().copy(out, m_headBytes, section, m_renames, m_dropped)) {
+    DxfTailCopy rest = tail();
+    rest.setObjectEdit(&m_objects);
+    if (out.write(head) != head.size() || !rest.copy(out, m_headBytes, section, m_renames, m_dropped)) {
         error = out.errorString();
         return false;
     }
@@ -340,6 +351,11 @@ QByteArray DxfSaver::emitHead(const DxfLayerEdit& edit, QByteArray& section)
                 if (h == m_layers.count && m_layerCount >= 0)
                     p.setValue(QByteArray::number(m_layerCount));
                 out += p.bytes(m_lineEnd);
+                // A table given an extension dictionary names it after its handle.
+                if (p.code == 5 && !m_objects.tableDictionary.isEmpty())
+                    out += DxfRawPair(102, "{ACAD_XDICTIONARY", p.codeLine).bytes(m_lineEnd)
+                           + DxfRawPair(360, m_objects.tableDictionary, p.codeLine).bytes(m_lineEnd)
+                           + DxfRawPair(102, "}", p.codeLine).bytes(m_lineEnd);
             }
             out += m_layerTable;
             i = m_layers.end - 1;

@@ -2,6 +2,7 @@
 
 #include "drawingdata.h"
 #include "dxflayerentry.h"
+#include "dxfobjectedit.h"
 #include "dxfrawpair.h"
 #include "dxftailcopy.h"
 #include "dxftext.h"
@@ -30,13 +31,16 @@ struct DxfLayerEdit
     QVector<SavedLayer> layers; // table order
     QString savedCurrent;       // current layer as the file holds it
     QString current;
+    // The drawing's named layer states as they now are, written when set.
+    bool writeStates = false;
+    QVector<DrawingLayerState> states;
 };
 
 // Writes layer changes into the bytes of a DXF file and leaves every other
 // byte as it was: the LAYER table's changed, new and deleted entries and its
 // count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
-// name of objects on a renamed layer, and the application name layer
-// descriptions are stored under. Text is written in the file's encoding.
+// name of objects on a renamed layer, the application name layer
+// descriptions are stored under, and the named layer states. Text is written in the file's encoding.
 // Only the file's head (up to the end of its tables) is split into pairs;
 // the rest is walked in place and copied as bytes, so that a save costs one
 // pass and memory for the tables, not for the file.
@@ -101,6 +105,8 @@ private:
     int m_layerCount = -1; // entries written; -1 when the same as read
     QByteArray m_appEntry;
     QSet<QByteArray> m_dropped; // handles of objects that go with a deleted layer
+    QHash<QString, QByteArray> m_newLayerHandles; // layerKey() of a new layer's name -> its handle
+    DxfObjectEdit m_objects;    // what the layer states change
 };
 
 } // namespace Demo

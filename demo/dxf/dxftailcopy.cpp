@@ -109,7 +109,7 @@ bool DxfTailCopy::copy(QIODevice& out, int from, QByteArray section, const QHash
                        const QSet<QByteArray>& dropped) const
 {
     int copied = from;
-    if (m_begin >= 0 && (!renames.isEmpty() || !dropped.isEmpty())) {
+    if (m_begin >= 0 && (!renames.isEmpty() || !dropped.isEmpty() || m_objects)) {
         DxfPairStream p(m_source, m_begin);
         bool named = false;
         bool dropping = false;
@@ -117,16 +117,21 @@ bool DxfTailCopy::copy(QIODevice& out, int from, QByteArray section, const QHash
             if (named)
                 section = p.value().trimmed();
             named = p.code() == 0 && p.valueIs("SECTION");
-            if (p.code() == 0 && !dropped.isEmpty())
-                dropping = section == "OBJECTS" && dropped.contains(handleAt(p));
+            QByteArray inserted;
+            if (p.code() == 0 && (!dropped.isEmpty() || m_objects))
+                dropping = section == "OBJECTS" && objectAt(p, dropped, inserted);
             QByteArray replacement;
             if (!dropping && p.code() == 8 && !renames.isEmpty()
                 && (section == "ENTITIES" || section == "BLOCKS" || section == "OBJECTS"))
                 replacement = renamedLayer(p.value(), renames);
+            if (!dropping && replacement.isEmpty() && inserted.isEmpty())
+                continue;
+            if (!put(out, m_source.constData() + copied, p.begin() - copied)
+                || !put(out, inserted.constData(), inserted.size()))
+                return false;
+            copied = p.begin();
             if (!dropping && replacement.isEmpty())
                 continue;
-            if (!put(out, m_source.constData() + copied, p.begin() - copied))
-                return false;
             if (!replacement.isEmpty()) {
                 DxfRawPair changed(8, p.value(), p.codeLine());
                 changed.codeLine = p.codeLine();
@@ -139,6 +144,24 @@ bool DxfTailCopy::copy(QIODevice& out, int from, QByteArray section, const QHash
         }
     }
     return put(out, m_source.constData() + copied, m_source.size() - copied);
+}
+
+// Whether the object whose marker p is at is left out or replaced; what
+// goes in its place, or before the section's end, is added to inserted.
+bool DxfTailCopy::objectAt(const DxfPairStream& p, const QSet<QByteArray>& dropped, QByteArray& inserted) const
+{
+    if (m_objects && p.valueIs("ENDSEC")) {
+        inserted += m_objects->added;
+        return false;
+    }
+    const QByteArray handle = handleAt(p);
+    if (dropped.contains(handle))
+        return true;
+    const auto replaced = m_objects ? m_objects->replaced.constFind(handle) : QHash<QByteArray, QByteArray>::const_iterator();
+    if (!m_objects || replaced == m_objects->replaced.constEnd())
+        return false;
+    inserted += replaced.value();
+    return true;
 }
 
 // The new value for a layer name as objects spell it; empty when kept.

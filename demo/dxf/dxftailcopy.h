@@ -1,5 +1,6 @@
 #pragma once
 
+#include "dxfobjectedit.h"
 #include "dxftext.h"
 
 #include <QByteArray>
@@ -9,6 +10,8 @@
 #include <QString>
 
 namespace Demo {
+
+class DxfPairStream;
 
 // The bytes of a DXF file after its head (its tables), walked in place
 // rather than split into pairs: what a save must know of them, and their
@@ -32,8 +35,11 @@ public:
     // name -> new name, encoded) changes. section is the one `from` is in.
     bool copy(QIODevice& out, int from, QByteArray section, const QHash<QString, QByteArray>& renames,
               const QSet<QByteArray>& dropped) const;
+    // Objects the copy also replaces, leaves out or adds (none when null).
+    void setObjectEdit(const DxfObjectEdit* edit) { m_objects = edit && !edit->isEmpty() ? edit : nullptr; }
 
 private:
+    bool objectAt(const DxfPairStream& p, const QSet<QByteArray>& dropped, QByteArray& inserted) const;
     QByteArray renamedLayer(const QByteArray& raw, const QHash<QString, QByteArray>& renames) const;
 
     const QByteArray& m_source;
@@ -41,6 +47,7 @@ private:
     const DxfText m_text;
     const QByteArray m_lineEnd;
     mutable QHash<QByteArray, QByteArray> m_renamedRaw; // raw value -> new value, empty when kept
+    const DxfObjectEdit* m_objects = nullptr;
 };
 
 } // namespace Demo

@@ -1,0 +1,80 @@
+#pragma once
+
+#include "drawinglayerstate.h"
+#include "dxfrawpair.h"
+#include "dxftext.h"
+
+#include <QByteArray>
+#include <QHash>
+#include <QPair>
+#include <QString>
+#include <QStringList>
+#include <QVector>
+
+namespace Demo {
+
+// Where a DXF file keeps its named layer states: the LAYER table's
+// extension dictionary holds an ACAD_LAYERSTATES dictionary, which names
+// one XRECORD per state. Handles are upper case.
+struct DxfLayerStateLayout
+{
+    struct Object
+    {
+        int begin = -1; // offset of its "0" pair
+        int end = -1;   // offset of the next object's
+    };
+    struct Entry
+    {
+        QString name;
+        QByteArray handle;
+    };
+
+    bool haveObjects = false;     // the file has an OBJECTS section
+    QByteArray layerTable;        // the LAYER table's handle
+    QByteArray tableDictionary;   // its extension dictionary; empty for none
+    QByteArray statesDictionary;  // the states dictionary; empty for none
+    QHash<QByteArray, Object> dictionaries; // every DICTIONARY of the OBJECTS section
+    QHash<QByteArray, Object> records;      // every XRECORD of the OBJECTS section
+    QVector<Entry> entries;                 // of the states dictionary, in its order
+    QHash<QString, QByteArray> layerHandles; // layerKey() of a layer's name -> handle
+    QHash<QByteArray, QString> layerNames;
+    QHash<QByteArray, QString> linetypeNames;
+
+    // A file keeps states when it has objects and its layer table a handle.
+    bool storable() const { return haveObjects && !layerTable.isEmpty(); }
+    // The handle of the linetype of that name (case-blind); empty for none.
+    QByteArray linetypeHandle(const QString& name) const;
+};
+
+// Reads the named layer states of a DXF file in one walk over its bytes.
+// A record it cannot read is left out (and kept in the file as it is); an
+// entry that names no record is left out.
+class DxfLayerStateReader
+{
+public:
+    // Records the reader takes at most, and layers per record.
+    static constexpr int maxStates = 10000;
+    static constexpr int maxLayers = 100000;
+
+    DxfLayerStateReader(const QByteArray& source, const DxfText& text);
+
+    const DxfLayerStateLayout& layout() const { return m_layout; }
+    // Every state the file holds; notes say what was left out.
+    DrawingLayerStates states(QStringList& notes) const;
+    // Reads the pairs of one XRECORD; false when they are not a layer state.
+    bool parse(const QVector<DxfRawPair>& pairs, DrawingLayerState& out) const;
+    // The pairs of an object of the OBJECTS section.
+    QVector<DxfRawPair> objectPairs(const DxfLayerStateLayout::Object& object) const;
+
+private:
+    void walk();
+    void findStates();
+    QVector<DxfLayerStateLayout::Entry> dictionaryEntries(const QByteArray& handle) const;
+    bool parseLayer(const DxfRawPair& p, DrawingLayerStateEntry& entry) const;
+
+    const QByteArray& m_source;
+    const DxfText m_text;
+    DxfLayerStateLayout m_layout;
+};
+
+} // namespace Demo
