@@ -53,8 +53,8 @@ QString slotChange(const LayerTableDelta& delta, int i)
 
 } // namespace
 
-LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableDelta& delta)
-    : m_document(document), m_delta(delta), m_text(describe(delta))
+LayerCommand::LayerCommand(DrawingDocument* document, const LayerTableDelta& delta, const QString& text)
+    : m_document(document), m_delta(delta), m_text(text.isEmpty() ? describe(delta) : text), m_named(!text.isEmpty())
 {
 }
 
@@ -72,7 +72,7 @@ void LayerCommand::redo()
 bool LayerCommand::mergeWith(const LayerCommand& other)
 {
     const LayerTableDelta& next = other.m_delta;
-    if (m_delta.changed.size() != 1 || m_delta.aliveBefore.first() || next.changed != m_delta.changed
+    if (m_named || other.m_named || m_delta.changed.size() != 1 || m_delta.aliveBefore.first() || next.changed != m_delta.changed
         || next.currentBefore != next.currentAfter || !next.aliveBefore.first() || !next.aliveAfter.first())
         return false;
     DrawingLayer layer = next.after.first();

@@ -14,7 +14,8 @@ class DrawingDocument;
 class LayerCommand
 {
 public:
-    LayerCommand(DrawingDocument* document, const LayerTableDelta& delta);
+    // text names the step; empty: the change names it.
+    LayerCommand(DrawingDocument* document, const LayerTableDelta& delta, const QString& text = QString());
 
     void undo();
     void redo();
@@ -29,6 +30,7 @@ private:
     DrawingDocument* m_document;
     LayerTableDelta m_delta;
     QString m_text;
+    bool m_named = false; // the text was given: the step stands alone
 };
 
 } // namespace Demo

@@ -20,14 +20,14 @@ void LayerHistory::reset()
     moved(wasClean, false);
 }
 
-bool LayerHistory::record()
+bool LayerHistory::record(const QString& text)
 {
     bool currentChanged = false;
     m_document->takeTouchedSlots(currentChanged);
     const LayerTableState now = m_document->layerState();
     const LayerTableDelta delta = LayerTableDelta::between(m_known, now);
     m_known = now;
-    return push(delta);
+    return push(delta, text);
 }
 
 bool LayerHistory::recordCommand()
@@ -55,12 +55,12 @@ bool LayerHistory::recordCommand()
     return push(delta);
 }
 
-bool LayerHistory::push(const LayerTableDelta& delta)
+bool LayerHistory::push(const LayerTableDelta& delta, const QString& text)
 {
     if (delta.isEmpty())
         return false;
     const bool wasClean = isClean();
-    LayerCommand step(m_document, delta);
+    LayerCommand step(m_document, delta, text);
     m_steps.erase(m_steps.begin() + m_index, m_steps.end());
     if (m_cleanIndex > m_index)
         m_cleanIndex = -1;

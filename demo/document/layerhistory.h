@@ -28,8 +28,9 @@ public:
 
     // Starts afresh on a drawing just opened: no steps, nothing unsaved.
     void reset();
-    // Makes one undo step of what changed since the last; false when nothing did.
-    bool record();
+    // Makes one undo step of what changed since the last, named text (or
+    // after the change when empty); false when nothing did.
+    bool record(const QString& text = QString());
     // The same for changes made only through the document's own commands:
     // it reads just the slots they touched, so a step costs what it changed.
     bool recordCommand();
@@ -54,7 +55,7 @@ signals:
     void cleanChanged(bool clean);
 
 private:
-    bool push(const LayerTableDelta& delta);
+    bool push(const LayerTableDelta& delta, const QString& text = QString());
     // Reports a new position; wasClean is the clean state before it. After
     // undo or redo the table is read again, to tell the displays.
     void moved(bool wasClean, bool stepped);
