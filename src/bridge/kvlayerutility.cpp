@@ -1,5 +1,6 @@
 #include "kvlayerutility.h"
 
+#include "hostrecords_p.h"
 #include "layersnapshotrow.h"
 #include "lineweights.h"
 
@@ -8,34 +9,17 @@
 #include <dkdbviewport.h>
 #include <dkedsysvar.h>
 
-#include <cwchar>
 #include <memory>
 #include <string>
 
 DkDbDatabase* pCurDb = nullptr;
 
+using KvCc::fromHostString;
+using KvCc::linetypeName;
+using KvCc::recordName;
+using KvCc::walkLayers;
+
 namespace {
-
-// The host's wide characters are 32 bits (UCS-4).
-QString fromHostString(const wchar_t* text)
-{
-    if (!text)
-        return QString();
-    static_assert(sizeof(wchar_t) == 4, "the host hands out UCS-4 strings");
-    return QString::fromUcs4(reinterpret_cast<const char32_t*>(text),
-                             static_cast<int>(std::wcslen(text)));
-}
-
-// Reads a record's name and frees the host's buffer.
-QString recordName(const DkDbSymbolTableRecord* record)
-{
-    wchar_t* buffer = nullptr;
-    if (record->getName(buffer) != Dk::eOk)
-        return QString();
-    const QString name = fromHostString(buffer);
-    dkutDelBuffer(buffer);
-    return name;
-}
 
 KvCc::LayerItemData readItemData(const DkDbLayerTableRecord* record)
 {
@@ -47,40 +31,6 @@ KvCc::LayerItemData readItemData(const DkDbLayerTableRecord* record)
     data.locked = record->isLocked();
     data.frozen = record->isFrozen();
     return data;
-}
-
-// Walks the live layers of the current drawing in table order. The visitor
-// gets each record open for read and returns true to end the walk and keep
-// that record open (it is then handed back); otherwise the record is closed.
-template<class Visitor>
-DkDbLayerTableRecord* walkLayers(Visitor visit)
-{
-    DkDbDatabase* db = getCurrentDb();
-    if (!db)
-        return nullptr;
-    DkDbLayerTable* table = nullptr;
-    if (db->getSymbolTable(table, DkDb::kForRead) != Dk::eOk || !table)
-        return nullptr;
-    DkDbLayerTableIterator* it = nullptr;
-    const Dk::ErrorStatus es = table->newIterator(it, true, true);
-    table->close();
-    // The caller of newIterator() owns the iterator.
-    const std::unique_ptr<DkDbLayerTableIterator> owned(it);
-    if (es != Dk::eOk || !it)
-        return nullptr;
-
-    DkDbLayerTableRecord* kept = nullptr;
-    for (it->start(true, true); !it->done(); it->step(true, true)) {
-        DkDbLayerTableRecord* record = nullptr;
-        if (it->getRecord(record, DkDb::kForRead, false) != Dk::eOk || !record)
-            continue;
-        if (visit(record)) {
-            kept = record;
-            break;
-        }
-        record->close();
-    }
-    return kept;
 }
 
 // Switches one flag through a write open, then reads it back from the
@@ -130,21 +80,6 @@ QString colorText(const DkDbLayerTableRecord* record)
     const DkCmColor color = record->color();
     return QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay()) + QLatin1Char(';')
         + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
-}
-
-// The name of the layer's linetype; empty when its record cannot be opened.
-QString linetypeName(const DkDbLayerTableRecord* record)
-{
-    DkDbObject* object = nullptr;
-    if (dkdbOpenDkDbObject(object, record->linetypeObjectId(), DkDb::kForRead, false,
-                           DkDbSymbolTableRecord::desc())
-            != Dk::eOk
-        || !object)
-        return QString();
-    auto* linetype = static_cast<DkDbSymbolTableRecord*>(object);
-    const QString name = recordName(linetype);
-    linetype->close();
-    return name;
 }
 
 QString plotStyleName(const DkDbLayerTableRecord* record)
