@@ -113,6 +113,155 @@
         <source>Current layer: %1</source>
         <translation>Aktueller Layer: %1</translation>
     </message>
+    <message>
+        <source>Layer States</source>
+        <translation>Layerstatus</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerState</name>
+    <message>
+        <source>Layer %1 could not be read.</source>
+        <translation>Layer %1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>Layer %1 is current and cannot be frozen.</source>
+        <translation>Layer %1 ist aktuell und kann nicht gefroren werden.</translation>
+    </message>
+    <message>
+        <source>Linetype %1 of layer %2 is not in the drawing.</source>
+        <translation>Der Linientyp %1 von Layer %2 ist nicht in der Zeichnung.</translation>
+    </message>
+    <message>
+        <source>Layer %1 could not be changed.</source>
+        <translation>Layer %1 konnte nicht geändert werden.</translation>
+    </message>
+    <message>
+        <source>The drawing refused a change to layer %1.</source>
+        <translation>Die Zeichnung hat eine Änderung an Layer %1 abgelehnt.</translation>
+    </message>
+    <message>
+        <source>Layer %1 could not be made current.</source>
+        <translation>Layer %1 konnte nicht aktuell gesetzt werden.</translation>
+    </message>
+    <message>
+        <source>The entry %1 is missing or not valid.</source>
+        <translation>Der Eintrag %1 fehlt oder ist ungültig.</translation>
+    </message>
+    <message>
+        <source>The layer state holds more than %1 layers.</source>
+        <translation>Der Layerstatus enthält mehr als %1 Layer.</translation>
+    </message>
+    <message>
+        <source>The layer %1 is named twice.</source>
+        <translation>Der Layer %1 ist doppelt genannt.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a layer state.</source>
+        <translation>Die Datei ist für einen Layerstatus zu groß.</translation>
+    </message>
+    <message>
+        <source>The file does not hold a layer state.</source>
+        <translation>Die Datei enthält keinen Layerstatus.</translation>
+    </message>
+    <message>
+        <source>The layer state is of a format version this program cannot read.</source>
+        <translation>Der Layerstatus hat eine Formatversion, die dieses Programm nicht lesen kann.</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerStateStore</name>
+    <message>
+        <source>A layer state needs a name.</source>
+        <translation>Ein Layerstatus braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>There is no layer state %1.</source>
+        <translation>Es gibt keinen Layerstatus %1.</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already.</source>
+        <translation>Ein Layerstatus namens %1 existiert bereits.</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerStatesDialog</name>
+    <message>
+        <source>Layer state files (*.json)</source>
+        <translation>Layerstatus-Dateien (*.json)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Beschreibung:</translation>
+    </message>
+    <message>
+        <source>A layer state needs a name.</source>
+        <translation>Ein Layerstatus braucht einen Namen.</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already. Replace it?</source>
+        <translation>Ein Layerstatus namens %1 existiert bereits. Ersetzen?</translation>
+    </message>
+    <message>
+        <source>New Layer State</source>
+        <translation>Neuer Layerstatus</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... und %1 weitere.</translation>
+    </message>
+    <message>
+        <source>The layer state %1 was restored, but the drawing refused some changes:</source>
+        <translation>Der Layerstatus %1 wurde wiederhergestellt, aber die Zeichnung hat einige Änderungen abgelehnt:</translation>
+    </message>
+    <message>
+        <source>Rename Layer State</source>
+        <translation>Layerstatus umbenennen</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already.</source>
+        <translation>Ein Layerstatus namens %1 existiert bereits.</translation>
+    </message>
+    <message>
+        <source>Delete the layer state %1?</source>
+        <translation>Den Layerstatus %1 löschen?</translation>
+    </message>
+    <message>
+        <source>Export Layer State</source>
+        <translation>Layerstatus exportieren</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 ist keine reguläre Datei.</translation>
+    </message>
+    <message>
+        <source>The layer state could not be written to %1: %2</source>
+        <translation>Der Layerstatus konnte nicht nach %1 geschrieben werden: %2</translation>
+    </message>
+    <message>
+        <source>Import Layer State</source>
+        <translation>Layerstatus importieren</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>%1 konnte nicht gelesen werden.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a layer state.</source>
+        <translation>Die Datei ist für einen Layerstatus zu groß.</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2</source>
+        <translation>%1 konnte nicht importiert werden: %2</translation>
+    </message>
+    <message>
+        <source>There is no drawing whose layers could be saved.</source>
+        <translation>Es gibt keine Zeichnung, deren Layer gespeichert werden könnten.</translation>
+    </message>
 </context>
 <context>
     <name>KvCc::LayerTableWidget</name>
@@ -663,6 +812,97 @@
     <message>
         <source>Help</source>
         <translation>Hilfe</translation>
+    </message>
+</context>
+<context>
+    <name>LayerStatesDialog</name>
+    <message>
+        <source>Layer States</source>
+        <translation>Layerstatus</translation>
+    </message>
+    <message>
+        <source>Layer states:</source>
+        <translation>Layerstatus:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Beschreibung</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Neu...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Umbenennen...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Löschen</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Importieren...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Exportieren...</translation>
+    </message>
+    <message>
+        <source>Properties to restore</source>
+        <translation>Wiederherzustellende Eigenschaften</translation>
+    </message>
+    <message>
+        <source>On/off</source>
+        <translation>Ein/Aus</translation>
+    </message>
+    <message>
+        <source>Frozen/thawed</source>
+        <translation>Gefroren/getaut</translation>
+    </message>
+    <message>
+        <source>Locked/unlocked</source>
+        <translation>Gesperrt/entsperrt</translation>
+    </message>
+    <message>
+        <source>Plot/no plot</source>
+        <translation>Plotten/nicht plotten</translation>
+    </message>
+    <message>
+        <source>New viewport freeze</source>
+        <translation>In neuen Ansichtsfenstern gefroren</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Farbe</translation>
+    </message>
+    <message>
+        <source>Linetype</source>
+        <translation>Linientyp</translation>
+    </message>
+    <message>
+        <source>Lineweight</source>
+        <translation>Linienstärke</translation>
+    </message>
+    <message>
+        <source>Current layer</source>
+        <translation>Aktueller Layer</translation>
+    </message>
+    <message>
+        <source>Turn off layers not found in the state</source>
+        <translation>Layer ausschalten, die nicht im Status sind</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Wiederherstellen</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Schließen</translation>
     </message>
 </context>
 <context>

@@ -113,6 +113,155 @@
         <source>Current layer: %1</source>
         <translation>Текущий слой: %1</translation>
     </message>
+    <message>
+        <source>Layer States</source>
+        <translation>Состояния слоёв</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerState</name>
+    <message>
+        <source>Layer %1 could not be read.</source>
+        <translation>Не удалось прочитать слой %1.</translation>
+    </message>
+    <message>
+        <source>Layer %1 is current and cannot be frozen.</source>
+        <translation>Слой %1 текущий, его нельзя заморозить.</translation>
+    </message>
+    <message>
+        <source>Linetype %1 of layer %2 is not in the drawing.</source>
+        <translation>Типа линий %1 слоя %2 нет в чертеже.</translation>
+    </message>
+    <message>
+        <source>Layer %1 could not be changed.</source>
+        <translation>Не удалось изменить слой %1.</translation>
+    </message>
+    <message>
+        <source>The drawing refused a change to layer %1.</source>
+        <translation>Чертёж отклонил изменение слоя %1.</translation>
+    </message>
+    <message>
+        <source>Layer %1 could not be made current.</source>
+        <translation>Не удалось сделать слой %1 текущим.</translation>
+    </message>
+    <message>
+        <source>The entry %1 is missing or not valid.</source>
+        <translation>Запись %1 отсутствует или недопустима.</translation>
+    </message>
+    <message>
+        <source>The layer state holds more than %1 layers.</source>
+        <translation>Состояние слоёв содержит более %1 слоёв.</translation>
+    </message>
+    <message>
+        <source>The layer %1 is named twice.</source>
+        <translation>Слой %1 указан дважды.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a layer state.</source>
+        <translation>Файл слишком велик для состояния слоёв.</translation>
+    </message>
+    <message>
+        <source>The file does not hold a layer state.</source>
+        <translation>Файл не содержит состояния слоёв.</translation>
+    </message>
+    <message>
+        <source>The layer state is of a format version this program cannot read.</source>
+        <translation>Состояние слоёв записано в версии формата, которую эта программа не читает.</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerStateStore</name>
+    <message>
+        <source>A layer state needs a name.</source>
+        <translation>Состоянию слоёв нужно имя.</translation>
+    </message>
+    <message>
+        <source>There is no layer state %1.</source>
+        <translation>Состояния слоёв %1 нет.</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already.</source>
+        <translation>Состояние слоёв с именем %1 уже существует.</translation>
+    </message>
+</context>
+<context>
+    <name>KvCc::LayerStatesDialog</name>
+    <message>
+        <source>Layer state files (*.json)</source>
+        <translation>Файлы состояний слоёв (*.json)</translation>
+    </message>
+    <message>
+        <source>Name:</source>
+        <translation>Имя:</translation>
+    </message>
+    <message>
+        <source>Description:</source>
+        <translation>Описание:</translation>
+    </message>
+    <message>
+        <source>A layer state needs a name.</source>
+        <translation>Состоянию слоёв нужно имя.</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already. Replace it?</source>
+        <translation>Состояние слоёв с именем %1 уже существует. Заменить его?</translation>
+    </message>
+    <message>
+        <source>New Layer State</source>
+        <translation>Новое состояние слоёв</translation>
+    </message>
+    <message>
+        <source>... and %1 more.</source>
+        <translation>... и ещё %1.</translation>
+    </message>
+    <message>
+        <source>The layer state %1 was restored, but the drawing refused some changes:</source>
+        <translation>Состояние слоёв %1 восстановлено, но чертёж отклонил некоторые изменения:</translation>
+    </message>
+    <message>
+        <source>Rename Layer State</source>
+        <translation>Переименовать состояние слоёв</translation>
+    </message>
+    <message>
+        <source>A layer state named %1 exists already.</source>
+        <translation>Состояние слоёв с именем %1 уже существует.</translation>
+    </message>
+    <message>
+        <source>Delete the layer state %1?</source>
+        <translation>Удалить состояние слоёв %1?</translation>
+    </message>
+    <message>
+        <source>Export Layer State</source>
+        <translation>Экспорт состояния слоёв</translation>
+    </message>
+    <message>
+        <source>%1 is not a regular file.</source>
+        <translation>%1 не является обычным файлом.</translation>
+    </message>
+    <message>
+        <source>The layer state could not be written to %1: %2</source>
+        <translation>Не удалось записать состояние слоёв в %1: %2</translation>
+    </message>
+    <message>
+        <source>Import Layer State</source>
+        <translation>Импорт состояния слоёв</translation>
+    </message>
+    <message>
+        <source>%1 could not be read.</source>
+        <translation>Не удалось прочитать %1.</translation>
+    </message>
+    <message>
+        <source>The file is too large for a layer state.</source>
+        <translation>Файл слишком велик для состояния слоёв.</translation>
+    </message>
+    <message>
+        <source>%1 could not be imported: %2</source>
+        <translation>Не удалось импортировать %1: %2</translation>
+    </message>
+    <message>
+        <source>There is no drawing whose layers could be saved.</source>
+        <translation>Нет чертежа, слои которого можно сохранить.</translation>
+    </message>
 </context>
 <context>
     <name>KvCc::LayerTableWidget</name>
@@ -663,6 +812,97 @@
     <message>
         <source>Help</source>
         <translation>Справка</translation>
+    </message>
+</context>
+<context>
+    <name>LayerStatesDialog</name>
+    <message>
+        <source>Layer States</source>
+        <translation>Состояния слоёв</translation>
+    </message>
+    <message>
+        <source>Layer states:</source>
+        <translation>Состояния слоёв:</translation>
+    </message>
+    <message>
+        <source>Name</source>
+        <translation>Имя</translation>
+    </message>
+    <message>
+        <source>Description</source>
+        <translation>Описание</translation>
+    </message>
+    <message>
+        <source>New...</source>
+        <translation>Новое...</translation>
+    </message>
+    <message>
+        <source>Rename...</source>
+        <translation>Переименовать...</translation>
+    </message>
+    <message>
+        <source>Delete</source>
+        <translation>Удалить</translation>
+    </message>
+    <message>
+        <source>Import...</source>
+        <translation>Импорт...</translation>
+    </message>
+    <message>
+        <source>Export...</source>
+        <translation>Экспорт...</translation>
+    </message>
+    <message>
+        <source>Properties to restore</source>
+        <translation>Восстанавливаемые свойства</translation>
+    </message>
+    <message>
+        <source>On/off</source>
+        <translation>Вкл/выкл</translation>
+    </message>
+    <message>
+        <source>Frozen/thawed</source>
+        <translation>Заморожен/разморожен</translation>
+    </message>
+    <message>
+        <source>Locked/unlocked</source>
+        <translation>Блокирован/разблокирован</translation>
+    </message>
+    <message>
+        <source>Plot/no plot</source>
+        <translation>Печать/без печати</translation>
+    </message>
+    <message>
+        <source>New viewport freeze</source>
+        <translation>Заморозка в новых видовых экранах</translation>
+    </message>
+    <message>
+        <source>Color</source>
+        <translation>Цвет</translation>
+    </message>
+    <message>
+        <source>Linetype</source>
+        <translation>Тип линий</translation>
+    </message>
+    <message>
+        <source>Lineweight</source>
+        <translation>Вес линий</translation>
+    </message>
+    <message>
+        <source>Current layer</source>
+        <translation>Текущий слой</translation>
+    </message>
+    <message>
+        <source>Turn off layers not found in the state</source>
+        <translation>Отключить слои, которых нет в состоянии</translation>
+    </message>
+    <message>
+        <source>Restore</source>
+        <translation>Восстановить</translation>
+    </message>
+    <message>
+        <source>Close</source>
+        <translation>Закрыть</translation>
     </message>
 </context>
 <context>

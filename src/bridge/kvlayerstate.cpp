@@ -23,6 +23,16 @@ QString folded(const QString& name)
     return name.toCaseFolded();
 }
 
+// The index of an index color: the color's own, else the number the host
+// shows as its name ("12"); 0 for a true color.
+int indexOf(const DkCmColor& color)
+{
+    bool isNumber = false;
+    const int shown = fromHostString(color.colorNameForDisplay()).toInt(&isNumber);
+    const int index = color.colorIndex() > 0 ? color.colorIndex() : (isNumber ? shown : 0);
+    return index >= 1 && index <= 255 ? index : 0;
+}
+
 Layer readLayer(const DkDbLayerTableRecord* record)
 {
     Layer layer;
@@ -34,7 +44,7 @@ Layer readLayer(const DkDbLayerTableRecord* record)
     layer.newViewportFrozen = record->VPDFLT();
     const DkCmColor color = record->color();
     layer.color = QColor(color.red(), color.green(), color.blue());
-    layer.colorIndex = color.colorIndex();
+    layer.colorIndex = indexOf(color);
     layer.linetype = linetypeName(record);
     layer.lineweight = record->lineWeight();
     return layer;

@@ -83,6 +83,13 @@ private slots:
         QCOMPARE(state.layers.at(2), doors);
         QCOMPARE(state.layers.at(1).color, QColor(Qt::red));
         QCOMPARE(state.layers.at(1).colorIndex, 1);
+        // A color the host names by its index number is an index color.
+        DkDbLayerProperties shownByNumber;
+        shownByNumber.name = L"Roof";
+        shownByNumber.color = DkCmColor(12, 34, 56);
+        shownByNumber.color.setDisplayName(L"12");
+        drawing.db->addLayer(shownByNumber);
+        QCOMPARE(LayerState::capture(QString()).layers.last().colorIndex, 12);
         drawing.verifyNothingOpen();
     }
 

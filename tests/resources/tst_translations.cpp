@@ -4,6 +4,7 @@
 #include <kvcctranslations.h>
 #include <kvlineweightdialog.h>
 #include <layermanager.h>
+#include <layerstatesdialog.h>
 #include <layertablewidget.h>
 
 #include <QLabel>
@@ -21,9 +22,9 @@ private slots:
     void theLanguagesReachThePaletteItsWarningsAndTheDialogs_data()
     {
         QTest::addColumn<QString>("language");
-        QTest::addColumn<QStringList>("texts"); // the dialog's title, the palette's Freeze header, its warning
-        QTest::newRow("German") << "de" << QStringList{"Linienstärkeneinstellungen", "Frieren", "Der aktuelle Layer kann nicht gefroren werden!"};
-        QTest::newRow("Russian") << "ru" << QStringList{"Параметры весов линий", "Заморозить", "Текущий слой нельзя заморозить!"};
+        QTest::addColumn<QStringList>("texts"); // the dialog's title, the palette's Freeze header, its warning, the layer states title
+        QTest::newRow("German") << "de" << QStringList{"Linienstärkeneinstellungen", "Frieren", "Der aktuelle Layer kann nicht gefroren werden!", "Layerstatus"};
+        QTest::newRow("Russian") << "ru" << QStringList{"Параметры весов линий", "Заморозить", "Текущий слой нельзя заморозить!", "Состояния слоёв"};
     }
     void theLanguagesReachThePaletteItsWarningsAndTheDialogs()
     {
@@ -36,6 +37,7 @@ private slots:
 
         QVERIFY(KvCc::loadTranslations(QLocale(language)));
         QCOMPARE(KvCc::KvLineWeightDialog().windowTitle(), texts.at(0));
+        QCOMPARE(KvCc::LayerStatesDialog().windowTitle(), texts.at(3));
         TestDrawing drawing;
         KvCc::LayerManager palette;
         auto* table = palette.findChild<KvCc::LayerTableWidget*>();

@@ -1,15 +1,28 @@
 #include "layermanager.h"
 
 #include "keyedpixmap.h"
+#include "layerstatesdialog.h"
 #include "layertablewidget.h"
 #include "searchlayeredit.h"
 
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
+#include <QToolButton>
 #include <QVBoxLayout>
 
 namespace KvCc {
+
+namespace {
+
+// The stack of layers with a spark from the layer-state strip: 16 x 16 glyphs side by side.
+QIcon layerStatesIcon()
+{
+    const int glyph = 12;
+    return QIcon(loadKeyedPixmap(QStringLiteral(":/IDB_LSTATE_RES.bmp")).copy(glyph * 16, 0, 16, 16));
+}
+
+} // namespace
 
 LayerManager::LayerManager(QWidget* parent)
     : QWidget(parent)
@@ -30,6 +43,15 @@ LayerManager::LayerManager(QWidget* parent)
     topLayout->setContentsMargins(0, 0, 0, 0);
     topLayout->addWidget(currentLabel);
     topLayout->addWidget(searchEdit);
+    // Hidden until a host gives a store, so the row stays as it was for hosts without states.
+    statesButton = new QToolButton();
+    statesButton->setObjectName(QStringLiteral("layerStatesBtn"));
+    statesButton->setAutoRaise(true);
+    statesButton->setIcon(layerStatesIcon());
+    statesButton->setFixedSize(20, 20);
+    statesButton->setToolTip(tr("Layer States"));
+    statesButton->hide();
+    topLayout->addWidget(statesButton);
 
     layerTable = new LayerTableWidget();
 
@@ -43,6 +65,7 @@ LayerManager::LayerManager(QWidget* parent)
     connect(layerTable, &LayerTableWidget::updateCurretnLayer, this, &LayerManager::slotUpdateLineEdit);
     connect(searchEdit, &SearchLayerEdit::searchTextChanged, layerTable, &LayerTableWidget::slotSearchLayer);
     connect(layerTable, &LayerTableWidget::updateLayerCombo, this, &LayerManager::slotLayerChanged);
+    connect(statesButton, &QToolButton::clicked, this, &LayerManager::slotLayerStates);
 }
 
 LayerManager::~LayerManager() = default;
@@ -95,6 +118,29 @@ void LayerManager::slotCurrentLayer()
 void LayerManager::slotUpdateLineEdit(QString name)
 {
     currentLabel->setText(tr("Current layer: %1").arg(name));
+}
+
+void LayerManager::setLayerStateStore(LayerStateStore* store)
+{
+    stateStore = store;
+    statesButton->setVisible(store);
+    if (statesDialog)
+        statesDialog->setStore(store);
+}
+
+void LayerManager::slotLayerStates()
+{
+    if (!stateStore)
+        return;
+    if (!statesDialog) {
+        statesDialog = new LayerStatesDialog(this);
+        connect(statesDialog, &LayerStatesDialog::stateRestored, this, [this] {
+            slotUpLayerModel();
+            emit layerManagerChanged();
+        });
+    }
+    statesDialog->setStore(stateStore);
+    statesDialog->exec();
 }
 
 } // namespace KvCc

@@ -6,9 +6,12 @@
 #include <QWidget>
 
 class QLabel;
+class QToolButton;
 
 namespace KvCc {
 
+class LayerStateStore;
+class LayerStatesDialog;
 class LayerTableWidget;
 class SearchLayerEdit;
 
@@ -35,6 +38,12 @@ public:
     QPixmap drawIcon(LayerIcons icon, QSize size);
     /// The layer table below the search box.
     LayerTableWidget* layerTableWidget() const { return layerTable; }
+    /// Where the layer-states button keeps the named layer states; not owned,
+    /// and it must outlive the palette or be unset first. The button is shown
+    /// only while a store is set.
+    void setLayerStateStore(LayerStateStore* store);
+    /// The store set last, or null.
+    LayerStateStore* layerStateStore() const { return stateStore; }
 
 signals:
     /// A layer's state was changed from the palette.
@@ -53,12 +62,18 @@ public slots:
     void slotCurrentLayer();
     /// Shows name as the current layer above the table.
     void slotUpdateLineEdit(QString name);
+    /// Opens the layer states dialog on the store; after a restore the table
+    /// reloads and layerManagerChanged() is emitted once.
+    void slotLayerStates();
 
 private:
     QPixmap toolbarPixmap;
     LayerTableWidget* layerTable = nullptr;
     QLabel* currentLabel = nullptr;
     SearchLayerEdit* searchEdit = nullptr;
+    QToolButton* statesButton = nullptr;
+    LayerStateStore* stateStore = nullptr;
+    LayerStatesDialog* statesDialog = nullptr;
 };
 
 } // namespace KvCc

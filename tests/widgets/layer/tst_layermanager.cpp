@@ -1,12 +1,17 @@
 #include "layertestdrawing.h"
+#include "modaldriver.h"
 
 #include <keyedpixmap.h>
 #include <layercolumns.h>
 #include <layermanager.h>
+#include <layerstatesdialog.h>
+#include <memorylayerstatestore.h>
 #include <layertablewidget.h>
 #include <searchlayeredit.h>
 
 #include <QLabel>
+#include <QToolButton>
+#include <QTreeWidget>
 
 using namespace KvCc;
 
@@ -119,6 +124,34 @@ private slots:
         QTest::mouseClick(table->viewport(), Qt::LeftButton, {}, table->visualRect(windows.sibling(windows.row(), LockColumn)).center());
         QVERIFY(drawing->layer(QStringLiteral("Windows"))->isLocked());
         QCOMPARE(changed.count(), 2);
+    }
+
+    // Hosts without states see no button. A restore reloads the table, which
+    // shows the state's current layer, and the palette and the host hear of it once.
+    void aRestoredLayerStateReloadsThePaletteAndTellsOnce()
+    {
+        auto* button = manager->findChild<QToolButton*>(QStringLiteral("layerStatesBtn"));
+        QVERIFY(button && !button->isVisible());
+        MemoryLayerStateStore store;
+        LayerState state = LayerState::capture(QStringLiteral("Windows on top"));
+        state.currentLayer = QStringLiteral("Windows");
+        state.layers.last().locked = true;
+        store.saveState(state);
+        manager->setLayerStateStore(&store);
+        QVERIFY(button->isVisible());
+        QSignalSpy changed(manager.get(), &LayerManager::layerManagerChanged);
+        modaldriver::answer<LayerStatesDialog>([&] { QTest::mouseClick(button, Qt::LeftButton); }, [](LayerStatesDialog* dialog) {
+            auto* list = dialog->findChild<QTreeWidget*>(QStringLiteral("stateList"));
+            list->setCurrentItem(list->topLevelItem(0));
+            QTest::mouseClick(dialog->findChild<QPushButton*>(QStringLiteral("restoreBtn")), Qt::LeftButton);
+            dialog->accept();
+        });
+        QCOMPARE(changed.count(), 1);
+        QCOMPARE(kvLayerTableChangesCount(), 1LL);
+        QVERIFY(drawing->layer(QStringLiteral("Windows"))->isLocked());
+        QCOMPARE(manager->findChild<QLabel*>()->text(), QStringLiteral("Current layer: Windows"));
+        manager->setLayerStateStore(nullptr);
+        QVERIFY(!button->isVisible());
     }
 };
 
