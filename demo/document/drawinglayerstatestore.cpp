@@ -5,6 +5,8 @@
 #include "layerhistory.h"
 #include "layerstatemapping.h"
 
+#include <QTimer>
+
 namespace Demo {
 
 DrawingLayerStateStore::DrawingLayerStateStore(DrawingDocument* document, LayerHistory* history, QObject* parent)
@@ -29,6 +31,8 @@ bool DrawingLayerStateStore::loadState(const QString& name, KvCc::LayerState& ou
     if (index < 0)
         return false;
     out = LayerStateMapping(*m_document).toLibrary(states.states.at(index));
+    m_loaded = out.name;
+    QTimer::singleShot(0, this, [this] { m_loaded.clear(); });
     return true;
 }
 

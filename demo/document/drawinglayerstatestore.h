@@ -36,6 +36,10 @@ public:
     // named restoreText(); "" or why not, with every write the drawing refused.
     QString restoreState(const QString& name, KvCc::LayerState::Properties which, bool offOthers);
     static QString restoreText(const QString& name);
+    // The undo text for layer changes reported while the event that loaded
+    // a state from the store is still running, as when a dialog loads a
+    // state and restores it; "" once that event is over.
+    QString loadedRestoreText() const { return m_loaded.isEmpty() ? QString() : restoreText(m_loaded); }
     // Why name cannot name a state (but the one now called except); "" when it can.
     QString checkName(const QString& name, const QString& except = QString()) const;
 
@@ -49,6 +53,7 @@ private:
 
     DrawingDocument* m_document;
     LayerHistory* m_history;
+    mutable QString m_loaded; // the state loaded in the running event
 };
 
 } // namespace Demo

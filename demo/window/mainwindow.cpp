@@ -218,11 +218,18 @@ void MainWindow::connectPalette()
         b.first->setToolTip(QStringLiteral("%1 (%2)").arg(b.first->toolTip(), b.second->shortcut().toString(QKeySequence::NativeText)));
         connect(b.first, &QToolButton::clicked, b.second, &QAction::trigger);
     }
-    m_actions->fillMenu(menuBar()->addMenu(QStringLiteral("&Layer")));
+    QMenu* layerMenu = menuBar()->addMenu(QStringLiteral("&Layer"));
+    m_actions->fillMenu(layerMenu);
+    layerMenu->addSeparator();
+    layerMenu->addAction(m_actions->layerStates());
     connect(m_sync, &PaletteSync::refused, this, &MainWindow::showMessage);
     connect(m_sync, &PaletteSync::currentLayerChanged, this, &MainWindow::showCurrentLayer);
     connect(m_sync, &PaletteSync::paletteStale, this, [this] { scheduleRefresh(RefreshPalette); });
     connect(m_palette, &KvCc::LayerManager::layerManagerChanged, this, &MainWindow::refreshChangedLayers);
+    // The palette's layer-states button and the Layer menu open one dialog on the drawing's states.
+    m_palette->setLayerStateStore(m_session->layerStates());
+    connect(m_actions->layerStates(), &QAction::triggered, m_palette, &KvCc::LayerManager::slotLayerStates);
+    connect(m_session->layerStates(), &DrawingLayerStateStore::statesChanged, this, &MainWindow::showTitle);
 }
 
 void MainWindow::openSample()
@@ -404,7 +411,8 @@ void MainWindow::comboPicked(int row)
 
 void MainWindow::slotLayerTableChanged()
 {
-    history()->record();
+    // A restored layer state is one step named after the state.
+    history()->record(m_session->layerStates()->loadedRestoreText());
     refreshChangedLayers();
 }
 
