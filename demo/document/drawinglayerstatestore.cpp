@@ -1,8 +1,8 @@
 #include "drawinglayerstatestore.h"
 
 #include "drawingdocument.h"
-#include "dxfimport.h"
 #include "layerhistory.h"
+#include "layernamerules.h"
 #include "layerstatemapping.h"
 
 #include <QTimer>
@@ -120,14 +120,9 @@ QString DrawingLayerStateStore::checkName(const QString& name, const QString& ex
         if (c.category() == QChar::Other_Control)
             return QStringLiteral("A layer state name cannot hold line breaks, tabs or other control characters.");
     }
-    const DxfText& text = m_document->table().fileText();
-    if (!text.canStore(name))
-        return QStringLiteral("\"%1\" holds a character this drawing's file cannot store.").arg(name);
-    const int bytes = text.encode(name).size();
-    if (bytes > DxfImport::maxNameLength)
-        return QStringLiteral("A layer state name can take at most %1 bytes in this drawing's file; this one takes %2.")
-            .arg(DxfImport::maxNameLength)
-            .arg(bytes);
+    const QString stored = LayerNameRules::checkStoredName(m_document->table(), name, QStringLiteral("layer state"));
+    if (!stored.isEmpty())
+        return stored;
     const bool same = !except.isEmpty() && layerKey(except) == layerKey(name);
     if (!same && m_document->layerStates().nameTaken(name))
         return QStringLiteral("A layer state named \"%1\" already exists.").arg(name);

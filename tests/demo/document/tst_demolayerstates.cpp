@@ -29,14 +29,7 @@ QByteArray readAll(const QString& path)
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
 
-QString writeScratch(const QByteArray& data, const QString& name)
-{
-    const QString path = QDir(kvcctest::scratchDir()).filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(data);
-    return path;
-}
+using kvcctest::writeScratch;
 
 struct OpenDrawing {
     DrawingSession session;

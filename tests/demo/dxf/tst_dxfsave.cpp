@@ -159,14 +159,7 @@ QString copyToScratch(const QString& from, const QString& name)
     return copy;
 }
 
-QString writeScratch(const QByteArray& data, const QString& name)
-{
-    const QString path = QDir(kvcctest::scratchDir()).filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(data);
-    return path;
-}
+using kvcctest::writeScratch;
 
 // A small drawing of the given version: layers "0", Walls (one line) and Empty.
 QByteArray smallDrawing(const QByteArray& version)
