@@ -13,7 +13,7 @@ void DrawingDocument::close()
     m_saveState.clear();
     m_states = DrawingLayerStates();
     m_savedStates.clear();
-    m_slotHandles.clear();
+    setSlotHandles({});
 }
 
 void DrawingDocument::load(const Drawing& drawing)
@@ -23,8 +23,20 @@ void DrawingDocument::load(const Drawing& drawing)
     markSaved();
     m_states = drawing.layerStates;
     m_savedStates = m_states.states;
+    QVector<QByteArray> handles;
     for (const DrawingLayer& layer : drawing.layers)
-        m_slotHandles.append(m_states.layerHandles.value(layerKey(layer.name)));
+        handles.append(m_states.layerHandles.value(layerKey(layer.name)));
+    setSlotHandles(handles);
+}
+
+void DrawingDocument::setSlotHandles(const QVector<QByteArray>& handles)
+{
+    m_slotHandles = handles;
+    m_slotByHandle.clear();
+    for (int slot = 0; slot < handles.size(); ++slot) {
+        if (!handles.at(slot).isEmpty())
+            m_slotByHandle.insert(handles.at(slot), slot);
+    }
 }
 
 QVector<DrawingLayerState> DrawingDocument::statesToSave() const
@@ -45,9 +57,12 @@ void DrawingDocument::reloadLayerStates(const DrawingLayerStates& states)
     m_states = states;
     m_savedStates = states.states;
     const LayerTableState table = layerState();
-    m_slotHandles.resize(table.layers.size());
-    for (int slot = 0; slot < table.layers.size(); ++slot)
-        m_slotHandles[slot] = table.isAlive(slot) ? states.layerHandles.value(layerKey(table.layers.at(slot).name)) : QByteArray();
+    QVector<QByteArray> handles(table.layers.size());
+    for (int slot = 0; slot < table.layers.size(); ++slot) {
+        if (table.isAlive(slot))
+            handles[slot] = states.layerHandles.value(layerKey(table.layers.at(slot).name));
+    }
+    setSlotHandles(handles);
 }
 
 QString DrawingDocument::onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command)

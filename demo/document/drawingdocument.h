@@ -4,6 +4,7 @@
 #include "layersavestate.h"
 #include "layertablestate.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -73,7 +74,7 @@ public:
     void setLayerStates(const QVector<DrawingLayerState>& states) { m_states.states = states; }
     QByteArray layerHandle(int slot) const { return m_slotHandles.value(slot); }
     // The slot of the layer the file gives that handle; -1 for none.
-    int slotOfHandle(const QByteArray& handle) const { return handle.isEmpty() ? -1 : m_slotHandles.indexOf(handle); }
+    int slotOfHandle(const QByteArray& handle) const { return m_slotByHandle.value(handle, -1); }
     // The states as a save writes them: without the layers deleted since.
     QVector<DrawingLayerState> statesToSave() const;
     // Whether a save would change the states the file holds.
@@ -82,6 +83,7 @@ public:
     void reloadLayerStates(const DrawingLayerStates& states);
 
 private:
+    void setSlotHandles(const QVector<QByteArray>& handles);
     // Runs command on the layer name names; refuses when there is none.
     QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
 
@@ -90,6 +92,7 @@ private:
     DrawingLayerStates m_states;
     QVector<DrawingLayerState> m_savedStates;
     QVector<QByteArray> m_slotHandles; // per slot
+    QHash<QByteArray, int> m_slotByHandle;
 };
 
 } // namespace Demo

@@ -95,9 +95,11 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
     readBack(path);
     document.markSaved();
     // The states now carry the handles the save gave to new states and layers.
-    QStringList notes;
-    const DxfText text(document.drawing().version, document.drawing().codePage);
-    document.reloadLayerStates(DxfLayerStateReader(m_bytes, text).states(notes));
+    if (document.layerStates().storable) {
+        QStringList notes;
+        const DxfText text(document.drawing().version, document.drawing().codePage);
+        document.reloadLayerStates(DxfLayerStateReader(m_bytes, text).states(notes));
+    }
     return Saved;
 }
 

@@ -9,6 +9,13 @@ namespace {
 using Entry = DrawingLayerStateEntry;
 constexpr int kSwitches = Entry::Off | Entry::Frozen | Entry::Locked | Entry::Plot | Entry::NewViewportFrozen;
 
+// What finds an entry: its layer's handle, or for a layer the file does not
+// hold yet its name.
+QString entryKey(const QByteArray& handle, const QString& name)
+{
+    return handle.isEmpty() ? QLatin1Char('n') + layerKey(name) : QLatin1Char('h') + QString::fromLatin1(handle);
+}
+
 } // namespace
 
 QString LayerStateMapping::layerName(const DrawingLayerStateEntry& entry) const
@@ -51,19 +58,14 @@ KvCc::LayerState LayerStateMapping::toLibrary(const DrawingLayerState& stored) c
 }
 
 DrawingLayerStateEntry LayerStateMapping::entryFor(const KvCc::LayerState::Layer& layer,
-                                                   const DrawingLayerState& previous) const
+                                                   const QHash<QString, const Entry*>& previous) const
 {
     Entry e;
     const DkDbObjectId id = m_document.table().findLayer(layer.name);
     e.layer = id.isNull() ? QByteArray() : m_document.layerHandle(m_document.table().slotOf(id));
+    if (const Entry* was = previous.value(entryKey(e.layer, layer.name)))
+        e = *was;
     e.layerName = layer.name;
-    for (const Entry& was : previous.layers) {
-        if (e.layer.isEmpty() ? layerKey(was.layerName) == layerKey(layer.name) && was.layer.isEmpty() : was.layer == e.layer) {
-            e = was;
-            e.layerName = layer.name;
-            break;
-        }
-    }
     e.flags = (e.flags & ~kSwitches) | (layer.on ? 0 : Entry::Off) | (layer.frozen ? Entry::Frozen : 0)
               | (layer.locked ? Entry::Locked : 0) | (layer.plot ? Entry::Plot : 0)
               | (layer.newViewportFrozen ? Entry::NewViewportFrozen : 0);
@@ -88,9 +90,12 @@ DrawingLayerState LayerStateMapping::fromLibrary(const KvCc::LayerState& state, 
     out.mask = (previous.mask & ~DrawingLayerState::propertyMask)
                | (int(state.properties) & DrawingLayerState::propertyMask);
     out.currentLayer = state.properties.testFlag(KvCc::LayerState::CurrentLayer) ? state.currentLayer : QString();
+    QHash<QString, const Entry*> entries;
+    for (const Entry& e : previous.layers)
+        entries.insert(entryKey(e.layer, e.layerName), &e);
     out.layers.clear();
     for (const KvCc::LayerState::Layer& layer : state.layers)
-        out.layers.append(entryFor(layer, previous));
+        out.layers.append(entryFor(layer, entries));
     return out;
 }
 

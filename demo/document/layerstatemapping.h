@@ -4,6 +4,8 @@
 
 #include "kvlayerstate.h"
 
+#include <QHash>
+
 namespace Demo {
 
 class DrawingDocument;
@@ -25,7 +27,9 @@ public:
 
 private:
     QString layerName(const DrawingLayerStateEntry& entry) const;
-    DrawingLayerStateEntry entryFor(const KvCc::LayerState::Layer& layer, const DrawingLayerState& previous) const;
+    // The entry of a layer, from what previous stored of it (by entry key) where it stored it.
+    DrawingLayerStateEntry entryFor(const KvCc::LayerState::Layer& layer,
+                                    const QHash<QString, const DrawingLayerStateEntry*>& previous) const;
 
     const DrawingDocument& m_document;
 };

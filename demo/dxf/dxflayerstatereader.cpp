@@ -3,6 +3,8 @@
 #include "drawingdata.h"
 #include "dxfpairstream.h"
 
+#include <QSet>
+
 namespace Demo {
 namespace {
 
@@ -62,6 +64,7 @@ public:
             m_layout.layerNames.insert(m_handle, name);
         } else if (m_table == "LTYPE" && m_marker == "LTYPE") {
             m_layout.linetypeNames.insert(m_handle, name);
+            m_layout.linetypeHandles.insert(layerKey(name), m_handle);
         }
     }
 
@@ -103,11 +106,7 @@ private:
 
 QByteArray DxfLayerStateLayout::linetypeHandle(const QString& name) const
 {
-    for (auto it = linetypeNames.constBegin(); it != linetypeNames.constEnd(); ++it) {
-        if (it.value().compare(name, Qt::CaseInsensitive) == 0)
-            return it.key();
-    }
-    return QByteArray();
+    return linetypeHandles.value(layerKey(name));
 }
 
 DxfLayerStateReader::DxfLayerStateReader(const QByteArray& source, const DxfText& text)
@@ -172,6 +171,7 @@ DrawingLayerStates DxfLayerStateReader::states(QStringList& notes) const
     states.storable = m_layout.storable();
     states.layerHandles = m_layout.layerHandles;
     int missing = 0;
+    QSet<QString> taken; // layerKey() of every name met
     for (const DxfLayerStateLayout::Entry& e : m_layout.entries) {
         const auto record = m_layout.records.constFind(e.handle);
         // An entry that names no object points nowhere: a save that
@@ -182,8 +182,9 @@ DrawingLayerStates DxfLayerStateReader::states(QStringList& notes) const
             continue;
         }
         DrawingLayerState state;
-        if (!found || states.states.size() >= maxStates || states.nameTaken(e.name)
-            || !parse(objectPairs(record.value()), state)) {
+        const bool twice = taken.contains(layerKey(e.name));
+        taken.insert(layerKey(e.name));
+        if (!found || twice || states.states.size() >= maxStates || !parse(objectPairs(record.value()), state)) {
             states.unreadable.append(e.name);
             notes.append(QStringLiteral("The layer state \"%1\" cannot be read; it is kept as it is.").arg(e.name));
             continue;

@@ -39,10 +39,11 @@ struct DxfLayerStateLayout
     QHash<QString, QByteArray> layerHandles; // layerKey() of a layer's name -> handle
     QHash<QByteArray, QString> layerNames;
     QHash<QByteArray, QString> linetypeNames;
+    QHash<QString, QByteArray> linetypeHandles; // layerKey() of a linetype's name -> handle
 
     // A file keeps states when it has objects and its layer table a handle.
     bool storable() const { return haveObjects && !layerTable.isEmpty(); }
-    // The handle of the linetype of that name (case-blind); empty for none.
+    // The handle of the linetype of that name (in any letter case); empty for none.
     QByteArray linetypeHandle(const QString& name) const;
 };
 

@@ -106,15 +106,19 @@ QString DxfLayerStateWriter::plan(const QVector<DrawingLayerState>& states,
                                   const QHash<QString, QByteArray>& newLayers, Plan& out)
 {
     QHash<QByteArray, int> fileByHandle;
-    for (int f = 0; f < m_file.states.size(); ++f)
+    QHash<QString, int> fileByName;
+    for (int f = 0; f < m_file.states.size(); ++f) {
         fileByHandle.insert(m_file.states.at(f).handle, f);
+        fileByName.insert(layerKey(m_file.states.at(f).name), f);
+    }
     QVector<int> match(states.size(), -1);
     QSet<int> matched;
     QSet<QString> names;
     // First the states the file holds by handle, then the others by name.
     for (int pass = 0; pass < 2; ++pass) {
         for (int s = 0; s < states.size(); ++s) {
-            const int f = pass == 0 ? fileByHandle.value(states.at(s).handle, -1) : m_file.indexOf(states.at(s).name);
+            const int f = pass == 0 ? fileByHandle.value(states.at(s).handle, -1)
+                                    : fileByName.value(layerKey(states.at(s).name), -1);
             if (match.at(s) < 0 && f >= 0 && !matched.contains(f)) {
                 match[s] = f;
                 matched.insert(f);
