@@ -1,6 +1,7 @@
 #include "drawinglayerstatestore.h"
 
 #include "drawingdocument.h"
+#include "dxfimport.h"
 #include "layerhistory.h"
 #include "layernamerules.h"
 #include "layerstatemapping.h"
@@ -46,6 +47,11 @@ QString DrawingLayerStateStore::saveState(const KvCc::LayerState& state)
     const QString refused = checkName(state.name, index >= 0 ? state.name : QString());
     if (!refused.isEmpty())
         return refused;
+    for (const QString& text : {state.description, state.currentLayer}) {
+        const QString problem = checkText(text);
+        if (!problem.isEmpty())
+            return problem;
+    }
     const DrawingLayerState stored =
         LayerStateMapping(*m_document).fromLibrary(state, index >= 0 ? states.at(index) : DrawingLayerState());
     if (index >= 0)
@@ -126,6 +132,19 @@ QString DrawingLayerStateStore::checkName(const QString& name, const QString& ex
     const bool same = !except.isEmpty() && layerKey(except) == layerKey(name);
     if (!same && m_document->layerStates().nameTaken(name))
         return QStringLiteral("A layer state named \"%1\" already exists.").arg(name);
+    return QString();
+}
+
+// Why a description or a layer name cannot go into a state; "" when it can.
+QString DrawingLayerStateStore::checkText(const QString& text) const
+{
+    for (const QChar c : text) {
+        if (c.category() == QChar::Other_Control)
+            return QStringLiteral("A layer state cannot hold line breaks, tabs or other control characters.");
+    }
+    const DxfText& file = m_document->table().fileText();
+    if (!file.canStore(text) || file.encode(text).size() > DxfImport::maxNameLength)
+        return QStringLiteral("\"%1\" cannot be stored in a layer state of this drawing's file.").arg(text);
     return QString();
 }
 

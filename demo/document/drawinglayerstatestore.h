@@ -49,6 +49,7 @@ signals:
 
 private:
     QString cannotKeepStates() const;
+    QString checkText(const QString& text) const;
     QString unknown(const QString& name) const;
 
     DrawingDocument* m_document;

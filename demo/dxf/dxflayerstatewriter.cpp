@@ -88,18 +88,21 @@ DrawingLayerState DxfLayerStateWriter::resolved(const DrawingLayerState& state,
     return out;
 }
 
-// Names and texts are checked where they are typed; this is the last guard.
+// Names and texts are checked where they are typed; this is the last
+// guard, against what would not read back as itself. Texts other programs
+// wrote pass as long as they fit a line.
 QString DxfLayerStateWriter::check(const DrawingLayerState& state) const
 {
-    for (const QString& text : {state.name, state.description, state.currentLayer}) {
-        for (const QChar c : text) {
-            if (c.category() == QChar::Other_Control)
-                return QStringLiteral("the layer state \"%1\" holds a control character").arg(state.name);
-        }
-        if (!m_text.canStore(text) || m_text.encode(text).size() > DxfImport::maxNameLength)
+    if (state.name.trimmed().isEmpty())
+        return QStringLiteral("a layer state has no name");
+    const QString texts[] = {state.name, state.description, state.currentLayer};
+    for (const QString& text : texts) {
+        const int limit = &text == texts ? DxfImport::maxNameLength : DxfImport::maxLineLength - 1;
+        if (text.contains(QLatin1Char('\n')) || text.contains(QLatin1Char('\r')) || !m_text.canStore(text)
+            || m_text.encode(text).size() > limit)
             return QStringLiteral("the layer state \"%1\" cannot be stored in this file").arg(state.name);
     }
-    return state.name.trimmed().isEmpty() ? QStringLiteral("a layer state has no name") : QString();
+    return QString();
 }
 
 QString DxfLayerStateWriter::plan(const QVector<DrawingLayerState>& states,

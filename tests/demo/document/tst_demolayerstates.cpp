@@ -203,6 +203,8 @@ void TestDemoLayerStates::roundTrip()
     }
     QCOMPARE(error, QString());
     QCOMPARE(drawing.store.saveState(KvCc::LayerState::capture(QStringLiteral("Window"), QStringLiteral("from \"there\""))), QString());
+    // A line break would end the group early in the file.
+    QVERIFY(drawing.store.saveState(KvCc::LayerState::capture(QStringLiteral("Two"), QStringLiteral("a\nb"))).contains("line breaks"));
     if (!first.isEmpty())
         QCOMPARE(drawing.edit.runLine(QStringLiteral("state rename \"%1\" \"%1 (2)\"").arg(first)), QString());
     QVERIFY(drawing.session.hasUnsavedChanges());
