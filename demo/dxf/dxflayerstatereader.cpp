@@ -36,6 +36,8 @@ public:
         m_begin = p.begin();
         m_handle.clear();
         m_named = false;
+        if (m_marker == "ENDSEC" && m_section == "OBJECTS" && m_layout.objectsEnd < 0)
+            m_layout.objectsEnd = p.begin();
         if (m_marker == "ENDSEC")
             m_section.clear();
     }
@@ -43,7 +45,6 @@ public:
     {
         if (m_marker == "SECTION" && p.code() == 2 && m_section.isEmpty()) {
             m_section = p.value().trimmed();
-            m_layout.haveObjects = m_layout.haveObjects || m_section == "OBJECTS";
         } else if (m_section == "TABLES") {
             tablePair(p);
         } else if (m_section == "OBJECTS" && p.code() == 5 && m_handle.isEmpty()) {

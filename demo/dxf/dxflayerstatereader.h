@@ -29,7 +29,7 @@ struct DxfLayerStateLayout
         QByteArray handle;
     };
 
-    bool haveObjects = false;     // the file has an OBJECTS section
+    int objectsEnd = -1;          // offset of the first OBJECTS section's ENDSEC
     QByteArray layerTable;        // the LAYER table's handle
     QByteArray tableDictionary;   // its extension dictionary; empty for none
     QByteArray statesDictionary;  // the states dictionary; empty for none
@@ -41,8 +41,8 @@ struct DxfLayerStateLayout
     QHash<QByteArray, QString> linetypeNames;
     QHash<QString, QByteArray> linetypeHandles; // layerKey() of a linetype's name -> handle
 
-    // A file keeps states when it has objects and its layer table a handle.
-    bool storable() const { return haveObjects && !layerTable.isEmpty(); }
+    // A file keeps states when it has a whole OBJECTS section and its layer table a handle.
+    bool storable() const { return objectsEnd >= 0 && !layerTable.isEmpty(); }
     // The handle of the linetype of that name (in any letter case); empty for none.
     QByteArray linetypeHandle(const QString& name) const;
 };

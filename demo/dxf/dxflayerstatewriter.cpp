@@ -166,10 +166,8 @@ QString DxfLayerStateWriter::prepare(const QVector<DrawingLayerState>& states,
     const DxfLayerStateLayout& layout = m_reader.layout();
     if (!layout.storable())
         return QStringLiteral("this file has no place for layer states (it is DXF R12, or its layer table has no handle)");
-    for (const DxfLayerStateLayout::Object& o : layout.dictionaries) {
-        if (o.begin < m_headEnd)
-            return QStringLiteral("the file's objects come before its tables; layer states cannot be written into it");
-    }
+    if (layout.objectsEnd < m_headEnd)
+        return QStringLiteral("the file's objects come before its tables; layer states cannot be written into it");
     const bool newDictionary = m_statesDictionary.isEmpty();
     if (newDictionary) {
         problem = makeDictionaries(nextHandle);
@@ -199,6 +197,7 @@ QString DxfLayerStateWriter::prepare(const QVector<DrawingLayerState>& states,
     else if (plan.dictionary)
         m_edit.replaced.insert(m_statesDictionary, statesDictionary(plan));
     m_edit.added = m_dictionaries + records;
+    m_edit.addAt = layout.objectsEnd;
     return QString();
 }
 

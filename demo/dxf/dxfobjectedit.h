@@ -11,7 +11,8 @@ struct DxfObjectEdit
 {
     QByteArray tableDictionary;             // handle of the LAYER table's new extension dictionary
     QHash<QByteArray, QByteArray> replaced; // handle -> bytes written in the object's place; empty: left out
-    QByteArray added;                       // new objects, written at the end of the OBJECTS section
+    QByteArray added;                       // new objects
+    int addAt = -1;                         // offset in the file where added goes (the objects' ENDSEC)
 
     bool isEmpty() const { return tableDictionary.isEmpty() && replaced.isEmpty() && added.isEmpty(); }
 };

@@ -104,7 +104,8 @@ void DxfTailCopy::addOwned(const QByteArray& source, QSet<QByteArray>& handles)
 }
 
 // The bytes after the head: copied as they are, but for objects that go
-// with a deleted layer and the layer name of objects on a renamed layer.
+// with a deleted layer, the layer name of objects on a renamed layer, and
+// the objects the object edit replaces, leaves out or adds.
 bool DxfTailCopy::copy(QIODevice& out, int from, QByteArray section, const QHash<QString, QByteArray>& renames,
                        const QSet<QByteArray>& dropped) const
 {
@@ -147,10 +148,11 @@ bool DxfTailCopy::copy(QIODevice& out, int from, QByteArray section, const QHash
 }
 
 // Whether the object whose marker p is at is left out or replaced; what
-// goes in its place, or before the section's end, is added to inserted.
+// goes in its place, or the new objects before the section's end, is
+// added to inserted.
 bool DxfTailCopy::objectAt(const DxfPairStream& p, const QSet<QByteArray>& dropped, QByteArray& inserted) const
 {
-    if (m_objects && p.valueIs("ENDSEC")) {
+    if (m_objects && p.begin() == m_objects->addAt) {
         inserted += m_objects->added;
         return false;
     }
