@@ -251,10 +251,6 @@
         <translation>%1 konnte nicht gelesen werden.</translation>
     </message>
     <message>
-        <source>The file is too large for a layer state.</source>
-        <translation>Die Datei ist für einen Layerstatus zu groß.</translation>
-    </message>
-    <message>
         <source>%1 could not be imported: %2</source>
         <translation>%1 konnte nicht importiert werden: %2</translation>
     </message>

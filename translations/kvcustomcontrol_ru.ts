@@ -251,10 +251,6 @@
         <translation>Не удалось прочитать %1.</translation>
     </message>
     <message>
-        <source>The file is too large for a layer state.</source>
-        <translation>Файл слишком велик для состояния слоёв.</translation>
-    </message>
-    <message>
         <source>%1 could not be imported: %2</source>
         <translation>Не удалось импортировать %1: %2</translation>
     </message>

@@ -146,6 +146,19 @@ QVector<DrawingLayer> drawingLayers()
     return layers;
 }
 
+// The layer of this name: spelt exactly if the drawing has it so, else in any letter case.
+const DrawingLayer* findLayer(const QVector<DrawingLayer>& drawing, const QString& name)
+{
+    const DrawingLayer* found = nullptr;
+    for (const DrawingLayer& layer : drawing) {
+        if (layer.before.name == name)
+            return &layer;
+        if (!found && folded(layer.before.name) == folded(name))
+            found = &layer;
+    }
+    return found;
+}
+
 // Makes the layer current, thawing it first: a frozen layer cannot become current.
 bool makeCurrent(DkDbDatabase* db, const DrawingLayer& target)
 {
@@ -238,14 +251,11 @@ LayerState::RestoreResult LayerState::restore(Properties which, bool offOthers) 
 
     // The current layer changes first, so that the layer current before may
     // be frozen by the state and the new one is never frozen.
-    if (which & CurrentLayer) {
-        for (const DrawingLayer& layer : drawing) {
-            if (folded(layer.before.name) != folded(currentLayer) || layer.id == db->clayer())
-                continue;
-            result.currentChanged = makeCurrent(db, layer);
-            if (!result.currentChanged)
-                result.refused.append(QCoreApplication::translate("KvCc::LayerState", "Layer %1 could not be made current.").arg(layer.before.name));
-        }
+    const DrawingLayer* target = (which & CurrentLayer) ? findLayer(drawing, currentLayer) : nullptr;
+    if (target && target->id != db->clayer()) {
+        result.currentChanged = makeCurrent(db, *target);
+        if (!result.currentChanged)
+            result.refused.append(QCoreApplication::translate("KvCc::LayerState", "Layer %1 could not be made current.").arg(target->before.name));
     }
     for (const DrawingLayer& layer : drawing) {
         Layer want = layer.before;

@@ -23,31 +23,31 @@ public:
     /// values equal the bits of the mask that DXF layer-state records store
     /// (group 91).
     enum Property {
-        On = 0x1,                ///< on or off
-        Frozen = 0x2,            ///< frozen or thawed
-        Locked = 0x4,            ///< locked or unlocked
-        Plot = 0x8,              ///< plotted or not
+        On = 0x1,                 ///< on or off
+        Frozen = 0x2,             ///< frozen or thawed
+        Locked = 0x4,             ///< locked or unlocked
+        Plot = 0x8,               ///< plotted or not
         NewViewportFrozen = 0x10, ///< frozen in new viewports
-        Color = 0x20,            ///< the layer's color
-        Linetype = 0x40,         ///< the layer's linetype
-        Lineweight = 0x80,       ///< the layer's lineweight
-        CurrentLayer = 0x1000,   ///< make the state's current layer current again
-        AllProperties = 0x10FF   ///< every property above
+        Color = 0x20,             ///< the layer's color
+        Linetype = 0x40,          ///< the layer's linetype
+        Lineweight = 0x80,        ///< the layer's lineweight
+        CurrentLayer = 0x1000,    ///< make the state's current layer current again
+        AllProperties = 0x10FF    ///< every property above
     };
     /// A set of Property values.
     Q_DECLARE_FLAGS(Properties, Property)
 
     /// One layer as the state holds it.
     struct KVCUSTOMCONTROL_EXPORT Layer {
-        QString name;                  ///< the layer's name
-        bool on = true;                ///< shown
-        bool frozen = false;           ///< frozen
-        bool locked = false;           ///< locked against edits
-        bool plot = true;              ///< plotted
+        QString name;                   ///< the layer's name
+        bool on = true;                 ///< shown
+        bool frozen = false;            ///< frozen
+        bool locked = false;            ///< locked against edits
+        bool plot = true;               ///< plotted
         bool newViewportFrozen = false; ///< frozen in viewports made later
-        QColor color;                  ///< the layer's RGB
-        int colorIndex = 7;            ///< 1..255 index color, 0 when the color is a true color
-        QString linetype;              ///< linetype name
+        QColor color;                   ///< the layer's RGB
+        int colorIndex = 7;             ///< 1..255 index color, 0 when the color is a true color
+        QString linetype;               ///< linetype name
         /// Host lineweight value: hundredths of a millimetre; -3 default, -2 by block, -1 by layer.
         int lineweight = -3;
         /// Equal when every field is equal.
@@ -56,11 +56,11 @@ public:
         bool operator!=(const Layer& other) const { return !(*this == other); }
     };
 
-    QString name;                           ///< unique among a drawing's states, compared case-blind
-    QString description;                    ///< free text the user gave
-    QString currentLayer;                   ///< the drawing's current layer when captured
-    Properties properties = AllProperties;  ///< what the state holds
-    QVector<Layer> layers;                  ///< every layer of the drawing, in table order
+    QString name;                          ///< unique among a drawing's states, compared case-blind
+    QString description;                   ///< free text the user gave
+    QString currentLayer;                  ///< the drawing's current layer when captured
+    Properties properties = AllProperties; ///< what the state holds
+    QVector<Layer> layers;                 ///< every layer of the drawing, in table order
 
     /// Reads every layer of the host's current drawing through the bridge;
     /// with no drawing open the state holds no layers.
@@ -68,8 +68,8 @@ public:
 
     /// What a restore did.
     struct KVCUSTOMCONTROL_EXPORT RestoreResult {
-        QStringList changedLayers; ///< names of layers whose properties changed
-        QStringList refused;       ///< one translated message per write the host refused
+        QStringList changedLayers;   ///< names of layers whose properties changed
+        QStringList refused;         ///< one translated message per write the host refused
         bool currentChanged = false; ///< the drawing's current layer changed
     };
     /// Writes the chosen properties (intersected with `properties`) to the layers of the

@@ -30,8 +30,11 @@ struct FlagField {
     bool Layer::*member;
 };
 const FlagField flagFields[] = {
-    {"on", &Layer::on},         {"frozen", &Layer::frozen}, {"locked", &Layer::locked},
-    {"plot", &Layer::plot},     {"newViewportFrozen", &Layer::newViewportFrozen},
+    {"on", &Layer::on},
+    {"frozen", &Layer::frozen},
+    {"locked", &Layer::locked},
+    {"plot", &Layer::plot},
+    {"newViewportFrozen", &Layer::newViewportFrozen},
 };
 
 bool readText(const QJsonObject& object, const char* key, int maxLength, QString& out)

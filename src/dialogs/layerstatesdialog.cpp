@@ -17,7 +17,7 @@ namespace KvCc {
 
 namespace {
 
-// A state file is small; anything far larger is not one and is not read whole.
+// The most that LayerState::fromJson() takes.
 const qint64 maxImportBytes = 64 * 1024 * 1024;
 // Refusals listed in the message box; the rest are counted.
 const int maxListedRefusals = 20;
@@ -268,13 +268,12 @@ void LayerStatesDialog::slotImport()
     QFile file(path);
     if (!QFileInfo(path).isFile() || !file.open(QIODevice::ReadOnly))
         return warn(tr("%1 could not be read.").arg(path));
-    // Reads one byte past the bound, so a larger file (or a growing one) is seen as such.
+    // One byte past what a state may hold is enough for fromJson() to refuse
+    // a larger file, which is never read whole.
     const QByteArray data = file.read(maxImportBytes + 1);
     LayerState state;
     QString error;
-    if (data.size() > maxImportBytes)
-        error = tr("The file is too large for a layer state.");
-    else if (file.error() != QFileDevice::NoError)
+    if (file.error() != QFileDevice::NoError)
         error = file.errorString();
     else
         LayerState::fromJson(data, state, &error);

@@ -8,6 +8,7 @@
 
 #include <QCheckBox>
 #include <QFileDialog>
+#include <QGroupBox>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
@@ -132,8 +133,8 @@ private slots:
     void restoreWritesTheChosenPropertiesTellsOnceAndShowsRefusals_data()
     {
         QTest::addColumn<bool>("makeCurrent");
-        QTest::newRow("with the current layer restored every write is taken") << true;
-        QTest::newRow("without it, freezing the current layer is refused and shown") << false;
+        QTest::newRow("with the current layer restored every write is taken, others switched off") << true;
+        QTest::newRow("without it, freezing the current layer is refused and shown, others kept") << false;
     }
     void restoreWritesTheChosenPropertiesTellsOnceAndShowsRefusals()
     {
@@ -143,9 +144,11 @@ private slots:
         state.layers[0].frozen = true;
         state.layers[1].on = false;
         store->saveState(state);
+        drawing->add(QStringLiteral("Roof"));
         dialog->slotRefresh();
         select(state.name);
         dialog->findChild<QCheckBox*>(QStringLiteral("currentCheck"))->setChecked(makeCurrent);
+        dialog->findChild<QCheckBox*>(QStringLiteral("offOthersCheck"))->setChecked(makeCurrent);
         dialog->findChild<QCheckBox*>(QStringLiteral("onCheck"))->setChecked(false);
         QCOMPARE(int(dialog->restoreProperties()), LayerState::AllProperties & ~LayerState::On & ~(makeCurrent ? 0 : int(LayerState::CurrentLayer)));
         QSignalSpy restored(dialog.get(), &KvCc::LayerStatesDialog::stateRestored);
@@ -159,6 +162,21 @@ private slots:
         QCOMPARE(kvLayerTableChangesCount(), makeCurrent ? 1LL : 0LL);
         QCOMPARE(drawing->layer(QStringLiteral("0"))->isFrozen(), makeCurrent);
         QVERIFY(!drawing->layer(QStringLiteral("Walls"))->isOff());
+        QCOMPARE(drawing->layer(QStringLiteral("Roof"))->isOff(), makeCurrent);
+    }
+
+    // Each property box chooses a property of its own, and together they choose all.
+    void thePropertyBoxesChooseEveryPropertyOnce()
+    {
+        int seen = 0;
+        for (QCheckBox* box : dialog->findChild<QGroupBox*>(QStringLiteral("propertiesBox"))->findChildren<QCheckBox*>()) {
+            box->setChecked(false);
+            const int cleared = LayerState::AllProperties & ~int(dialog->restoreProperties());
+            QVERIFY2(qPopulationCount(uint(cleared)) == 1 && !(seen & cleared), qPrintable(box->objectName()));
+            seen |= cleared;
+            box->setChecked(true);
+        }
+        QCOMPARE(seen, int(LayerState::AllProperties));
     }
 
     void renameRefusesTakenNamesAndDeleteAsks()

@@ -123,7 +123,7 @@ void LayerManager::slotUpdateLineEdit(QString name)
 void LayerManager::setLayerStateStore(LayerStateStore* store)
 {
     stateStore = store;
-    statesButton->setVisible(store);
+    statesButton->setVisible(store != nullptr);
     if (statesDialog)
         statesDialog->setStore(store);
 }
