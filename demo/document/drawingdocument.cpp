@@ -3,8 +3,6 @@
 #include "layernamerules.h"
 #include "layersnapshots.h"
 
-#include <algorithm>
-
 namespace Demo {
 
 void DrawingDocument::close()
@@ -39,15 +37,45 @@ void DrawingDocument::setSlotHandles(const QVector<QByteArray>& handles)
     }
 }
 
+namespace {
+
+// Starts the key of a slot whose layer the file does not hold; no handle starts so.
+const char kSlotKey = '~';
+
+} // namespace
+
+QByteArray DrawingDocument::layerHandle(int slot) const
+{
+    const QByteArray handle = m_slotHandles.value(slot);
+    return handle.isEmpty() && slot >= 0 ? kSlotKey + QByteArray::number(slot) : handle;
+}
+
+int DrawingDocument::slotOfHandle(const QByteArray& handle) const
+{
+    if (!handle.startsWith(kSlotKey))
+        return m_slotByHandle.value(handle, -1);
+    bool ok = false;
+    const int slot = handle.mid(1).toInt(&ok);
+    return ok && m_slotHandles.value(slot).isEmpty() ? slot : -1;
+}
+
 QVector<DrawingLayerState> DrawingDocument::statesToSave() const
 {
     QVector<DrawingLayerState> states = m_states.states;
     for (DrawingLayerState& state : states) {
-        const auto gone = [this](const DrawingLayerStateEntry& e) {
+        QVector<DrawingLayerStateEntry> kept;
+        for (DrawingLayerStateEntry e : state.layers) {
             const int slot = slotOfHandle(e.layer);
-            return slot >= 0 && !slotAlive(slot);
-        };
-        state.layers.erase(std::remove_if(state.layers.begin(), state.layers.end(), gone), state.layers.end());
+            const bool unsaved = e.layer.startsWith(kSlotKey);
+            if ((slot >= 0 || unsaved) && !slotAlive(slot))
+                continue;
+            if (unsaved) {
+                e.layer.clear();
+                e.layerName = slotLayer(slot).name;
+            }
+            kept.append(e);
+        }
+        state.layers = kept;
     }
     return states;
 }

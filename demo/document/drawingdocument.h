@@ -72,10 +72,14 @@ public:
     // file gives them (empty for a layer the file does not hold yet).
     const DrawingLayerStates& layerStates() const { return m_states; }
     void setLayerStates(const QVector<DrawingLayerState>& states) { m_states.states = states; }
-    QByteArray layerHandle(int slot) const { return m_slotHandles.value(slot); }
-    // The slot of the layer the file gives that handle; -1 for none.
-    int slotOfHandle(const QByteArray& handle) const { return m_slotByHandle.value(handle, -1); }
-    // The states as a save writes them: without the layers deleted since.
+    // What a state names the layer of a slot by while the drawing is open:
+    // the file's handle, or for a layer the file does not hold yet a key of
+    // its slot, so that the state follows the layer through renames.
+    QByteArray layerHandle(int slot) const;
+    // The slot of the layer named by such a handle; -1 for none.
+    int slotOfHandle(const QByteArray& handle) const;
+    // The states as a save writes them: without the layers deleted since,
+    // and a layer the file does not hold yet by its name.
     QVector<DrawingLayerState> statesToSave() const;
     // Whether a save would change the states the file holds.
     bool layerStatesModified() const { return statesToSave() != m_savedStates; }
