@@ -2,7 +2,8 @@
 # Fails when a folder of the demo includes a header of a folder above it.
 # From the bottom: drawing, dxf, document, canvas, window. drawing, dxf and
 # document must also include no Qt Widgets header and no header of the
-# library (which is made of widgets).
+# library (which is made of widgets) but those of its bridge (src/bridge),
+# which reach the drawing without widgets.
 # Usage: check-demo-layers.sh DEMO_DIR LIBRARY_SRC_DIR "QT_WIDGETS_INCLUDE_DIRS"
 # (the last one separated by ';', as CMake lists them).
 set -euo pipefail
@@ -43,8 +44,11 @@ for i in "${!layers[@]}"; do
             [ "$i" -lt "$widgetFree" ] || continue
             if [[ "$header" == QtWidgets/* ]] || { [ -n "$widgets" ] && [ -e "$widgets/$name" ]; }; then
                 complain "${file#"$demo"/}" "includes the Qt Widgets header $header"
-            elif [ "$owner" -lt 0 ] && [ -n "$(find "$library" -name "$name" -print -quit)" ]; then
-                complain "${file#"$demo"/}" "includes the widget library's header $header"
+            elif [ "$owner" -lt 0 ]; then
+                found=$(find "$library" -name "$name" -print -quit)
+                if [ -n "$found" ] && [[ "$found" != "$library/bridge/"* ]]; then
+                    complain "${file#"$demo"/}" "includes the widget library's header $header"
+                fi
             fi
         done < <(grep -E '^[[:space:]]*#[[:space:]]*include[[:space:]]*[<"]' "$file" || true)
     done

@@ -12,6 +12,9 @@ void DrawingDocument::close()
     m_saveState.clear();
     m_isolation.clear();
     m_stepText.clear();
+    m_states = DrawingLayerStates();
+    m_savedStates.clear();
+    setSlotHandles({});
 }
 
 void DrawingDocument::load(const Drawing& drawing)
@@ -19,6 +22,78 @@ void DrawingDocument::load(const Drawing& drawing)
     close();
     m_table.load(drawing);
     markSaved();
+    m_states = drawing.layerStates;
+    m_savedStates = m_states.states;
+    QVector<QByteArray> handles;
+    for (const DrawingLayer& layer : drawing.layers)
+        handles.append(m_states.layerHandles.value(layerKey(layer.name)));
+    setSlotHandles(handles);
+}
+
+void DrawingDocument::setSlotHandles(const QVector<QByteArray>& handles)
+{
+    m_slotHandles = handles;
+    m_slotByHandle.clear();
+    for (int slot = 0; slot < handles.size(); ++slot) {
+        if (!handles.at(slot).isEmpty())
+            m_slotByHandle.insert(handles.at(slot), slot);
+    }
+}
+
+namespace {
+
+// Starts the key of a slot whose layer the file does not hold; no handle starts so.
+const char kSlotKey = '~';
+
+} // namespace
+
+QByteArray DrawingDocument::layerHandle(int slot) const
+{
+    const QByteArray handle = m_slotHandles.value(slot);
+    return handle.isEmpty() && slot >= 0 ? kSlotKey + QByteArray::number(slot) : handle;
+}
+
+int DrawingDocument::slotOfHandle(const QByteArray& handle) const
+{
+    if (!handle.startsWith(kSlotKey))
+        return m_slotByHandle.value(handle, -1);
+    bool ok = false;
+    const int slot = handle.mid(1).toInt(&ok);
+    return ok && m_slotHandles.value(slot).isEmpty() ? slot : -1;
+}
+
+QVector<DrawingLayerState> DrawingDocument::statesToSave() const
+{
+    QVector<DrawingLayerState> states = m_states.states;
+    for (DrawingLayerState& state : states) {
+        QVector<DrawingLayerStateEntry> kept;
+        for (DrawingLayerStateEntry e : state.layers) {
+            const int slot = slotOfHandle(e.layer);
+            const bool unsaved = e.layer.startsWith(kSlotKey);
+            if ((slot >= 0 || unsaved) && !slotAlive(slot))
+                continue;
+            if (unsaved) {
+                e.layer.clear();
+                e.layerName = slotLayer(slot).name;
+            }
+            kept.append(e);
+        }
+        state.layers = kept;
+    }
+    return states;
+}
+
+void DrawingDocument::reloadLayerStates(const DrawingLayerStates& states)
+{
+    m_states = states;
+    m_savedStates = states.states;
+    const LayerTableState table = layerState();
+    QVector<QByteArray> handles(table.layers.size());
+    for (int slot = 0; slot < table.layers.size(); ++slot) {
+        if (table.isAlive(slot))
+            handles[slot] = states.layerHandles.value(layerKey(table.layers.at(slot).name));
+    }
+    setSlotHandles(handles);
 }
 
 QString DrawingDocument::onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command)

@@ -5,6 +5,7 @@
 #include "layersavestate.h"
 #include "layertablestate.h"
 
+#include <QHash>
 #include <QString>
 #include <QVector>
 
@@ -86,8 +87,27 @@ public:
     // The drawing as it stands is now what the file holds.
     void markSaved();
 
+    // The drawing's named layer states; each names layers by the handle the
+    // file gives them (empty for a layer the file does not hold yet).
+    const DrawingLayerStates& layerStates() const { return m_states; }
+    void setLayerStates(const QVector<DrawingLayerState>& states) { m_states.states = states; }
+    // What a state names the layer of a slot by while the drawing is open:
+    // the file's handle, or for a layer the file does not hold yet a key of
+    // its slot, so that the state follows the layer through renames.
+    QByteArray layerHandle(int slot) const;
+    // The slot of the layer named by such a handle; -1 for none.
+    int slotOfHandle(const QByteArray& handle) const;
+    // The states as a save writes them: without the layers deleted since,
+    // and a layer the file does not hold yet by its name.
+    QVector<DrawingLayerState> statesToSave() const;
+    // Whether a save would change the states the file holds.
+    bool layerStatesModified() const { return statesToSave() != m_savedStates; }
+    // After a save: the states and the layers' handles as the file now holds them.
+    void reloadLayerStates(const DrawingLayerStates& states);
+
 private:
     bool readSlot(int slot, DrawingLayer& layer) const;
+    void setSlotHandles(const QVector<QByteArray>& handles);
     // Runs command on the layer name names; refuses when there is none.
     QString onLayer(const QString& name, const std::function<QString(const DkDbObjectId&)>& command);
 
@@ -103,6 +123,10 @@ private:
     static constexpr unsigned long long noRead = ~0ULL;
     mutable LayerTableState m_state;
     mutable unsigned long long m_stateReadAt = noRead;
+    DrawingLayerStates m_states;
+    QVector<DrawingLayerState> m_savedStates;
+    QVector<QByteArray> m_slotHandles; // per slot
+    QHash<QByteArray, int> m_slotByHandle;
 };
 
 } // namespace Demo

@@ -1,6 +1,7 @@
 #include "drawingfile.h"
 
 #include "drawingdocument.h"
+#include "dxflayerstatereader.h"
 #include "dxfnewdrawing.h"
 #include "dxfsaver.h"
 
@@ -112,6 +113,9 @@ bool DrawingFile::contents(const DrawingDocument& document, QIODevice& out, QStr
     edit.layers = document.savedLayers();
     edit.savedCurrent = document.savedCurrentLayer();
     edit.current = document.currentLayerName();
+    edit.writeStates = document.layerStatesModified();
+    if (edit.writeStates)
+        edit.states = document.statesToSave();
     return saver.write(edit, out, error);
 }
 
@@ -153,6 +157,12 @@ DrawingFile::Outcome DrawingFile::save(DrawingDocument& document, const QString&
     if (!written.open(QIODevice::ReadOnly) || !remember(written))
         m_readable = false;
     document.markSaved();
+    // The states now carry the handles the save gave to new states and layers.
+    if (document.layerStates().storable && written.isOpen()) {
+        QStringList notes;
+        const DxfText text(document.drawing().version, document.drawing().codePage);
+        document.reloadLayerStates(DxfLayerStateReader(written, text).states(notes));
+    }
     return Saved;
 }
 

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawingdocument.h"
+#include "drawinglayerstatestore.h"
 #include "drawingfile.h"
 #include "layerhistory.h"
 
@@ -22,6 +23,7 @@ public:
     DrawingDocument* document() { return &m_document; }
     const DrawingDocument* document() const { return &m_document; }
     LayerHistory* history() { return &m_history; }
+    DrawingLayerStateStore* layerStates() { return &m_layerStates; }
     const DrawingFile& file() const { return m_file; }
 
     void openSample();
@@ -34,7 +36,7 @@ public:
 
     // The file's name, or the drawing's title when it comes from no file.
     QString displayName() const;
-    bool hasUnsavedChanges() const { return !m_history.isClean(); }
+    bool hasUnsavedChanges() const { return !m_history.isClean() || m_document.layerStatesModified(); }
     // Where Save goes without asking; empty when it must ask (the sample).
     QString savePath() const { return m_file.hasFile() ? m_file.path() : QString(); }
     // Where Save As starts.
@@ -46,6 +48,7 @@ public:
 private:
     DrawingDocument m_document;
     LayerHistory m_history;
+    DrawingLayerStateStore m_layerStates{&m_document, &m_history};
     DrawingFile m_file;
     QString m_source;
 };

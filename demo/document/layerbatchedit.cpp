@@ -95,7 +95,7 @@ bool readCommands(QFile& file, QStringList& lines, QString& error)
 } // namespace
 
 LayerBatchEdit::LayerBatchEdit(DrawingDocument* document, LayerHistory* history)
-    : m_document(document), m_history(history)
+    : m_document(document), m_history(history), m_states(document, history)
 {
 }
 
@@ -132,6 +132,8 @@ QString LayerBatchEdit::runLine(const QString& line)
     if (words.isEmpty() || words.first().startsWith(QLatin1Char('#')))
         return QString();
     const QString command = words.takeFirst().toLower();
+    if (command == QLatin1String("state"))
+        return runState(words);
     if (!argumentCounts().contains(command))
         return QStringLiteral("unknown command \"%1\"").arg(command);
     const int wanted = argumentCounts().value(command);
@@ -169,6 +171,26 @@ QString LayerBatchEdit::runCommand(const QString& command, const QStringList& ar
     if (command == QLatin1String("thaw-all"))
         return m_document->thawAllLayers();
     return setFlag(command, args.at(0));
+}
+
+// A named layer state: saved from the layers as they are, restored (every
+// property it holds; other layers stay as they are), deleted or renamed.
+QString LayerBatchEdit::runState(const QStringList& args)
+{
+    static const QHash<QString, int> counts{{QStringLiteral("save"), 1},
+                                            {QStringLiteral("restore"), 1},
+                                            {QStringLiteral("delete"), 1},
+                                            {QStringLiteral("rename"), 2}};
+    const QString command = args.value(0).toLower();
+    if (!counts.contains(command) || args.size() != counts.value(command) + 1)
+        return QStringLiteral("\"state\" takes save NAME, restore NAME, delete NAME or rename OLD NEW");
+    if (command == QLatin1String("save"))
+        return m_states.captureState(args.at(1));
+    if (command == QLatin1String("restore"))
+        return m_states.restoreState(args.at(1), KvCc::LayerState::AllProperties, false);
+    if (command == QLatin1String("delete"))
+        return m_states.removeState(args.at(1));
+    return m_states.renameState(args.at(1), args.at(2));
 }
 
 QString LayerBatchEdit::setFlag(const QString& command, const QString& name)

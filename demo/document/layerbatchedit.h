@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawinglayerstatestore.h"
+
 #include <QString>
 #include <QStringList>
 
@@ -17,6 +19,7 @@ class LayerHistory;
 //   color NAME INDEX|R,G,B | linetype NAME LINETYPE
 //   lineweight NAME HUNDREDTHS|bylayer|byblock|default | description NAME TEXT
 //   all-on | thaw-all
+//   state save NAME | state restore NAME | state delete NAME | state rename OLD NEW
 // Names with blanks go in double quotes; blank lines and lines starting
 // with '#' are skipped. Each command runs as the window runs it, with the
 // same refusals and undo steps; the drawing is saved as Save As saves it,
@@ -35,6 +38,7 @@ public:
 
 private:
     QString runCommand(const QString& command, const QStringList& args);
+    QString runState(const QStringList& args);
     QString setFlag(const QString& command, const QString& name);
     QString setColor(const QString& name, const QString& value);
     QString setLinetype(const QString& name, const QString& linetype);
@@ -43,6 +47,7 @@ private:
 
     DrawingDocument* m_document;
     LayerHistory* m_history;
+    DrawingLayerStateStore m_states;
 };
 
 } // namespace Demo

@@ -21,14 +21,15 @@ void LayerHistory::reset()
     moved(wasClean, false);
 }
 
-bool LayerHistory::record()
+bool LayerHistory::record(const QString& text)
 {
     bool currentChanged = false;
     m_document->takeTouchedSlots(currentChanged);
     const LayerTableState now = m_document->layerState();
     const LayerTableDelta delta = LayerTableDelta::between(m_known, now);
     m_known = now;
-    return push(delta, m_document->takeStepText());
+    const QString named = m_document->takeStepText();
+    return push(delta, text.isEmpty() ? named : text);
 }
 
 bool LayerHistory::recordCommand()

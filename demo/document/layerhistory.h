@@ -28,8 +28,9 @@ public:
 
     // Starts afresh on a drawing just opened: no steps, nothing unsaved.
     void reset();
-    // Makes one undo step of what changed since the last; false when nothing did.
-    bool record();
+    // Makes one undo step of what changed since the last, named text (or
+    // after the change when empty); false when nothing did.
+    bool record(const QString& text = QString());
     // The same for changes made only through the document's own commands:
     // it reads just the slots they touched, so a step costs what it changed.
     bool recordCommand();

@@ -23,21 +23,30 @@ QString LayerNameRules::check(const HostLayerTable& table, const QString& name, 
         if (kForbidden.contains(c) || c.category() == QChar::Other_Control)
             return QStringLiteral("A layer name cannot contain any of the characters %1").arg(kForbidden);
     }
-    // What the file cannot hold would read back as another name.
-    const DxfText& text = table.fileText();
-    if (!text.canStore(name))
-        return QStringLiteral("\"%1\" holds a character this drawing's file cannot store.").arg(name);
-    const int bytes = text.encode(name).size();
-    if (bytes > DxfImport::maxNameLength)
-        return QStringLiteral("A layer name can take at most %1 bytes in this drawing's file; this one takes %2.")
-            .arg(DxfImport::maxNameLength)
-            .arg(bytes);
+    const QString stored = checkStoredName(table, name, QStringLiteral("layer"));
+    if (!stored.isEmpty())
+        return stored;
     const DkDbObjectId existing = table.findLayer(name);
     if (!existing.isNull()) {
         const QString taken = HostLayerTable::layerName(table.database()->peekLayer(existing));
         if (exceptName.isEmpty() || layerKey(taken) != layerKey(exceptName))
             return QStringLiteral("A layer named \"%1\" already exists.").arg(taken);
     }
+    return QString();
+}
+
+// What the file cannot hold would read back as another name.
+QString LayerNameRules::checkStoredName(const HostLayerTable& table, const QString& name, const QString& kind)
+{
+    const DxfText& text = table.fileText();
+    if (!text.canStore(name))
+        return QStringLiteral("\"%1\" holds a character this drawing's file cannot store.").arg(name);
+    const int bytes = text.encode(name).size();
+    if (bytes > DxfImport::maxNameLength)
+        return QStringLiteral("A %1 name can take at most %2 bytes in this drawing's file; this one takes %3.")
+            .arg(kind)
+            .arg(DxfImport::maxNameLength)
+            .arg(bytes);
     return QString();
 }
 

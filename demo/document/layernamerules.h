@@ -16,6 +16,9 @@ public:
     // Why name cannot be used for a new layer, or for the layer now called
     // exceptName; "" when it can.
     static QString check(const HostLayerTable& table, const QString& name, const QString& exceptName = QString());
+    // Why the drawing's file cannot keep name as it is, as the name of a
+    // kind of thing ("layer", "layer state"); "" when it can.
+    static QString checkStoredName(const HostLayerTable& table, const QString& name, const QString& kind);
     // Why text cannot be a layer description in the drawing's file.
     static QString checkDescription(const HostLayerTable& table, const QString& text);
 };

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "drawinglayerstate.h"
+
 #include <QColor>
 #include <QHash>
 #include <QMap>
@@ -102,6 +104,8 @@ struct Drawing
     // Per layer index: its objects in model space, paper space and every
     // block definition, each counted once where it is defined.
     QVector<ObjectCounts> layerObjects;
+    // The named layer states the file keeps.
+    DrawingLayerStates layerStates;
 
     int layerIndex(const QString& name) const;
     int blockIndex(const QString& name) const;

@@ -1,6 +1,7 @@
 #include "dxfimport.h"
 
 #include "dxfcollector.h"
+#include "dxflayerstatereader.h"
 #include "dxfscanner.h"
 #include "dxftext.h"
 
@@ -123,6 +124,12 @@ DxfImportResult DxfImport::readDevice(QIODevice& device, const QString& title, E
     setCurrentLayer(scan, DxfText(scan.version, scan.codePage), drawing);
     drawing.version = scan.version;
     drawing.codePage = scan.codePage;
+    // The states are read in a pass of their own, where the device can go back.
+    QStringList notes;
+    if (!device.isSequential())
+        drawing.layerStates = DxfLayerStateReader(device, DxfText(scan.version, scan.codePage)).states(notes);
+    for (const QString& note : notes)
+        drawing.noteOnce(note);
     if (scanner.textCut())
         drawing.notes.append(QStringLiteral("Texts longer than %1 characters were shortened.").arg(maxTextLength));
     result.ok = true;

@@ -71,6 +71,7 @@ bool DxfPairStream::fill()
         return false;
     // The output catches up before the bytes it may still need are let go.
     put(m_copied, m_next);
+    m_base += m_next;
     m_buffer.remove(0, m_next);
     m_copied = 0;
     m_next = 0;

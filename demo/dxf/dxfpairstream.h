@@ -42,6 +42,9 @@ public:
     int rawSize() const { return m_next - m_begin; }
     // The pair's number, counted from 0 at the start of the input.
     qint64 ordinal() const { return m_ordinal; }
+    // Where the pair's bytes begin and end, counted from the start of the input.
+    qint64 offset() const { return m_base + m_begin; }
+    qint64 endOffset() const { return m_base + m_next; }
 
     // Writes bytes in place of the current pair.
     void replace(const QByteArray& bytes);
@@ -69,6 +72,7 @@ private:
     QIODevice& m_in;
     QIODevice* m_out;
     QByteArray m_buffer;
+    qint64 m_base = 0; // input bytes let go before the buffer's first
     int m_next = 0;   // where the next pair starts in the buffer
     int m_copied = 0; // what of the buffer the output has (copied or left out)
     int m_begin = 0;

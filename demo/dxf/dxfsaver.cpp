@@ -1,6 +1,7 @@
 #include "dxfsaver.h"
 
 #include "dxfimport.h"
+#include "dxflayerstatewriter.h"
 #include "dxfpairstream.h"
 #include "layertablestate.h"
 
@@ -61,8 +62,11 @@ DxfLayerEntry DxfSaver::newLayerEntry(const DrawingLayer& layer)
                                    : DxfLayerEntry::templateFrom(m_file.layers().entry(from));
     entry.apply(DrawingLayer(), layer, m_text, true);
     // Entries get a handle where the table's entries have one.
-    if (entry.hasHandle())
-        entry.setHandle(nextHandle());
+    if (entry.hasHandle()) {
+        const QByteArray handle = nextHandle();
+        entry.setHandle(handle);
+        m_newLayerHandles.insert(layerKey(layer.name), handle);
+    }
     return entry;
 }
 
@@ -204,7 +208,65 @@ QString DxfSaver::prepare(const DxfLayerEdit& edit)
         while (walkObjects()) {
         }
     }
+    if (edit.writeStates && m_file.error().isEmpty()) {
+        const QString problem = prepareStates(edit);
+        if (!problem.isEmpty())
+            return problem;
+    }
     return m_file.error();
+}
+
+// Plans the objects the layer states change. The states are read where
+// they lie, by their offsets, so this costs passes over the file, not its
+// bytes in memory; it runs only when states were changed.
+QString DxfSaver::prepareStates(const DxfLayerEdit& edit)
+{
+    const qint64 headEnd = offsetOfPair(m_file.headPairs());
+    DxfLayerStateWriter states(m_file.device(), headEnd, m_text, m_file.lineEnd());
+    const QString problem = states.prepare(edit.states, m_newLayerHandles, [this] { return nextHandle(); });
+    m_objects = states.edit();
+    if (problem.isEmpty() && !m_objects.replaced.isEmpty())
+        findReplacedObjects();
+    return problem;
+}
+
+// Where the pair of that number begins; the end of the file when it has fewer.
+qint64 DxfSaver::offsetOfPair(qint64 ordinal)
+{
+    if (!m_file.device().seek(0))
+        return 0;
+    DxfPairStream s(m_file.device());
+    while (s.next()) {
+        if (s.ordinal() == ordinal)
+            return s.offset();
+    }
+    return s.endOffset();
+}
+
+// The markers of the objects the states replace or leave out, by offset.
+void DxfSaver::findReplacedObjects()
+{
+    if (!m_file.device().seek(0))
+        return;
+    DxfPairStream s(m_file.device());
+    QByteArray section;
+    bool named = false;
+    qint64 marker = -1;
+    while (s.next()) {
+        if (named)
+            section = s.value().trimmed();
+        named = s.code() == 0 && s.valueIs("SECTION");
+        if (section != "OBJECTS")
+            continue;
+        if (s.code() == 0) {
+            marker = s.offset();
+        } else if (s.code() == 5 && marker >= 0) {
+            const auto replaced = m_objects.replaced.constFind(s.value().trimmed().toUpper());
+            if (replaced != m_objects.replaced.constEnd())
+                m_replaceAt.insert(marker, replaced.value());
+            marker = -1;
+        }
+    }
 }
 
 bool DxfSaver::write(const DxfLayerEdit& edit, QIODevice& out, QString& error)
@@ -237,6 +299,11 @@ void DxfSaver::writeLayerTable(DxfPairStream& s) const
         if (table.begin + h == table.count && m_layerCount >= 0)
             p.setValue(QByteArray::number(m_layerCount));
         s.insert(p.bytes(m_file.lineEnd()));
+        // A table given an extension dictionary names it after its handle.
+        if (p.code == 5 && !m_objects.tableDictionary.isEmpty())
+            s.insert(DxfRawPair(102, "{ACAD_XDICTIONARY", p.codeLine).bytes(m_file.lineEnd())
+                     + DxfRawPair(360, m_objects.tableDictionary, p.codeLine).bytes(m_file.lineEnd())
+                     + DxfRawPair(102, "}", p.codeLine).bytes(m_file.lineEnd()));
     }
     for (int e = 0; e < table.entryCount(); ++e) {
         const auto changed = m_entryChanges.constFind(e);
@@ -254,8 +321,17 @@ bool DxfSaver::copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit
     if (c.named)
         c.section = s.value().trimmed();
     c.named = s.code() == 0 && s.valueIs("SECTION");
-    if (s.code() == 0 && !m_dropMarkers.isEmpty())
+    if (s.code() == 0 && c.section == "OBJECTS" && !m_objects.isEmpty()) {
+        // New objects go before the section's end; a replaced one in its place.
+        if (s.offset() == m_objects.addAt)
+            s.insert(m_objects.added);
+        const auto replaced = m_replaceAt.constFind(s.offset());
+        c.dropping = m_dropMarkers.contains(at) || replaced != m_replaceAt.constEnd();
+        if (replaced != m_replaceAt.constEnd())
+            s.insert(replaced.value());
+    } else if (s.code() == 0 && !m_dropMarkers.isEmpty()) {
         c.dropping = c.section == "OBJECTS" && m_dropMarkers.contains(at);
+    }
     if (c.dropping || (at > m_file.layers().begin && at < m_file.layers().end)) {
         s.drop();
     } else if (at == m_file.layers().begin) {
@@ -273,7 +349,7 @@ bool DxfSaver::copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit
                      + DxfRawPair(8, m_text.encode(edit.current), m_file.codeLike()).bytes(m_file.lineEnd()));
         changePair(s, c, edit);
     }
-    return at + 1 < m_file.headPairs() || !m_renames.isEmpty() || !m_dropMarkers.isEmpty();
+    return at + 1 < m_file.headPairs() || !m_renames.isEmpty() || !m_dropMarkers.isEmpty() || !m_objects.isEmpty();
 }
 
 // A pair outside the layer and application tables: the current layer, the

@@ -2,6 +2,7 @@
 
 #include "drawingdata.h"
 #include "dxflayerentry.h"
+#include "dxfobjectedit.h"
 #include "dxfrawpair.h"
 #include "dxfsavesource.h"
 #include "dxftext.h"
@@ -32,13 +33,17 @@ struct DxfLayerEdit
     QVector<SavedLayer> layers; // table order
     QString savedCurrent;       // current layer as the file holds it
     QString current;
+    // The drawing's named layer states as they now are, written when set.
+    bool writeStates = false;
+    QVector<DrawingLayerState> states;
 };
 
 // Writes layer changes into the bytes of a DXF file and leaves every other
 // byte as it was: the LAYER table's changed, new and deleted entries and its
 // count, $CLAYER, $HANDSEED (new entries take handles from it), the layer
-// name of objects on a renamed layer, and the application name layer
-// descriptions are stored under. Text is written in the file's encoding.
+// name of objects on a renamed layer, the application name layer
+// descriptions are stored under, and the named layer states. Text is
+// written in the file's encoding.
 // The file is read in passes of a chunk at a time (see DxfSaveSource): one
 // learns its head, one copies it with the changes written in, and, only when
 // a save needs them, more find its highest handle and the objects a deleted
@@ -82,6 +87,9 @@ private:
     QByteArray nextHandle();
     bool hasApp() const;
     QString prepare(const DxfLayerEdit& edit);
+    QString prepareStates(const DxfLayerEdit& edit);
+    qint64 offsetOfPair(qint64 ordinal);
+    void findReplacedObjects();
     void writeLayerTable(DxfPairStream& s) const;
     bool copyPair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
     void changePair(DxfPairStream& s, CopyState& c, const DxfLayerEdit& edit);
@@ -101,6 +109,9 @@ private:
     QByteArray m_appEntry;
     QSet<QByteArray> m_dropped;  // handles of objects that go with a deleted layer
     QSet<qint64> m_dropMarkers;  // ordinals of their markers
+    QHash<QString, QByteArray> m_newLayerHandles; // layerKey() of a new layer's name -> its handle
+    DxfObjectEdit m_objects;                      // what the layer states change
+    QHash<qint64, QByteArray> m_replaceAt;        // offset of a replaced object's marker -> its new bytes
 };
 
 } // namespace Demo

@@ -17,6 +17,7 @@ LayerActions::LayerActions(PaletteSync* sync, LayerPropertyEditor* editor, KvCc:
     m_delete = addAction(QStringLiteral("&Delete Layer"), QKeySequence::Delete);
     m_rename = addAction(QStringLiteral("&Rename Layer"), QKeySequence(Qt::Key_F2));
     m_current = addAction(QStringLiteral("Set &Current"), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_C));
+    m_states = addAction(QStringLiteral("Layer &States..."), QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_M));
     connect(m_new, &QAction::triggered, m_sync, &PaletteSync::newLayer);
     connect(m_delete, &QAction::triggered, m_sync, &PaletteSync::deleteSelectedLayers);
     connect(m_rename, &QAction::triggered, m_sync, &PaletteSync::renameSelected);

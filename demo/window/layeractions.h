@@ -36,6 +36,8 @@ public:
     QAction* deleteLayers() const { return m_delete; }
     QAction* renameLayer() const { return m_rename; }
     QAction* makeCurrent() const { return m_current; }
+    // Opens the named layer states; the window connects it.
+    QAction* layerStates() const { return m_states; }
     // Color, linetype, lineweight, plot, description (LayerPropertyEditor order).
     QAction* propertyAction(LayerPropertyEditor::Property property) const { return m_properties.at(property); }
     void fillMenu(QMenu* menu) const;
@@ -56,6 +58,7 @@ private:
     QAction* m_delete = nullptr;
     QAction* m_rename = nullptr;
     QAction* m_current = nullptr;
+    QAction* m_states = nullptr;
     QVector<QAction*> m_properties;
     QList<QList<QAction*>> m_sections;
 };

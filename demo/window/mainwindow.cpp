@@ -153,11 +153,18 @@ void MainWindow::connectPalette()
     m_actions = new LayerActions(m_sync, editor, paletteTable(), this);
     m_paletteDock->connectButtons(m_actions->newLayer(), m_actions->deleteLayers(), m_actions->makeCurrent());
     connectLayerVisibility();
-    m_actions->fillMenu(menuBar()->addMenu(QStringLiteral("&Layer")));
+    QMenu* layerMenu = menuBar()->addMenu(QStringLiteral("&Layer"));
+    m_actions->fillMenu(layerMenu);
+    layerMenu->addSeparator();
+    layerMenu->addAction(m_actions->layerStates());
     connect(m_sync, &PaletteSync::refused, this, &MainWindow::showMessage);
     connect(m_sync, &PaletteSync::currentLayerChanged, this, &MainWindow::showCurrentLayer);
     connect(m_sync, &PaletteSync::paletteStale, this, [this] { scheduleRefresh(RefreshPalette); });
     connect(palette(), &KvCc::LayerManager::layerManagerChanged, this, &MainWindow::refreshChangedLayers);
+    // The palette's layer-states button and the Layer menu open one dialog on the drawing's states.
+    palette()->setLayerStateStore(m_session->layerStates());
+    connect(m_actions->layerStates(), &QAction::triggered, palette(), &KvCc::LayerManager::slotLayerStates);
+    connect(m_session->layerStates(), &DrawingLayerStateStore::statesChanged, this, &MainWindow::showTitle);
 }
 
 // Isolate, unisolate, all layers on and thaw all join the Layer and row menus.
@@ -347,7 +354,8 @@ void MainWindow::comboPicked(int row)
 
 void MainWindow::slotLayerTableChanged()
 {
-    history()->record();
+    // A restored layer state is one step named after the state.
+    history()->record(m_session->layerStates()->loadedRestoreText());
     refreshChangedLayers();
 }
 

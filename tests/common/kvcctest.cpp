@@ -1,5 +1,6 @@
 #include "kvcctest.h"
 
+#include <QDir>
 #include <QFile>
 #include <QTemporaryDir>
 #include <QXmlStreamReader>
@@ -97,6 +98,15 @@ QString scratchDir()
         scratch() = std::make_unique<QTemporaryDir>();
     }
     return scratch()->path();
+}
+
+QString writeScratch(const QByteArray& data, const QString& name)
+{
+    const QString path = QDir(scratchDir()).filePath(name);
+    QFile f(path);
+    if (f.open(QIODevice::WriteOnly))
+        f.write(data);
+    return path;
 }
 
 void prepare()

@@ -20,6 +20,8 @@ int finish(int result);
 
 // A folder that lives as long as the test executable runs.
 QString scratchDir();
+// Writes data into a file of that name in scratchDir(); returns its path.
+QString writeScratch(const QByteArray& data, const QString& name);
 
 } // namespace kvcctest
 

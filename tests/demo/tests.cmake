@@ -6,6 +6,7 @@ set(kvcc_demo_test_links
     tst_dxfsave:kvccdemodocument
     tst_demoundo:kvccdemowindow
     tst_layerisolation:kvccdemodocument
+    tst_demolayerstates:kvccdemodocument
     tst_drawingview:kvccdemowindow
     tst_demowindow:kvccdemowindow
     tst_demogerman:kvccdemowindow
@@ -22,7 +23,7 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
         # Helpers shared by the folders: dxfwriter.h here, samplewindow.h in window/.
         target_include_directories(${t} PRIVATE ${CMAKE_CURRENT_LIST_DIR} ${CMAKE_CURRENT_LIST_DIR}/window)
     endforeach()
-    set_tests_properties(tst_dxfimport tst_dxfsave PROPERTIES TIMEOUT 300)
+    set_tests_properties(tst_dxfimport tst_dxfsave tst_demolayerstates PROPERTIES TIMEOUT 300)
 
     # Random input over the window with fixed seeds, in English and German:
     # four runs of 20 s in the sanitizer build, a short one elsewhere.

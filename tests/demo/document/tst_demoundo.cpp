@@ -5,6 +5,7 @@
 #include "layeractions.h"
 #include "layercolordialog.h"
 #include "layerhistory.h"
+#include "layerstatesdialog.h"
 #include "samplewindow.h"
 
 #include <QAction>
@@ -12,6 +13,7 @@
 #include <QFileDialog>
 #include <QMessageBox>
 #include <QToolButton>
+#include <QTreeWidget>
 
 using namespace Demo;
 
@@ -62,6 +64,7 @@ private slots:
     void undoAndRedoBringEveryDisplayBack_data();
     void undoAndRedoBringEveryDisplayBack();
     void theTitleMarksChangesUntilSavedOrUndone();
+    void aLayerStateRestoredFromTheLayerMenuIsOneStep();
     void closingAsksWhatToDoWithChanges_data();
     void closingAsksWhatToDoWithChanges();
 };
@@ -181,6 +184,39 @@ void TestDemoUndo::theTitleMarksChangesUntilSavedOrUndone()
         dialog->reject();
     });
     QCOMPARE(folder, scratch.absolutePath());
+}
+
+// Layer > Layer States opens the palette's dialog on the drawing's own
+// states; a restore there is one undo step named after the state, and
+// every display shows it.
+void TestDemoUndo::aLayerStateRestoredFromTheLayerMenuIsOneStep()
+{
+    const QString path = QStringLiteral(KVCC_SHARED_DXF_DIR "/acadsharp_sample_AC1032_ascii.dxf");
+    if (!QFileInfo::exists(path))
+        QSKIP("the shared drawings are missing");
+    Window window;
+    QVERIFY(window.openFile(path));
+    QVERIFY(window.findChild<QToolButton*>(QStringLiteral("layerStatesBtn"))->isVisible());
+    for (const char* name : {"Layer_Off", "Layer1"})
+        QVERIFY(window.document()->editLayer(QString::fromLatin1(name), [](DrawingLayer& l) { l.on = !l.on; return QString(); }).isEmpty());
+    window.history()->record();
+    window.settle();
+    const LayerTableState before = window.document()->layerState();
+    modaldriver::answer<KvCc::LayerStatesDialog>([&] { window.layerActions()->layerStates()->trigger(); },
+                                                 [](KvCc::LayerStatesDialog* d) {
+        auto* list = d->findChild<QTreeWidget*>(QStringLiteral("stateList"));
+        list->setCurrentItem(list->topLevelItem(0));
+        d->findChild<QPushButton*>(QStringLiteral("restoreBtn"))->click();
+        d->reject();
+    });
+    window.settle();
+    QCOMPARE(window.undoText(), QStringLiteral("Restore Layer State ACAD_VIEWS_view_custom"));
+    QVERIFY(window.document()->layerState() != before);
+    QCOMPARE(window.shown(), window.held());
+    window.history()->undo();
+    window.settle();
+    QVERIFY(window.document()->layerState() == before);
+    QCOMPARE(window.shown(), window.held());
 }
 
 void TestDemoUndo::closingAsksWhatToDoWithChanges_data()

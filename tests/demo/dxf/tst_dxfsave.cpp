@@ -1,6 +1,7 @@
 #include "kvcctest.h"
 
 #include "drawingsession.h"
+#include "dxflayerstatereader.h"
 #include "dxfrawpair.h"
 #include "dxfsaver.h"
 #include "dxfwriter.h"
@@ -73,10 +74,21 @@ QMap<QString, int> tagged(const QStringList& lines, const QString& tag)
     return found;
 }
 
-// The pairs of a file without its LAYER and APPID tables and its $CLAYER.
+// The pairs of a file without its LAYER and APPID tables, its $CLAYER and
+// the records of its layer states (a deleted layer leaves them).
 QVector<DxfRawPair> outsideTables(const QByteArray& data)
 {
-    QVector<DxfRawPair> pairs = DxfRawPair::split(data);
+    const DxfLayerStateReader states(data, DxfText("AC1032", ""));
+    QMap<int, int> records; // -begin -> end, the last record first
+    for (const DxfLayerStateLayout::Entry& e : states.layout().entries) {
+        const auto record = states.layout().records.constFind(e.handle);
+        if (record != states.layout().records.constEnd())
+            records.insert(-record->begin, record->end);
+    }
+    QByteArray kept = data;
+    for (auto it = records.cbegin(); it != records.cend(); ++it)
+        kept.remove(-it.key(), it.value() + it.key());
+    QVector<DxfRawPair> pairs = DxfRawPair::split(kept);
     for (int i = 0; i + 1 < pairs.size(); ++i) {
         if (pairs.at(i).is(9, "$CLAYER"))
             pairs.remove(i, 2);
@@ -149,14 +161,7 @@ QString copyToScratch(const QString& from, const QString& name)
     return copy;
 }
 
-QString writeScratch(const QByteArray& data, const QString& name)
-{
-    const QString path = QDir(kvcctest::scratchDir()).filePath(name);
-    QFile f(path);
-    if (f.open(QIODevice::WriteOnly))
-        f.write(data);
-    return path;
-}
+using kvcctest::writeScratch;
 
 // A small drawing of the given version: layers "0", Walls (one line) and Empty.
 QByteArray smallDrawing(const QByteArray& version)
