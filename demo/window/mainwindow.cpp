@@ -355,7 +355,12 @@ void MainWindow::comboPicked(int row)
 void MainWindow::slotLayerTableChanged()
 {
     // A restored layer state is one step named after the state.
-    history()->record(m_session->layerStates()->loadedRestoreText());
+    const QString restored = m_session->layerStates()->loadedRestoreText();
+    history()->record(restored);
+    // The palette then reloads and selects the current layer: the user's
+    // selection comes back once it has.
+    if (!restored.isEmpty())
+        QTimer::singleShot(0, m_sync, [sync = m_sync, selected = m_sync->selectedLayers()] { sync->selectLayers(selected); });
     refreshChangedLayers();
 }
 

@@ -58,6 +58,8 @@ public:
     QString rowName(int row) const;
     // The drawing's names of the selected layers, the last selected cell's first.
     QStringList selectedLayers() const;
+    // Selects the rows of those layers and nothing else; none listed: leaves the selection.
+    void selectLayers(const QStringList& names);
 
 signals:
     // A command was refused; message says why.
@@ -76,7 +78,6 @@ private:
     void renameRow(int row);
     void removeRow(int row);
     QList<int> selectedRows() const;
-    void selectLayers(const QStringList& names);
     KvCc::FrozenTableWidget* nameView() const;
     void editName(const QModelIndex& name);
 

@@ -201,6 +201,7 @@ void TestDemoUndo::aLayerStateRestoredFromTheLayerMenuIsOneStep()
         QVERIFY(window.document()->editLayer(QString::fromLatin1(name), [](DrawingLayer& l) { l.on = !l.on; return QString(); }).isEmpty());
     window.history()->record();
     window.settle();
+    window.selectPaletteRow(QStringLiteral("Layer_Off"));
     const LayerTableState before = window.document()->layerState();
     modaldriver::answer<KvCc::LayerStatesDialog>([&] { window.layerActions()->layerStates()->trigger(); },
                                                  [](KvCc::LayerStatesDialog* d) {
@@ -212,6 +213,8 @@ void TestDemoUndo::aLayerStateRestoredFromTheLayerMenuIsOneStep()
     window.settle();
     QCOMPARE(window.undoText(), QStringLiteral("Restore Layer State ACAD_VIEWS_view_custom"));
     QVERIFY(window.document()->layerState() != before);
+    QCOMPARE(window.paletteTable()->selectionModel()->selectedRows().size(), 1);
+    QCOMPARE(window.paletteTable()->selectionModel()->selectedRows().first().row(), window.paletteRow(QStringLiteral("Layer_Off")));
     QCOMPARE(window.shown(), window.held());
     window.history()->undo();
     window.settle();
