@@ -113,10 +113,12 @@ int runWindow(int argc, char** argv, QStringList args)
     Demo::MainWindow window;
     window.setQuiet(!shotDir.isEmpty());
     window.openSample();
-    const bool opened = args.isEmpty() || window.openFile(args.first());
     if (!shotDir.isEmpty())
-        return writeScreenshots(window, shotDir, opened);
+        return writeScreenshots(window, shotDir, args.isEmpty() || window.openFile(args.first()));
+    // The window shows at once; a drawing named is read while it shows.
     window.show();
+    if (!args.isEmpty())
+        window.openInBackground(args.first());
     return app.exec();
 }
 

@@ -4,7 +4,9 @@
 #include "dxflayerstatereader.h"
 #include "dxfnewdrawing.h"
 #include "dxfsaver.h"
+#include "readprogress.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -13,7 +15,7 @@
 
 namespace Demo {
 
-DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent)
+DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent, ReadProgress* progress)
 {
     QFile file(path);
     const QFileInfo info(path);
@@ -24,12 +26,20 @@ DxfImportResult DrawingFile::open(const QString& path, DxfImport::Extent extent)
     opened.m_path = path;
     opened.m_keepCopy = extent == DxfImport::Extent::Whole;
     DxfImportResult result;
-    if (!opened.remember(file)) {
+    // The file is read three times: noted and copied, imported, its layer states read.
+    std::unique_ptr<ProgressDevice> counted;
+    if (progress) {
+        progress->total = 3 * info.size();
+        counted = std::make_unique<ProgressDevice>(file, *progress);
+    }
+    if (!opened.remember(counted ? static_cast<QIODevice&>(*counted) : file)) {
         result.error = QStringLiteral("%1 cannot be read: %2").arg(info.fileName(), file.errorString());
         return result;
     }
-    result = DxfImport::readDevice(opened.m_copy ? static_cast<QIODevice&>(*opened.m_copy) : file, info.fileName(),
-                                   extent);
+    QIODevice& source = opened.m_copy ? static_cast<QIODevice&>(*opened.m_copy) : file;
+    if (progress)
+        counted = std::make_unique<ProgressDevice>(source, *progress);
+    result = DxfImport::readDevice(counted ? static_cast<QIODevice&>(*counted) : source, info.fileName(), extent);
     if (!result.ok) {
         result.error = QStringLiteral("%1: %2").arg(info.fileName(), result.error);
         return result;
@@ -54,6 +64,9 @@ bool DrawingFile::remember(QIODevice& file)
         m_copy = std::make_shared<QTemporaryFile>(QDir::temp().filePath(QStringLiteral("kvcc-demo-XXXXXX.dxf")));
         if (!m_copy->open())
             m_copy.reset();
+        // Saves use it on the application's thread, whichever thread opened the drawing.
+        if (m_copy && QCoreApplication::instance())
+            m_copy->moveToThread(QCoreApplication::instance()->thread());
     }
     if (!file.seek(0))
         return false;

@@ -16,6 +16,7 @@ class QTemporaryFile;
 namespace Demo {
 
 class DrawingDocument;
+struct ReadProgress;
 
 // The DXF file behind the open drawing. A save writes the file's bytes back
 // with only the user's layer work changed, reading them from disk a chunk
@@ -33,8 +34,10 @@ class DrawingFile
 public:
     enum Outcome { Saved, ChangedOnDisk, ReadOnly, Failed };
 
-    // Reads a drawing and notes the file when it is one.
-    DxfImportResult open(const QString& path, DxfImport::Extent extent = DxfImport::Extent::Whole);
+    // Reads a drawing and notes the file when it is one. It may run on a
+    // thread of its own; progress, when given, follows the read and can stop it.
+    DxfImportResult open(const QString& path, DxfImport::Extent extent = DxfImport::Extent::Whole,
+                         ReadProgress* progress = nullptr);
     // The open drawing comes from no file.
     void clear();
     QString path() const { return m_path; }

@@ -23,9 +23,14 @@ QString DrawingSession::openFile(const QString& path, DxfImport::Extent extent)
     const DxfImportResult result = file.open(path, extent);
     if (!result.ok)
         return result.error;
-    m_file = file;
-    openDrawing(result.drawing, path);
+    openRead(file, result.drawing);
     return QString();
+}
+
+void DrawingSession::openRead(const DrawingFile& file, const Drawing& drawing)
+{
+    m_file = file;
+    openDrawing(drawing, file.path());
 }
 
 void DrawingSession::openDrawing(const Drawing& drawing, const QString& source)

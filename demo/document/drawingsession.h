@@ -31,6 +31,8 @@ public:
     QString openFile(const QString& path, DxfImport::Extent extent = DxfImport::Extent::Whole);
     // Opens a drawing read from source (empty: from no file).
     void openDrawing(const Drawing& drawing, const QString& source);
+    // Opens a drawing read from file elsewhere (on another thread, say).
+    void openRead(const DrawingFile& file, const Drawing& drawing);
     // Leaves the host without a working drawing.
     void close();
 

@@ -115,6 +115,21 @@ void MainWindow::buildStatusBar()
     m_layerStatus->setObjectName(QStringLiteral("layerStatus"));
     m_objectStatus = new QLabel(this);
     m_skippedStatus = new QLabel(this);
+    m_openProgress = new OpenProgress(this);
+    statusBar()->addPermanentWidget(m_openProgress);
+    connect(m_openProgress, &OpenProgress::failed, this, [this](const QString& error) {
+        showMessage(QStringLiteral("Cannot open the drawing. %1").arg(error));
+    });
+    connect(m_openProgress, &OpenProgress::cancelled, this, [this](const QString& path) {
+        statusBar()->showMessage(QStringLiteral("Opening %1 was cancelled.").arg(QFileInfo(path).fileName()), kNoteTimeout);
+    });
+    // Changes made while the file was read are asked about too.
+    connect(m_openProgress, &OpenProgress::read, this, [this](const DrawingFile& file, const Drawing& drawing) {
+        if (layerChangeCount() != m_changesAtOpen && !maybeSave())
+            return;
+        m_session->openRead(file, drawing);
+        showOpened(drawing);
+    });
     statusBar()->addPermanentWidget(m_layerStatus);
     statusBar()->addPermanentWidget(m_objectStatus);
     statusBar()->addPermanentWidget(m_skippedStatus);
@@ -198,6 +213,20 @@ bool MainWindow::openFile(const QString& path)
     }
     showOpened(document()->drawing());
     return true;
+}
+
+void MainWindow::openInBackground(const QString& path)
+{
+    if (m_openProgress->isOpening() || !maybeSave())
+        return;
+    m_changesAtOpen = layerChangeCount();
+    m_openProgress->start(path);
+}
+
+unsigned long long MainWindow::layerChangeCount() const
+{
+    const DkDbDatabase* db = document()->database();
+    return db ? db->changeCount() : 0;
 }
 
 void MainWindow::openDrawing(const Drawing& drawing, const QString& source)
@@ -290,6 +319,7 @@ bool MainWindow::maybeSave()
 
 void MainWindow::closeEvent(QCloseEvent* event)
 {
+    m_openProgress->cancel();
     if (maybeSave())
         event->accept();
     else
@@ -303,7 +333,7 @@ void MainWindow::slotOpen()
     const QString path = QFileDialog::getOpenFileName(this, QStringLiteral("Open drawing"), folder,
                                                       QStringLiteral("DXF drawings (*.dxf *.DXF);;All files (*)"));
     if (!path.isEmpty())
-        openFile(path);
+        openInBackground(path);
 }
 
 QStringList MainWindow::saveScreenshots(const QString& dir)

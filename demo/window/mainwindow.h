@@ -3,6 +3,7 @@
 #include "drawingdata.h"
 #include "drawingsession.h"
 #include "layertablestate.h"
+#include "openprogress.h"
 #include "palettedock.h"
 #include "ribbonbuilder.h"
 
@@ -45,6 +46,10 @@ public:
     // Opens a DXF drawing; on failure shows why and keeps the open drawing.
     // Both ask first what to do with unsaved changes.
     bool openFile(const QString& path);
+    // The same, reading the file on a thread of its own while the window
+    // shows how far it has got and offers to cancel.
+    void openInBackground(const QString& path);
+    OpenProgress* openProgress() const { return m_openProgress; }
     void openDrawing(const Drawing& drawing, const QString& source);
 
     // Saves to the file the drawing came from (Save As for the sample);
@@ -101,6 +106,7 @@ private:
     void buildPaletteDock();
     void connectPalette();
     void scheduleRefresh(int what);
+    unsigned long long layerChangeCount() const;
     void refreshChangedLayers();
     void runRefresh();
     void updateStatus();
@@ -118,6 +124,8 @@ private:
     PaletteSync* m_sync = nullptr;
     LayerActions* m_actions = nullptr;
     PaletteDock* m_paletteDock = nullptr;
+    OpenProgress* m_openProgress = nullptr;
+    unsigned long long m_changesAtOpen = 0; // the drawing's change count when a background open began
     QLabel* m_layerStatus = nullptr;
     QLabel* m_objectStatus = nullptr;
     QLabel* m_skippedStatus = nullptr;

@@ -14,6 +14,8 @@
 #include <QLineEdit>
 #include <QMenuBar>
 #include <QMessageBox>
+#include <QPushButton>
+#include <QStatusBar>
 #include <QToolButton>
 
 using namespace Demo;
@@ -55,6 +57,48 @@ private slots:
         QCOMPARE(rows, QStringList({"0", "Cold", "Doors", "Hidden", "Walls", "Стены"})); // sorted by name
         QCOMPARE(window.document()->currentLayerName(), QStringLiteral("Doors"));
         QCOMPARE(window.canvas()->drawnCount(), 1);
+    }
+
+    void aDrawingOpenedInTheBackgroundShowsWhenReadOrNotAtAll_data()
+    {
+        QTest::addColumn<int>("lines");
+        QTest::addColumn<bool>("cancel");
+        QTest::addColumn<bool>("folder");
+        QTest::addColumn<QString>("title");
+        QTest::newRow("read to its end, the drawing shows") << 10 << false << false << "big.dxf";
+        QTest::newRow("cancelled, the drawing before stays") << 400000 << true << false << "";
+        QTest::newRow("a folder is refused and the drawing before stays") << 0 << false << true << "";
+    }
+
+    // The window stays responsive while a file is read; the drawing it
+    // had is replaced only by one read to its end.
+    void aDrawingOpenedInTheBackgroundShowsWhenReadOrNotAtAll()
+    {
+        QFETCH(int, lines);
+        QFETCH(bool, cancel);
+        QFETCH(bool, folder);
+        QFETCH(QString, title);
+        DxfWriter dxf;
+        dxf.header("AC1024", "0").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).endLayerTable().beginEntities();
+        for (int i = 0; i < lines; ++i)
+            dxf.line("Walls", i, 0, i, 10);
+        const QDir scratch(kvcctest::scratchDir());
+        QFile big(scratch.filePath(QStringLiteral("big.dxf")));
+        QVERIFY(big.open(QIODevice::WriteOnly) && big.write(dxf.endSection().end().data()) > 0);
+        big.close();
+        SampleWindow window;
+        const QString before = window.windowTitle();
+        window.openInBackground(folder ? scratch.path() : big.fileName());
+        QVERIFY(window.openProgress()->isVisible());
+        if (cancel)
+            window.openProgress()->findChild<QPushButton*>()->click();
+        QTRY_VERIFY_WITH_TIMEOUT(!window.openProgress()->isOpening(), 30000);
+        window.settle();
+        QVERIFY(!window.openProgress()->isVisible());
+        QCOMPARE(window.windowTitle(), title.isEmpty() ? before : title + QStringLiteral(" - KvCc demo viewer"));
+        QCOMPARE(window.statusBar()->currentMessage().contains(QLatin1String("was cancelled")), cancel);
+        QCOMPARE(window.lastMessage().startsWith(QLatin1String("Cannot open")), folder);
+        QCOMPARE(window.document()->layerExists(QStringLiteral("Walls")), title == QLatin1String("big.dxf"));
     }
 
     void aStateChangeInOneControlReachesTheOtherAndTheCanvas_data()
