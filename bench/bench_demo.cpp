@@ -1,4 +1,5 @@
 #include "benchcase.h"
+#include "benchdrawing.h"
 
 #include <drawingcanvas.h>
 #include <drawingdata.h>
@@ -6,10 +7,14 @@
 #include <layermanager.h>
 #include <layertablewidget.h>
 #include <mainwindow.h>
+#include <openprogress.h>
 
 #include <KvAppBase.h>
 
 #include <QApplication>
+#include <QElapsedTimer>
+#include <QFileInfo>
+#include <QTemporaryDir>
 #include <QTimer>
 #include <QtTest>
 
@@ -94,6 +99,38 @@ BenchResult toggleRoundTrip(int size)
     return result;
 }
 
+// A big drawing opened in the window, from the start of the open to the
+// first paint of the finished drawing, against dxflib's bare parse of the
+// file; and the process's peak memory over that, against the file's size.
+void bigOpen(bool quick, QVector<BenchResult>& out)
+{
+    QTemporaryDir dir;
+    const QString path = dir.filePath(QStringLiteral("big.dxf"));
+    const int layers = quick ? 2000 : 20000, entities = quick ? 40000 : 400000;
+    if (!writeFile(path, generatedDrawing(layers, entities, 4)))
+        return;
+    const double fileMb = QFileInfo(path).size() / (1024.0 * 1024.0);
+    const double parse = dxflibParseMs(path, 3);
+    Demo::MainWindow window;
+    window.setQuiet(true);
+    window.openSample();
+    window.resize(1400, 900);
+    window.show();
+    if (!QTest::qWaitForWindowExposed(&window))
+        return;
+    settle();
+    resetPeak();
+    QElapsedTimer clock;
+    clock.start();
+    window.openInBackground(path);
+    while (window.openProgress()->isOpening())
+        QCoreApplication::processEvents(QEventLoop::WaitForMoreEvents, 50);
+    settle();
+    window.repaint();
+    out << BenchResult{QStringLiteral("demo.big.open"), entities, double(clock.nsecsElapsed()) / 1e6, parse}
+        << BenchResult{QStringLiteral("demo.big.open.peak_mb"), entities, peakMb(), fileMb};
+}
+
 } // namespace
 
 KVCC_BENCH_GROUP(demo)
@@ -101,4 +138,5 @@ KVCC_BENCH_GROUP(demo)
     const QVector<int> sizes = quick ? QVector<int>{500} : QVector<int>{1000, 5000, 20000};
     for (int size : sizes)
         out << toggleRoundTrip(size);
+    bigOpen(quick, out);
 }

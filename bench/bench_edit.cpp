@@ -15,12 +15,6 @@
 // the same parse, so that the two lines show how the cost grows.
 namespace {
 
-bool writeFile(const QString& path, const QByteArray& data)
-{
-    QFile file(path);
-    return file.open(QIODevice::WriteOnly) && file.write(data) == data.size() && file.flush();
-}
-
 double editMs(const QString& commands, const QString& in, const QString& out, int runs)
 {
     return medianMs(runs, {}, [&] {
@@ -28,26 +22,6 @@ double editMs(const QString& commands, const QString& in, const QString& out, in
         QTextStream err(&errors);
         Demo::LayerBatchEdit::run(commands, in, out, err);
     });
-}
-
-// Peak resident memory since the last reset, in MB (Linux).
-double peakMb()
-{
-    QFile status(QStringLiteral("/proc/self/status"));
-    if (!status.open(QIODevice::ReadOnly))
-        return 0;
-    for (const QByteArray& line : status.readAll().split('\n')) {
-        if (line.startsWith("VmHWM:"))
-            return line.mid(6).trimmed().split(' ').first().toDouble() / 1024.0;
-    }
-    return 0;
-}
-
-void resetPeak()
-{
-    QFile clear(QStringLiteral("/proc/self/clear_refs"));
-    if (clear.open(QIODevice::WriteOnly))
-        clear.write("5");
 }
 
 } // namespace

@@ -11,3 +11,11 @@ QByteArray generatedDrawing(int layers, int entities, int insertEvery);
 // Median time of dxflib reading the file into an empty handler: the floor
 // any reader of the whole file stands on.
 double dxflibParseMs(const QString& path, int runs);
+
+// Writes data to path whole; false when it could not.
+bool writeFile(const QString& path, const QByteArray& data);
+
+// The process's peak resident memory since the last resetPeak(), in MB
+// (Linux; 0 elsewhere).
+double peakMb();
+void resetPeak();
