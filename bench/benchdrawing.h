@@ -3,7 +3,8 @@
 #include <QByteArray>
 #include <QString>
 
-// A generated R2000 drawing: layers layers, twenty small blocks, and
+// A generated R2000 drawing, its objects with the handles and groups an
+// R2000 writer gives them: layers layers, twenty small blocks, and
 // entities lines and block references on a grid, one in insertEvery a
 // reference, spread over the layers.
 QByteArray generatedDrawing(int layers, int entities, int insertEvery);

@@ -30,8 +30,9 @@ enum ErrorStatus {
 namespace DkDb {
 enum OpenMode { kForRead = 0, kForWrite = 1 };
 
-// Lineweights are in hundredths of a millimetre; these are the special values.
-enum LineWeight {
+// Lineweights are in hundredths of a millimetre; these are the special
+// values. Every int is a lineweight the type can hold (0 to 211 the widths).
+enum LineWeight : int {
     kLnWtByLayer = -1,
     kLnWtByBlock = -2,
     kLnWtByLwDefault = -3
