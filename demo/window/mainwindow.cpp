@@ -6,6 +6,7 @@
 #include "layervisibilityactions.h"
 #include "palettesync.h"
 #include "screenshotwriter.h"
+#include "statuscounts.h"
 #include "undoactions.h"
 #include "viewportarea.h"
 
@@ -24,7 +25,6 @@
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
-#include <QLabel>
 #include <QMenuBar>
 #include <QMessageBox>
 #include <QStatusBar>
@@ -111,10 +111,7 @@ void MainWindow::buildMenus()
 
 void MainWindow::buildStatusBar()
 {
-    m_layerStatus = new QLabel(this);
-    m_layerStatus->setObjectName(QStringLiteral("layerStatus"));
-    m_objectStatus = new QLabel(this);
-    m_skippedStatus = new QLabel(this);
+    m_counts = new StatusCounts(this);
     m_openProgress = new OpenProgress(this);
     statusBar()->addPermanentWidget(m_openProgress);
     connect(m_openProgress, &OpenProgress::failed, this, [this](const QString& error) {
@@ -130,9 +127,7 @@ void MainWindow::buildStatusBar()
         m_session->openRead(file, drawing);
         showOpened(drawing);
     });
-    statusBar()->addPermanentWidget(m_layerStatus);
-    statusBar()->addPermanentWidget(m_objectStatus);
-    statusBar()->addPermanentWidget(m_skippedStatus);
+    statusBar()->addPermanentWidget(m_counts);
 }
 
 void MainWindow::connectRibbon()
@@ -343,14 +338,7 @@ QStringList MainWindow::saveScreenshots(const QString& dir)
 
 void MainWindow::updateStatus()
 {
-    const Drawing& d = document()->drawing();
-    m_layerStatus->setText(QStringLiteral("Layers: %1").arg(document()->table().layerCount()));
-    m_objectStatus->setText(QStringLiteral("Objects: %1").arg(d.entities.size()));
-    // The whole list goes into the tool tip; the bar names the most common kinds.
-    const QString skipped = d.skippedSummary();
-    m_skippedStatus->setText(skipped.isEmpty() ? QString() : QStringLiteral("Not drawn: %1").arg(d.commonSkipped(4)));
-    m_skippedStatus->setToolTip(skipped);
-    m_skippedStatus->setVisible(!skipped.isEmpty());
+    m_counts->showCounts(*document());
 }
 
 void MainWindow::showMessage(const QString& text)

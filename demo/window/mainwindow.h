@@ -12,7 +12,6 @@
 
 #include <memory>
 
-class QLabel;
 class QMenu;
 class QToolButton;
 
@@ -24,6 +23,7 @@ class LayerTableWidget;
 namespace Demo {
 
 class DrawingCanvas;
+class StatusCounts;
 class ViewportArea;
 class LayerActions;
 class PaletteSync;
@@ -126,9 +126,7 @@ private:
     PaletteDock* m_paletteDock = nullptr;
     OpenProgress* m_openProgress = nullptr;
     unsigned long long m_changesAtOpen = 0; // the drawing's change count when a background open began
-    QLabel* m_layerStatus = nullptr;
-    QLabel* m_objectStatus = nullptr;
-    QLabel* m_skippedStatus = nullptr;
+    StatusCounts* m_counts = nullptr;
     int m_pendingRefresh = 0;
     // The layers as the canvas last showed them.
     LayerTableState m_shownLayers;
