@@ -8,8 +8,6 @@
 #include <QTemporaryDir>
 #include <QTextStream>
 
-#include <sys/resource.h>
-
 // The batch edit, whole: read, commands, save. edit.big is one freeze line
 // on a big generated drawing against dxflib's bare parse of it, and
 // edit.big.peak_mb the peak memory of that command run as a user runs it
@@ -28,16 +26,19 @@ double editMs(const QString& commands, const QString& in, const QString& out, in
 }
 
 // The peak resident memory of the whole command, kvcc-demo --edit-layers,
-// in a process of its own, in MB; 0 when it could not be run.
+// as a user runs it, in MB; 0 when it could not be measured. GNU time
+// starts it from a small process of its own: a process forked from this
+// one would count this one's memory as its own until it runs the command.
 double commandPeakMb(const QString& commands, const QString& in, const QString& out)
 {
     QProcess command;
-    command.start(QStringLiteral(KVCC_DEMO_BINARY), {QStringLiteral("--edit-layers"), commands, in, QStringLiteral("-o"), out});
+    command.start(QStringLiteral("/usr/bin/time"), {QStringLiteral("-f"), QStringLiteral("peak %M"), QStringLiteral(KVCC_DEMO_BINARY),
+                                                   QStringLiteral("--edit-layers"), commands, in, QStringLiteral("-o"), out});
     if (!command.waitForFinished(600000) || command.exitCode() != 0)
         return 0;
-    // The largest peak of the children waited for; this is the only one.
-    rusage usage{};
-    return getrusage(RUSAGE_CHILDREN, &usage) == 0 ? usage.ru_maxrss / 1024.0 : 0;
+    const QList<QByteArray> lines = command.readAllStandardError().trimmed().split('\n');
+    const QByteArray last = lines.isEmpty() ? QByteArray() : lines.last();
+    return last.startsWith("peak ") ? last.mid(5).toDouble() / 1024.0 : 0;
 }
 
 } // namespace

@@ -10,6 +10,7 @@ packages=(
     libqt6opengl6-dev qt6-qpa-plugins
     doxygen python3-ezdxf
     libdxflib-dev
+    time
     xvfb xauth xdotool x11-utils
     clang libclang-rt-14-dev
     fonts-dejavu-core fonts-nanum
