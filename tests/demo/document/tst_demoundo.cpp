@@ -6,6 +6,7 @@
 #include "layercolordialog.h"
 #include "layerhistory.h"
 #include "layerstatesdialog.h"
+#include "readprogress.h"
 #include "samplewindow.h"
 
 #include <QAction>
@@ -65,6 +66,7 @@ private slots:
     void undoAndRedoBringEveryDisplayBack();
     void theTitleMarksChangesUntilSavedOrUndone();
     void aLayerStateRestoredFromTheLayerMenuIsOneStep();
+    void aCancelledReadStopsAtItsFirstChunk();
     void closingAsksWhatToDoWithChanges_data();
     void closingAsksWhatToDoWithChanges();
 };
@@ -220,6 +222,25 @@ void TestDemoUndo::aLayerStateRestoredFromTheLayerMenuIsOneStep()
     window.settle();
     QVERIFY(window.document()->layerState() == before);
     QCOMPARE(window.shown(), window.held());
+}
+
+// Cancel stops the read itself, not only what the window does with it.
+void TestDemoUndo::aCancelledReadStopsAtItsFirstChunk()
+{
+    DxfWriter dxf;
+    dxf.header("AC1015").beginLayerTable().layer("0", 0, 7).endLayerTable().beginEntities();
+    for (int i = 0; i < 20000; ++i)
+        dxf.line("0", i, 0, i, 1);
+    const QString path = QDir(kvcctest::scratchDir()).filePath(QStringLiteral("cancelled.dxf"));
+    QFile f(path);
+    QVERIFY(f.open(QIODevice::WriteOnly) && f.write(dxf.endSection().end().data()) > 0);
+    f.close();
+    ReadProgress progress;
+    progress.cancelled = true;
+    DrawingFile file;
+    QVERIFY(!file.open(path, DxfImport::Extent::Whole, &progress).ok);
+    QCOMPARE(progress.done.load(), 0LL);
+    QVERIFY(!file.hasFile());
 }
 
 void TestDemoUndo::closingAsksWhatToDoWithChanges_data()
