@@ -238,7 +238,7 @@ BenchResult openCase(const QString& path, int size)
 
 // The model space entities as graphics items; a block reference is a group
 // of its block's entities, placed by the group's transform.
-void addItems(QGraphicsScene& scene, const Demo::Drawing& d, const QVector<Demo::DrawingEntity>& entities,
+void addItems(QGraphicsScene& scene, const Demo::Drawing& d, const Demo::EntityList& entities,
               QGraphicsItemGroup* group)
 {
     for (const Demo::DrawingEntity& e : entities) {

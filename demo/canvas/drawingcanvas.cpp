@@ -100,14 +100,13 @@ QRectF DrawingCanvas::extents() const
         return QRectF();
     double x0 = 0, y0 = 0, x1 = 0, y1 = 0;
     bool any = false;
-    const QVector<DrawingEntity>& entities = m_document->drawing().entities;
+    const EntityList& entities = m_document->drawing().entities;
     for (int i = 0; i < entities.size(); ++i) {
-        const DrawingEntity& e = entities.at(i);
-        const bool hidden = e.kind == DrawingEntity::Insert
-                                ? e.layer >= m_layers.size() || m_layers.at(e.layer).frozen
-                                : !isLayerShown(e.layer);
+        const int layer = entities.layer(i);
+        const bool insert = entities.kind(i) == DrawingEntity::Insert;
+        const bool hidden = insert ? layer >= m_layers.size() || m_layers.at(layer).frozen : !isLayerShown(layer);
         const QRectF r = m_bounds.modelBox(i);
-        if (hidden || (r.isNull() && r.topLeft().isNull() && e.kind == DrawingEntity::Insert))
+        if (hidden || (r.isNull() && r.topLeft().isNull() && insert))
             continue;
         const QRectF seen = m_view.toView().mapRect(r);
         x0 = any ? std::min(x0, seen.left()) : seen.left();

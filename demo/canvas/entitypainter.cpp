@@ -72,14 +72,16 @@ int EntityPainter::paint(QPainter& painter, const QTransform& toScreen, const QR
     m_capRatio = cap > 10 ? cap / 100.0 : 0.72;
     int drawn = 0;
     const Inherited top;
-    const QVector<DrawingEntity>& entities = m_drawing.entities;
+    const EntityList& entities = m_drawing.entities;
     bool invertible = false, all = true;
     const QTransform toWorld = toScreen.inverted(&invertible);
     const QVector<int> near = invertible ? m_bounds.grid().query(toWorld.mapRect(view), all) : QVector<int>();
     const int count = (all || !invertible) ? entities.size() : near.size();
+    DrawingEntity e;
     for (int k = 0; k < count && m_primitives < maxPrimitives; ++k) {
         const int i = (all || !invertible) ? k : near.at(k);
-        if (drawEntity(entities.at(i), toScreen, top, m_bounds.modelBox(i)))
+        entities.read(i, e);
+        if (drawEntity(e, toScreen, top, m_bounds.modelBox(i)))
             ++drawn;
     }
     m_painter = nullptr;

@@ -13,6 +13,8 @@ class Builder
 {
 public:
     explicit Builder(Drawing& d) : m_d(d) {}
+    ~Builder() { flush(); }
+    Q_DISABLE_COPY(Builder)
 
     void layer(const QString& name, int aci, int lineWeight, const QString& linetype = QStringLiteral("Continuous"))
     {
@@ -71,19 +73,29 @@ public:
     }
 
 private:
-    // Appends an entity on the layer in use; the reference holds until the next one.
+    // Starts an entity on the layer in use, to be finished through the
+    // reference; it is appended when the next one starts.
     DrawingEntity& add(DrawingEntity::Kind kind, const QVector<QPointF>& points)
     {
-        DrawingEntity e;
-        e.kind = kind;
-        e.layer = std::max(0, m_layer);
-        e.points = points;
-        m_d.entities.append(e);
-        return m_d.entities.last();
+        flush();
+        m_pending = DrawingEntity();
+        m_pending.kind = kind;
+        m_pending.layer = std::max(0, m_layer);
+        m_pending.points = points;
+        m_started = true;
+        return m_pending;
+    }
+    void flush()
+    {
+        if (m_started)
+            m_d.entities.append(m_pending);
+        m_started = false;
     }
 
     Drawing& m_d;
     int m_layer = 0;
+    DrawingEntity m_pending;
+    bool m_started = false;
 };
 
 // The layer table: colors, lineweights, linetypes and states of every kind.
@@ -324,18 +336,20 @@ Drawing sampleFloorPlan()
 {
     Drawing d;
     d.title = QStringLiteral("Sample floor plan");
-    Builder b(d);
-    addLayers(b);
-    d.currentLayer = QStringLiteral("A-WALL");
-    drawSite(b);
-    drawWalls(b);
-    drawOpenings(b);
-    drawFurniture(b);
-    drawFloorPattern(b);
-    drawStructure(b);
-    drawServices(b);
-    drawAnnotation(b);
-    drawRoofAndHelpers(b);
+    {
+        Builder b(d);
+        addLayers(b);
+        d.currentLayer = QStringLiteral("A-WALL");
+        drawSite(b);
+        drawWalls(b);
+        drawOpenings(b);
+        drawFurniture(b);
+        drawFloorPattern(b);
+        drawStructure(b);
+        drawServices(b);
+        drawAnnotation(b);
+        drawRoofAndHelpers(b);
+    }
     return d;
 }
 

@@ -41,7 +41,7 @@ ObjectCounts Drawing::objectsOn(int layer) const
     // are counted by what they are.
     static const char* const names[] = {"LINE", "POLYLINE", "CIRCLE", "ARC", "POINT", "TEXT", "INSERT", "HATCH"};
     ObjectCounts counts;
-    const auto count = [&](const QVector<DrawingEntity>& entities) {
+    const auto count = [&](const EntityList& entities) {
         for (const DrawingEntity& e : entities) {
             if (e.layer == layer)
                 ++counts[QLatin1String(names[e.kind])];

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "drawinglayerstate.h"
+#include "entitylist.h"
 
 #include <QColor>
 #include <QHash>
@@ -14,11 +15,6 @@
 
 namespace Demo {
 
-// Lineweight codes for a layer or entity that has no width of its own.
-enum LineWeightCode { LineWeightByLayer = -1, LineWeightByBlock = -2, LineWeightDefault = -3 };
-// Whether hundredths is one of the 24 lineweights a DXF file may give
-// (0 to 211); the library's lineweight lists offer the same ones.
-bool isStandardLineWeight(int hundredths);
 
 // One layer as read from a drawing, before it goes into the database.
 struct DrawingLayer
@@ -36,49 +32,12 @@ struct DrawingLayer
     QString description;
 };
 
-// One drawable entity of model space or of a block. Coordinates are drawing
-// units, y up; inside a block they are the block's own.
-struct DrawingEntity
-{
-    // Curves (ellipses, splines, bulged polylines, leaders) arrive as
-    // polylines; solids, traces, faces and hatches as fills.
-    enum Kind { Line, Polyline, Circle, Arc, Point, Text, Insert, Fill };
-    Kind kind = Line;
-    int layer = 0;               // index into Drawing::layers
-    QColor color;                // invalid: by layer, or by block when colorByBlock
-    bool colorByBlock = false;
-    QString linetype;            // empty: by layer; "BYBLOCK": the reference's
-    int lineWeight = LineWeightByLayer;
-    QVector<QPointF> points;     // line ends, vertices, centre, insertion point, fill outline
-    bool closed = false;
-    double radius = 0.0;
-    double startAngle = 0.0;     // degrees, counter-clockwise
-    double endAngle = 0.0;
-    double height = 0.0;         // text height
-    double rotation = 0.0;       // text or block rotation, degrees
-    QString text;                // lines separated by '\n'
-    enum HAlign { Left, Center, Right };
-    enum VAlign { Baseline, Bottom, Middle, Top };
-    HAlign hAlign = Left;        // how the text sits on its point
-    VAlign vAlign = Baseline;
-    // A block reference: which block, its scale, and its column and row array.
-    int block = -1;              // index into Drawing::blocks
-    QPointF scale{1, 1};
-    int columns = 1;
-    int rows = 1;
-    QPointF spacing;             // column and row distance, before rotation
-    std::vector<DrawingEntity> attributes; // attribute texts, in world coordinates
-    // A fill: points hold its loops one after another, loops their sizes.
-    QVector<int> loops;
-    bool patterned = false;      // a pattern hatch, shown as boundary and light fill
-};
-
 // A block definition: entities drawn about a base point by each reference.
 struct DrawingBlock
 {
     QString name;
     QPointF base;
-    QVector<DrawingEntity> entities;
+    EntityList entities;
 };
 
 // Objects of each kind ("LINE", "INSERT"...), by kind name.
@@ -94,7 +53,7 @@ struct Drawing
     QString title;
     QVector<DrawingLayer> layers;  // table order
     QString currentLayer = QStringLiteral("0");
-    QVector<DrawingEntity> entities;   // model space
+    EntityList entities;   // model space
     QVector<DrawingBlock> blocks;
     QMap<QString, int> skipped;    // entity type -> how many were not drawn
     QStringList notes;             // things the reader fixed or left out

@@ -13,25 +13,26 @@ void DxfBlockLinker::link()
 }
 
 // Ties each reference to its block by name; those to missing blocks go.
-void DxfBlockLinker::resolveBlocks(QVector<DrawingEntity>& entities)
+void DxfBlockLinker::resolveBlocks(EntityList& entities)
 {
-    int kept = 0;
+    QVector<bool> keep(entities.size(), true);
+    bool missing = false;
     for (int i = 0; i < entities.size(); ++i) {
-        DrawingEntity& e = entities[i];
-        if (e.kind == DrawingEntity::Insert) {
-            e.block = m_drawing.blockIndex(e.text);
-            if (e.block < 0) {
-                ++m_drawing.skipped[QStringLiteral("of a missing block")];
-                m_drawing.noteOnce(QStringLiteral("Block \"%1\" is referred to but not defined; its references are not drawn.").arg(e.text));
-                continue;
-            }
-            e.text.clear();
+        if (entities.kind(i) != DrawingEntity::Insert)
+            continue;
+        const QString name = entities.at(i).text;
+        const int block = m_drawing.blockIndex(name);
+        if (block < 0) {
+            ++m_drawing.skipped[QStringLiteral("of a missing block")];
+            m_drawing.noteOnce(QStringLiteral("Block \"%1\" is referred to but not defined; its references are not drawn.").arg(name));
+            keep[i] = false;
+            missing = true;
+            continue;
         }
-        if (kept != i)
-            entities[kept] = std::move(e);
-        ++kept;
+        entities.setBlock(i, block);
     }
-    entities.resize(kept);
+    if (missing)
+        entities.keepOnly(keep);
 }
 
 // Blocks that insert themselves, directly or through others, are drawn to
@@ -48,7 +49,7 @@ void DxfBlockLinker::noteCycles()
         state[root] = 1;
         while (!stack.isEmpty()) {
             auto& top = stack.last();
-            const QVector<DrawingEntity>& entities = m_drawing.blocks.at(top.first).entities;
+            const EntityList& entities = m_drawing.blocks.at(top.first).entities;
             if (top.second >= entities.size()) {
                 state[top.first] = 2;
                 stack.removeLast();

@@ -15,7 +15,7 @@ public:
     void link();
 
 private:
-    void resolveBlocks(QVector<DrawingEntity>& entities);
+    void resolveBlocks(EntityList& entities);
     void noteCycles();
 
     Drawing& m_drawing;

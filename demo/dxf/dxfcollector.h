@@ -57,7 +57,7 @@ private:
     QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
     QSet<QString> m_linetypeNames;      // the linetype names layers name, one copy each
-    QVector<DrawingEntity>* m_target = nullptr; // model space or the block being read
+    EntityList* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout
     bool m_inBlock = false;
     const bool m_countOnly;

@@ -169,7 +169,7 @@ private slots:
         w.pair(0, "INSERT").pair(8, "A").pair(2, "B").pair(0, "INSERT").pair(8, "A").pair(2, "B").pair(0, "HATCH");
         w.pair(0, "LINE").pair(8, "A").pair(67, "1").pair(10, 0.0).pair(20, 0.0).pair(11, 1.0).pair(21, 1.0);
         const DxfImportResult r = readChecked(w.endSection().end().data());
-        const QVector<DrawingEntity>& e = r.drawing.entities;
+        const EntityList& e = r.drawing.entities;
         QList<int> kinds;
         for (const DrawingEntity& entity : e)
             kinds << entity.kind;
@@ -203,7 +203,7 @@ private slots:
         // Ax = (0, 1, 0), Ay = (0, 0, 1), so a plan point is (elevation, x).
         w.pair(0, "LWPOLYLINE").pair(8, "0").pair(90, "2").pair(70, "0").pair(38, 5.0).pair(10, 1.0).pair(20, 7.0);
         w.pair(10, 3.0).pair(20, 8.0).pair(210, 1.0).pair(220, 0.0).pair(230, 0.0);
-        const QVector<DrawingEntity> e = readChecked(w.endSection().end().data()).drawing.entities;
+        const EntityList e = readChecked(w.endSection().end().data()).drawing.entities;
         QCOMPARE(e.size(), 3);
         QCOMPARE(e.at(0).points.first(), QPointF(-10, 0));
         QCOMPARE(QPointF(e.at(0).startAngle, e.at(0).endAngle).toPoint(), QPoint(90, 180));
