@@ -212,6 +212,68 @@ private slots:
         QCOMPARE(e.at(2).points, QVector<QPointF>({QPointF(5, 1), QPointF(5, 3)}));
     }
 
+    // Every field of every kind reads back from the packed list as it went
+    // in, also when read into an entity that held another kind before.
+    void packedEntitiesReadBackAsAppended()
+    {
+        DrawingEntity text;
+        text.kind = DrawingEntity::Text;
+        text.layer = 3;
+        text.color = QColor(10, 20, 30);
+        text.linetype = QStringLiteral("DASHED");
+        text.lineWeight = 211;
+        text.points = {QPointF(1, 2)};
+        text.height = 2.5;
+        text.rotation = 30;
+        text.text = QStringLiteral("Ü\nB");
+        text.hAlign = DrawingEntity::Right;
+        text.vAlign = DrawingEntity::Top;
+        DrawingEntity insert;
+        insert.kind = DrawingEntity::Insert;
+        insert.colorByBlock = true;
+        insert.lineWeight = LineWeightByBlock;
+        insert.points = {QPointF(-4, 5)};
+        insert.block = 2;
+        insert.rotation = -90;
+        insert.scale = QPointF(-1, 2);
+        insert.columns = 3;
+        insert.rows = 4;
+        insert.spacing = QPointF(7, 8);
+        insert.attributes = {text, text};
+        DrawingEntity fill;
+        fill.kind = DrawingEntity::Fill;
+        fill.points = {QPointF(0, 0), QPointF(1, 0), QPointF(0, 1), QPointF(2, 2), QPointF(3, 2), QPointF(2, 3)};
+        fill.loops = {3, 3};
+        fill.patterned = true;
+        fill.closed = true;
+        DrawingEntity arc;
+        arc.kind = DrawingEntity::Arc;
+        arc.points = {QPointF(9, 9)};
+        arc.radius = 4;
+        arc.startAngle = 350;
+        arc.endAngle = 10;
+        const QVector<DrawingEntity> all{text, insert, fill, arc, text};
+        EntityList list;
+        for (const DrawingEntity& e : all)
+            list << e;
+        DrawingEntity into = insert;
+        for (int i : {0, 1, 2, 3, 4, 1, 0}) {
+            list.read(i, into);
+            const DrawingEntity& e = all.at(i);
+            QCOMPARE(int(into.kind), int(e.kind));
+            QCOMPARE(QVariantList({into.layer, into.color, into.colorByBlock, into.linetype, into.lineWeight, into.closed,
+                                   into.radius, into.startAngle, into.endAngle, into.height, into.rotation, into.text,
+                                   int(into.hAlign), int(into.vAlign), into.block, into.scale, into.columns, into.rows,
+                                   into.spacing, into.patterned, int(into.attributes.size())}),
+                     QVariantList({e.layer, e.color, e.colorByBlock, e.linetype, e.lineWeight, e.closed, e.radius,
+                                   e.startAngle, e.endAngle, e.height, e.rotation, e.text, int(e.hAlign), int(e.vAlign),
+                                   e.block, e.scale, e.columns, e.rows, e.spacing, e.patterned, int(e.attributes.size())}));
+            QCOMPARE(into.points, e.points);
+            QCOMPARE(into.loops, e.loops);
+        }
+        QCOMPARE(list.at(1).attributes.at(1).text, text.text);
+    }
+
     void filesAreCheckedBeforeTheyAreParsed_data()
     {
         QTest::addColumn<QByteArray>("data");
