@@ -263,7 +263,8 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     const QPointF up = t.map(e.points.value(0) + QPointF(-std::sin(angle), std::cos(angle)) * e.height) - at;
     const QPointF along = t.map(e.points.value(0) + QPointF(std::cos(angle), std::sin(angle))) - at;
     const double pixels = std::hypot(up.x(), up.y());
-    if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
+    // Texts too small to read are left out, unless shown as boxes.
+    if ((pixels < 3 && !m_options.textBoxes) || e.text.isEmpty() || pixels > 4000)
         return;
     QFont font = m_painter->font();
     font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
@@ -279,8 +280,12 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     for (int i = 0; i < lines.size(); ++i) {
         const double width = metrics.horizontalAdvance(lines.at(i));
         const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
-        m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
-        box |= QRectF(x, baseline + i * spacing - pixels, width, pixels);
+        const QRectF line(x, baseline + i * spacing - pixels, width, pixels);
+        if (m_options.textBoxes)
+            m_painter->fillRect(line, m_penColor);
+        else
+            m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+        box |= line;
     }
     record(DrawingEntity::Text, m_painter->transform().mapRect(box));
     m_painter->restore();
@@ -313,14 +318,15 @@ void EntityPainter::drawFill(const DrawingEntity& e, const QTransform& t, const 
 // Sets the pen unless it is the one already set; texts and fills draw solid.
 void EntityPainter::setPen(const Look& look, bool solid)
 {
-    const Qt::PenStyle style = solid ? Qt::SolidLine : look.style;
-    if (look.color == m_penColor && look.width == m_penWidth && style == m_penStyle)
+    const Qt::PenStyle style = (solid || m_options.thinLines) ? Qt::SolidLine : look.style;
+    const double width = m_options.thinLines ? 1.0 : look.width;
+    if (look.color == m_penColor && width == m_penWidth && style == m_penStyle)
         return;
-    QPen pen(look.color, look.width, style);
+    QPen pen(look.color, width, style);
     pen.setCosmetic(true);
     m_painter->setPen(pen);
     m_penColor = look.color;
-    m_penWidth = look.width;
+    m_penWidth = width;
     m_penStyle = style;
 }
 
