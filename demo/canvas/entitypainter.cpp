@@ -48,6 +48,31 @@ bool keepsCircles(const QTransform& t)
     return std::fabs(sx - sy) <= 1e-6 * sx && std::fabs(dot) <= 1e-6 * sx * sy;
 }
 
+// The lines of a text, each broken between words where it would run past
+// limit pixels (none when limit is 0); a word longer than that stands alone.
+QStringList wrappedLines(const QString& text, const QFontMetricsF& metrics, double limit)
+{
+    QStringList out;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (limit <= 0 || metrics.horizontalAdvance(paragraph) <= limit) {
+            out << paragraph;
+            continue;
+        }
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > limit) {
+                out << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        out << line;
+    }
+    return out;
+}
+
 } // namespace
 
 double EntityPainter::penWidthFor(int lineWeight)
@@ -269,13 +294,16 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     QFont font = m_painter->font();
     font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
     const QFontMetricsF metrics(font);
-    const QStringList lines = e.text.split(QLatin1Char('\n'));
+    // Widths are measured before the width factor stretches the text.
+    const double unit = std::hypot(along.x(), along.y());
+    const QStringList lines = wrappedLines(e.text, metrics, e.wrapWidth * unit / e.scale.x());
     const double spacing = pixels * 5.0 / 3.0;
     const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
     m_painter->save();
     m_painter->setFont(font);
     m_painter->translate(at);
     m_painter->rotate(std::atan2(along.y(), along.x()) * 180 / M_PI);
+    m_painter->scale(e.scale.x(), 1);
     QRectF box;
     for (int i = 0; i < lines.size(); ++i) {
         const double width = metrics.horizontalAdvance(lines.at(i));

@@ -57,11 +57,13 @@ struct DrawingEntity
     double height = 0.0;         // text height
     double rotation = 0.0;       // text or block rotation, degrees
     QString text;                // lines separated by '\n'
+    double wrapWidth = 0.0;      // a multiline text's lines wrap at this width; 0: they do not
     enum HAlign { Left, Center, Right };
     enum VAlign { Baseline, Bottom, Middle, Top };
     HAlign hAlign = Left;        // how the text sits on its point
     VAlign vAlign = Baseline;
-    // A block reference: which block, its scale, and its column and row array.
+    // A block reference: which block, its scale, and its column and row
+    // array; a text's width factor is its scale in x.
     int block = -1;              // index into Drawing::blocks
     QPointF scale{1, 1};
     int columns = 1;

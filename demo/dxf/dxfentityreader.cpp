@@ -5,6 +5,7 @@
 #include "dxfobjectcoordinates.h"
 #include "dxftext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Demo {
@@ -164,6 +165,9 @@ bool DxfEntityReader::singleLineText(const DxfFields& f, int verticalCode, Drawi
     e.kind = DrawingEntity::Text;
     e.height = f.real(40);
     e.rotation = f.real(50);
+    const double widthFactor = f.real(41, 1);
+    if (widthFactor > 0 && widthFactor < 100)
+        e.scale.setX(widthFactor);
     e.text = DxfText::controlCodes(m_text.decode(f.text(1)));
     textAlignment(f, verticalCode, e);
     return !e.text.isEmpty();
@@ -200,6 +204,7 @@ bool DxfEntityReader::multiText(const DxfFields& f, DrawingEntity& e) const
     e.points = {f.point(10)};
     e.height = f.real(40);
     e.rotation = f.real(50);
+    e.wrapWidth = std::max(0.0, f.real(41));
     const QPointF direction = f.point(11);
     if (std::fabs(direction.x()) > 1e-12 || std::fabs(direction.y()) > 1e-12)
         e.rotation = degrees(std::atan2(direction.y(), direction.x()));
