@@ -299,6 +299,21 @@ def compare(demo, path, folder):
     return name, share_near(ours, oracle), share_near(oracle, ours)
 
 
+def refusals(demo, folder):
+    """What --render must refuse, each with a message and a non-zero exit."""
+    drawing = os.path.join(folder, CASES[0].__name__ + ".dxf")
+    cases = [[os.path.join(folder, "missing.dxf"), os.path.join(folder, "x.png")],
+             [drawing, os.path.join(folder, "no", "such", "folder.png")],
+             [drawing, os.path.join(folder, "x.png"), "--size", "0x10"],
+             [drawing, os.path.join(folder, "x.png"), "--view", "Nowhere"]]
+    failed = []
+    for args in cases:
+        run = subprocess.run([demo, "--render"] + args, capture_output=True, text=True)
+        if run.returncode == 0 or not run.stderr.strip() or os.path.exists(os.path.join(folder, "x.png")):
+            failed.append(" ".join(args[1:]))
+    return failed
+
+
 def main():
     parser = argparse.ArgumentParser()
     parser.add_argument("demo")
@@ -316,6 +331,7 @@ def main():
             print("note: the shared drawings are not in %s; only the written cases are compared" % args.shared)
         if args.only:
             paths = [p for p in paths if os.path.basename(p).startswith(args.only)]
+        unrefused = refusals(args.demo, folder)
         failed = []
         print("%-40s %8s %8s %6s" % ("drawing", "ours%", "oracle%", "secs"))
         for path in paths:
@@ -326,10 +342,11 @@ def main():
                                                   "(%.0f%% allowed: %s)" % (required, gap) if gap else ""), flush=True)
             if min(ours, oracle) < required:
                 failed.append(name)
+    if unrefused:
+        print("FAIL: kvcc-demo --render did not refuse with a message: " + "; ".join(unrefused))
     if failed:
-        print("FAIL: below %.0f%% agreement: %s" % (REQUIRED, ", ".join(failed)))
-        return 1
-    return 0
+        print("FAIL: below the agreement required: " + ", ".join(failed))
+    return 1 if failed or unrefused else 0
 
 
 if __name__ == "__main__":
