@@ -150,4 +150,99 @@ QVector<QPointF> DxfCurves::throughPoints(const QVector<QPointF>& points, bool c
     return out;
 }
 
+namespace {
+
+double cross(const QPointF& a, const QPointF& b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The direction at an end of a run of points by the five-point rule:
+// chords q0..q3 nearest the end, the outer ones extended past it.
+QPointF endDirection(const QPointF& q0, const QPointF& q1, const QPointF& q2, const QPointF& q3)
+{
+    const double v1 = std::fabs(cross(q0, q1)), v2 = std::fabs(cross(q2, q3));
+    const double alpha = v1 + v2 > 0 ? v1 / (v1 + v2) : 0.5;
+    return (1 - alpha) * q1 + alpha * q2;
+}
+
+QPointF scaledTo(const QPointF& v, double length)
+{
+    const double norm = std::hypot(v.x(), v.y());
+    return norm > 0 ? v * (length / norm) : QPointF();
+}
+
+// Slopes at the points (per unit of the parameter) of the cubic spline
+// through points h apart in the parameter with chord slopes d, clamped to
+// the slopes given at the ends: its tridiagonal system, solved by elimination.
+QVector<QPointF> clampedSlopes(const QVector<double>& h, const QVector<QPointF>& d, const QPointF& start,
+                               const QPointF& end)
+{
+    const int n = h.size() + 1;
+    QVector<QPointF> m(n), rhs(n);
+    QVector<double> diag(n, 1.0), upper(n, 0.0), lower(n, 0.0);
+    rhs[0] = start;
+    rhs[n - 1] = end;
+    for (int i = 1; i + 1 < n; ++i) {
+        lower[i] = h.at(i);
+        diag[i] = 2 * (h.at(i - 1) + h.at(i));
+        upper[i] = h.at(i - 1);
+        rhs[i] = 3 * (h.at(i) * d.at(i - 1) + h.at(i - 1) * d.at(i));
+    }
+    for (int i = 1; i < n; ++i) {
+        const double factor = lower.at(i) / diag.at(i - 1);
+        diag[i] -= factor * upper.at(i - 1);
+        rhs[i] -= factor * rhs.at(i - 1);
+    }
+    m[n - 1] = rhs.at(n - 1) / diag.at(n - 1);
+    for (int i = n - 2; i >= 0; --i)
+        m[i] = (rhs.at(i) - upper.at(i) * m.at(i + 1)) / diag.at(i);
+    return m;
+}
+
+} // namespace
+
+QVector<QPointF> DxfCurves::fitPointSpline(QVector<QPointF> points, QPointF startTangent, QPointF endTangent,
+                                           bool closed)
+{
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (closed && points.size() > 2 && points.first() != points.last())
+        points.append(points.first());
+    const int n = points.size();
+    if (n < 3)
+        return points;
+    QVector<double> h(n - 1);
+    double total = 0;
+    for (int i = 0; i + 1 < n; ++i)
+        total += h[i] = std::hypot(points.at(i + 1).x() - points.at(i).x(), points.at(i + 1).y() - points.at(i).y());
+    QVector<QPointF> d(n - 1);
+    for (int i = 0; i + 1 < n; ++i) {
+        h[i] /= total;
+        d[i] = (points.at(i + 1) - points.at(i)) / h.at(i);
+    }
+    const QPointF first = points.at(1) - points.at(0), second = points.at(2) - points.at(1);
+    const QPointF last = points.at(n - 1) - points.at(n - 2), before = points.at(n - 2) - points.at(n - 3);
+    if (closed) {
+        startTangent = endTangent = first + last;
+    } else {
+        const QPointF q0 = 2 * first - second, q4 = 2 * last - before;
+        if (startTangent.isNull())
+            startTangent = endDirection(2 * q0 - first, q0, first, second);
+        if (endTangent.isNull())
+            endTangent = endDirection(before, last, q4, 2 * q4 - last);
+    }
+    const QVector<QPointF> m = clampedSlopes(h, d, scaledTo(startTangent, total), scaledTo(endTangent, total));
+    const int per = std::clamp(maxPoints / (n - 1), 1, 16);
+    QVector<QPointF> out = {points.first()};
+    for (int i = 0; i + 1 < n; ++i) {
+        for (int k = 1; k <= per; ++k) {
+            // Hermite form of the segment, with slopes scaled to its length.
+            const double t = double(k) / per, t2 = t * t, t3 = t2 * t;
+            out.append((2 * t3 - 3 * t2 + 1) * points.at(i) + (t3 - 2 * t2 + t) * h.at(i) * m.at(i)
+                       + (-2 * t3 + 3 * t2) * points.at(i + 1) + (t3 - t2) * h.at(i) * m.at(i + 1));
+        }
+    }
+    return out;
+}
+
 } // namespace Demo

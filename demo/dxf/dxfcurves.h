@@ -33,6 +33,12 @@ public:
     static QVector<double> uniformKnots(int degree, int count);
     // A smooth curve through the points (Catmull-Rom).
     static QVector<QPointF> throughPoints(const QVector<QPointF>& points, bool closed);
+    // The spline a SPLINE of fit points alone stands for: the cubic through
+    // them, twice continuously differentiable, parametrized by chord length,
+    // leaving the first point along startTangent and reaching the last along
+    // endTangent. A null tangent is estimated from the five nearest points.
+    static QVector<QPointF> fitPointSpline(QVector<QPointF> points, QPointF startTangent, QPointF endTangent,
+                                           bool closed);
 };
 
 } // namespace Demo

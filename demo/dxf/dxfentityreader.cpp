@@ -317,6 +317,9 @@ bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base,
         if (leader.textHeight >= 0)
             text.height = leader.textHeight;
         text.points = {leader.textAt};
+        text.wrapWidth = std::max(0.0, leader.textWidth);
+        if (!leader.textDirection.isNull())
+            text.rotation = degrees(std::atan2(leader.textDirection.y(), leader.textDirection.x()));
         attach(leader.attachment, text);
         out << text;
     }
@@ -338,7 +341,8 @@ bool DxfEntityReader::spline(const DxfFields& f, DrawingEntity& e) const
         if (e.points.isEmpty())
             e.points = DxfCurves::spline(d, DxfCurves::uniformKnots(d, controls.size()), controls, {});
     } else {
-        e.points = DxfCurves::throughPoints(pointList(f, 11), flags & 1);
+        // The tangents at the ends are given, or else (0, 0): estimated.
+        e.points = DxfCurves::fitPointSpline(pointList(f, 11), f.point(12), f.point(13), flags & 1);
     }
     return e.points.size() >= 2;
 }
