@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace Demo {
 namespace {
@@ -10,6 +11,44 @@ namespace {
 int stepsFor(double angle)
 {
     return std::clamp(static_cast<int>(std::ceil(std::fabs(angle) / (M_PI / 32))), 2, 64);
+}
+
+// The points of a segment moved to its left and right by half its width,
+// which runs from widths.x() at its start to widths.y() at its end.
+void offsetSides(const QVector<QPointF>& part, const QPointF& widths, QVector<QPointF>& left, QVector<QPointF>& right)
+{
+    const int k = part.size();
+    for (int j = 0; j < k; ++j) {
+        // The direction at a point from its neighbours on the segment.
+        const QPointF along = part.at(std::min(j + 1, k - 1)) - part.at(std::max(j - 1, 0));
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0)
+            continue;
+        const double half = (widths.x() + (widths.y() - widths.x()) * j / (k - 1)) / 2;
+        const QPointF side(-along.y() / length * half, along.x() / length * half);
+        left.append(part.at(j) + side);
+        right.append(part.at(j) - side);
+    }
+}
+
+// Moves the end of side a and the start of side b to where their lines
+// cross, unless they run (nearly) straight on or cross far away.
+void miter(QVector<QPointF>& a, QVector<QPointF>& b)
+{
+    if (a.size() < 2 || b.size() < 2)
+        return;
+    const QPointF p = a.at(a.size() - 2), r = a.last() - p;
+    const QPointF q = b.at(0), u = b.at(1) - q;
+    const double denominator = r.x() * u.y() - r.y() * u.x();
+    const double gap = std::hypot(a.last().x() - q.x(), a.last().y() - q.y());
+    if (std::fabs(denominator) < 1e-12 * std::hypot(r.x(), r.y()) * std::hypot(u.x(), u.y()) || gap <= 0)
+        return;
+    const QPointF w = q - p;
+    const QPointF cross = p + r * ((w.x() * u.y() - w.y() * u.x()) / denominator);
+    if (std::hypot(cross.x() - a.last().x(), cross.y() - a.last().y()) > 4 * gap)
+        return;
+    a.last() = cross;
+    b.first() = cross;
 }
 
 } // namespace
@@ -40,6 +79,54 @@ void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPoin
         out.append(center + QPointF(std::cos(t), std::sin(t)) * radius);
     }
     out.append(b);
+}
+
+QVector<QPointF> DxfCurves::bulgedPath(const QVector<QPointF>& vertices, const QVector<double>& bulges, bool closed,
+                                       int steps)
+{
+    QVector<QPointF> path = {vertices.first()};
+    for (int i = 1; i < vertices.size(); ++i)
+        appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1), steps);
+    if (closed && vertices.size() > 2 && std::fabs(bulges.last()) > 1e-9) {
+        appendBulge(path, vertices.last(), vertices.first(), bulges.last(), steps);
+        path.removeLast();
+    }
+    return path;
+}
+
+bool DxfCurves::isWide(const QVector<QPointF>& widths, bool closed)
+{
+    const int segments = closed ? widths.size() : widths.size() - 1;
+    for (int i = 0; i < segments; ++i) {
+        const QPointF w = widths.at(i);
+        if (!(std::max(w.x(), w.y()) > 0) || !std::isfinite(w.x() + w.y()))
+            return false;
+    }
+    return segments > 0;
+}
+
+QVector<QPointF> DxfCurves::wideOutline(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                                        const QVector<QPointF>& widths, bool closed, int steps)
+{
+    const int n = vertices.size();
+    const int segments = closed ? n : n - 1;
+    QVector<QVector<QPointF>> left(segments), right(segments);
+    for (int i = 0; i < segments; ++i) {
+        QVector<QPointF> part = {vertices.at(i)};
+        appendBulge(part, vertices.at(i), vertices.at((i + 1) % n), bulges.at(i), steps);
+        offsetSides(part, widths.at(i), left[i], right[i]);
+    }
+    // Neighbouring segments meet in a mitre, as drawing programs join them.
+    for (int i = 0; i + 1 < segments || (closed && i < segments); ++i) {
+        miter(left[i], left[(i + 1) % segments]);
+        miter(right[i], right[(i + 1) % segments]);
+    }
+    QVector<QPointF> out;
+    for (const QVector<QPointF>& side : left)
+        out += side;
+    for (int i = segments - 1; i >= 0; --i)
+        std::copy(right.at(i).crbegin(), right.at(i).crend(), std::back_inserter(out));
+    return out;
 }
 
 void DxfCurves::appendArc(QVector<QPointF>& out, const QPointF& center, double radius, double start, double end)

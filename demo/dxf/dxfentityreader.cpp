@@ -123,26 +123,30 @@ bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
     const double elevation = f.real(38);
     QVector<QPointF> vertices;
     QVector<double> bulges;
+    QVector<QPointF> widths; // start and end width of each vertex's segment
+    const double constant = std::fabs(f.real(43));
     for (const DxfPair& p : f.pairs()) {
+        const double value = DxfFields::number(p.value, 0);
         if (p.code == 10) {
-            vertices.append(QPointF(DxfFields::number(p.value, 0), 0));
+            vertices.append(QPointF(value, 0));
             bulges.append(0);
+            widths.append(QPointF(constant, constant));
         } else if (p.code == 20 && !vertices.isEmpty()) {
-            vertices.last().setY(DxfFields::number(p.value, 0));
+            vertices.last().setY(value);
         } else if (p.code == 42 && !bulges.isEmpty()) {
-            bulges.last() = DxfFields::number(p.value, 0);
+            bulges.last() = value;
+        } else if ((p.code == 40 || p.code == 41) && !widths.isEmpty()) {
+            (p.code == 40 ? widths.last().rx() : widths.last().ry()) = std::fabs(value);
         }
     }
     if (vertices.isEmpty())
         return false;
     const int steps = DxfCurves::stepsPerSegment(vertices.size());
-    QVector<QPointF> path = {vertices.first()};
-    for (int i = 1; i < vertices.size(); ++i)
-        DxfCurves::appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1), steps);
-    if (e.closed && vertices.size() > 2 && std::fabs(bulges.last()) > 1e-9) {
-        DxfCurves::appendBulge(path, vertices.last(), vertices.first(), bulges.last(), steps);
-        path.removeLast();
-    }
+    const bool wide = DxfCurves::isWide(widths, e.closed);
+    // A wide polyline is drawn as the area its width covers.
+    const QVector<QPointF> path = wide ? DxfCurves::wideOutline(vertices, bulges, widths, e.closed, steps)
+                                       : DxfCurves::bulgedPath(vertices, bulges, e.closed, steps);
+    e.kind = wide ? DrawingEntity::Fill : DrawingEntity::Polyline;
     e.points.reserve(path.size());
     for (const QPointF& p : path)
         e.points.append(ocs.toPlan(p.x(), p.y(), elevation));

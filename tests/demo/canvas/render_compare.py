@@ -214,7 +214,6 @@ CASES = [blocks_nested, blocks_transformed, blocks_arrayed, blocks_attributes, d
 # What the demo does not draw as the other renderer does, yet: these
 # drawings need only the share given.
 KNOWN_GAPS = {
-    "polylines_wide": (30.0, "polyline widths are not drawn, only the centre line"),
     "acadsharp_sample_AC1032_ascii": (80.0, "multileader text frames are not drawn"),
 }
 
