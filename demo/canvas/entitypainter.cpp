@@ -73,6 +73,18 @@ QStringList wrappedLines(const QString& text, const QFontMetricsF& metrics, doub
     return out;
 }
 
+// How a text's lines are stretched along and across its baseline: by its
+// width factor, or for aligned and fit texts so that a first line natural
+// pixels wide runs from their first point to their second, span pixels
+// away, an aligned text keeping its proportions.
+QPointF textStretch(const DrawingEntity& e, double natural, double span)
+{
+    if ((e.hAlign != DrawingEntity::Aligned && e.hAlign != DrawingEntity::Fit) || natural <= 0 || span <= 0)
+        return QPointF(e.scale.x(), 1);
+    const double along = span / natural;
+    return QPointF(along, e.hAlign == DrawingEntity::Aligned ? along / e.scale.x() : 1);
+}
+
 } // namespace
 
 double EntityPainter::penWidthFor(int lineWeight)
@@ -303,11 +315,13 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     m_painter->setFont(font);
     m_painter->translate(at);
     m_painter->rotate(std::atan2(along.y(), along.x()) * 180 / M_PI);
-    m_painter->scale(e.scale.x(), 1);
+    const QPointF run = e.points.size() > 1 ? t.map(e.points.at(1)) - at : QPointF();
+    const QPointF stretch = textStretch(e, metrics.horizontalAdvance(lines.value(0)), std::hypot(run.x(), run.y()));
+    m_painter->scale(stretch.x(), stretch.y());
     QRectF box;
     for (int i = 0; i < lines.size(); ++i) {
         const double width = metrics.horizontalAdvance(lines.at(i));
-        const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
+        const double x = e.hAlign == DrawingEntity::Center ? -width / 2 : e.hAlign == DrawingEntity::Right ? -width : 0;
         const QRectF line(x, baseline + i * spacing - pixels, width, pixels);
         if (m_options.textBoxes)
             m_painter->fillRect(line, m_penColor);

@@ -58,7 +58,9 @@ struct DrawingEntity
     double rotation = 0.0;       // text or block rotation, degrees
     QString text;                // lines separated by '\n'
     double wrapWidth = 0.0;      // a multiline text's lines wrap at this width; 0: they do not
-    enum HAlign { Left, Center, Right };
+    // Aligned and fit texts run from their first point to their second,
+    // which points hold: aligned ones keep their proportions, fit ones their height.
+    enum HAlign { Left, Center, Right, Aligned = 3, Fit = 5 };
     enum VAlign { Baseline, Bottom, Middle, Top };
     HAlign hAlign = Left;        // how the text sits on its point
     VAlign vAlign = Baseline;

@@ -189,8 +189,15 @@ void DxfEntityReader::textAlignment(const DxfFields& f, int verticalCode, Drawin
         e.hAlign = DrawingEntity::Center;
     else if (h == 2)
         e.hAlign = DrawingEntity::Right;
-    // Aligned (3) and fit (5) texts run from their first point.
-    if (h == 3 || h == 5) {
+    // Aligned (3) and fit (5) texts run from their first point to their
+    // second, along the line between them.
+    if ((h == 3 || h == 5) && aligned) {
+        e.points = {planPoint(ocs, f, 10), planPoint(ocs, f, 11)};
+        const QPointF run = e.points.at(1) - e.points.at(0);
+        e.hAlign = h == 3 ? DrawingEntity::Aligned : DrawingEntity::Fit;
+        if (!run.isNull())
+            e.rotation = degrees(std::atan2(run.y(), run.x()));
+    } else if (h == 3 || h == 5) {
         e.points = {planPoint(ocs, f, 10)};
     } else if (h == 4) {
         e.vAlign = DrawingEntity::Middle;

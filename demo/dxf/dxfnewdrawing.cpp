@@ -209,7 +209,7 @@ void DxfNewDrawing::text(const DrawingEntity& e)
         pair(50, e.rotation);
     if (e.hAlign != DrawingEntity::Left || e.vAlign != DrawingEntity::Baseline) {
         pair(72, QByteArray::number(int(e.hAlign)));
-        points({at}, 1);
+        points({e.points.value(e.points.size() - 1)}, 1);
         pair(73, QByteArray::number(int(e.vAlign)));
     }
 }

@@ -183,13 +183,15 @@ def polylines_wide(doc, msp):
 
 def texts(doc, msp):
     aligns = ["LEFT", "CENTER", "RIGHT", "MIDDLE", "TOP_LEFT", "TOP_CENTER", "TOP_RIGHT", "MIDDLE_LEFT",
-              "MIDDLE_CENTER", "MIDDLE_RIGHT", "BOTTOM_LEFT", "BOTTOM_CENTER", "BOTTOM_RIGHT"]
+              "MIDDLE_CENTER", "MIDDLE_RIGHT", "BOTTOM_LEFT", "BOTTOM_CENTER", "BOTTOM_RIGHT", "ALIGNED", "FIT"]
     for i, align in enumerate(aligns):
         x, y = 30 * (i % 4), 12 * (i // 4)
         msp.add_point((x, y))
         attributes = {"height": 2, "rotation": 15 * (i % 3), "width": 0.6 + 0.4 * (i % 3)}
+        # Aligned and fit texts run from their point to a second one.
+        second = (x + 12, y + 3) if align in ("ALIGNED", "FIT") else None
         msp.add_text("Ab%d" % i, dxfattribs=attributes).set_placement(
-            (x, y), align=ezdxf.enums.TextEntityAlignment[align])
+            (x, y), second, align=ezdxf.enums.TextEntityAlignment[align])
 
 
 def mtexts(doc, msp):
