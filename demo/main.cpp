@@ -4,12 +4,16 @@
 //   kvcc-demo --screenshot DIR [FILE.dxf]   writes PNGs of the window and widgets, then exits
 //   kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf
 //                                           applies layer commands and saves, without a window
+//   kvcc-demo --render FILE.dxf OUT.png [--size WxH] [--view NAME] [--text-boxes] [--thin]
+//                                           draws the drawing zoomed to its extents into a PNG
 // With --lang CODE (de, ru...) the widgets speak that language instead of
 // the system's; --dark shows them on a dark palette.
 #include "darkpalette.h"
+#include "drawingrender.h"
 #include "dxfimport.h"
 #include "layerbatchedit.h"
 #include "mainwindow.h"
+#include "viewprojection.h"
 
 #include <kvcctranslations.h>
 
@@ -51,6 +55,7 @@ int usage()
                            "       kvcc-demo --list-layers FILE.dxf\n"
                            "       kvcc-demo --screenshot DIR [FILE.dxf]\n"
                            "       kvcc-demo --edit-layers COMMANDS IN.dxf -o OUT.dxf\n"
+                           "       kvcc-demo --render FILE.dxf OUT.png [--size WxH] [--view NAME] [--text-boxes] [--thin]\n"
                            "options: --lang CODE, --dark\n";
     return 2;
 }
@@ -122,6 +127,51 @@ int runWindow(int argc, char** argv, QStringList args)
     return app.exec();
 }
 
+// Reads the options of --render after its two file names; false on any it does not know.
+bool takeRenderOptions(const QStringList& args, Demo::DrawingRender::Request& request)
+{
+    for (int i = 0; i < args.size(); ++i) {
+        const QString& option = args.at(i);
+        const bool valued = option == QLatin1String("--size") || option == QLatin1String("--view");
+        if (valued && i + 1 >= args.size())
+            return false;
+        if (option == QLatin1String("--size")) {
+            const QStringList wh = args.at(++i).split(QLatin1Char('x'));
+            bool w = false, h = false;
+            request.size = wh.size() == 2 ? QSize(wh.at(0).toInt(&w), wh.at(1).toInt(&h)) : QSize();
+            if (!w || !h)
+                return false;
+        } else if (option == QLatin1String("--view")) {
+            request.view = args.at(++i);
+            if (!Demo::ViewProjection::names().contains(request.view))
+                return false;
+        } else if (option == QLatin1String("--text-boxes")) {
+            request.options.textBoxes = true;
+        } else if (option == QLatin1String("--thin")) {
+            request.options.thinLines = true;
+        } else {
+            return false;
+        }
+    }
+    return true;
+}
+
+// Draws a drawing into a PNG on the offscreen platform: no window shows.
+int render(int argc, char** argv, const QStringList& args)
+{
+    Demo::DrawingRender::Request request;
+    if (args.size() < 3 || !takeRenderOptions(args.mid(3), request))
+        return usage();
+    request.input = args.at(1);
+    request.output = args.at(2);
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    QApplication app(argc, argv);
+    QTextStream out(stdout);
+    QTextStream err(stderr);
+    return Demo::DrawingRender::run(request, out, err);
+}
+
 } // namespace
 
 int main(int argc, char** argv)
@@ -143,5 +193,7 @@ int main(int argc, char** argv)
         QTextStream err(stderr);
         return Demo::LayerBatchEdit::run(args.at(1), args.at(2), args.at(4), err);
     }
+    if (!args.isEmpty() && args.first() == QLatin1String("--render"))
+        return render(argc, argv, args);
     return runWindow(argc, argv, args);
 }

@@ -8,7 +8,7 @@ packages=(
     qtbase5-dev qtbase5-dev-tools qttools5-dev qttools5-dev-tools
     qt6-base-dev qt6-base-dev-tools qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools
     libqt6opengl6-dev qt6-qpa-plugins
-    doxygen python3-ezdxf
+    doxygen python3-ezdxf python3-matplotlib
     libdxflib-dev
     time
     xvfb xauth xdotool x11-utils

@@ -22,9 +22,15 @@ QRectF textBox(const DrawingEntity& e)
             longest = std::max(longest, ++run);
         }
     }
-    const double width = 0.9 * e.height * longest;
+    const QPointF span = e.points.value(1) - e.points.value(0);
+    double width = e.points.size() > 1 ? std::hypot(span.x(), span.y()) : 0.9 * e.height * longest * e.scale.x();
+    // Wrapped lines are at most as wide as the wrap, and more of them.
+    if (e.wrapWidth > 0 && width > e.wrapWidth) {
+        lines += int(std::ceil(width / e.wrapWidth));
+        width = e.wrapWidth;
+    }
     const double depth = e.height * 5.0 / 3.0 * (lines - 1) + e.height;
-    const double left = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? width / 2 : width;
+    const double left = e.hAlign == DrawingEntity::Center ? width / 2 : e.hAlign == DrawingEntity::Right ? width : 0;
     double top = e.height;
     if (e.vAlign == DrawingEntity::Top)
         top = 0;

@@ -69,6 +69,12 @@ void DrawingCanvas::setRecording(bool on)
     invalidate();
 }
 
+void DrawingCanvas::setPaintOptions(const PaintOptions& options)
+{
+    m_options = options;
+    invalidate();
+}
+
 void DrawingCanvas::refresh()
 {
     ++m_refreshes;
@@ -138,6 +144,12 @@ QTransform DrawingCanvas::toScreen() const
 {
     return m_view.toView() * QTransform::fromTranslate(-m_center.x(), -m_center.y())
            * QTransform::fromScale(m_scale, -m_scale) * QTransform::fromTranslate(width() / 2.0, height() / 2.0);
+}
+
+QRectF DrawingCanvas::viewArea() const
+{
+    const QSizeF seen(width() / m_scale, height() / m_scale);
+    return QRectF(m_center - QPointF(seen.width(), seen.height()) / 2, seen);
 }
 
 QPointF DrawingCanvas::toWorld(const QPointF& p) const
@@ -213,6 +225,7 @@ void DrawingCanvas::paintRegion(QImage& image, const QRect& area, bool record)
     p.setClipRect(area);
     EntityPainter painter(m_document->drawing(), m_bounds, m_layers);
     painter.setRecord(record ? &m_primitives : nullptr);
+    painter.setOptions(m_options);
     const int drawn = painter.paint(p, m_pictureTransform, QRectF(area).adjusted(-4, -4, 4, 4));
     if (area == rect())
         m_drawn = drawn;

@@ -46,6 +46,10 @@ public:
     // Keeps the primitives each paint draws, for a look at what is shown.
     void setRecording(bool on);
     const QVector<DrawnPrimitive>& drawnPrimitives() const { return m_primitives; }
+    void setPaintOptions(const PaintOptions& options);
+    // What the canvas shows, in view units: left and right, then top() the
+    // lowest and bottom() the highest y, as y runs up.
+    QRectF viewArea() const;
     // Drawing units to pixels, as the last paint had it.
     QTransform toScreen() const;
     // Moves the view by pixels.
@@ -91,6 +95,7 @@ private:
     bool m_fitted = false;
     bool m_active = false;
     bool m_recording = false;
+    PaintOptions m_options;
     QVector<DrawnPrimitive> m_primitives;
     QImage m_picture;            // the drawing as last painted
     QImage m_spare;              // the buffer a pan shifts the picture into

@@ -48,6 +48,43 @@ bool keepsCircles(const QTransform& t)
     return std::fabs(sx - sy) <= 1e-6 * sx && std::fabs(dot) <= 1e-6 * sx * sy;
 }
 
+// The lines of a text, each broken between words where it would run past
+// limit pixels (none when limit is 0); a word longer than that stands alone.
+QStringList wrappedLines(const QString& text, const QFontMetricsF& metrics, double limit)
+{
+    QStringList out;
+    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
+        if (limit <= 0 || metrics.horizontalAdvance(paragraph) <= limit) {
+            out << paragraph;
+            continue;
+        }
+        QString line;
+        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
+            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
+            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > limit) {
+                out << line;
+                line = word;
+            } else {
+                line = longer;
+            }
+        }
+        out << line;
+    }
+    return out;
+}
+
+// How a text's lines are stretched along and across its baseline: by its
+// width factor, or for aligned and fit texts so that a first line natural
+// pixels wide runs from their first point to their second, span pixels
+// away, an aligned text keeping its proportions.
+QPointF textStretch(const DrawingEntity& e, double natural, double span)
+{
+    if ((e.hAlign != DrawingEntity::Aligned && e.hAlign != DrawingEntity::Fit) || natural <= 0 || span <= 0)
+        return QPointF(e.scale.x(), 1);
+    const double along = span / natural;
+    return QPointF(along, e.hAlign == DrawingEntity::Aligned ? along / e.scale.x() : 1);
+}
+
 } // namespace
 
 double EntityPainter::penWidthFor(int lineWeight)
@@ -265,24 +302,34 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     const QPointF up = t.map(e.points.value(0) + QPointF(-std::sin(angle), std::cos(angle)) * e.height) - at;
     const QPointF along = t.map(e.points.value(0) + QPointF(std::cos(angle), std::sin(angle))) - at;
     const double pixels = std::hypot(up.x(), up.y());
-    if (pixels < 3 || e.text.isEmpty() || pixels > 4000)
+    // Texts too small to read are left out, unless shown as boxes.
+    if ((pixels < 3 && !m_options.textBoxes) || e.text.isEmpty() || pixels > 4000)
         return;
     QFont font = m_painter->font();
     font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
     const QFontMetricsF metrics(font);
-    const QStringList lines = e.text.split(QLatin1Char('\n'));
+    // Widths are measured before the width factor stretches the text.
+    const double unit = std::hypot(along.x(), along.y());
+    const QStringList lines = wrappedLines(e.text, metrics, e.wrapWidth * unit / e.scale.x());
     const double spacing = pixels * 5.0 / 3.0;
     const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
     m_painter->save();
     m_painter->setFont(font);
     m_painter->translate(at);
     m_painter->rotate(std::atan2(along.y(), along.x()) * 180 / M_PI);
+    const QPointF run = e.points.size() > 1 ? t.map(e.points.at(1)) - at : QPointF();
+    const QPointF stretch = textStretch(e, metrics.horizontalAdvance(lines.value(0)), std::hypot(run.x(), run.y()));
+    m_painter->scale(stretch.x(), stretch.y());
     QRectF box;
     for (int i = 0; i < lines.size(); ++i) {
         const double width = metrics.horizontalAdvance(lines.at(i));
-        const double x = e.hAlign == DrawingEntity::Left ? 0 : e.hAlign == DrawingEntity::Center ? -width / 2 : -width;
-        m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
-        box |= QRectF(x, baseline + i * spacing - pixels, width, pixels);
+        const double x = e.hAlign == DrawingEntity::Center ? -width / 2 : e.hAlign == DrawingEntity::Right ? -width : 0;
+        const QRectF line(x, baseline + i * spacing - pixels, width, pixels);
+        if (m_options.textBoxes)
+            m_painter->fillRect(line, m_penColor);
+        else
+            m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+        box |= line;
     }
     record(DrawingEntity::Text, m_painter->transform().mapRect(box));
     m_painter->restore();
@@ -315,14 +362,15 @@ void EntityPainter::drawFill(const DrawingEntity& e, const QTransform& t, const 
 // Sets the pen unless it is the one already set; texts and fills draw solid.
 void EntityPainter::setPen(const Look& look, bool solid)
 {
-    const Qt::PenStyle style = solid ? Qt::SolidLine : look.style;
-    if (look.color == m_penColor && look.width == m_penWidth && style == m_penStyle)
+    const Qt::PenStyle style = (solid || m_options.thinLines) ? Qt::SolidLine : look.style;
+    const double width = m_options.thinLines ? 1.0 : look.width;
+    if (look.color == m_penColor && width == m_penWidth && style == m_penStyle)
         return;
-    QPen pen(look.color, look.width, style);
+    QPen pen(look.color, width, style);
     pen.setCosmetic(true);
     m_painter->setPen(pen);
     m_penColor = look.color;
-    m_penWidth = look.width;
+    m_penWidth = width;
     m_penStyle = style;
 }
 

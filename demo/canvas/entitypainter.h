@@ -23,6 +23,15 @@ struct LayerLook
     Qt::PenStyle style = Qt::SolidLine;
 };
 
+// How a picture made for comparison with other renderers differs from the
+// screen's: texts as filled boxes (fonts differ between programs), and every
+// line solid and one pixel wide.
+struct PaintOptions
+{
+    bool textBoxes = false;
+    bool thinLines = false;
+};
+
 // One thing put on the screen: what kind, in which color, where (pixels).
 struct DrawnPrimitive
 {
@@ -52,6 +61,7 @@ public:
 
     // Keeps a list of every primitive drawn in record, when set.
     void setRecord(QVector<DrawnPrimitive>* record) { m_record = record; }
+    void setOptions(const PaintOptions& options) { m_options = options; }
     // Paints into view (pixels); returns how many model space entities showed.
     int paint(QPainter& painter, const QTransform& toScreen, const QRectF& view);
 
@@ -87,6 +97,7 @@ private:
     const BlockBounds& m_bounds;
     const QVector<LayerLook>& m_layers;
     QVector<DrawnPrimitive>* m_record = nullptr;
+    PaintOptions m_options;
     QPainter* m_painter = nullptr;
     QRectF m_view;
     int m_layerZero = 0;

@@ -37,11 +37,15 @@ struct DrawingEntity
     double height = 0.0;         // text height
     double rotation = 0.0;       // text or block rotation, degrees
     QString text;                // lines separated by '\n'
-    enum HAlign { Left, Center, Right };
+    double wrapWidth = 0.0;      // a multiline text's lines wrap at this width; 0: they do not
+    // Aligned and fit texts run from their first point to their second,
+    // which points hold: aligned ones keep their proportions, fit ones their height.
+    enum HAlign { Left, Center, Right, Aligned = 3, Fit = 5 };
     enum VAlign { Baseline, Bottom, Middle, Top };
     HAlign hAlign = Left;        // how the text sits on its point
     VAlign vAlign = Baseline;
-    // A block reference: which block, its scale, and its column and row array.
+    // A block reference: which block, its scale, and its column and row
+    // array; a text's width factor is its scale in x.
     int block = -1;              // index into Drawing::blocks
     QPointF scale{1, 1};
     int columns = 1;

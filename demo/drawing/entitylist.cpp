@@ -22,7 +22,7 @@ void EntityList::append(const DrawingEntity& e)
     Record r;
     r.kind = quint8(e.kind);
     r.flags = quint8((e.closed ? Closed : 0) | (e.colorByBlock ? ColorByBlock : 0) | (e.patterned ? Patterned : 0)
-                     | (e.color.isValid() ? HasColor : 0) | (e.hAlign << 4) | (e.vAlign << 6));
+                     | (e.color.isValid() ? HasColor : 0));
     r.lineWeight = qint16(e.lineWeight);
     r.layer = e.layer;
     r.color = e.color.isValid() ? e.color.rgba() : 0;
@@ -42,7 +42,8 @@ qint32 EntityList::addExtra(const DrawingEntity& e)
         m_curves.append({e.radius, e.startAngle, e.endAngle});
         return m_curves.size() - 1;
     case DrawingEntity::Text:
-        m_words.append({e.height, e.rotation, intern(e.text)});
+        m_words.append({e.height, e.rotation, e.wrapWidth, e.scale.x(), intern(e.text), quint8(e.hAlign),
+                        quint8(e.vAlign)});
         return m_words.size() - 1;
     case DrawingEntity::Insert:
         m_references.append({e.block, e.text.isEmpty() ? -1 : intern(e.text), e.columns, e.rows, e.rotation,
@@ -91,8 +92,6 @@ void EntityList::read(int i, DrawingEntity& into) const
     into.colorByBlock = r.flags & ColorByBlock;
     into.closed = r.flags & Closed;
     into.patterned = r.flags & Patterned;
-    into.hAlign = DrawingEntity::HAlign((r.flags >> 4) & 3);
-    into.vAlign = DrawingEntity::VAlign((r.flags >> 6) & 3);
     into.lineWeight = r.lineWeight;
     into.linetype = string(r.linetype);
     copyInto(into.points, m_points.constData() + r.firstPoint, int(r.pointCount));
@@ -108,10 +107,16 @@ void EntityList::readExtra(const Record& r, DrawingEntity& into) const
     into.radius = curve.radius;
     into.startAngle = curve.startAngle;
     into.endAngle = curve.endAngle;
-    const Words words = r.kind == DrawingEntity::Text ? m_words.at(r.extra) : Words{plain.height, plain.rotation, -1};
+    const bool text = r.kind == DrawingEntity::Text;
+    const Words words = text ? m_words.at(r.extra)
+                             : Words{plain.height, plain.rotation, plain.wrapWidth, plain.scale.x(), -1,
+                                     quint8(plain.hAlign), quint8(plain.vAlign)};
     into.height = words.height;
     into.rotation = words.rotation;
+    into.wrapWidth = words.wrapWidth;
     into.text = string(words.text);
+    into.hAlign = DrawingEntity::HAlign(words.hAlign);
+    into.vAlign = DrawingEntity::VAlign(words.vAlign);
     const bool insert = r.kind == DrawingEntity::Insert;
     const Reference ref = insert ? m_references.at(r.extra)
                                  : Reference{plain.block, -1, plain.columns, plain.rows, plain.rotation, plain.scale,
@@ -119,7 +124,7 @@ void EntityList::readExtra(const Record& r, DrawingEntity& into) const
     into.block = ref.block;
     into.columns = ref.columns;
     into.rows = ref.rows;
-    into.scale = ref.scale;
+    into.scale = text ? QPointF(words.widthFactor, plain.scale.y()) : ref.scale;
     into.spacing = ref.spacing;
     if (insert) {
         into.rotation = ref.rotation;

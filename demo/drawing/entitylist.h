@@ -81,7 +81,7 @@ private:
     struct Record
     {
         quint8 kind;
-        quint8 flags;            // Flag bits, then the alignments
+        quint8 flags;            // Flag bits
         qint16 lineWeight;
         qint32 layer;
         QRgb color;              // alpha 0: none
@@ -97,8 +97,9 @@ private:
     };
     struct Words
     {
-        double height, rotation;
+        double height, rotation, wrapWidth, widthFactor;
         qint32 text;
+        quint8 hAlign, vAlign;
     };
     struct Reference
     {

@@ -151,6 +151,7 @@ void DxfCollector::entity(const QByteArray& type, const QVector<DxfPair>& body)
         if (type == "VERTEX" && m_sequence.kind == DrawingEntity::Polyline) {
             m_sequence.points.append(QPointF(f.real(10), f.real(20)));
             m_bulges.append(f.real(42));
+            m_widths.append(QPointF(std::fabs(f.real(40, m_defaultWidths.x())), std::fabs(f.real(41, m_defaultWidths.y()))));
             return;
         }
         if (type == "ATTRIB" && m_sequence.kind == DrawingEntity::Insert) {
@@ -245,6 +246,8 @@ void DxfCollector::startPolyline(const DxfFields& f, const DrawingEntity& e)
     m_polylineExtrusion[1] = f.real(220, 0);
     m_polylineExtrusion[2] = f.real(230, 1);
     m_bulges.clear();
+    m_widths.clear();
+    m_defaultWidths = QPointF(f.real(40), f.real(41));
     m_inSequence = true;
 }
 
@@ -302,13 +305,11 @@ void DxfCollector::flushSequence()
             return;
         const DxfObjectCoordinates ocs(m_polylineExtrusion);
         const int steps = DxfCurves::stepsPerSegment(e.points.size());
-        QVector<QPointF> path = {e.points.first()};
-        for (int i = 1; i < e.points.size(); ++i)
-            DxfCurves::appendBulge(path, e.points.at(i - 1), e.points.at(i), m_bulges.at(i - 1), steps);
-        if (e.closed && e.points.size() > 2 && std::fabs(m_bulges.last()) > 1e-9) {
-            DxfCurves::appendBulge(path, e.points.last(), e.points.first(), m_bulges.last(), steps);
-            path.removeLast();
-        }
+        const bool wide = DxfCurves::isWide(m_widths, e.closed);
+        // A wide polyline is drawn as the area its width covers.
+        const QVector<QPointF> path = wide ? DxfCurves::wideOutline(e.points, m_bulges, m_widths, e.closed, steps)
+                                           : DxfCurves::bulgedPath(e.points, m_bulges, e.closed, steps);
+        e.kind = wide ? DrawingEntity::Fill : DrawingEntity::Polyline;
         e.points.clear();
         for (const QPointF& p : path)
             e.points.append(ocs.toPlan(p.x(), p.y(), m_polylineElevation));

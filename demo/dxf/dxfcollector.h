@@ -68,6 +68,8 @@ private:
     double m_polylineElevation = 0;
     double m_polylineExtrusion[3] = {0, 0, 1};
     QVector<double> m_bulges;
+    QVector<QPointF> m_widths;   // start and end width of each vertex's segment
+    QPointF m_defaultWidths;
 };
 
 } // namespace Demo

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <iterator>
 
 namespace Demo {
 namespace {
@@ -10,6 +11,44 @@ namespace {
 int stepsFor(double angle)
 {
     return std::clamp(static_cast<int>(std::ceil(std::fabs(angle) / (M_PI / 32))), 2, 64);
+}
+
+// The points of a segment moved to its left and right by half its width,
+// which runs from widths.x() at its start to widths.y() at its end.
+void offsetSides(const QVector<QPointF>& part, const QPointF& widths, QVector<QPointF>& left, QVector<QPointF>& right)
+{
+    const int k = part.size();
+    for (int j = 0; j < k; ++j) {
+        // The direction at a point from its neighbours on the segment.
+        const QPointF along = part.at(std::min(j + 1, k - 1)) - part.at(std::max(j - 1, 0));
+        const double length = std::hypot(along.x(), along.y());
+        if (length <= 0)
+            continue;
+        const double half = (widths.x() + (widths.y() - widths.x()) * j / (k - 1)) / 2;
+        const QPointF side(-along.y() / length * half, along.x() / length * half);
+        left.append(part.at(j) + side);
+        right.append(part.at(j) - side);
+    }
+}
+
+// Moves the end of side a and the start of side b to where their lines
+// cross, unless they run (nearly) straight on or cross far away.
+void miter(QVector<QPointF>& a, QVector<QPointF>& b)
+{
+    if (a.size() < 2 || b.size() < 2)
+        return;
+    const QPointF p = a.at(a.size() - 2), r = a.last() - p;
+    const QPointF q = b.at(0), u = b.at(1) - q;
+    const double denominator = r.x() * u.y() - r.y() * u.x();
+    const double gap = std::hypot(a.last().x() - q.x(), a.last().y() - q.y());
+    if (std::fabs(denominator) < 1e-12 * std::hypot(r.x(), r.y()) * std::hypot(u.x(), u.y()) || gap <= 0)
+        return;
+    const QPointF w = q - p;
+    const QPointF cross = p + r * ((w.x() * u.y() - w.y() * u.x()) / denominator);
+    if (std::hypot(cross.x() - a.last().x(), cross.y() - a.last().y()) > 4 * gap)
+        return;
+    a.last() = cross;
+    b.first() = cross;
 }
 
 } // namespace
@@ -40,6 +79,54 @@ void DxfCurves::appendBulge(QVector<QPointF>& out, const QPointF& a, const QPoin
         out.append(center + QPointF(std::cos(t), std::sin(t)) * radius);
     }
     out.append(b);
+}
+
+QVector<QPointF> DxfCurves::bulgedPath(const QVector<QPointF>& vertices, const QVector<double>& bulges, bool closed,
+                                       int steps)
+{
+    QVector<QPointF> path = {vertices.first()};
+    for (int i = 1; i < vertices.size(); ++i)
+        appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1), steps);
+    if (closed && vertices.size() > 2 && std::fabs(bulges.last()) > 1e-9) {
+        appendBulge(path, vertices.last(), vertices.first(), bulges.last(), steps);
+        path.removeLast();
+    }
+    return path;
+}
+
+bool DxfCurves::isWide(const QVector<QPointF>& widths, bool closed)
+{
+    const int segments = closed ? widths.size() : widths.size() - 1;
+    for (int i = 0; i < segments; ++i) {
+        const QPointF w = widths.at(i);
+        if (!(std::max(w.x(), w.y()) > 0) || !std::isfinite(w.x() + w.y()))
+            return false;
+    }
+    return segments > 0;
+}
+
+QVector<QPointF> DxfCurves::wideOutline(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                                        const QVector<QPointF>& widths, bool closed, int steps)
+{
+    const int n = vertices.size();
+    const int segments = closed ? n : n - 1;
+    QVector<QVector<QPointF>> left(segments), right(segments);
+    for (int i = 0; i < segments; ++i) {
+        QVector<QPointF> part = {vertices.at(i)};
+        appendBulge(part, vertices.at(i), vertices.at((i + 1) % n), bulges.at(i), steps);
+        offsetSides(part, widths.at(i), left[i], right[i]);
+    }
+    // Neighbouring segments meet in a mitre, as drawing programs join them.
+    for (int i = 0; i + 1 < segments || (closed && i < segments); ++i) {
+        miter(left[i], left[(i + 1) % segments]);
+        miter(right[i], right[(i + 1) % segments]);
+    }
+    QVector<QPointF> out;
+    for (const QVector<QPointF>& side : left)
+        out += side;
+    for (int i = segments - 1; i >= 0; --i)
+        std::copy(right.at(i).crbegin(), right.at(i).crend(), std::back_inserter(out));
+    return out;
 }
 
 void DxfCurves::appendArc(QVector<QPointF>& out, const QPointF& center, double radius, double start, double end)
@@ -145,6 +232,101 @@ QVector<QPointF> DxfCurves::throughPoints(const QVector<QPointF>& points, bool c
             const double t = double(k) / per, t2 = t * t, t3 = t2 * t;
             out.append(0.5 * ((2 * p1) + (-p0 + p2) * t + (2 * p0 - 5 * p1 + 4 * p2 - p3) * t2
                               + (-p0 + 3 * p1 - 3 * p2 + p3) * t3));
+        }
+    }
+    return out;
+}
+
+namespace {
+
+double cross(const QPointF& a, const QPointF& b)
+{
+    return a.x() * b.y() - a.y() * b.x();
+}
+
+// The direction at an end of a run of points by the five-point rule:
+// chords q0..q3 nearest the end, the outer ones extended past it.
+QPointF endDirection(const QPointF& q0, const QPointF& q1, const QPointF& q2, const QPointF& q3)
+{
+    const double v1 = std::fabs(cross(q0, q1)), v2 = std::fabs(cross(q2, q3));
+    const double alpha = v1 + v2 > 0 ? v1 / (v1 + v2) : 0.5;
+    return (1 - alpha) * q1 + alpha * q2;
+}
+
+QPointF scaledTo(const QPointF& v, double length)
+{
+    const double norm = std::hypot(v.x(), v.y());
+    return norm > 0 ? v * (length / norm) : QPointF();
+}
+
+// Slopes at the points (per unit of the parameter) of the cubic spline
+// through points h apart in the parameter with chord slopes d, clamped to
+// the slopes given at the ends: its tridiagonal system, solved by elimination.
+QVector<QPointF> clampedSlopes(const QVector<double>& h, const QVector<QPointF>& d, const QPointF& start,
+                               const QPointF& end)
+{
+    const int n = h.size() + 1;
+    QVector<QPointF> m(n), rhs(n);
+    QVector<double> diag(n, 1.0), upper(n, 0.0), lower(n, 0.0);
+    rhs[0] = start;
+    rhs[n - 1] = end;
+    for (int i = 1; i + 1 < n; ++i) {
+        lower[i] = h.at(i);
+        diag[i] = 2 * (h.at(i - 1) + h.at(i));
+        upper[i] = h.at(i - 1);
+        rhs[i] = 3 * (h.at(i) * d.at(i - 1) + h.at(i - 1) * d.at(i));
+    }
+    for (int i = 1; i < n; ++i) {
+        const double factor = lower.at(i) / diag.at(i - 1);
+        diag[i] -= factor * upper.at(i - 1);
+        rhs[i] -= factor * rhs.at(i - 1);
+    }
+    m[n - 1] = rhs.at(n - 1) / diag.at(n - 1);
+    for (int i = n - 2; i >= 0; --i)
+        m[i] = (rhs.at(i) - upper.at(i) * m.at(i + 1)) / diag.at(i);
+    return m;
+}
+
+} // namespace
+
+QVector<QPointF> DxfCurves::fitPointSpline(QVector<QPointF> points, QPointF startTangent, QPointF endTangent,
+                                           bool closed)
+{
+    points.erase(std::unique(points.begin(), points.end()), points.end());
+    if (closed && points.size() > 2 && points.first() != points.last())
+        points.append(points.first());
+    const int n = points.size();
+    if (n < 3)
+        return points;
+    QVector<double> h(n - 1);
+    double total = 0;
+    for (int i = 0; i + 1 < n; ++i)
+        total += h[i] = std::hypot(points.at(i + 1).x() - points.at(i).x(), points.at(i + 1).y() - points.at(i).y());
+    QVector<QPointF> d(n - 1);
+    for (int i = 0; i + 1 < n; ++i) {
+        h[i] /= total;
+        d[i] = (points.at(i + 1) - points.at(i)) / h.at(i);
+    }
+    const QPointF first = points.at(1) - points.at(0), second = points.at(2) - points.at(1);
+    const QPointF last = points.at(n - 1) - points.at(n - 2), before = points.at(n - 2) - points.at(n - 3);
+    if (closed) {
+        startTangent = endTangent = first + last;
+    } else {
+        const QPointF q0 = 2 * first - second, q4 = 2 * last - before;
+        if (startTangent.isNull())
+            startTangent = endDirection(2 * q0 - first, q0, first, second);
+        if (endTangent.isNull())
+            endTangent = endDirection(before, last, q4, 2 * q4 - last);
+    }
+    const QVector<QPointF> m = clampedSlopes(h, d, scaledTo(startTangent, total), scaledTo(endTangent, total));
+    const int per = std::clamp(maxPoints / (n - 1), 1, 16);
+    QVector<QPointF> out = {points.first()};
+    for (int i = 0; i + 1 < n; ++i) {
+        for (int k = 1; k <= per; ++k) {
+            // Hermite form of the segment, with slopes scaled to its length.
+            const double t = double(k) / per, t2 = t * t, t3 = t2 * t;
+            out.append((2 * t3 - 3 * t2 + 1) * points.at(i) + (t3 - 2 * t2 + t) * h.at(i) * m.at(i)
+                       + (-2 * t3 + 3 * t2) * points.at(i + 1) + (t3 - t2) * h.at(i) * m.at(i + 1));
         }
     }
     return out;

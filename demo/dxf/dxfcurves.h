@@ -17,6 +17,19 @@ public:
     // (the tangent of a quarter of its arc's angle; 0 is straight), at most
     // steps of them.
     static void appendBulge(QVector<QPointF>& out, const QPointF& a, const QPointF& b, double bulge, int steps = 64);
+    // The points along a polyline of vertices and bulges, closed back to
+    // the first vertex when closed.
+    static QVector<QPointF> bulgedPath(const QVector<QPointF>& vertices, const QVector<double>& bulges, bool closed,
+                                       int steps);
+    // Whether every segment of a polyline has a width (x start, y end, per
+    // vertex): then it is drawn as the area it covers. One of no width
+    // among them keeps the whole a line.
+    static bool isWide(const QVector<QPointF>& widths, bool closed);
+    // The outline of a polyline drawn wide: each segment, bulged as it is,
+    // offset to both sides by half its width, which runs from the start
+    // width (x of widths) at its first vertex to the end width (y) at the next.
+    static QVector<QPointF> wideOutline(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                                        const QVector<QPointF>& widths, bool closed, int steps);
     // Points for each bulged segment of a polyline of that many vertices,
     // so that no polyline grows past a bound however many it has.
     static int stepsPerSegment(int vertices);
@@ -33,6 +46,12 @@ public:
     static QVector<double> uniformKnots(int degree, int count);
     // A smooth curve through the points (Catmull-Rom).
     static QVector<QPointF> throughPoints(const QVector<QPointF>& points, bool closed);
+    // The spline a SPLINE of fit points alone stands for: the cubic through
+    // them, twice continuously differentiable, parametrized by chord length,
+    // leaving the first point along startTangent and reaching the last along
+    // endTangent. A null tangent is estimated from the five nearest points.
+    static QVector<QPointF> fitPointSpline(QVector<QPointF> points, QPointF startTangent, QPointF endTangent,
+                                           bool closed);
 };
 
 } // namespace Demo

@@ -5,6 +5,7 @@
 #include "dxfobjectcoordinates.h"
 #include "dxftext.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace Demo {
@@ -122,26 +123,30 @@ bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
     const double elevation = f.real(38);
     QVector<QPointF> vertices;
     QVector<double> bulges;
+    QVector<QPointF> widths; // start and end width of each vertex's segment
+    const double constant = std::fabs(f.real(43));
     for (const DxfPair& p : f.pairs()) {
+        const double value = DxfFields::number(p.value, 0);
         if (p.code == 10) {
-            vertices.append(QPointF(DxfFields::number(p.value, 0), 0));
+            vertices.append(QPointF(value, 0));
             bulges.append(0);
+            widths.append(QPointF(constant, constant));
         } else if (p.code == 20 && !vertices.isEmpty()) {
-            vertices.last().setY(DxfFields::number(p.value, 0));
+            vertices.last().setY(value);
         } else if (p.code == 42 && !bulges.isEmpty()) {
-            bulges.last() = DxfFields::number(p.value, 0);
+            bulges.last() = value;
+        } else if ((p.code == 40 || p.code == 41) && !widths.isEmpty()) {
+            (p.code == 40 ? widths.last().rx() : widths.last().ry()) = std::fabs(value);
         }
     }
     if (vertices.isEmpty())
         return false;
     const int steps = DxfCurves::stepsPerSegment(vertices.size());
-    QVector<QPointF> path = {vertices.first()};
-    for (int i = 1; i < vertices.size(); ++i)
-        DxfCurves::appendBulge(path, vertices.at(i - 1), vertices.at(i), bulges.at(i - 1), steps);
-    if (e.closed && vertices.size() > 2 && std::fabs(bulges.last()) > 1e-9) {
-        DxfCurves::appendBulge(path, vertices.last(), vertices.first(), bulges.last(), steps);
-        path.removeLast();
-    }
+    const bool wide = DxfCurves::isWide(widths, e.closed);
+    // A wide polyline is drawn as the area its width covers.
+    const QVector<QPointF> path = wide ? DxfCurves::wideOutline(vertices, bulges, widths, e.closed, steps)
+                                       : DxfCurves::bulgedPath(vertices, bulges, e.closed, steps);
+    e.kind = wide ? DrawingEntity::Fill : DrawingEntity::Polyline;
     e.points.reserve(path.size());
     for (const QPointF& p : path)
         e.points.append(ocs.toPlan(p.x(), p.y(), elevation));
@@ -164,6 +169,9 @@ bool DxfEntityReader::singleLineText(const DxfFields& f, int verticalCode, Drawi
     e.kind = DrawingEntity::Text;
     e.height = f.real(40);
     e.rotation = f.real(50);
+    const double widthFactor = f.real(41, 1);
+    if (widthFactor > 0 && widthFactor < 100)
+        e.scale.setX(widthFactor);
     e.text = DxfText::controlCodes(m_text.decode(f.text(1)));
     textAlignment(f, verticalCode, e);
     return !e.text.isEmpty();
@@ -181,8 +189,15 @@ void DxfEntityReader::textAlignment(const DxfFields& f, int verticalCode, Drawin
         e.hAlign = DrawingEntity::Center;
     else if (h == 2)
         e.hAlign = DrawingEntity::Right;
-    // Aligned (3) and fit (5) texts run from their first point.
-    if (h == 3 || h == 5) {
+    // Aligned (3) and fit (5) texts run from their first point to their
+    // second, along the line between them.
+    if ((h == 3 || h == 5) && aligned) {
+        e.points = {planPoint(ocs, f, 10), planPoint(ocs, f, 11)};
+        const QPointF run = e.points.at(1) - e.points.at(0);
+        e.hAlign = h == 3 ? DrawingEntity::Aligned : DrawingEntity::Fit;
+        if (!run.isNull())
+            e.rotation = degrees(std::atan2(run.y(), run.x()));
+    } else if (h == 3 || h == 5) {
         e.points = {planPoint(ocs, f, 10)};
     } else if (h == 4) {
         e.vAlign = DrawingEntity::Middle;
@@ -200,6 +215,7 @@ bool DxfEntityReader::multiText(const DxfFields& f, DrawingEntity& e) const
     e.points = {f.point(10)};
     e.height = f.real(40);
     e.rotation = f.real(50);
+    e.wrapWidth = std::max(0.0, f.real(41));
     const QPointF direction = f.point(11);
     if (std::fabs(direction.x()) > 1e-12 || std::fabs(direction.y()) > 1e-12)
         e.rotation = degrees(std::atan2(direction.y(), direction.x()));
@@ -312,6 +328,9 @@ bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base,
         if (leader.textHeight >= 0)
             text.height = leader.textHeight;
         text.points = {leader.textAt};
+        text.wrapWidth = std::max(0.0, leader.textWidth);
+        if (!leader.textDirection.isNull())
+            text.rotation = degrees(std::atan2(leader.textDirection.y(), leader.textDirection.x()));
         attach(leader.attachment, text);
         out << text;
     }
@@ -333,7 +352,8 @@ bool DxfEntityReader::spline(const DxfFields& f, DrawingEntity& e) const
         if (e.points.isEmpty())
             e.points = DxfCurves::spline(d, DxfCurves::uniformKnots(d, controls.size()), controls, {});
     } else {
-        e.points = DxfCurves::throughPoints(pointList(f, 11), flags & 1);
+        // The tangents at the ends are given, or else (0, 0): estimated.
+        e.points = DxfCurves::fitPointSpline(pointList(f, 11), f.point(12), f.point(13), flags & 1);
     }
     return e.points.size() >= 2;
 }

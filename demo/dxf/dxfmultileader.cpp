@@ -61,6 +61,9 @@ void DxfMultiLeader::takeContext(const DxfPair& p, double value)
     case 304: text = p.value; break;
     case 12: textAt.setX(value); break;
     case 22: textAt.setY(value); break;
+    case 13: textDirection.setX(value); break;
+    case 23: textDirection.setY(value); break;
+    case 43: textWidth = value; break;
     case 41: textHeight = value; break;
     case 140: arrowSize = value; break;
     case 171: attachment = static_cast<int>(value); break;

@@ -20,6 +20,8 @@ public:
     QVector<QVector<QPointF>> lines;
     QByteArray text;
     QPointF textAt;
+    QPointF textDirection;   // null: along x
+    double textWidth = 0;    // where its lines wrap; 0: they do not
     double textHeight = -1; // -1: the entity's own
     double arrowSize = 0;
     int attachment = 1;

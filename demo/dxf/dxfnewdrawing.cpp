@@ -207,9 +207,11 @@ void DxfNewDrawing::text(const DrawingEntity& e)
     pair(1, m_text.encode(QString(e.text).replace(QLatin1Char('\n'), QLatin1Char(' '))));
     if (e.rotation != 0.0)
         pair(50, e.rotation);
+    if (e.scale.x() != 1.0)
+        pair(41, e.scale.x());
     if (e.hAlign != DrawingEntity::Left || e.vAlign != DrawingEntity::Baseline) {
         pair(72, QByteArray::number(int(e.hAlign)));
-        points({at}, 1);
+        points({e.points.value(e.points.size() - 1)}, 1);
         pair(73, QByteArray::number(int(e.vAlign)));
     }
 }

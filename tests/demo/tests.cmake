@@ -51,6 +51,15 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
     set_tests_properties(demo_screenshots PROPERTIES TIMEOUT 600
         ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
 
+    # The demo's pictures of the shared drawings and of drawings written for
+    # the purpose, held against an independent renderer; skipped (77) when
+    # ezdxf or matplotlib is missing for /usr/bin/python3.
+    add_test(NAME demo_render_compare
+        COMMAND /usr/bin/python3 ${CMAKE_CURRENT_LIST_DIR}/canvas/render_compare.py $<TARGET_FILE:kvcc-demo>
+                ${KVCC_SHARED_DXF_DIR})
+    set_tests_properties(demo_render_compare PROPERTIES TIMEOUT 600 SKIP_RETURN_CODE 77
+        ENVIRONMENT "QT_QPA_PLATFORM=offscreen;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
+
     # The real program under a virtual X server on the xcb platform: it must
     # start, map its window, take a key press and quit cleanly.
     find_program(KVCC_XVFB_RUN xvfb-run)

@@ -226,7 +226,9 @@ private slots:
         text.height = 2.5;
         text.rotation = 30;
         text.text = QStringLiteral("Ü\nB");
-        text.hAlign = DrawingEntity::Right;
+        text.hAlign = DrawingEntity::Fit;
+        text.wrapWidth = 40;
+        text.scale = QPointF(0.8, 1);
         text.vAlign = DrawingEntity::Top;
         DrawingEntity insert;
         insert.kind = DrawingEntity::Insert;
@@ -264,10 +266,11 @@ private slots:
             QCOMPARE(QVariantList({into.layer, into.color, into.colorByBlock, into.linetype, into.lineWeight, into.closed,
                                    into.radius, into.startAngle, into.endAngle, into.height, into.rotation, into.text,
                                    int(into.hAlign), int(into.vAlign), into.block, into.scale, into.columns, into.rows,
-                                   into.spacing, into.patterned, int(into.attributes.size())}),
+                                   into.spacing, into.patterned, int(into.attributes.size()), into.wrapWidth}),
                      QVariantList({e.layer, e.color, e.colorByBlock, e.linetype, e.lineWeight, e.closed, e.radius,
                                    e.startAngle, e.endAngle, e.height, e.rotation, e.text, int(e.hAlign), int(e.vAlign),
-                                   e.block, e.scale, e.columns, e.rows, e.spacing, e.patterned, int(e.attributes.size())}));
+                                   e.block, e.scale, e.columns, e.rows, e.spacing, e.patterned, int(e.attributes.size()),
+                                   e.wrapWidth}));
             QCOMPARE(into.points, e.points);
             QCOMPARE(into.loops, e.loops);
         }
