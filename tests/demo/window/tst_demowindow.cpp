@@ -65,9 +65,14 @@ private slots:
         QTest::addColumn<bool>("cancel");
         QTest::addColumn<bool>("folder");
         QTest::addColumn<QString>("title");
-        QTest::newRow("read to its end, the drawing shows") << 10 << false << false << "big.dxf";
-        QTest::newRow("cancelled, the drawing before stays") << 400000 << true << false << "";
-        QTest::newRow("a folder is refused and the drawing before stays") << 0 << false << true << "";
+        QTest::addColumn<int>("afterEdit"); // the answer to the question on changes made meanwhile; 0: none made
+        QTest::newRow("read to its end, the drawing shows") << 10 << false << false << "big.dxf" << 0;
+        QTest::newRow("cancelled, the drawing before stays") << 400000 << true << false << "" << 0;
+        QTest::newRow("a folder is refused and the drawing before stays") << 0 << false << true << "" << 0;
+        QTest::newRow("changed meanwhile and kept, the drawing before stays")
+            << 400000 << false << false << "" << int(QMessageBox::Cancel);
+        QTest::newRow("changed meanwhile and discarded, the drawing shows")
+            << 400000 << false << false << "big.dxf" << int(QMessageBox::Discard);
     }
 
     // The window stays responsive while a file is read; the drawing it
@@ -78,6 +83,7 @@ private slots:
         QFETCH(bool, cancel);
         QFETCH(bool, folder);
         QFETCH(QString, title);
+        QFETCH(int, afterEdit);
         DxfWriter dxf;
         dxf.header("AC1024", "0").beginLayerTable().layer("0", 0, 7).layer("Walls", 0, 1).endLayerTable().beginEntities();
         for (int i = 0; i < lines; ++i)
@@ -87,18 +93,29 @@ private slots:
         QVERIFY(big.open(QIODevice::WriteOnly) && big.write(dxf.endSection().end().data()) > 0);
         big.close();
         SampleWindow window;
-        const QString before = window.windowTitle();
+        QString before = window.windowTitle();
         window.openInBackground(folder ? scratch.path() : big.fileName());
         QVERIFY(window.openProgress()->isVisible());
         if (cancel)
             window.openProgress()->findChild<QPushButton*>()->click();
-        QTRY_VERIFY_WITH_TIMEOUT(!window.openProgress()->isOpening(), 30000);
+        const auto read = [&window] { QTRY_VERIFY_WITH_TIMEOUT(!window.openProgress()->isOpening(), 30000); };
+        if (afterEdit) {
+            window.clickPaletteCell(QStringLiteral("A-FURN"), KvCc::OnColumn);
+            QVERIFY(window.openProgress()->isOpening());
+            before = window.windowTitle();
+            modaldriver::answer<QMessageBox>(read, [afterEdit](QMessageBox* box) {
+                box->button(QMessageBox::StandardButton(afterEdit))->click();
+            }, 30000);
+        }
+        read();
         window.settle();
         QVERIFY(!window.openProgress()->isVisible());
         QCOMPARE(window.windowTitle(), title.isEmpty() ? before : title + QStringLiteral(" - KvCc demo viewer"));
         QCOMPARE(window.statusBar()->currentMessage().contains(QLatin1String("was cancelled")), cancel);
         QCOMPARE(window.lastMessage().startsWith(QLatin1String("Cannot open")), folder);
         QCOMPARE(window.document()->layerExists(QStringLiteral("Walls")), title == QLatin1String("big.dxf"));
+        if (afterEdit == QMessageBox::Cancel)
+            QVERIFY(window.record(QStringLiteral("A-FURN"))->isOff());
     }
 
     void aStateChangeInOneControlReachesTheOtherAndTheCanvas_data()
