@@ -97,7 +97,7 @@ private:
     };
     struct Words
     {
-        double height, rotation, wrapWidth, widthFactor;
+        double height, rotation, wrapWidth, widthFactor, frameGap;
         qint32 text;
         quint8 hAlign, vAlign;
     };

@@ -329,6 +329,7 @@ bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base,
             text.height = leader.textHeight;
         text.points = {leader.textAt};
         text.wrapWidth = std::max(0.0, leader.textWidth);
+        text.frameGap = leader.framed ? std::max(0.0, leader.landingGap) : -1.0;
         if (!leader.textDirection.isNull())
             text.rotation = degrees(std::atan2(leader.textDirection.y(), leader.textDirection.x()));
         attach(leader.attachment, text);
