@@ -5,6 +5,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
 
 namespace Demo {
 namespace {
@@ -82,10 +83,28 @@ BlockBounds::BlockBounds(const Drawing* drawing) : m_drawing(drawing)
     m_state.resize(drawing->blocks.size());
     for (int i = 0; i < drawing->blocks.size(); ++i)
         computeBlock(i, 0);
-    m_model.reserve(drawing->entities.size());
+    QVector<QRectF> boxes;
+    boxes.reserve(drawing->entities.size());
     for (const DrawingEntity& e : drawing->entities)
-        m_model.append(computeEntity(e, 0));
-    m_grid = SpatialGrid(m_model);
+        boxes.append(computeEntity(e, 0));
+    m_grid = SpatialGrid(boxes);
+    const auto down = [](double v) {
+        const float f = float(v);
+        return double(f) > v ? std::nextafter(f, -std::numeric_limits<float>::infinity()) : f;
+    };
+    const auto up = [](double v) {
+        const float f = float(v);
+        return double(f) < v ? std::nextafter(f, std::numeric_limits<float>::infinity()) : f;
+    };
+    m_model.reserve(boxes.size());
+    for (const QRectF& b : qAsConst(boxes))
+        m_model.append({down(b.left()), down(b.top()), up(b.right()), up(b.bottom())});
+}
+
+QRectF BlockBounds::modelBox(int index) const
+{
+    const Box& b = m_model.at(index);
+    return QRectF(QPointF(b.left, b.top), QPointF(b.right, b.bottom));
 }
 
 QRectF BlockBounds::box(const DrawingEntity& e) const

@@ -22,7 +22,7 @@ public:
     explicit BlockBounds(const Drawing* drawing = nullptr);
 
     // The box of a model space entity, by index.
-    const QRectF& modelBox(int index) const { return m_model.at(index); }
+    QRectF modelBox(int index) const;
     QRectF box(const DrawingEntity& e) const;
     QRectF blockBox(int block) const { return m_blocks.value(block); }
     // The model space boxes, for finding what lies in an area.
@@ -43,7 +43,13 @@ private:
     const Drawing* m_drawing = nullptr;
     QVector<QRectF> m_blocks;
     QVector<char> m_state;       // 0 not yet, 1 being worked out, 2 done
-    QVector<QRectF> m_model;
+    // Model space boxes in single precision, each rounded outwards: half
+    // the memory, and a box may only grow by the rounding.
+    struct Box
+    {
+        float left, top, right, bottom;
+    };
+    QVector<Box> m_model;
     SpatialGrid m_grid;
 };
 

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <numeric>
 
 namespace Demo {
 namespace {
@@ -21,20 +22,36 @@ SpatialGrid::SpatialGrid(const QVector<QRectF>& boxes) : m_count(boxes.size())
         return;
     const int side = std::clamp(static_cast<int>(std::sqrt(boxes.size() / 4.0)), 1, kMaxSide);
     m_columns = m_rows = side;
-    m_cells.resize(m_columns * m_rows);
     m_seen.fill(-1, boxes.size());
-    for (int i = 0; i < boxes.size(); ++i) {
-        const QRectF& b = boxes.at(i);
-        const int c0 = column(b.left()), c1 = column(b.right()), r0 = row(b.top()), r1 = row(b.bottom());
-        if ((c1 - c0 + 1) * (r1 - r0 + 1) > kLargeCells) {
+    // Counts each cell's boxes, then files them where the counts say.
+    QVector<int> fill(m_columns * m_rows + 1, 0);
+    const auto eachCell = [&](const auto& visit) {
+        for (int i = 0; i < boxes.size(); ++i) {
+            const QRectF& b = boxes.at(i);
+            const int c0 = column(b.left()), c1 = column(b.right()), r0 = row(b.top()), r1 = row(b.bottom());
+            if ((c1 - c0 + 1) * (r1 - r0 + 1) > kLargeCells) {
+                visit(-1, i);
+                continue;
+            }
+            for (int r = r0; r <= r1; ++r) {
+                for (int c = c0; c <= c1; ++c)
+                    visit(r * m_columns + c, i);
+            }
+        }
+    };
+    eachCell([&](int cell, int i) {
+        if (cell < 0)
             m_large.append(i);
-            continue;
-        }
-        for (int r = r0; r <= r1; ++r) {
-            for (int c = c0; c <= c1; ++c)
-                m_cells[r * m_columns + c].append(i);
-        }
-    }
+        else
+            ++fill[cell + 1];
+    });
+    std::partial_sum(fill.begin(), fill.end(), fill.begin());
+    m_starts = fill;
+    m_entries.resize(fill.last());
+    eachCell([&](int cell, int i) {
+        if (cell >= 0)
+            m_entries[fill[cell]++] = i;
+    });
 }
 
 int SpatialGrid::column(double x) const
@@ -51,7 +68,7 @@ int SpatialGrid::row(double y) const
 
 QVector<int> SpatialGrid::query(const QRectF& area, bool& all) const
 {
-    all = m_cells.isEmpty() || !std::isfinite(area.width()) || !std::isfinite(area.height());
+    all = m_starts.isEmpty() || !std::isfinite(area.width()) || !std::isfinite(area.height());
     if (all)
         return {};
     const QRectF a = area.normalized();
@@ -66,7 +83,9 @@ QVector<int> SpatialGrid::query(const QRectF& area, bool& all) const
     QVector<int> out = m_large;
     for (int r = r0; r <= r1; ++r) {
         for (int c = c0; c <= c1; ++c) {
-            for (int i : m_cells.at(r * m_columns + c)) {
+            const int cell = r * m_columns + c;
+            for (int k = m_starts.at(cell); k < m_starts.at(cell + 1); ++k) {
+                const int i = m_entries.at(k);
                 if (m_seen.at(i) != m_query) {
                     m_seen[i] = m_query;
                     out.append(i);

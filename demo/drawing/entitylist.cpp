@@ -137,6 +137,17 @@ void EntityList::readExtra(const Record& r, DrawingEntity& into) const
     copyInto(into.loops, m_loopSizes.constData() + loops.first, int(loops.count));
 }
 
+void EntityList::squeeze()
+{
+    m_records.squeeze();
+    m_points.squeeze();
+    m_curves.squeeze();
+    m_words.squeeze();
+    m_references.squeeze();
+    m_loops.squeeze();
+    m_loopSizes.squeeze();
+}
+
 void EntityList::setBlock(int i, int block)
 {
     Reference& ref = m_references[m_records.at(i).extra];

@@ -11,6 +11,45 @@
 
 namespace Demo {
 
+// The tables an EntityList packs its entities into.
+namespace EntityPacking {
+
+// One per entity, 28 bytes; extra indexes the table of the entity's kind.
+struct Record
+{
+    quint8 kind;
+    quint8 flags;            // EntityList::Flag bits
+    qint16 lineWeight;
+    qint32 layer;
+    QRgb color;              // alpha 0: none
+    qint32 linetype;         // interned; -1: by layer
+    quint32 firstPoint;
+    quint32 pointCount;
+    qint32 extra;            // -1: none
+};
+struct Curve
+{
+    double radius, startAngle, endAngle;
+};
+struct Words
+{
+    double height, rotation, wrapWidth, widthFactor, frameGap;
+    qint32 text;
+    quint8 hAlign, vAlign;
+};
+struct Reference
+{
+    qint32 block, name, columns, rows;
+    double rotation;
+    QPointF scale, spacing;
+    quint32 firstAttribute, attributeCount;
+};
+struct Loops
+{
+    quint32 first, count;
+};
+} // namespace EntityPacking
+
 // The entities of model space or of a block, packed: a small fixed record
 // per entity with its kind, layer and style as integers, the points of all
 // entities in one shared array, what only some kinds have (arc angles, text,
@@ -33,6 +72,8 @@ public:
         return *this;
     }
     void clear() { *this = EntityList(); }
+    // Gives back the room kept for more entities, once a list is complete.
+    void squeeze();
 
     DrawingEntity at(int i) const;
     DrawingEntity first() const { return at(0); }
@@ -77,41 +118,13 @@ public:
     const_iterator end() const { return const_iterator(this, size()); }
 
 private:
-    // Per entity: 28 bytes. extra indexes the table of the entity's kind.
-    struct Record
-    {
-        quint8 kind;
-        quint8 flags;            // Flag bits
-        qint16 lineWeight;
-        qint32 layer;
-        QRgb color;              // alpha 0: none
-        qint32 linetype;         // interned; -1: by layer
-        quint32 firstPoint;
-        quint32 pointCount;
-        qint32 extra;            // -1: none
-    };
+    using Record = EntityPacking::Record;
+    using Curve = EntityPacking::Curve;
+    using Words = EntityPacking::Words;
+    using Reference = EntityPacking::Reference;
+    using Loops = EntityPacking::Loops;
     enum Flag : quint8 { Closed = 1, ColorByBlock = 2, Patterned = 4, HasColor = 8 };
-    struct Curve
-    {
-        double radius, startAngle, endAngle;
-    };
-    struct Words
-    {
-        double height, rotation, wrapWidth, widthFactor, frameGap;
-        qint32 text;
-        quint8 hAlign, vAlign;
-    };
-    struct Reference
-    {
-        qint32 block, name, columns, rows;
-        double rotation;
-        QPointF scale, spacing;
-        quint32 firstAttribute, attributeCount;
-    };
-    struct Loops
-    {
-        quint32 first, count;
-    };
+
     int intern(const QString& text);
     const QString& string(qint32 index) const;
     qint32 addExtra(const DrawingEntity& e);
@@ -130,3 +143,10 @@ private:
 };
 
 } // namespace Demo
+
+// The packed tables are plain values, which vectors move as bytes.
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Record, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Curve, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Words, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Reference, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Loops, Q_PRIMITIVE_TYPE);

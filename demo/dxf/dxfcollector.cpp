@@ -360,6 +360,9 @@ QString DxfCollector::finish()
     flushSequence();
     m_drawing.layerObjects.resize(m_drawing.layers.size());
     DxfBlockLinker(m_drawing).link();
+    m_drawing.entities.squeeze();
+    for (DrawingBlock& block : m_drawing.blocks)
+        block.entities.squeeze();
     return QString();
 }
 

@@ -2,6 +2,10 @@
 
 #include <QThread>
 
+#ifdef __GLIBC__
+#include <malloc.h>
+#endif
+
 namespace Demo {
 
 BackgroundOpen::BackgroundOpen(QObject* parent)
@@ -38,6 +42,11 @@ void BackgroundOpen::start(const QString& path)
         DxfImportResult result = file.open(m_path, DxfImport::Extent::Whole, progress);
         m_file = file;
         m_result = std::move(result);
+#ifdef __GLIBC__
+        // The read's scratch memory was taken from this thread's own heap,
+        // which keeps it once freed; a big drawing's worth goes back now.
+        malloc_trim(0);
+#endif
     }));
     connect(m_thread.get(), &QThread::finished, this, &BackgroundOpen::done);
     m_poll.start();

@@ -132,6 +132,7 @@ void MainWindow::buildStatusBar()
 
 void MainWindow::connectRibbon()
 {
+    m_ribbon.layerCombo->installEventFilter(this);
     // The palette does not see the drop-down's changes by itself.
     connect(m_ribbon.layerCombo, &KvCc::LayerComboBox::layerComboBoxChanged, this,
             [this] { scheduleRefresh(RefreshPalette | RefreshCanvas); });
@@ -406,8 +407,11 @@ void MainWindow::runRefresh()
     const int what = m_pendingRefresh;
     m_pendingRefresh = 0;
     m_refreshScheduled = false;
-    if (what & RefreshCombo)
+    // A drop-down out of sight (the ribbon folded) catches up when it shows.
+    if ((what & RefreshCombo) && m_ribbon.layerCombo->isVisibleTo(this))
         m_ribbon.layerCombo->slotUpdate();
+    else if (what & RefreshCombo)
+        m_comboStale = true;
     if (what & RefreshCanvas) {
         m_viewports->refresh();
         m_shownLayers = document()->layerState();
@@ -415,6 +419,15 @@ void MainWindow::runRefresh()
     if (what & RefreshPalette)
         m_sync->reloadPalette();
     updateStatus();
+}
+
+bool MainWindow::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == m_ribbon.layerCombo && event->type() == QEvent::Show && m_comboStale) {
+        m_comboStale = false;
+        m_ribbon.layerCombo->slotUpdate();
+    }
+    return QMainWindow::eventFilter(watched, event);
 }
 
 } // namespace Demo

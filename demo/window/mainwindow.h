@@ -90,6 +90,7 @@ public:
 
 protected:
     void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 public slots:
     // Host side of the layer table notice: refreshes what shows layers,
@@ -131,6 +132,7 @@ private:
     // The layers as the canvas last showed them.
     LayerTableState m_shownLayers;
     bool m_refreshScheduled = false;
+    bool m_comboStale = false;  // a refresh came while the drop-down was out of sight
     bool m_quiet = false;
     QString m_lastMessage;
 };

@@ -9,6 +9,8 @@
 #include <dkdbviewport.h>
 #include <dkedsysvar.h>
 
+#include <QSet>
+
 #include <memory>
 #include <string>
 
@@ -262,8 +264,16 @@ bool KvLayerUtility::isModelSpace()
 int KvLayerUtility::getAllLayerDate(QList<QStringList>& rows)
 {
     int count = 0;
+    // Most layers share their color, linetype, lineweight and plot style
+    // texts; each distinct text is kept once, which a big table feels.
+    QSet<QString> texts;
     walkLayers([&](DkDbLayerTableRecord* record) {
-        rows.append(snapshotRow(record));
+        QStringList row = snapshotRow(record);
+        for (int column = 0; column < row.size(); ++column) {
+            if (column != KvCc::NameColumn)
+                row[column] = *texts.insert(row.at(column));
+        }
+        rows.append(row);
         ++count;
         return false;
     });

@@ -5,8 +5,12 @@
 #include "dxfimport.h"
 #include "dxfwriter.h"
 #include "mainwindow.h"
+#include "spatialgrid.h"
 
 #include <QElapsedTimer>
+#include <QRandomGenerator>
+
+#include <algorithm>
 
 using namespace Demo;
 
@@ -58,6 +62,27 @@ class TestDrawingView : public QObject
     Q_OBJECT
 
 private slots:
+    // A query returns every box that meets the area, once each, in order.
+    void gridQueriesFindWhatMeetsTheArea()
+    {
+        QRandomGenerator random(7);
+        QVector<QRectF> boxes;
+        for (int i = 0; i < 3000; ++i) {
+            const double most = i % 50 ? 20.0 : 900.0; // some span many cells
+            boxes << QRectF(random.bounded(1000.0), random.bounded(1000.0), random.bounded(most), random.bounded(most));
+        }
+        const SpatialGrid grid(boxes);
+        for (int q = 0; q < 50; ++q) {
+            const QRectF area(random.bounded(1000.0), random.bounded(1000.0), random.bounded(90.0), random.bounded(90.0));
+            bool all = true;
+            const QVector<int> found = grid.query(area, all);
+            QVERIFY(!all);
+            QVERIFY(std::adjacent_find(found.begin(), found.end(), std::greater_equal<int>()) == found.end());
+            for (int i = 0; i < boxes.size(); ++i)
+                QVERIFY(!boxes.at(i).intersects(area) || std::binary_search(found.begin(), found.end(), i));
+        }
+    }
+
     void cleanup() { s_pServices->setWorkingDatabase(nullptr); }
 
     void blocksAreDrawnAsCadProgramsDrawThem_data()

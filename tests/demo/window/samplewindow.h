@@ -50,9 +50,13 @@ struct SampleWindow : MainWindow {
     }
     void selectPaletteRow(const QString& name) { paletteTable()->selectRow(paletteRow(name)); }
     // Clicks a cell of the palette as a user does.
-    void clickPaletteCell(const QString& name, int column)
+    // With comboHidden the drop-down is out of sight while the click is handled.
+    void clickPaletteCell(const QString& name, int column, bool comboHidden = false)
     {
+        layerCombo()->setHidden(comboHidden);
         QTest::mouseClick(paletteTable()->viewport(), Qt::LeftButton, {}, centerOf(cell(name, column)));
+        settle();
+        layerCombo()->show();
         settle();
     }
     QList<KvCc::LayerItemData> comboRows() const

@@ -105,10 +105,12 @@ private slots:
     {
         QTest::addColumn<int>("column");
         QTest::addColumn<bool>("fromDropDown");
-        QTest::newRow("the bulb in the drop-down") << int(KvCc::OnColumn) << true;
-        QTest::newRow("the sun in the drop-down") << int(KvCc::FreezeColumn) << true;
-        QTest::newRow("the bulb in the palette") << int(KvCc::OnColumn) << false;
-        QTest::newRow("the sun in the palette") << int(KvCc::FreezeColumn) << false;
+        QTest::addColumn<bool>("dropDownHidden");
+        QTest::newRow("the bulb in the drop-down") << int(KvCc::OnColumn) << true << false;
+        QTest::newRow("the sun in the drop-down") << int(KvCc::FreezeColumn) << true << false;
+        QTest::newRow("the bulb in the palette") << int(KvCc::OnColumn) << false << false;
+        QTest::newRow("the sun in the palette") << int(KvCc::FreezeColumn) << false << false;
+        QTest::newRow("the sun in the palette, the drop-down hidden meanwhile") << int(KvCc::FreezeColumn) << false << true;
     }
 
     // Each click flips the layer in the drawing, in the other control and on
@@ -117,6 +119,7 @@ private slots:
     {
         QFETCH(int, column);
         QFETCH(bool, fromDropDown);
+        QFETCH(bool, dropDownHidden);
         SampleWindow window;
         const QString layer = QStringLiteral("A-FURN");
         const bool bulb = column == KvCc::OnColumn;
@@ -125,7 +128,7 @@ private slots:
             if (fromDropDown)
                 window.clickComboToggle(layer, bulb ? 0 : 1);
             else
-                window.clickPaletteCell(layer, column);
+                window.clickPaletteCell(layer, column, dropDownHidden);
             const KvCc::LayerItemData face = window.comboRows().value(window.comboNames().indexOf(layer));
             QCOMPARE(bulb ? !window.record(layer)->isOff() : !window.record(layer)->isFrozen(), shown);
             QCOMPARE(bulb ? face.on : !face.frozen, shown);
