@@ -11,7 +11,7 @@ namespace Demo {
 namespace {
 
 // A rough box around a text: as wide as its longest line at 0.9 of its
-// height a character, turned with the text.
+// height a character, with its frame if it has one, turned with the text.
 QRectF textBox(const DrawingEntity& e)
 {
     int longest = 0, lines = 1, run = 0;
@@ -39,7 +39,8 @@ QRectF textBox(const DrawingEntity& e)
         top = depth / 2;
     else if (e.vAlign == DrawingEntity::Bottom)
         top = depth;
-    const QRectF local(-left, top - depth, width, depth);
+    const double frame = std::max(0.0, e.frameGap);
+    const QRectF local = QRectF(-left, top - depth, width, depth).adjusted(-frame, -frame, frame, frame);
     const QPointF c = e.points.value(0);
     QTransform t;
     t.translate(c.x(), c.y());

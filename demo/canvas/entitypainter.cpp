@@ -4,6 +4,7 @@
 #include "dxfcurves.h"
 #include "dxfimport.h"
 #include "linetypestyle.h"
+#include "textlayout.h"
 
 #include <QFontMetricsF>
 #include <QPainter>
@@ -23,66 +24,12 @@ QColor visibleOnGround(const QColor& c)
     return c;
 }
 
-// Where the first line of a text sits below its point, in pixels, for a
-// capital height of pixels and block pixels between the first and last baselines.
-double firstBaseline(DrawingEntity::VAlign align, double pixels, double block, double descent)
-{
-    switch (align) {
-    case DrawingEntity::Baseline:
-        return block > 0 ? -block : 0;
-    case DrawingEntity::Bottom:
-        return -block - descent;
-    case DrawingEntity::Middle:
-        return pixels / 2 - block / 2;
-    case DrawingEntity::Top:
-        return pixels;
-    }
-    return 0;
-}
-
 // Whether t keeps circles round: equal scale on both axes, which stay square.
 bool keepsCircles(const QTransform& t)
 {
     const double sx = std::hypot(t.m11(), t.m12()), sy = std::hypot(t.m21(), t.m22());
     const double dot = t.m11() * t.m21() + t.m12() * t.m22();
     return std::fabs(sx - sy) <= 1e-6 * sx && std::fabs(dot) <= 1e-6 * sx * sy;
-}
-
-// The lines of a text, each broken between words where it would run past
-// limit pixels (none when limit is 0); a word longer than that stands alone.
-QStringList wrappedLines(const QString& text, const QFontMetricsF& metrics, double limit)
-{
-    QStringList out;
-    for (const QString& paragraph : text.split(QLatin1Char('\n'))) {
-        if (limit <= 0 || metrics.horizontalAdvance(paragraph) <= limit) {
-            out << paragraph;
-            continue;
-        }
-        QString line;
-        for (const QString& word : paragraph.split(QLatin1Char(' '))) {
-            const QString longer = line.isEmpty() ? word : line + QLatin1Char(' ') + word;
-            if (!line.isEmpty() && metrics.horizontalAdvance(longer) > limit) {
-                out << line;
-                line = word;
-            } else {
-                line = longer;
-            }
-        }
-        out << line;
-    }
-    return out;
-}
-
-// How a text's lines are stretched along and across its baseline: by its
-// width factor, or for aligned and fit texts so that a first line natural
-// pixels wide runs from their first point to their second, span pixels
-// away, an aligned text keeping its proportions.
-QPointF textStretch(const DrawingEntity& e, double natural, double span)
-{
-    if ((e.hAlign != DrawingEntity::Aligned && e.hAlign != DrawingEntity::Fit) || natural <= 0 || span <= 0)
-        return QPointF(e.scale.x(), 1);
-    const double along = span / natural;
-    return QPointF(along, e.hAlign == DrawingEntity::Aligned ? along / e.scale.x() : 1);
 }
 
 } // namespace
@@ -305,34 +252,38 @@ void EntityPainter::drawText(const DrawingEntity& e, const QTransform& t)
     // Texts too small to read are left out, unless shown as boxes.
     if ((pixels < 3 && !m_options.textBoxes) || e.text.isEmpty() || pixels > 4000)
         return;
-    QFont font = m_painter->font();
-    font.setPixelSize(std::max(1, qRound(pixels / m_capRatio)));
-    const QFontMetricsF metrics(font);
-    // Widths are measured before the width factor stretches the text.
-    const double unit = std::hypot(along.x(), along.y());
-    const QStringList lines = wrappedLines(e.text, metrics, e.wrapWidth * unit / e.scale.x());
-    const double spacing = pixels * 5.0 / 3.0;
-    const double baseline = firstBaseline(e.vAlign, pixels, (lines.size() - 1) * spacing, metrics.descent());
+    const TextLayout layout(e, m_painter->font(), pixels, std::hypot(along.x(), along.y()), m_capRatio);
     m_painter->save();
-    m_painter->setFont(font);
+    m_painter->setFont(layout.font);
     m_painter->translate(at);
     m_painter->rotate(std::atan2(along.y(), along.x()) * 180 / M_PI);
+    m_painter->scale(layout.shrink, layout.shrink);
     const QPointF run = e.points.size() > 1 ? t.map(e.points.at(1)) - at : QPointF();
-    const QPointF stretch = textStretch(e, metrics.horizontalAdvance(lines.value(0)), std::hypot(run.x(), run.y()));
+    const QPointF stretch = layout.stretch(e, std::hypot(run.x(), run.y()) / layout.shrink);
     m_painter->scale(stretch.x(), stretch.y());
     QRectF box;
-    for (int i = 0; i < lines.size(); ++i) {
-        const double width = metrics.horizontalAdvance(lines.at(i));
-        const double x = e.hAlign == DrawingEntity::Center ? -width / 2 : e.hAlign == DrawingEntity::Right ? -width : 0;
-        const QRectF line(x, baseline + i * spacing - pixels, width, pixels);
+    for (int i = 0; i < layout.lines.size(); ++i) {
+        const QRectF line = layout.line(i);
         if (m_options.textBoxes)
             m_painter->fillRect(line, m_penColor);
         else
-            m_painter->drawText(QPointF(x, baseline + i * spacing), lines.at(i));
+            m_painter->drawText(line.bottomLeft(), layout.lines.at(i));
         box |= line;
     }
     record(DrawingEntity::Text, m_painter->transform().mapRect(box));
+    if (e.frameGap >= 0) {
+        // The gap is the same across and along the lines, whatever stretches them.
+        const double gap = e.frameGap * layout.unit;
+        drawFrame(box.adjusted(-gap / stretch.x(), -gap / stretch.y(), gap / stretch.x(), gap / stretch.y()));
+    }
     m_painter->restore();
+}
+
+// The frame around a framed text's lines, in the painter's text coordinates.
+void EntityPainter::drawFrame(const QRectF& frame)
+{
+    m_painter->drawRect(frame);
+    record(DrawingEntity::Polyline, m_painter->transform().mapRect(frame));
 }
 
 // Solid fills in their color; pattern hatches as their boundary over a light fill.

@@ -89,6 +89,7 @@ private:
     void drawShape(const DrawingEntity& e, const QTransform& t, const Look& look);
     void drawCurve(const DrawingEntity& e, const QTransform& t);
     void drawText(const DrawingEntity& e, const QTransform& t);
+    void drawFrame(const QRectF& frame);
     void drawFill(const DrawingEntity& e, const QTransform& t, const QColor& color);
     void setPen(const Look& look, bool solid);
     void record(DrawingEntity::Kind kind, const QRectF& box);

@@ -38,6 +38,7 @@ struct DrawingEntity
     double rotation = 0.0;       // text or block rotation, degrees
     QString text;                // lines separated by '\n'
     double wrapWidth = 0.0;      // a multiline text's lines wrap at this width; 0: they do not
+    double frameGap = -1.0;      // a framed text's frame stands this far around its lines; negative: none
     // Aligned and fit texts run from their first point to their second,
     // which points hold: aligned ones keep their proportions, fit ones their height.
     enum HAlign { Left, Center, Right, Aligned = 3, Fit = 5 };

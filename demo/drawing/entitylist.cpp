@@ -42,7 +42,7 @@ qint32 EntityList::addExtra(const DrawingEntity& e)
         m_curves.append({e.radius, e.startAngle, e.endAngle});
         return m_curves.size() - 1;
     case DrawingEntity::Text:
-        m_words.append({e.height, e.rotation, e.wrapWidth, e.scale.x(), intern(e.text), quint8(e.hAlign),
+        m_words.append({e.height, e.rotation, e.wrapWidth, e.scale.x(), e.frameGap, intern(e.text), quint8(e.hAlign),
                         quint8(e.vAlign)});
         return m_words.size() - 1;
     case DrawingEntity::Insert:
@@ -109,11 +109,12 @@ void EntityList::readExtra(const Record& r, DrawingEntity& into) const
     into.endAngle = curve.endAngle;
     const bool text = r.kind == DrawingEntity::Text;
     const Words words = text ? m_words.at(r.extra)
-                             : Words{plain.height, plain.rotation, plain.wrapWidth, plain.scale.x(), -1,
+                             : Words{plain.height, plain.rotation, plain.wrapWidth, plain.scale.x(), plain.frameGap, -1,
                                      quint8(plain.hAlign), quint8(plain.vAlign)};
     into.height = words.height;
     into.rotation = words.rotation;
     into.wrapWidth = words.wrapWidth;
+    into.frameGap = words.frameGap;
     into.text = string(words.text);
     into.hAlign = DrawingEntity::HAlign(words.hAlign);
     into.vAlign = DrawingEntity::VAlign(words.vAlign);

@@ -33,7 +33,7 @@ struct Curve
 };
 struct Words
 {
-    double height, rotation, wrapWidth, widthFactor;
+    double height, rotation, wrapWidth, widthFactor, frameGap;
     qint32 text;
     quint8 hAlign, vAlign;
 };

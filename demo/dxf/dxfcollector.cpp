@@ -190,7 +190,7 @@ bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEnt
     static const QHash<QByteArray, Read> shapes{
         {"LINE", &DxfEntityReader::line},     {"POINT", &DxfEntityReader::point},
         {"CIRCLE", &DxfEntityReader::circle}, {"ARC", &DxfEntityReader::arc},
-        {"ELLIPSE", &DxfEntityReader::ellipse}, {"LWPOLYLINE", &DxfEntityReader::lightPolyline},
+        {"ELLIPSE", &DxfEntityReader::ellipse},
         {"TEXT", &DxfEntityReader::text},     {"MTEXT", &DxfEntityReader::multiText},
         {"SOLID", &DxfEntityReader::solid},   {"TRACE", &DxfEntityReader::solid},
         {"3DFACE", &DxfEntityReader::face},   {"SPLINE", &DxfEntityReader::spline}};
@@ -205,13 +205,14 @@ bool DxfCollector::decode(const QByteArray& type, const DxfFields& f, DrawingEnt
         drawn = m_reader.leader(f, e, arrow);
         if (drawn && !arrow.points.isEmpty())
             add(arrow);
+    } else if (type == "LWPOLYLINE") {
+        QVector<DrawingEntity> thin;
+        drawn = m_reader.lightPolyline(f, e, thin);
+        addAll(thin);
     } else if (type == "MULTILEADER" || type == "MLEADER") {
         QVector<DrawingEntity> parts;
         drawn = m_reader.multiLeader(f, e, parts);
-        for (const DrawingEntity& part : parts) {
-            if (isFinite(part) && !part.points.isEmpty())
-                add(part);
-        }
+        addAll(parts);
         if (!drawn)
             ++m_drawing.skipped[QStringLiteral("MULTILEADER without a shape")];
         return false;
@@ -292,6 +293,15 @@ void DxfCollector::add(const DrawingEntity& e)
     m_target->append(e);
 }
 
+// Adds the parts of an entity that have a shape.
+void DxfCollector::addAll(const QVector<DrawingEntity>& parts)
+{
+    for (const DrawingEntity& part : parts) {
+        if (isFinite(part) && !part.points.isEmpty())
+            add(part);
+    }
+}
+
 // Adds the polyline or block reference waiting for the rest of its sequence.
 void DxfCollector::flushSequence()
 {
@@ -303,16 +313,11 @@ void DxfCollector::flushSequence()
     if (e.kind == DrawingEntity::Polyline) {
         if (e.points.isEmpty())
             return;
-        const DxfObjectCoordinates ocs(m_polylineExtrusion);
-        const int steps = DxfCurves::stepsPerSegment(e.points.size());
-        const bool wide = DxfCurves::isWide(m_widths, e.closed);
-        // A wide polyline is drawn as the area its width covers.
-        const QVector<QPointF> path = wide ? DxfCurves::wideOutline(e.points, m_bulges, m_widths, e.closed, steps)
-                                           : DxfCurves::bulgedPath(e.points, m_bulges, e.closed, steps);
-        e.kind = wide ? DrawingEntity::Fill : DrawingEntity::Polyline;
-        e.points.clear();
-        for (const QPointF& p : path)
-            e.points.append(ocs.toPlan(p.x(), p.y(), m_polylineElevation));
+        const QVector<QPointF> vertices = e.points;
+        QVector<DrawingEntity> thin;
+        DxfEntityReader::polylineShape(vertices, m_bulges, m_widths, DxfObjectCoordinates(m_polylineExtrusion),
+                                       m_polylineElevation, e, thin);
+        addAll(thin);
     }
     if (isFinite(e))
         add(e);

@@ -45,6 +45,7 @@ private:
     void startPolyline(const DxfFields& f, const DrawingEntity& e);
     bool reference(const QByteArray& type, const DxfFields& f, DrawingEntity& e);
     void add(const DrawingEntity& e);
+    void addAll(const QVector<DrawingEntity>& parts);
     void flushSequence();
     void countObject(const QByteArray& type, int layer);
     int layerFor(const QByteArray& raw);

@@ -51,6 +51,12 @@ void miter(QVector<QPointF>& a, QVector<QPointF>& b)
     b.first() = cross;
 }
 
+// Whether a segment of these start and end widths is drawn as an area.
+bool wideSegment(const QPointF& w)
+{
+    return std::max(w.x(), w.y()) > 0 && std::isfinite(w.x() + w.y());
+}
+
 } // namespace
 
 int DxfCurves::stepsPerSegment(int vertices)
@@ -98,8 +104,7 @@ bool DxfCurves::isWide(const QVector<QPointF>& widths, bool closed)
 {
     const int segments = closed ? widths.size() : widths.size() - 1;
     for (int i = 0; i < segments; ++i) {
-        const QPointF w = widths.at(i);
-        if (!(std::max(w.x(), w.y()) > 0) || !std::isfinite(w.x() + w.y()))
+        if (!wideSegment(widths.at(i)))
             return false;
     }
     return segments > 0;
@@ -126,6 +131,46 @@ QVector<QPointF> DxfCurves::wideOutline(const QVector<QPointF>& vertices, const 
         out += side;
     for (int i = segments - 1; i >= 0; --i)
         std::copy(right.at(i).crbegin(), right.at(i).crend(), std::back_inserter(out));
+    return out;
+}
+
+DxfCurves::WidthRuns DxfCurves::widthRuns(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                                          const QVector<QPointF>& widths, bool closed, int steps)
+{
+    WidthRuns out;
+    const int n = vertices.size(), segments = closed ? n : n - 1;
+    if (segments < 1 || std::none_of(widths.cbegin(), widths.cbegin() + segments, wideSegment))
+        return out;
+    if (isWide(widths, closed)) {
+        out.bands = wideOutline(vertices, bulges, widths, closed, steps);
+        out.loops = {out.bands.size()};
+        return out;
+    }
+    // A closed polyline's runs start where its width changes, so none wraps round.
+    int start = 0;
+    while (closed && wideSegment(widths.at(start)) == wideSegment(widths.at((start + segments - 1) % segments)))
+        ++start;
+    for (int k = 0; k < segments;) {
+        const bool wide = wideSegment(widths.at((start + k) % segments));
+        QVector<QPointF> runVertices = {vertices.at((start + k) % segments)};
+        QVector<double> runBulges;
+        QVector<QPointF> runWidths;
+        for (; k < segments && wideSegment(widths.at((start + k) % segments)) == wide; ++k) {
+            const int i = (start + k) % segments;
+            runVertices.append(vertices.at((i + 1) % n));
+            runBulges.append(bulges.at(i));
+            runWidths.append(widths.at(i));
+        }
+        runBulges.append(0);
+        runWidths.append(QPointF());
+        if (wide) {
+            const QVector<QPointF> band = wideOutline(runVertices, runBulges, runWidths, false, steps);
+            out.bands += band;
+            out.loops.append(band.size());
+        } else {
+            out.lines.append(bulgedPath(runVertices, runBulges, false, steps));
+        }
+    }
     return out;
 }
 

@@ -22,14 +22,25 @@ public:
     static QVector<QPointF> bulgedPath(const QVector<QPointF>& vertices, const QVector<double>& bulges, bool closed,
                                        int steps);
     // Whether every segment of a polyline has a width (x start, y end, per
-    // vertex): then it is drawn as the area it covers. One of no width
-    // among them keeps the whole a line.
+    // vertex): then it is drawn as the area it covers.
     static bool isWide(const QVector<QPointF>& widths, bool closed);
     // The outline of a polyline drawn wide: each segment, bulged as it is,
     // offset to both sides by half its width, which runs from the start
     // width (x of widths) at its first vertex to the end width (y) at the next.
     static QVector<QPointF> wideOutline(const QVector<QPointF>& vertices, const QVector<double>& bulges,
                                         const QVector<QPointF>& widths, bool closed, int steps);
+    // A polyline some of whose segments are wide, split by width: the
+    // outline of each run of wide segments (loops their sizes) and the path
+    // of each run of thin ones. Empty when no segment is wide; a closed
+    // polyline wide all round is one outline, mitred where it closes.
+    struct WidthRuns
+    {
+        QVector<QPointF> bands;
+        QVector<int> loops;
+        QVector<QVector<QPointF>> lines;
+    };
+    static WidthRuns widthRuns(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                               const QVector<QPointF>& widths, bool closed, int steps);
     // Points for each bulged segment of a polyline of that many vertices,
     // so that no polyline grows past a bound however many it has.
     static int stepsPerSegment(int vertices);

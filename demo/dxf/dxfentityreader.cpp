@@ -115,12 +115,10 @@ bool DxfEntityReader::ellipse(const DxfFields& f, DrawingEntity& e) const
     return e.points.size() > 1;
 }
 
-bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
+bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e, QVector<DrawingEntity>& thin) const
 {
     e.kind = DrawingEntity::Polyline;
     e.closed = f.integer(70) & 1;
-    const DxfObjectCoordinates ocs = objectCoordinates(f);
-    const double elevation = f.real(38);
     QVector<QPointF> vertices;
     QVector<double> bulges;
     QVector<QPointF> widths; // start and end width of each vertex's segment
@@ -141,16 +139,40 @@ bool DxfEntityReader::lightPolyline(const DxfFields& f, DrawingEntity& e) const
     }
     if (vertices.isEmpty())
         return false;
-    const int steps = DxfCurves::stepsPerSegment(vertices.size());
-    const bool wide = DxfCurves::isWide(widths, e.closed);
-    // A wide polyline is drawn as the area its width covers.
-    const QVector<QPointF> path = wide ? DxfCurves::wideOutline(vertices, bulges, widths, e.closed, steps)
-                                       : DxfCurves::bulgedPath(vertices, bulges, e.closed, steps);
-    e.kind = wide ? DrawingEntity::Fill : DrawingEntity::Polyline;
-    e.points.reserve(path.size());
-    for (const QPointF& p : path)
-        e.points.append(ocs.toPlan(p.x(), p.y(), elevation));
+    polylineShape(vertices, bulges, widths, objectCoordinates(f), f.real(38), e, thin);
     return true;
+}
+
+void DxfEntityReader::polylineShape(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                                    const QVector<QPointF>& widths, const DxfObjectCoordinates& ocs, double elevation,
+                                    DrawingEntity& e, QVector<DrawingEntity>& thin)
+{
+    const int steps = DxfCurves::stepsPerSegment(vertices.size());
+    const DxfCurves::WidthRuns runs = DxfCurves::widthRuns(vertices, bulges, widths, e.closed, steps);
+    const auto toPlan = [&](const QVector<QPointF>& path) {
+        QVector<QPointF> out;
+        out.reserve(path.size());
+        for (const QPointF& p : path)
+            out.append(ocs.toPlan(p.x(), p.y(), elevation));
+        return out;
+    };
+    if (runs.bands.isEmpty()) {
+        e.kind = DrawingEntity::Polyline;
+        e.points = toPlan(DxfCurves::bulgedPath(vertices, bulges, e.closed, steps));
+        return;
+    }
+    // The wide segments are drawn as the area their width covers, the thin
+    // ones between them as lines.
+    DrawingEntity line = e;
+    line.kind = DrawingEntity::Polyline;
+    line.closed = false;
+    for (const QVector<QPointF>& path : runs.lines) {
+        line.points = toPlan(path);
+        thin.append(line);
+    }
+    e.kind = DrawingEntity::Fill;
+    e.points = toPlan(runs.bands);
+    e.loops = runs.lines.isEmpty() ? QVector<int>() : runs.loops;
 }
 
 bool DxfEntityReader::text(const DxfFields& f, DrawingEntity& e) const
@@ -329,6 +351,7 @@ bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base,
             text.height = leader.textHeight;
         text.points = {leader.textAt};
         text.wrapWidth = std::max(0.0, leader.textWidth);
+        text.frameGap = leader.framed ? std::max(0.0, leader.landingGap) : -1.0;
         if (!leader.textDirection.isNull())
             text.rotation = degrees(std::atan2(leader.textDirection.y(), leader.textDirection.x()));
         attach(leader.attachment, text);

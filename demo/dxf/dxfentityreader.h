@@ -7,6 +7,7 @@
 
 namespace Demo {
 
+class DxfObjectCoordinates;
 class DxfText;
 
 // Decodes single entity records into drawable entities in plan
@@ -22,7 +23,9 @@ public:
     bool circle(const DxfFields& f, DrawingEntity& e) const;
     bool arc(const DxfFields& f, DrawingEntity& e) const;
     bool ellipse(const DxfFields& f, DrawingEntity& e) const;
-    bool lightPolyline(const DxfFields& f, DrawingEntity& e) const;
+    // A polyline whose segments are all thin or all wide is e; one with
+    // both is e, the area its wide segments cover, and lines in thin.
+    bool lightPolyline(const DxfFields& f, DrawingEntity& e, QVector<DrawingEntity>& thin) const;
     bool text(const DxfFields& f, DrawingEntity& e) const;
     bool multiText(const DxfFields& f, DrawingEntity& e) const;
     // An attribute's text; false when it is invisible.
@@ -39,6 +42,12 @@ public:
     bool multiLeader(const DxfFields& f, const DrawingEntity& base, QVector<DrawingEntity>& out) const;
 
     QString blockName(const DxfFields& f) const;
+    // Fills in e, and thin when some segments are wide and some not, as
+    // lightPolyline does for a polyline of these vertices (bulges and
+    // widths per vertex), in plan through ocs at the elevation.
+    static void polylineShape(const QVector<QPointF>& vertices, const QVector<double>& bulges,
+                              const QVector<QPointF>& widths, const DxfObjectCoordinates& ocs, double elevation,
+                              DrawingEntity& e, QVector<DrawingEntity>& thin);
 
 private:
     bool singleLineText(const DxfFields& f, int verticalCode, DrawingEntity& e) const;

@@ -7,10 +7,14 @@ namespace Demo {
 DxfMultiLeader::DxfMultiLeader(const QVector<DxfPair>& pairs)
 {
     for (const DxfPair& p : pairs) {
+        if (m_done) {
+            // After the context block come the entity's own properties.
+            if (p.code == 292)
+                framed = DxfFields::number(p.value, 0) != 0;
+            continue;
+        }
         if (enter(p))
             continue;
-        if (m_done)
-            break;
         const double v = DxfFields::number(p.value, 0);
         if (m_where == Line && p.code == 10)
             m_line.append(QPointF(v, 0));
@@ -66,6 +70,7 @@ void DxfMultiLeader::takeContext(const DxfPair& p, double value)
     case 43: textWidth = value; break;
     case 41: textHeight = value; break;
     case 140: arrowSize = value; break;
+    case 145: landingGap = value; break;
     case 171: attachment = static_cast<int>(value); break;
     default: break;
     }

@@ -11,7 +11,7 @@ namespace Demo {
 // The geometry of a multileader, read from its context block: each leader
 // line runs through its points to the leader's landing point and on along
 // the dogleg; the text (raw, still encoded) sits at a point by its
-// attachment.
+// attachment, in a frame the landing gap around it when the entity says so.
 class DxfMultiLeader
 {
 public:
@@ -25,6 +25,8 @@ public:
     double textHeight = -1; // -1: the entity's own
     double arrowSize = 0;
     int attachment = 1;
+    double landingGap = 0;
+    bool framed = false;
 
 private:
     enum Where { Outside, Context, Leader, Line };

@@ -157,6 +157,21 @@ private slots:
                               "Polyline #ff0000 62,-1", "Polyline #ff0000 72,2", "Polyline #ff0000 82,2"}));
     }
 
+    void aMultileaderTextIsFramedWhenTheEntitySaysSo()
+    {
+        for (const char* framed : {"0", "1"}) {
+            DxfWriter w = blockDrawing();
+            w.pair(0, "MULTILEADER").pair(8, "Red").pair(300, "CONTEXT_DATA{").pair(145, 2.0).pair(304, "Note");
+            w.pair(12, 0.0).pair(22, 0.0).pair(41, 3.0).pair(292, "1").pair(301, "}").pair(292, framed);
+            const QStringList drawn = drawnBy(w.endSection().end().data());
+            // The frame stands evenly around the text's lines.
+            const QStringList texts = drawn.filter(QStringLiteral("Text #ff0000"));
+            QCOMPARE(texts.size(), 1);
+            const QString frame = QString(texts.first()).replace(QStringLiteral("Text"), QStringLiteral("Polyline"));
+            QCOMPARE(drawn.contains(frame), *framed == '1');
+        }
+    }
+
     void badInputIsDrawnAsFarAsItGoesInBoundedTime_data()
     {
         QTest::addColumn<QByteArray>("dxf");

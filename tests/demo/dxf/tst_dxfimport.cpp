@@ -228,6 +228,7 @@ private slots:
         text.text = QStringLiteral("Ü\nB");
         text.hAlign = DrawingEntity::Fit;
         text.wrapWidth = 40;
+        text.frameGap = 0.5;
         text.scale = QPointF(0.8, 1);
         text.vAlign = DrawingEntity::Top;
         DrawingEntity insert;
@@ -266,11 +267,12 @@ private slots:
             QCOMPARE(QVariantList({into.layer, into.color, into.colorByBlock, into.linetype, into.lineWeight, into.closed,
                                    into.radius, into.startAngle, into.endAngle, into.height, into.rotation, into.text,
                                    int(into.hAlign), int(into.vAlign), into.block, into.scale, into.columns, into.rows,
-                                   into.spacing, into.patterned, int(into.attributes.size()), into.wrapWidth}),
+                                   into.spacing, into.patterned, int(into.attributes.size()), into.wrapWidth,
+                                   into.frameGap}),
                      QVariantList({e.layer, e.color, e.colorByBlock, e.linetype, e.lineWeight, e.closed, e.radius,
                                    e.startAngle, e.endAngle, e.height, e.rotation, e.text, int(e.hAlign), int(e.vAlign),
                                    e.block, e.scale, e.columns, e.rows, e.spacing, e.patterned, int(e.attributes.size()),
-                                   e.wrapWidth}));
+                                   e.wrapWidth, e.frameGap}));
             QCOMPARE(into.points, e.points);
             QCOMPARE(into.loops, e.loops);
         }
