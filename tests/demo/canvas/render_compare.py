@@ -24,7 +24,7 @@ SKIP = 77
 # multilines, 3D solids...) it counts and names instead.
 DRAWN = {"LINE", "POINT", "CIRCLE", "ARC", "ELLIPSE", "LWPOLYLINE", "POLYLINE", "TEXT", "MTEXT", "SOLID", "TRACE",
          "3DFACE", "SPLINE", "HATCH", "INSERT", "DIMENSION", "LEADER", "MULTILEADER"}
-SIZE = (800, 560)
+SIZE = (800, 560)  # the test's size, for its time; --size 1600x1000 checks the full one
 NEAR = 2        # pixels
 REQUIRED = 95.0  # percent, both ways
 
@@ -358,7 +358,11 @@ def main():
     parser.add_argument("shared", nargs="?")
     parser.add_argument("--keep", help="folder that keeps the drawings and pictures")
     parser.add_argument("--only", help="compare only the drawing of this name")
+    parser.add_argument("--size", help="pictures of WxH pixels")
     args = parser.parse_args()
+    if args.size:
+        global SIZE
+        SIZE = tuple(int(n) for n in args.size.split("x"))
     with tempfile.TemporaryDirectory() as temp:
         folder = args.keep or temp
         os.makedirs(folder, exist_ok=True)
