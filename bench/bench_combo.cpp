@@ -264,8 +264,7 @@ KVCC_BENCH_GROUP(combo)
         auto db = makeDrawing(size);
         s_pServices = dkdbDefaultServices();
         s_pServices->setWorkingDatabase(db.get());
-        if (size <= 5000)
-            measureEmptyAndPopup(size, out);
+        measureEmptyAndPopup(size, out);
         if (size >= 1000 || quick)
             measureRefreshes(*db, size, out);
         s_pServices->setWorkingDatabase(nullptr);
