@@ -72,6 +72,9 @@ LayerComboBox::LayerComboBox(QWidget* parent)
     setView(m_listWidget);
     connect(this, qOverload<int>(&QComboBox::currentIndexChanged), this, &LayerComboBox::slotRowChanged);
     m_listWidget->setAttribute(Qt::WA_MouseTracking, false);
+    // Every row is as high as the others: the list need not ask each of
+    // tens of thousands of rows for its size before the popup opens.
+    m_listWidget->setUniformItemSizes(true);
     static_cast<RowWidgetList*>(m_listWidget)->setRowMaker([this](int row) { return rowWidget(row); });
 }
 
@@ -202,6 +205,17 @@ void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
     if (m_listWidget->count() == layers.size()) {
         int row = 0;
         for (; row < layers.size(); ++row) {
+            // Rows never shown have only their item: one look at its record.
+            QListWidgetItem* item = m_listWidget->item(row);
+            if (!existingRowWidget(row)) {
+                const QVariant held = item->data(layerRole);
+                const auto* was = static_cast<const LayerItemData*>(held.constData());
+                if (held.userType() != qMetaTypeId<LayerItemData>() || was->name != layers[row].name)
+                    break;
+                if (*was != layers[row])
+                    item->setData(layerRole, QVariant::fromValue(layers[row]));
+                continue;
+            }
             if (rowLayer(row).name != layers[row].name)
                 break;
             updateRow(row, layers[row]);
