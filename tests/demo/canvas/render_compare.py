@@ -1,9 +1,9 @@
 # Holds the demo's drawing of whole drawings against an independent
 # renderer (ezdxf's drawing add-on with matplotlib): both draw a drawing's
-# model space into pictures of one size (1600 by 1000 pixels unless told) over one area, the demo with
-# "kvcc-demo --render ... --text-boxes --thin" (which prints the area), the
-# other here with texts as filled boxes as well and every line solid and one
-# pixel wide. Of the pixels either side drew, the share that lies within 2
+# model space into pictures of one size (1600 by 1000 pixels unless told)
+# over one area, the demo with "kvcc-demo --render ... --text-boxes --thin"
+# (which prints the area), the other here with texts as filled boxes as well
+# and every line solid and one pixel wide. Of the pixels either side drew, the share that lies within 2
 # pixels of one the other side drew must be at least 95% both ways.
 #
 # The drawings are the shared ones (when their folder exists) and the cases
