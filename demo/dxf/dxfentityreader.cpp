@@ -28,6 +28,18 @@ QPointF planPoint(const DxfObjectCoordinates& ocs, const DxfFields& f, int xCode
     return ocs.toPlan(f.real(xCode), f.real(xCode + 10), f.real(xCode + 20));
 }
 
+// A multiline text drawn top to bottom is meant for scripts set in columns.
+// With fonts that have no such forms, the drawings' own stored pictures show
+// its paragraphs side by side on one line, not wrapped at its width, and
+// their text positions assume that line; so does this.
+void runTopToBottom(int drawingDirection, DrawingEntity& e)
+{
+    if (drawingDirection != 3)
+        return;
+    e.text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    e.wrapWidth = 0;
+}
+
 // Every value of a code, in order.
 QVector<double> values(const DxfFields& f, int code)
 {
@@ -249,6 +261,7 @@ bool DxfEntityReader::multiText(const DxfFields& f, DrawingEntity& e) const
     }
     raw += f.text(1);
     e.text = DxfText::controlCodes(DxfText::plainMText(m_text.decode(raw)));
+    runTopToBottom(f.integer(72, 1), e);
     attach(f.integer(71, 1), e);
     return !e.text.isEmpty();
 }
@@ -351,6 +364,7 @@ bool DxfEntityReader::multiLeader(const DxfFields& f, const DrawingEntity& base,
             text.height = leader.textHeight;
         text.points = {leader.textAt};
         text.wrapWidth = std::max(0.0, leader.textWidth);
+        runTopToBottom(leader.drawingDirection, text);
         text.frameGap = leader.framed ? std::max(0.0, leader.landingGap) : -1.0;
         if (!leader.textDirection.isNull())
             text.rotation = degrees(std::atan2(leader.textDirection.y(), leader.textDirection.x()));

@@ -72,6 +72,7 @@ void DxfMultiLeader::takeContext(const DxfPair& p, double value)
     case 140: arrowSize = value; break;
     case 145: landingGap = value; break;
     case 171: attachment = static_cast<int>(value); break;
+    case 172: drawingDirection = static_cast<int>(value); break;
     default: break;
     }
 }

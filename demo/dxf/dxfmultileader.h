@@ -25,6 +25,7 @@ public:
     double textHeight = -1; // -1: the entity's own
     double arrowSize = 0;
     int attachment = 1;
+    int drawingDirection = 1; // of its text: 1 left to right, 3 top to bottom
     double landingGap = 0;
     bool framed = false;
 

@@ -212,6 +212,23 @@ private slots:
         QCOMPARE(e.at(2).points, QVector<QPointF>({QPointF(5, 1), QPointF(5, 3)}));
     }
 
+    void textsRunningTopToBottomStandOnOneLineUnwrapped()
+    {
+        DxfWriter w;
+        w.beginLayerTable().layer("0", 0, 7).endLayerTable().beginEntities();
+        for (const char* direction : {"1", "3"}) {
+            w.pair(0, "MTEXT").pair(8, "0").pair(10, 0.0).pair(20, 0.0).pair(40, 1.0).pair(41, 2.0).pair(72, direction);
+            w.pair(1, "Top\\PLow");
+            w.pair(0, "MULTILEADER").pair(8, "0").pair(300, "CONTEXT_DATA{").pair(304, "Top\\PLow").pair(43, 2.0);
+            w.pair(172, direction).pair(301, "}");
+        }
+        const EntityList e = readChecked(w.endSection().end().data()).drawing.entities;
+        QCOMPARE(e.size(), 4);
+        for (int i = 0; i < 4; ++i)
+            QCOMPARE(qMakePair(e.at(i).text, e.at(i).wrapWidth), i < 2 ? qMakePair(QStringLiteral("Top\nLow"), 2.0)
+                                                                       : qMakePair(QStringLiteral("Top Low"), 0.0));
+    }
+
     // Every field of every kind reads back from the packed list as it went
     // in, also when read into an entity that held another kind before.
     void packedEntitiesReadBackAsAppended()
