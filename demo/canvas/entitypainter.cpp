@@ -292,7 +292,7 @@ void EntityPainter::drawFill(const DrawingEntity& e, const QTransform& t, const 
     QPainterPath path;
     path.setFillRule(Qt::OddEvenFill);
     int from = 0;
-    const QVector<int> loops = e.loops.isEmpty() ? QVector<int>{e.points.size()} : e.loops;
+    const QVector<int> loops = e.loops.isEmpty() ? QVector<int>{int(e.points.size())} : e.loops;
     for (int size : loops) {
         path.addPolygon(t.map(QPolygonF(e.points.mid(from, size))));
         path.closeSubpath();

@@ -143,7 +143,7 @@ DxfCurves::WidthRuns DxfCurves::widthRuns(const QVector<QPointF>& vertices, cons
         return out;
     if (isWide(widths, closed)) {
         out.bands = wideOutline(vertices, bulges, widths, closed, steps);
-        out.loops = {out.bands.size()};
+        out.loops = {int(out.bands.size())};
         return out;
     }
     // A closed polyline's runs start where its width changes, so none wraps round.
