@@ -12,7 +12,7 @@ constexpr int kLargeCells = 64;  // a box over more cells than this is kept asid
 
 } // namespace
 
-SpatialGrid::SpatialGrid(const QVector<QRectF>& boxes) : m_count(boxes.size())
+SpatialGrid::SpatialGrid(const QVector<QRectF>& boxes)
 {
     for (const QRectF& b : boxes) {
         if (std::isfinite(b.left()) && std::isfinite(b.right()) && std::isfinite(b.top()) && std::isfinite(b.bottom()))
@@ -22,7 +22,6 @@ SpatialGrid::SpatialGrid(const QVector<QRectF>& boxes) : m_count(boxes.size())
         return;
     const int side = std::clamp(static_cast<int>(std::sqrt(boxes.size() / 4.0)), 1, kMaxSide);
     m_columns = m_rows = side;
-    m_seen.fill(-1, boxes.size());
     // Counts each cell's boxes, then files them where the counts say.
     QVector<int> fill(m_columns * m_rows + 1, 0);
     const auto eachCell = [&](const auto& visit) {
@@ -79,22 +78,16 @@ QVector<int> SpatialGrid::query(const QRectF& area, bool& all) const
         all = true;
         return {};
     }
-    ++m_query;
     QVector<int> out = m_large;
     for (int r = r0; r <= r1; ++r) {
-        for (int c = c0; c <= c1; ++c) {
-            const int cell = r * m_columns + c;
-            for (int k = m_starts.at(cell); k < m_starts.at(cell + 1); ++k) {
-                const int i = m_entries.at(k);
-                if (m_seen.at(i) != m_query) {
-                    m_seen[i] = m_query;
-                    out.append(i);
-                }
-            }
-        }
+        // The cells of a row are filed one after the other.
+        const int first = r * m_columns;
+        for (int k = m_starts.at(first + c0); k < m_starts.at(first + c1 + 1); ++k)
+            out.append(m_entries.at(k));
     }
-    // Drawing order is file order.
+    // Drawing order is file order; a box filed in several cells is returned once.
     std::sort(out.begin(), out.end());
+    out.erase(std::unique(out.begin(), out.end()), out.end());
     return out;
 }
 

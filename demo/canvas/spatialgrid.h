@@ -24,14 +24,11 @@ private:
     QRectF m_bounds;
     int m_columns = 0;
     int m_rows = 0;
-    int m_count = 0;
     // Cell k holds m_entries[m_starts[k]] up to m_entries[m_starts[k + 1]]:
     // two arrays for the whole grid rather than one per cell.
     QVector<int> m_starts;
     QVector<int> m_entries;
     QVector<int> m_large;
-    mutable QVector<int> m_seen;  // per box: the query that last returned it
-    mutable int m_query = 0;
 };
 
 } // namespace Demo
