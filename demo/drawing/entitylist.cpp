@@ -45,12 +45,22 @@ qint32 EntityList::addExtra(const DrawingEntity& e)
         m_words.append({e.height, e.rotation, e.wrapWidth, e.scale.x(), e.frameGap, intern(e.text), quint8(e.hAlign),
                         quint8(e.vAlign)});
         return m_words.size() - 1;
-    case DrawingEntity::Insert:
-        m_references.append({e.block, e.text.isEmpty() ? -1 : intern(e.text), e.columns, e.rows, e.rotation,
-                             e.scale, e.spacing, quint32(m_attributes.size()), quint32(e.attributes.size())});
+    case DrawingEntity::Insert: {
+        // Exact comparisons: QPointF's own == is fuzzy.
+        const auto same = [](const QPointF& a, const QPointF& b) { return a.x() == b.x() && a.y() == b.y(); };
+        const DrawingEntity plain;
+        qint32 placement = -1;
+        if (!same(e.scale, plain.scale) || !same(e.spacing, plain.spacing) || e.columns != plain.columns
+            || e.rows != plain.rows || !e.attributes.empty()) {
+            m_placements.append({e.scale, e.spacing, e.columns, e.rows, quint32(m_attributes.size()),
+                                 quint32(e.attributes.size())});
+            placement = m_placements.size() - 1;
+        }
+        m_references.append({e.block, e.text.isEmpty() ? -1 : intern(e.text), e.rotation, placement});
         for (const DrawingEntity& a : e.attributes)
             m_attributes.append(a);
         return m_references.size() - 1;
+    }
     case DrawingEntity::Fill:
         m_loops.append({quint32(m_loopSizes.size()), quint32(e.loops.size())});
         m_loopSizes.append(e.loops);
@@ -119,20 +129,20 @@ void EntityList::readExtra(const Record& r, DrawingEntity& into) const
     into.hAlign = DrawingEntity::HAlign(words.hAlign);
     into.vAlign = DrawingEntity::VAlign(words.vAlign);
     const bool insert = r.kind == DrawingEntity::Insert;
-    const Reference ref = insert ? m_references.at(r.extra)
-                                 : Reference{plain.block, -1, plain.columns, plain.rows, plain.rotation, plain.scale,
-                                             plain.spacing, 0, 0};
+    const Reference ref = insert ? m_references.at(r.extra) : Reference{plain.block, -1, plain.rotation, -1};
+    const Placement at = ref.placement >= 0 ? m_placements.at(ref.placement)
+                                            : Placement{plain.scale, plain.spacing, plain.columns, plain.rows, 0, 0};
     into.block = ref.block;
-    into.columns = ref.columns;
-    into.rows = ref.rows;
-    into.scale = text ? QPointF(words.widthFactor, plain.scale.y()) : ref.scale;
-    into.spacing = ref.spacing;
+    into.columns = at.columns;
+    into.rows = at.rows;
+    into.scale = text ? QPointF(words.widthFactor, plain.scale.y()) : at.scale;
+    into.spacing = at.spacing;
     if (insert) {
         into.rotation = ref.rotation;
         into.text = string(ref.name);
     }
-    into.attributes.assign(m_attributes.constData() + ref.firstAttribute,
-                           m_attributes.constData() + ref.firstAttribute + ref.attributeCount);
+    into.attributes.assign(m_attributes.constData() + at.firstAttribute,
+                           m_attributes.constData() + at.firstAttribute + at.attributeCount);
     const Loops loops = r.kind == DrawingEntity::Fill ? m_loops.at(r.extra) : Loops{0, 0};
     copyInto(into.loops, m_loopSizes.constData() + loops.first, int(loops.count));
 }
@@ -144,6 +154,7 @@ void EntityList::squeeze()
     m_curves.squeeze();
     m_words.squeeze();
     m_references.squeeze();
+    m_placements.squeeze();
     m_loops.squeeze();
     m_loopSizes.squeeze();
 }

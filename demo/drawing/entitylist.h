@@ -39,9 +39,15 @@ struct Words
 };
 struct Reference
 {
-    qint32 block, name, columns, rows;
+    qint32 block, name;
     double rotation;
+    qint32 placement;        // -1: unscaled, not arrayed, no attributes
+};
+// What most references do without: a scale, an array, attributes.
+struct Placement
+{
     QPointF scale, spacing;
+    qint32 columns, rows;
     quint32 firstAttribute, attributeCount;
 };
 struct Loops
@@ -122,6 +128,7 @@ private:
     using Curve = EntityPacking::Curve;
     using Words = EntityPacking::Words;
     using Reference = EntityPacking::Reference;
+    using Placement = EntityPacking::Placement;
     using Loops = EntityPacking::Loops;
     enum Flag : quint8 { Closed = 1, ColorByBlock = 2, Patterned = 4, HasColor = 8 };
 
@@ -135,6 +142,7 @@ private:
     QVector<Curve> m_curves;
     QVector<Words> m_words;
     QVector<Reference> m_references;
+    QVector<Placement> m_placements;
     QVector<Loops> m_loops;
     QVector<int> m_loopSizes;
     QVector<QString> m_strings;
@@ -149,4 +157,5 @@ Q_DECLARE_TYPEINFO(Demo::EntityPacking::Record, Q_PRIMITIVE_TYPE);
 Q_DECLARE_TYPEINFO(Demo::EntityPacking::Curve, Q_PRIMITIVE_TYPE);
 Q_DECLARE_TYPEINFO(Demo::EntityPacking::Words, Q_PRIMITIVE_TYPE);
 Q_DECLARE_TYPEINFO(Demo::EntityPacking::Reference, Q_PRIMITIVE_TYPE);
+Q_DECLARE_TYPEINFO(Demo::EntityPacking::Placement, Q_PRIMITIVE_TYPE);
 Q_DECLARE_TYPEINFO(Demo::EntityPacking::Loops, Q_PRIMITIVE_TYPE);

@@ -272,12 +272,17 @@ private slots:
         arc.radius = 4;
         arc.startAngle = 350;
         arc.endAngle = 10;
-        const QVector<DrawingEntity> all{text, insert, fill, arc, text};
+        DrawingEntity plainInsert;
+        plainInsert.kind = DrawingEntity::Insert;
+        plainInsert.points = {QPointF(6, 7)};
+        plainInsert.block = 1;
+        plainInsert.rotation = 45;
+        const QVector<DrawingEntity> all{text, insert, fill, arc, text, plainInsert};
         EntityList list;
         for (const DrawingEntity& e : all)
             list << e;
         DrawingEntity into = insert;
-        for (int i : {0, 1, 2, 3, 4, 1, 0}) {
+        for (int i : {0, 1, 2, 3, 4, 1, 5, 1, 0}) {
             list.read(i, into);
             const DrawingEntity& e = all.at(i);
             QCOMPARE(int(into.kind), int(e.kind));
