@@ -55,19 +55,21 @@ wchar_t* DkDbLayerTableRecord::plotStyleName() const
 
 void DkDbLayerTableRecord::beginPending()
 {
-    m_pending = m_state;
+    m_pending = std::make_unique<State>(m_state);
 }
 
 void DkDbLayerTableRecord::commitPending()
 {
-    m_state = m_pending;
+    if (m_pending)
+        m_state = std::move(*m_pending);
+    m_pending.reset();
 }
 
 Dk::ErrorStatus DkDbLayerTableRecord::setIsOff(bool off)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.off = off;
+    m_pending->off = off;
     return Dk::eOk;
 }
 
@@ -78,7 +80,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setIsFrozen(bool frozen)
     // The current layer can never be frozen.
     if (frozen && database() && database()->clayer() == objectId())
         return Dk::eInvalidLayer;
-    m_pending.frozen = frozen;
+    m_pending->frozen = frozen;
     return Dk::eOk;
 }
 
@@ -86,7 +88,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setIsLocked(bool locked)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.locked = locked;
+    m_pending->locked = locked;
     return Dk::eOk;
 }
 
@@ -94,7 +96,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setIsPlottable(bool plottable)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.plottable = plottable;
+    m_pending->plottable = plottable;
     return Dk::eOk;
 }
 
@@ -102,7 +104,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setVPDFLT(bool frozen)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.vpdflt = frozen;
+    m_pending->vpdflt = frozen;
     return Dk::eOk;
 }
 
@@ -110,7 +112,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setColor(const DkCmColor& color)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.color = color;
+    m_pending->color = color;
     return Dk::eOk;
 }
 
@@ -118,7 +120,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setLineWeight(int weight)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.lineWeight = weight;
+    m_pending->lineWeight = weight;
     return Dk::eOk;
 }
 
@@ -126,7 +128,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setLinetypeObjectId(const DkDbObjectId& id
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.linetype = id;
+    m_pending->linetype = id;
     return Dk::eOk;
 }
 
@@ -134,7 +136,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setPlotStyleName(const wchar_t* name)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.plotStyle = name ? name : L"";
+    m_pending->plotStyle = name ? name : L"";
     return Dk::eOk;
 }
 
@@ -142,7 +144,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setDescription(const wchar_t* text)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending.description = text ? text : L"";
+    m_pending->description = text ? text : L"";
     return Dk::eOk;
 }
 

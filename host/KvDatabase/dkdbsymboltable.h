@@ -3,6 +3,7 @@
 #include "dkcmcolor.h"
 #include "dkdbobject.h"
 
+#include <memory>
 #include <string>
 #include <unordered_map>
 #include <vector>
@@ -82,10 +83,12 @@ private:
         std::wstring plotStyle = L"Color_7";
         std::wstring description;
     };
-    const State& state() const { return isWriteEnabled() ? m_pending : m_state; }
+    const State& state() const { return m_pending ? *m_pending : m_state; }
 
     State m_state;
-    State m_pending;
+    // The state being written while the record is open for write; a table of
+    // thousands of records mostly read keeps none.
+    std::unique_ptr<State> m_pending;
 };
 
 class KVDATABASE_EXPORT DkDbLinetypeTableRecord : public DkDbSymbolTableRecord
