@@ -327,7 +327,10 @@ void DxfCollector::countObject(const QByteArray& type, int layer)
 {
     if (m_drawing.layerObjects.size() <= layer)
         m_drawing.layerObjects.resize(m_drawing.layers.size());
-    ++m_drawing.layerObjects[layer][QString::fromLatin1(type.left(40))];
+    auto kind = m_kindNames.constFind(type);
+    if (kind == m_kindNames.constEnd())
+        kind = m_kindNames.insert(type, QString::fromLatin1(type.left(40)));
+    ++m_drawing.layerObjects[layer][kind.value()];
 }
 
 int DxfCollector::layerFor(const QByteArray& raw)

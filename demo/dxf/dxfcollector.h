@@ -58,6 +58,7 @@ private:
     QHash<QString, int> m_index;        // layerKey() of the name -> layer index
     QHash<QByteArray, int> m_rawIndex;  // raw name as entities spell it -> layer index
     QSet<QString> m_linetypeNames;      // the linetype names layers name, one copy each
+    QHash<QByteArray, QString> m_kindNames; // entity type -> its name, one copy each
     EntityList* m_target = nullptr; // model space or the block being read
     bool m_paperSpace = false;          // the block being read is a paper space layout
     bool m_inBlock = false;
