@@ -283,7 +283,7 @@ void DrawingDocument::markSaved()
     // Like a full read of the table, this follows changes made past it.
     m_table.renewIndex();
     m_saveState.markSaved(layerIds().size(), [this](int slot, DrawingLayer& layer) { return readSlot(slot, layer); },
-                          currentLayerName());
+                          currentLayerName(), drawing().layers);
 }
 
 DrawingLayer DrawingDocument::slotLayer(int slot) const

@@ -209,7 +209,9 @@ DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
     // shares one copy of each name.
     layer.linetype = *m_linetypeNames.insert(symbolName(record->linetypeObjectId()));
     layer.lineWeight = static_cast<int>(record->lineWeight());
-    layer.description = QString::fromWCharArray(record->description());
+    const wchar_t* description = record->description();
+    if (*description)
+        layer.description = QString::fromWCharArray(description);
     return layer;
 }
 
@@ -323,7 +325,10 @@ void HostLayerTable::refile(int slot, const QString& name) const
 void HostLayerTable::indexSlot(int slot)
 {
     const DkDbObjectId id = idOfSlot(slot);
-    refile(slot, id.isNull() ? QString() : layerName(m_db->peekLayer(id)));
+    const QString name = id.isNull() ? QString() : layerName(m_db->peekLayer(id));
+    // The drawing's copy of the name, when it is the same, is shared rather than kept twice.
+    const QString known = slot >= 0 && slot < m_drawing.layers.size() ? m_drawing.layers.at(slot).name : QString();
+    refile(slot, name == known ? known : name);
 }
 
 void HostLayerTable::touch(int slot)

@@ -2,12 +2,20 @@
 
 namespace Demo {
 
-void LayerSaveState::markSaved(int slotCount, const SlotReader& read, const QString& currentLayer)
+void LayerSaveState::markSaved(int slotCount, const SlotReader& read, const QString& currentLayer,
+                               const QVector<DrawingLayer>& likely)
 {
-    m_saved.resize(slotCount);
+    // Shares the likely table and copies it only where a slot differs.
+    m_saved = likely;
+    if (m_saved.size() != slotCount)
+        m_saved.resize(slotCount);
     m_inFile.resize(slotCount);
-    for (int slot = 0; slot < slotCount; ++slot)
-        m_inFile[slot] = read(slot, m_saved[slot]);
+    for (int slot = 0; slot < slotCount; ++slot) {
+        DrawingLayer layer;
+        m_inFile[slot] = read(slot, layer);
+        if (!sameLayer(m_saved.at(slot), layer))
+            m_saved[slot] = layer;
+    }
     m_savedCurrent = currentLayer;
 }
 

@@ -19,8 +19,10 @@ public:
     // Reads one slot of the table as it stands into layer; false when the slot's layer is erased.
     using SlotReader = std::function<bool(int slot, DrawingLayer& layer)>;
 
-    // The table as it stands (count slots, read one at a time) is now what the file holds.
-    void markSaved(int slotCount, const SlotReader& read, const QString& currentLayer);
+    // The table as it stands (count slots, read one at a time) is now what
+    // the file holds. Slots that read the same as in likely share its copy.
+    void markSaved(int slotCount, const SlotReader& read, const QString& currentLayer,
+                   const QVector<DrawingLayer>& likely = {});
     // A layer added since: the file does not hold it.
     void addUnsaved(const DrawingLayer& layer);
     void clear();
