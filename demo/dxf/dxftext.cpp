@@ -1,5 +1,7 @@
 #include "dxftext.h"
 
+#include <algorithm>
+
 #if QT_VERSION >= QT_VERSION_CHECK(6, 0, 0)
 #include <QStringDecoder>
 #include <QStringEncoder>
@@ -106,6 +108,8 @@ DxfText::DxfText(const QByteArray& version, const QByteArray& codePage)
     m_utf8 = ok && number >= 1021;
     m_codecName = m_utf8 ? QByteArray("UTF-8") : codecNameForCodePage(codePage);
     m_codec = std::make_shared<const Codec>(m_codecName);
+    m_asciiAsIs = m_utf8 || m_codecName.startsWith("windows-125") || m_codecName.startsWith("ISO-8859-")
+                  || m_codecName == "UTF-8";
 }
 
 QByteArray DxfText::codecName() const
@@ -147,6 +151,12 @@ QByteArray DxfText::codecNameForCodePage(const QByteArray& codePage)
 
 QString DxfText::decode(const QByteArray& raw) const
 {
+    // Most strings of a drawing are empty or plain ASCII, which these code
+    // pages read as is: no converter needs to run for them.
+    if (raw.isEmpty())
+        return QString();
+    if (m_asciiAsIs && std::all_of(raw.begin(), raw.end(), [](char c) { return c >= 0x20 && c <= 0x7e; }))
+        return resolveEscapes(QString::fromLatin1(raw));
     return resolveEscapes(m_codec->decode(raw));
 }
 

@@ -44,6 +44,7 @@ private:
     class Codec;
 
     bool m_utf8 = false;
+    bool m_asciiAsIs = false; // printable ASCII bytes read as the same characters
     QByteArray m_codecName;
     std::shared_ptr<const Codec> m_codec;
 };
