@@ -2,6 +2,8 @@
 
 #include "dxfimport.h"
 
+#include <algorithm>
+
 namespace Demo {
 
 namespace {
@@ -41,19 +43,40 @@ void DxfPairReader::fail(const QString& message)
 
 bool DxfPairReader::readCode(int& code)
 {
-    QByteArray codeLine;
-    if (!readLine(codeLine))
+    // Read in place: a file has millions of group codes, and copying each
+    // line to convert it would cost more than the conversion.
+    int start = 0, length = 0;
+    if (!nextLine(start, length))
         return false;
-    const QByteArray trimmed = codeLine.trimmed();
+    const char* from = m_buffer.constData() + start;
+    const char* to = from + length;
+    const auto space = [](char c) { return c == ' ' || c == '\t' || c == '\r' || c == '\v' || c == '\f'; };
+    while (from < to && space(*from))
+        ++from;
+    while (to > from && space(to[-1]))
+        --to;
     // A blank last line is the end of the data, not a fault of its own.
-    if (trimmed.isEmpty() && atEnd())
+    // (Looking for more data may move the buffer, so nothing of it is kept.)
+    if (from == to) {
+        if (!atEnd())
+            fail(QStringLiteral("line %1 should hold a group code but holds \"\"").arg(m_line));
         return false;
-    bool ok = false;
-    code = trimmed.toInt(&ok);
-    if (!ok || trimmed.isEmpty() || code < 0 || code > kMaxGroupCode) {
+    }
+    const char* digit = from;
+    const bool negative = digit < to && *digit == '-';
+    if (digit < to && (*digit == '-' || *digit == '+'))
+        ++digit;
+    bool ok = digit < to;
+    qint64 value = 0;
+    for (; ok && digit < to; ++digit) {
+        ok = *digit >= '0' && *digit <= '9' && value <= kMaxGroupCode;
+        value = value * 10 + (*digit - '0');
+    }
+    code = int(negative ? -value : value);
+    if (!ok || code < 0 || code > kMaxGroupCode) {
         fail(QStringLiteral("line %1 should hold a group code but holds \"%2\"")
                  .arg(m_line)
-                 .arg(QString::fromLatin1(trimmed.left(40))));
+                 .arg(QString::fromLatin1(from, int(std::min<qptrdiff>(to - from, 40)))));
         return false;
     }
     return true;
@@ -105,11 +128,20 @@ int DxfPairReader::skipLongLine()
 
 bool DxfPairReader::readLine(QByteArray& out)
 {
+    int start = 0, length = 0;
+    if (!nextLine(start, length))
+        return false;
+    out = m_buffer.mid(start, length);
+    return true;
+}
+
+bool DxfPairReader::nextLine(int& start, int& length)
+{
     int end = m_buffer.indexOf('\n', m_pos);
     while (end < 0 && m_buffer.size() - m_pos <= DxfImport::maxLineLength + 1 && fill())
         end = m_buffer.indexOf('\n', m_pos);
     const int stop = end < 0 ? m_buffer.size() : end;
-    int length = stop - m_pos;
+    length = stop - m_pos;
     if (length > 0 && m_buffer.at(stop - 1) == '\r')
         --length;
     ++m_line;
@@ -122,7 +154,7 @@ bool DxfPairReader::readLine(QByteArray& out)
                  .arg(DxfImport::maxLineLength));
         return false;
     }
-    out = m_buffer.mid(m_pos, length);
+    start = m_pos;
     m_pos = stop + 1;
     return true;
 }

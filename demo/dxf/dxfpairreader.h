@@ -34,6 +34,8 @@ public:
 private:
     bool readCode(int& code);
     bool readLine(QByteArray& out);
+    // The next line's place in the buffer, valid until the buffer is filled again.
+    bool nextLine(int& start, int& length);
     // Reads a chunk after what is still needed; false when nothing more comes.
     bool fill();
     int skipLongLine();
