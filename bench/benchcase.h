@@ -26,6 +26,17 @@ double median(QVector<double> times);
 // untimed call of setup.
 double medianMs(int runs, const std::function<void()>& setup, const std::function<void()>& body);
 
+// A case whose peak memory must not include what earlier cases left in the
+// process runs in a fresh one: kvcc-bench starts itself with
+// "--child name arg", and the child prints its results on standard output.
+using BenchChild = std::function<int(const QString& arg)>;
+
+bool registerBenchChild(const char* name, BenchChild child);
+
+// Runs the child of that name on arg in a new process; what it printed,
+// or nothing when it failed.
+QByteArray runBenchChild(const char* name, const QString& arg);
+
 #define KVCC_BENCH_GROUP(name)                                                                     \
     static void name(bool quick, QVector<BenchResult>& out);                                       \
     static const bool name##_registered = registerBenchGroup(#name, name);                         \

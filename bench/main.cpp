@@ -2,6 +2,7 @@
 
 #include <QApplication>
 #include <QElapsedTimer>
+#include <QProcess>
 #include <QTextStream>
 
 #include <algorithm>
@@ -14,12 +15,34 @@ std::map<std::string, BenchGroup>& groups()
     static std::map<std::string, BenchGroup> all;
     return all;
 }
+
+std::map<std::string, BenchChild>& children()
+{
+    static std::map<std::string, BenchChild> all;
+    return all;
+}
 }
 
 bool registerBenchGroup(const char* name, BenchGroup group)
 {
     groups()[name] = std::move(group);
     return true;
+}
+
+bool registerBenchChild(const char* name, BenchChild child)
+{
+    children()[name] = std::move(child);
+    return true;
+}
+
+QByteArray runBenchChild(const char* name, const QString& arg)
+{
+    QProcess child;
+    child.setProcessChannelMode(QProcess::ForwardedErrorChannel);
+    child.start(QCoreApplication::applicationFilePath(), {QStringLiteral("--child"), QString::fromLatin1(name), arg});
+    if (!child.waitForFinished(-1) || child.exitStatus() != QProcess::NormalExit || child.exitCode() != 0)
+        return {};
+    return child.readAllStandardOutput();
 }
 
 double median(QVector<double> times)
@@ -42,15 +65,20 @@ double medianMs(int runs, const std::function<void()>& setup, const std::functio
     return median(times);
 }
 
-// Usage: kvcc-bench [--quick] [group...]
+// Usage: kvcc-bench [--quick] [group...]; kvcc-bench --child name arg runs one child (see runBenchChild)
 int main(int argc, char** argv)
 {
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     QApplication app(argc, argv);
+    const QStringList args = app.arguments();
+    if (args.size() == 4 && args.at(1) == QLatin1String("--child")) {
+        const auto child = children().find(args.at(2).toStdString());
+        return child == children().end() ? 2 : child->second(args.at(3));
+    }
     bool quick = false;
     QStringList wanted;
-    for (const QString& arg : app.arguments().mid(1)) {
+    for (const QString& arg : args.mid(1)) {
         if (arg == QLatin1String("--quick"))
             quick = true;
         else
