@@ -277,12 +277,14 @@ private slots:
         plainInsert.points = {QPointF(6, 7)};
         plainInsert.block = 1;
         plainInsert.rotation = 45;
-        const QVector<DrawingEntity> all{text, insert, fill, arc, text, plainInsert};
+        DrawingEntity scaledInsert = plainInsert;
+        scaledInsert.scale = QPointF(1, 1.0000001);
+        const QVector<DrawingEntity> all{text, insert, fill, arc, text, plainInsert, scaledInsert};
         EntityList list;
         for (const DrawingEntity& e : all)
             list << e;
         DrawingEntity into = insert;
-        for (int i : {0, 1, 2, 3, 4, 1, 5, 1, 0}) {
+        for (int i : {0, 1, 2, 3, 4, 1, 5, 1, 6, 5, 0}) {
             list.read(i, into);
             const DrawingEntity& e = all.at(i);
             QCOMPARE(int(into.kind), int(e.kind));
