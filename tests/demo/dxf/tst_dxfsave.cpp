@@ -8,6 +8,8 @@
 #include "layerbatchedit.h"
 #include "samplefloorplan.h"
 
+#include <KvDatabase.h>
+
 #include <QBuffer>
 #include <QDir>
 #include <QFileInfo>
@@ -229,6 +231,7 @@ private slots:
     void pairsAcrossChunks();
     void fileChangedBetweenPasses();
     void windowSavesWhatItOpened();
+    void changesBehindTheDocumentAreSavedEachTime();
 };
 
 void TestDxfSave::roundTrip_data()
@@ -649,6 +652,26 @@ void TestDxfSave::windowSavesWhatItOpened()
     QVERIFY(saved.document.findLayerProperties(QStringLiteral("Walls"), walls));
     QCOMPARE(walls.colorIndex, 5);
     QCOMPARE(saved.document.drawing().entities.size(), 1);
+}
+
+// A layer changed in the drawing's database itself, as the library's
+// widgets change it, is written by each save: turned off and saved, then
+// on again and saved, the file holds it on.
+void TestDxfSave::changesBehindTheDocumentAreSavedEachTime()
+{
+    const QString path = writeScratch(smallDrawing("AC1015"), "behind.dxf");
+    OpenDrawing drawing(path);
+    for (const bool off : {true, false}) {
+        DkDbObject* object = nullptr;
+        QCOMPARE(dkdbOpenDkDbObject(object, drawing.document.database()->layerId(L"Walls"), DkDb::kForWrite), Dk::eOk);
+        static_cast<DkDbLayerTableRecord*>(object)->setIsOff(off);
+        object->close();
+        QCOMPARE(drawing.save(), QString());
+        OpenDrawing saved(path);
+        DrawingLayer walls;
+        QVERIFY(saved.document.findLayerProperties(QStringLiteral("Walls"), walls));
+        QCOMPARE(walls.on, !off);
+    }
 }
 
 KVCC_TEST_MAIN(TestDxfSave)
