@@ -90,7 +90,7 @@ void DrawingCanvas::refresh()
             LayerLook& look = m_layers[i];
             look.shown = !record->isOff() && !record->isFrozen();
             look.frozen = record->isFrozen();
-            const DkCmColor c = record->color();
+            const DkCmColor& c = record->color();
             look.color = QColor(c.red(), c.green(), c.blue());
             look.width = EntityPainter::penWidthFor(static_cast<int>(record->lineWeight()));
             look.style = linetypePenStyle(HostLayerTable::symbolName(record->linetypeObjectId()));

@@ -202,7 +202,7 @@ DrawingLayer HostLayerTable::readLayer(const DkDbObjectId& id) const
     layer.locked = record->isLocked();
     layer.plottable = record->isPlottable();
     layer.frozenInNewViewports = record->VPDFLT();
-    const DkCmColor color = record->color();
+    const DkCmColor& color = record->color();
     layer.color = QColor(color.red(), color.green(), color.blue());
     layer.colorIndex = colorIndexOf(color);
     // Thousands of layers name a few linetypes: each snapshot of the table

@@ -44,7 +44,7 @@ public:
     bool isLocked() const { return state().locked; }
     bool isPlottable() const { return state().plottable; }
     bool VPDFLT() const { return state().vpdflt; }
-    DkCmColor color() const { return state().color; }
+    const DkCmColor& color() const { return state().color; }
     DkDb::LineWeight lineWeight() const { return static_cast<DkDb::LineWeight>(state().lineWeight); }
     DkDbObjectId linetypeObjectId() const { return state().linetype; }
     // A new buffer that the caller frees with dkutDelBuffer.

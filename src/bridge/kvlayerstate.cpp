@@ -42,7 +42,7 @@ Layer readLayer(const DkDbLayerTableRecord* record)
     layer.locked = record->isLocked();
     layer.plot = record->isPlottable();
     layer.newViewportFrozen = record->VPDFLT();
-    const DkCmColor color = record->color();
+    const DkCmColor& color = record->color();
     layer.color = QColor(color.red(), color.green(), color.blue());
     layer.colorIndex = indexOf(color);
     layer.linetype = linetypeName(record);

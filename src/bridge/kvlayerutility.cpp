@@ -27,7 +27,7 @@ KvCc::LayerItemData readItemData(const DkDbLayerTableRecord* record)
 {
     KvCc::LayerItemData data;
     data.name = recordName(record);
-    const DkCmColor color = record->color();
+    const DkCmColor& color = record->color();
     data.color = QColor(color.red(), color.green(), color.blue(), 255);
     data.on = !record->isOff();
     data.locked = record->isLocked();
@@ -79,7 +79,7 @@ const QVector<int>& lineWeightTable()
 // The color field: "ll*", the host's display name, ";", then "r,g,b".
 QString colorText(const DkDbLayerTableRecord* record)
 {
-    const DkCmColor color = record->color();
+    const DkCmColor& color = record->color();
     return QStringLiteral("ll*") + fromHostString(color.colorNameForDisplay()) + QLatin1Char(';')
         + QString::asprintf("%d,%d,%d", color.red(), color.green(), color.blue());
 }
