@@ -61,6 +61,34 @@ private slots:
 
     void cleanup() { drawing.reset(); }
 
+    // Names are read character for character: a leading U+FEFF stays, a
+    // character beyond the BMP becomes its surrogate pair, and what is no
+    // character at all becomes U+FFFD.
+    void namesReadAsTheHostHoldsThem_data()
+    {
+        QTest::addColumn<QVector<uint>>("held"); // the host's characters
+        QTest::addColumn<QString>("read");
+        QTest::newRow("Cyrillic and CJK") << QVector<uint>{0x421, 0x442, 0x435, 0x43d, 0x44b, ' ', 0x5899, 0x4f53}
+                                          << QStringLiteral("Стены 墙体");
+        QTest::newRow("a leading zero-width no-break space") << QVector<uint>{0xFEFF, 'W', 'a', 'l', 'l', 's'}
+                                                             << QString(QChar(0xFEFF)) + QStringLiteral("Walls");
+        QTest::newRow("beyond the BMP") << QVector<uint>{'E', 'b', 'e', 'n', 'e', ' ', 0x1D11E} << clef;
+        QTest::newRow("a surrogate code on its own") << QVector<uint>{'A', 0xD800, 'B'} << QStringLiteral("A\uFFFDB");
+        QTest::newRow("beyond Unicode") << QVector<uint>{'A', 0x110000, 'B'} << QStringLiteral("A\uFFFDB");
+    }
+
+    void namesReadAsTheHostHoldsThem()
+    {
+        QFETCH(QVector<uint>, held);
+        QFETCH(QString, read);
+        DkDbLayerProperties layer;
+        for (uint code : held)
+            layer.name += static_cast<wchar_t>(code);
+        QVERIFY(!db->addLayer(layer).isNull());
+        std::unique_ptr<QList<KvCc::LayerItemData>> layers(KvLayerUtility().getAllLayer());
+        QCOMPARE(layers->last().name, read);
+    }
+
     void layersComeInTableOrderWithTheirFlagsAndColors()
     {
         buildSampleDrawing();
