@@ -197,7 +197,7 @@ void LayerComboBox::removeRow(int row)
 // before a row that stays gets a row of its own; any other row (a moved
 // layer) takes the record of the layer at its place.
 // The rows end up in the drawing's order whatever the changes were.
-void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
+bool LayerComboBox::syncRows(const QList<LayerItemData>& layers)
 {
     // The common case after a toggle: the same layers in the same order, of
     // which a few changed their flags. A row out of place ends this pass;
@@ -221,7 +221,7 @@ void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
             updateRow(row, layers[row]);
         }
         if (row == layers.size())
-            return;
+            return true;
     }
 
     QSet<QString> oldNames;
@@ -249,6 +249,7 @@ void LayerComboBox::syncRows(const QList<LayerItemData>& layers)
     }
     while (m_listWidget->count() > row)
         removeRow(row);
+    return false;
 }
 
 void LayerComboBox::slotRowChanged(int)
@@ -290,13 +291,16 @@ void LayerComboBox::slotUpdate()
     const bool open = viewport->isVisible();
     if (open)
         viewport->hide();
-    syncRows(*layers);
+    const bool sameNames = syncRows(*layers);
     if (open)
         viewport->show();
     const int chrome = 2 * m_listWidget->frameWidth()
         + m_listWidget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listWidget);
-    const int nameWidth = widestName(*layers, m_listWidget->fontMetrics());
-    m_listWidget->setMinimumWidth(qMin(widestPopup, LayerItemMetrics::rowWidth(nameWidth) + chrome));
+    if (!sameNames || m_nameWidth < 0 || m_nameFont != m_listWidget->font()) {
+        m_nameWidth = widestName(*layers, m_listWidget->fontMetrics());
+        m_nameFont = m_listWidget->font();
+    }
+    m_listWidget->setMinimumWidth(qMin(widestPopup, LayerItemMetrics::rowWidth(m_nameWidth) + chrome));
     layers.reset();
 
     // A current layer that cannot be read makes no row current.

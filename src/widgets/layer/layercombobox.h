@@ -4,6 +4,7 @@
 #include "layeritemdata.h"
 
 #include <QComboBox>
+#include <QFont>
 #include <QPointer>
 
 class QListWidget;
@@ -65,7 +66,8 @@ private:
     Q_DISABLE_COPY(LayerComboBox)
 
     LayerItem* existingRowWidget(int row) const;
-    void syncRows(const QList<LayerItemData>& layers);
+    // Returns whether the rows kept their names, in the same order.
+    bool syncRows(const QList<LayerItemData>& layers);
     void insertRow(int row, const LayerItemData& data);
     void updateRow(int row, const LayerItemData& data);
     void removeRow(int row);
@@ -76,6 +78,10 @@ private:
     // Nonzero while a row's toggle is being handled: rows removed meanwhile
     // are deleted once the click has returned.
     int m_toggleDepth = 0;
+    // The widest name's width as last measured, and in which font: a
+    // refresh that kept every name measures nothing again.
+    int m_nameWidth = -1;
+    QFont m_nameFont;
 };
 
 } // namespace KvCc

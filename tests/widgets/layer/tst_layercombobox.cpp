@@ -247,6 +247,7 @@ private slots:
     {
         QFETCH(QString, name);
         QFETCH(bool, wider);
+        combo->slotUpdate(); // measured once before the name comes
         drawing->add(name);
         combo->slotUpdate();
         openPopup(combo.get());
