@@ -20,6 +20,11 @@ OpenProgress::OpenProgress(QWidget* parent)
     m_bar->setRange(0, 1000);
     m_bar->setMaximumWidth(200);
     m_bar->setFormat(QStringLiteral("Opening %p%"));
+    const QFontMetrics metrics = m_bar->fontMetrics();
+    m_bar->setMinimumWidth(metrics.horizontalAdvance(QStringLiteral("Opening 100%")) + 2 * metrics.height());
+    // Kept at its natural width: the status line's spare room is not a
+    // reason for a wider button.
+    setSizePolicy(QSizePolicy::Maximum, QSizePolicy::Preferred);
     connect(m_cancel, &QPushButton::clicked, this, &OpenProgress::cancel);
     connect(&m_open, &BackgroundOpen::progressed, m_bar, &QProgressBar::setValue);
     connect(&m_open, &BackgroundOpen::finished, this, &OpenProgress::finish);
