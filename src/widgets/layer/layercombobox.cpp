@@ -99,6 +99,13 @@ int LayerComboBox::getDisplayItem()
     if (!m_listWidget)
         return 0;
     const int rows = m_listWidget->count();
+    if (m_rows.size() == rows) {
+        for (int row = 0; row < rows; ++row) {
+            if (m_rows.at(row).data.name == current.name)
+                return row;
+        }
+        return rows;
+    }
     for (int row = 0; row < rows; ++row) {
         const QVariant layer = m_listWidget->item(row)->data(layerRole);
         if (!layer.isValid())
@@ -117,6 +124,7 @@ void LayerComboBox::clearListWidget()
     for (int row = 0; row < rows; ++row)
         disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
     m_listWidget->clear();
+    m_rows.clear();
 }
 
 void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
@@ -163,6 +171,8 @@ LayerItem* LayerComboBox::rowWidget(int row)
     rowWidget->setCurrentLayer(layer.value<LayerItemData>());
     connect(rowWidget, &LayerItem::statusChanged, this, &LayerComboBox::slotLabelChange);
     m_listWidget->setItemWidget(item, rowWidget);
+    if (row < m_rows.size())
+        m_rows[row].hasWidget = true;
     rowWidget->hide();
     return rowWidget;
 }
@@ -173,6 +183,8 @@ void LayerComboBox::insertRow(int row, const LayerItemData& data)
     item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
     item->setData(layerRole, QVariant::fromValue(data));
     m_listWidget->insertItem(row, item);
+    if (row <= m_rows.size())
+        m_rows.insert(row, RowRecord{data, false});
 }
 
 void LayerComboBox::updateRow(int row, const LayerItemData& data)
@@ -180,6 +192,8 @@ void LayerComboBox::updateRow(int row, const LayerItemData& data)
     QListWidgetItem* item = m_listWidget->item(row);
     if (item->data(layerRole).value<LayerItemData>() != data)
         item->setData(layerRole, QVariant::fromValue(data));
+    if (row < m_rows.size())
+        m_rows[row].data = data;
     LayerItem* rowWidget = existingRowWidget(row);
     if (rowWidget && (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name))
         rowWidget->setCurrentLayer(data);
@@ -189,6 +203,8 @@ void LayerComboBox::removeRow(int row)
 {
     disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
     delete m_listWidget->takeItem(row);
+    if (row < m_rows.size())
+        m_rows.remove(row);
 }
 
 // Walks the drawing's layers and the rows side by side. A row whose layer is
@@ -199,21 +215,29 @@ void LayerComboBox::removeRow(int row)
 // The rows end up in the drawing's order whatever the changes were.
 bool LayerComboBox::syncRows(const QList<LayerItemData>& layers)
 {
+    // Items added or taken behind the drop-down's back: copy the records again.
+    if (m_rows.size() != m_listWidget->count()) {
+        m_rows.clear();
+        for (int row = 0; row < m_listWidget->count(); ++row)
+            m_rows.append(RowRecord{m_listWidget->item(row)->data(layerRole).value<LayerItemData>(),
+                                    existingRowWidget(row) != nullptr});
+    }
     // The common case after a toggle: the same layers in the same order, of
     // which a few changed their flags. A row out of place ends this pass;
     // the walk below then takes the rows as this pass left them.
-    if (m_listWidget->count() == layers.size()) {
+    if (m_listWidget->count() == layers.size() && m_rows.size() == layers.size()) {
         int row = 0;
         for (; row < layers.size(); ++row) {
-            // Rows never shown have only their item: one look at its record.
-            QListWidgetItem* item = m_listWidget->item(row);
-            if (!existingRowWidget(row)) {
-                const QVariant held = item->data(layerRole);
-                const auto* was = static_cast<const LayerItemData*>(held.constData());
-                if (held.userType() != qMetaTypeId<LayerItemData>() || was->name != layers[row].name)
+            // Rows never shown have only their item, whose record is copied
+            // in m_rows: only a changed one is written to the item.
+            RowRecord& shown = m_rows[row];
+            if (!shown.hasWidget) {
+                if (shown.data.name != layers[row].name)
                     break;
-                if (*was != layers[row])
-                    item->setData(layerRole, QVariant::fromValue(layers[row]));
+                if (shown.data != layers[row]) {
+                    m_listWidget->item(row)->setData(layerRole, QVariant::fromValue(layers[row]));
+                    shown.data = layers[row];
+                }
                 continue;
             }
             if (rowLayer(row).name != layers[row].name)

@@ -6,6 +6,7 @@
 #include <QComboBox>
 #include <QFont>
 #include <QPointer>
+#include <QVector>
 
 class QListWidget;
 
@@ -78,6 +79,15 @@ private:
     // Nonzero while a row's toggle is being handled: rows removed meanwhile
     // are deleted once the click has returned.
     int m_toggleDepth = 0;
+    // What each row's item holds, in row order, and whether the row has its
+    // widget yet: a refresh compares the drawing's layers with this compact
+    // copy instead of reading every item.
+    struct RowRecord
+    {
+        LayerItemData data;
+        bool hasWidget = false;
+    };
+    QVector<RowRecord> m_rows;
     // The widest name's width as last measured, and in which font: a
     // refresh that kept every name measures nothing again.
     int m_nameWidth = -1;

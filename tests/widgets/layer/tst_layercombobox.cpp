@@ -347,6 +347,7 @@ private slots:
         QTest::addColumn<QString>("before");
         const QString before = QStringLiteral("Walls* Doors Windows Roof-# Stairs! Furniture~ Text");
         QTest::newRow("one flag changed") << "Walls* Doors Windows- Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("an item added by the host") << "Walls* Doors Windows- Roof-# Stairs! Furniture~ Text" << before;
         QTest::newRow("a layer added in the middle") << "Walls* Doors Glass Windows Roof-# Stairs! Furniture~ Text" << before;
         QTest::newRow("a layer added first and last") << "A Walls* Doors Windows Roof-# Stairs! Furniture~ Text Z" << before;
         QTest::newRow("one erased") << "Walls* Doors Roof-# Stairs! Furniture~ Text" << before;
@@ -384,6 +385,10 @@ private slots:
             }
         }
         auto second = show(after);
+        if (QTest::currentDataTag() == QLatin1String("an item added by the host")) {
+            kept.listWidget()->insertItem(1, QStringLiteral("host's own"));
+            rebuilt.listWidget()->insertItem(1, QStringLiteral("host's own"));
+        }
         QSignalSpy changed(&kept, SIGNAL(layerComboBoxChanged()));
         kept.slotUpdate();
         // The same widget rebuilt from scratch.
