@@ -1,6 +1,7 @@
 #pragma once
 
 #include "kvlayerutility.h"
+#include "layeritemdata.h"
 
 #include <dkdbdatabase.h>
 #include <dkdbsymboltable.h>
@@ -14,6 +15,12 @@ namespace KvCc {
 
 // The host's wide characters are 32 bits (UCS-4).
 QString fromHostString(const wchar_t* text);
+// True when the host's string converts to exactly this string; compares
+// without converting.
+bool sameHostString(const wchar_t* text, const QString& string);
+// Reads a layer's record into `data`, writing only the fields that differ
+// (a name kept keeps its storage); returns whether any did.
+bool readLayerOver(const DkDbLayerTableRecord* record, LayerItemData& data);
 // Reads a record's name and frees the host's buffer.
 QString recordName(const DkDbSymbolTableRecord* record);
 // The name of the layer's linetype; empty when its record cannot be opened.

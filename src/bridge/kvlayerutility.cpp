@@ -26,12 +26,7 @@ namespace {
 KvCc::LayerItemData readItemData(const DkDbLayerTableRecord* record)
 {
     KvCc::LayerItemData data;
-    data.name = recordName(record);
-    const DkCmColor& color = record->color();
-    data.color = QColor(color.red(), color.green(), color.blue(), 255);
-    data.on = !record->isOff();
-    data.locked = record->isLocked();
-    data.frozen = record->isFrozen();
+    KvCc::readLayerOver(record, data);
     return data;
 }
 

@@ -5,6 +5,7 @@
 #include "layeredit.h"
 #include "layeritem.h"
 #include "layeritemmetrics_p.h"
+#include "layerread_p.h"
 #include "rowwidgetlist_p.h"
 
 #include <KvAppBase.h>
@@ -14,8 +15,6 @@
 #include <QPointer>
 #include <QSet>
 #include <QSignalBlocker>
-
-#include <memory>
 
 namespace KvCc {
 
@@ -38,7 +37,7 @@ int roughWidth(const QString& name)
 
 // Pixel width of the widest name. Measuring text is dear, so only the
 // names that are roughly the longest are measured.
-int widestName(const QList<LayerItemData>& layers, const QFontMetrics& metrics)
+int widestName(const QVector<LayerItemData>& layers, const QFontMetrics& metrics)
 {
     const int measured = 32;
     QVector<int> rough;
@@ -99,10 +98,16 @@ int LayerComboBox::getDisplayItem()
     if (!m_listWidget)
         return 0;
     const int rows = m_listWidget->count();
-    if (m_rows.size() == rows) {
+    if (m_layers.size() == rows) {
+        // The current layer mostly keeps its row from one refresh to the
+        // next; names are unique, so a match there is the only one.
+        if (m_currentRow >= 0 && m_currentRow < rows && m_layers.at(m_currentRow).name == current.name)
+            return m_currentRow;
         for (int row = 0; row < rows; ++row) {
-            if (m_rows.at(row).data.name == current.name)
+            if (m_layers.at(row).name == current.name) {
+                m_currentRow = row;
                 return row;
+            }
         }
         return rows;
     }
@@ -124,7 +129,8 @@ void LayerComboBox::clearListWidget()
     for (int row = 0; row < rows; ++row)
         disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
     m_listWidget->clear();
-    m_rows.clear();
+    m_layers.clear();
+    m_rowWidgets.clear();
 }
 
 void LayerComboBox::disposeRowWidget(QWidget* rowWidget)
@@ -171,8 +177,8 @@ LayerItem* LayerComboBox::rowWidget(int row)
     rowWidget->setCurrentLayer(layer.value<LayerItemData>());
     connect(rowWidget, &LayerItem::statusChanged, this, &LayerComboBox::slotLabelChange);
     m_listWidget->setItemWidget(item, rowWidget);
-    if (row < m_rows.size())
-        m_rows[row].hasWidget = true;
+    if (row < m_rowWidgets.size())
+        m_rowWidgets[row] = true;
     rowWidget->hide();
     return rowWidget;
 }
@@ -183,8 +189,8 @@ void LayerComboBox::insertRow(int row, const LayerItemData& data)
     item->setSizeHint(withHeight(item->sizeHint(), rowHeight));
     item->setData(layerRole, QVariant::fromValue(data));
     m_listWidget->insertItem(row, item);
-    if (row <= m_rows.size())
-        m_rows.insert(row, RowRecord{data, false});
+    if (row <= m_rowWidgets.size())
+        m_rowWidgets.insert(row, false);
 }
 
 void LayerComboBox::updateRow(int row, const LayerItemData& data)
@@ -192,8 +198,6 @@ void LayerComboBox::updateRow(int row, const LayerItemData& data)
     QListWidgetItem* item = m_listWidget->item(row);
     if (item->data(layerRole).value<LayerItemData>() != data)
         item->setData(layerRole, QVariant::fromValue(data));
-    if (row < m_rows.size())
-        m_rows[row].data = data;
     LayerItem* rowWidget = existingRowWidget(row);
     if (rowWidget && (rowWidget->currentLayerData() != data || rowWidget->layerName() != data.name))
         rowWidget->setCurrentLayer(data);
@@ -203,49 +207,50 @@ void LayerComboBox::removeRow(int row)
 {
     disposeRowWidget(m_listWidget->itemWidget(m_listWidget->item(row)));
     delete m_listWidget->takeItem(row);
-    if (row < m_rows.size())
-        m_rows.remove(row);
+    if (row < m_rowWidgets.size())
+        m_rowWidgets.remove(row);
 }
 
-// Walks the drawing's layers and the rows side by side. A row whose layer is
-// at its place is updated only when its record changed; a row whose layer is
-// gone is removed, or takes a new layer's record (a rename); a new layer
-// before a row that stays gets a row of its own; any other row (a moved
-// layer) takes the record of the layer at its place.
-// The rows end up in the drawing's order whatever the changes were.
-bool LayerComboBox::syncRows(const QList<LayerItemData>& layers)
+void LayerComboBox::copyRowRecords()
 {
-    // Items added or taken behind the drop-down's back: copy the records again.
-    if (m_rows.size() != m_listWidget->count()) {
-        m_rows.clear();
-        for (int row = 0; row < m_listWidget->count(); ++row)
-            m_rows.append(RowRecord{m_listWidget->item(row)->data(layerRole).value<LayerItemData>(),
-                                    existingRowWidget(row) != nullptr});
+    const int rows = m_listWidget->count();
+    m_layers.clear();
+    m_layers.reserve(rows);
+    m_rowWidgets.fill(false, rows);
+    for (int row = 0; row < rows; ++row) {
+        m_layers.append(m_listWidget->item(row)->data(layerRole).value<LayerItemData>());
+        m_rowWidgets[row] = existingRowWidget(row) != nullptr;
     }
-    // The common case after a toggle: the same layers in the same order, of
-    // which a few changed their flags. A row out of place ends this pass;
-    // the walk below then takes the rows as this pass left them.
-    if (m_listWidget->count() == layers.size() && m_rows.size() == layers.size()) {
-        int row = 0;
-        for (; row < layers.size(); ++row) {
-            // Rows never shown have only their item, whose record is copied
-            // in m_rows: only a changed one is written to the item.
-            RowRecord& shown = m_rows[row];
-            if (!shown.hasWidget) {
-                if (shown.data.name != layers[row].name)
-                    break;
-                if (shown.data != layers[row]) {
-                    m_listWidget->item(row)->setData(layerRole, QVariant::fromValue(layers[row]));
-                    shown.data = layers[row];
-                }
-                continue;
-            }
-            if (rowLayer(row).name != layers[row].name)
-                break;
+}
+
+// Brings the rows to m_layers, just read over the records they held, of
+// which `written` are the ones that changed.
+// The common case after a toggle: the same layers in the same order, of
+// which a few changed their flags. Only those rows are written, and the rows
+// with a widget are checked: a widget is ahead of its record after a toggle
+// the drawing refused.
+// Otherwise the drawing's layers and the rows are walked side by side. A row
+// whose layer is at its place is updated; a row whose layer is gone is
+// removed, or takes a new layer's record (a rename); a new layer before a
+// row that stays gets a row of its own; any other row (a moved layer) takes
+// the record of the layer at its place. The rows end up in the drawing's
+// order whatever the changes were.
+bool LayerComboBox::syncRows(const QVector<int>& written)
+{
+    const QVector<LayerItemData>& layers = m_layers;
+    bool sameNames = m_listWidget->count() == layers.size();
+    for (int i = 0; sameNames && i < written.size(); ++i) {
+        const int row = written[i];
+        sameNames = row < m_listWidget->count() && rowLayer(row).name == layers[row].name;
+    }
+    if (sameNames) {
+        for (const int row : written)
             updateRow(row, layers[row]);
+        for (int row = 0; row < m_rowWidgets.size(); ++row) {
+            if (m_rowWidgets.at(row))
+                updateRow(row, layers[row]);
         }
-        if (row == layers.size())
-            return true;
+        return true;
     }
 
     QSet<QString> oldNames;
@@ -302,8 +307,11 @@ void LayerComboBox::slotLabelChange(int code, LayerItemData data)
 
 void LayerComboBox::slotUpdate()
 {
-    std::unique_ptr<QList<LayerItemData>> layers(KvLayerUtility().getAllLayer());
-    if (layers->isEmpty()) {
+    // Items added or taken behind the drop-down's back: copy the records again.
+    if (m_layers.size() != m_listWidget->count())
+        copyRowRecords();
+    const QVector<int> written = readLayersOver(m_layers);
+    if (m_layers.isEmpty()) {
         clearListWidget();
         m_listWidget->setMinimumWidth(0);
         m_lineEdit->clearLayer();
@@ -315,17 +323,16 @@ void LayerComboBox::slotUpdate()
     const bool open = viewport->isVisible();
     if (open)
         viewport->hide();
-    const bool sameNames = syncRows(*layers);
+    const bool sameNames = syncRows(written);
     if (open)
         viewport->show();
     const int chrome = 2 * m_listWidget->frameWidth()
         + m_listWidget->style()->pixelMetric(QStyle::PM_ScrollBarExtent, nullptr, m_listWidget);
     if (!sameNames || m_nameWidth < 0 || m_nameFont != m_listWidget->font()) {
-        m_nameWidth = widestName(*layers, m_listWidget->fontMetrics());
+        m_nameWidth = widestName(m_layers, m_listWidget->fontMetrics());
         m_nameFont = m_listWidget->font();
     }
     m_listWidget->setMinimumWidth(qMin(widestPopup, LayerItemMetrics::rowWidth(m_nameWidth) + chrome));
-    layers.reset();
 
     // A current layer that cannot be read makes no row current.
     LayerItemData currentLayer;

@@ -67,8 +67,9 @@ private:
     Q_DISABLE_COPY(LayerComboBox)
 
     LayerItem* existingRowWidget(int row) const;
+    void copyRowRecords();
     // Returns whether the rows kept their names, in the same order.
-    bool syncRows(const QList<LayerItemData>& layers);
+    bool syncRows(const QVector<int>& written);
     void insertRow(int row, const LayerItemData& data);
     void updateRow(int row, const LayerItemData& data);
     void removeRow(int row);
@@ -80,14 +81,12 @@ private:
     // are deleted once the click has returned.
     int m_toggleDepth = 0;
     // What each row's item holds, in row order, and whether the row has its
-    // widget yet: a refresh compares the drawing's layers with this compact
-    // copy instead of reading every item.
-    struct RowRecord
-    {
-        LayerItemData data;
-        bool hasWidget = false;
-    };
-    QVector<RowRecord> m_rows;
+    // widget yet. A refresh reads the drawing over this compact copy and
+    // learns which rows changed, instead of comparing every item.
+    QVector<LayerItemData> m_layers;
+    QVector<bool> m_rowWidgets;
+    // Where the current layer was last found in m_layers.
+    int m_currentRow = -1;
     // The widest name's width as last measured, and in which font: a
     // refresh that kept every name measures nothing again.
     int m_nameWidth = -1;

@@ -353,6 +353,10 @@ private slots:
         QTest::newRow("one erased") << "Walls* Doors Roof-# Stairs! Furniture~ Text" << before;
         QTest::newRow("the first and the last erased") << "Doors* Windows Roof-# Stairs! Furniture~" << before;
         QTest::newRow("one renamed") << "Walls* Doors Glazing Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("one renamed longer") << "Walls* Doors Windows2 Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("one renamed shorter") << "Walls* Doors Window Roof-# Stairs! Furniture~ Text" << before;
+        QTest::newRow("renamed beyond the BMP") << "Walls* A\U0001D539 B\U0001D538" << "Walls* A\U0001D538 B\U0001D538\U0001D538";
+        QTest::newRow("a row ahead of the drawing") << before << before;
         QTest::newRow("the current layer changed") << "Walls Doors Windows* Roof-# Stairs! Furniture~ Text" << before;
         QTest::newRow("the order changed") << "Text Walls* Furniture~ Doors Stairs! Windows Roof-#" << before;
         QTest::newRow("everything changed") << "Walls-~ Doors#! Windows! Roof* Stairs Furniture- Text~#" << before;
@@ -388,6 +392,11 @@ private slots:
         if (QTest::currentDataTag() == QLatin1String("an item added by the host")) {
             kept.listWidget()->insertItem(1, QStringLiteral("host's own"));
             rebuilt.listWidget()->insertItem(1, QStringLiteral("host's own"));
+        }
+        if (QTest::currentDataTag() == QLatin1String("a row ahead of the drawing")) { // as a toggle undone unseen leaves it
+            KvCc::LayerItemData ahead = kept.rowLayer(1);
+            ahead.on = !ahead.on;
+            kept.rowWidget(1)->setCurrentLayer(ahead);
         }
         QSignalSpy changed(&kept, SIGNAL(layerComboBoxChanged()));
         kept.slotUpdate();
