@@ -37,6 +37,11 @@ bool registerBenchChild(const char* name, BenchChild child);
 // or nothing when it failed.
 QByteArray runBenchChild(const char* name, const QString& arg);
 
+// For a child that measures whole cases: prints them on standard output, and
+// reads them back in the parent, which gets none when the child failed.
+void printBenchResults(const QVector<BenchResult>& results);
+QVector<BenchResult> childBenchResults(const char* name, const QString& arg);
+
 #define KVCC_BENCH_GROUP(name)                                                                     \
     static void name(bool quick, QVector<BenchResult>& out);                                       \
     static const bool name##_registered = registerBenchGroup(#name, name);                         \

@@ -45,6 +45,26 @@ QByteArray runBenchChild(const char* name, const QString& arg)
     return child.readAllStandardOutput();
 }
 
+void printBenchResults(const QVector<BenchResult>& results)
+{
+    QTextStream out(stdout);
+    for (const BenchResult& r : results)
+        out << r.name << '\t' << r.size << '\t' << r.oursMs << '\t' << r.baselineMs << '\n';
+}
+
+QVector<BenchResult> childBenchResults(const char* name, const QString& arg)
+{
+    QVector<BenchResult> results;
+    const QList<QByteArray> lines = runBenchChild(name, arg).split('\n');
+    for (const QByteArray& line : lines) {
+        const QList<QByteArray> fields = line.split('\t');
+        if (fields.size() == 4)
+            results << BenchResult{QString::fromUtf8(fields.at(0)), fields.at(1).toInt(), fields.at(2).toDouble(),
+                                   fields.at(3).toDouble()};
+    }
+    return results;
+}
+
 double median(QVector<double> times)
 {
     std::sort(times.begin(), times.end());
