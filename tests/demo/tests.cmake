@@ -62,13 +62,14 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
 
     # The real program under a virtual X server on the xcb platform: it must
     # start, map its window, take a key press and quit cleanly.
-    find_program(KVCC_XVFB_RUN xvfb-run)
+    find_program(KVCC_XVFB Xvfb)
+    find_program(KVCC_XAUTH xauth)
     find_program(KVCC_XDOTOOL xdotool)
-    if(KVCC_XVFB_RUN AND KVCC_XDOTOOL)
+    if(KVCC_XVFB AND KVCC_XAUTH AND KVCC_XDOTOOL)
         # Full stacks: X11 libraries without frame pointers otherwise cut
         # their leaks' stacks before the frame the suppressions name.
         set(xcb_environment "QT_QPA_PLATFORM=xcb;LSAN_OPTIONS=suppressions=${KVCC_LSAN_SUPPRESSIONS}:print_suppressions=0;ASAN_OPTIONS=detect_leaks=1:fast_unwind_on_malloc=0;UBSAN_OPTIONS=print_stacktrace=1:halt_on_error=1")
-        set(xvfb ${KVCC_XVFB_RUN} -a -s "-screen 0 1280x1024x24")
+        set(xvfb bash ${CMAKE_CURRENT_LIST_DIR}/../xvfb.sh)
         # In English, in German by the system's locale, in Russian by option.
         add_test(NAME demo_smoke_xvfb COMMAND ${xvfb} bash ${CMAKE_CURRENT_LIST_DIR}/window/smoke_xvfb.sh $<TARGET_FILE:kvcc-demo>)
         add_test(NAME demo_smoke_xvfb_de
@@ -80,10 +81,10 @@ if(KVCC_BUILD_DEMO AND EXISTS ${PROJECT_SOURCE_DIR}/demo/CMakeLists.txt)
         add_test(NAME tst_demogerman_ru_xcb COMMAND ${xvfb} env KVCC_VIEW_LANG=ru $<TARGET_FILE:tst_demogerman>)
         set_tests_properties(demo_smoke_xvfb demo_smoke_xvfb_de demo_smoke_xvfb_ru tst_demogerman_xcb
             tst_demogerman_ru_xcb PROPERTIES TIMEOUT 120 ENVIRONMENT "${xcb_environment}"
-            # xvfb-run -a picks a free display by its lock file: two at once may pick the same.
+            # One X server at a time: a window of one test must not cover another's.
             RESOURCE_LOCK xvfb)
     else()
-        message(STATUS "xvfb-run or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
+        message(STATUS "Xvfb, xauth or xdotool missing: the demo's X11 smoke test is left out (scripts/bootstrap.sh installs them)")
     endif()
 else()
     foreach(t ${kvcc_demo_tests})

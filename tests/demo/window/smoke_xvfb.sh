@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Runs kvcc-demo on the X server of xvfb-run, waits for its window, checks
+# Runs kvcc-demo on the X server of xvfb.sh, waits for its window, checks
 # that it answers (the window maps and takes a key press) and that Ctrl+Q
 # ends it with exit status 0. Further arguments go to kvcc-demo.
 set -u
