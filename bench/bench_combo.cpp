@@ -23,6 +23,9 @@
 // item of a QListWidget that serves as the view of a QComboBox.
 namespace {
 
+// The layer whose flag the refresh cases toggle.
+const wchar_t toggledName[] = L"Walls 5";
+
 std::unique_ptr<DkDbDatabase> makeDrawing(int layers)
 {
     auto db = std::make_unique<DkDbDatabase>();
@@ -294,7 +297,7 @@ BenchResult measureAgainstBareRead(DkDbDatabase& db, int size, const DkDbObjectI
 
 void measureRefreshes(DkDbDatabase& db, int size, QVector<BenchResult>& out)
 {
-    const DkDbObjectId toggled = db.layerId(L"Walls 5");
+    const DkDbObjectId toggled = db.layerId(toggledName);
     out << measureRefresh(QStringLiteral("combo.refresh.filled"), size, [&](int) { toggleOne(toggled); });
     out << measureAgainstBareRead(db, size, toggled);
     // A tenth of the layers, spread over the table, erased in one run and
@@ -322,7 +325,8 @@ void measureRefreshes(DkDbDatabase& db, int size, QVector<BenchResult>& out)
 // made and freed the drop-downs of the smaller sizes, the bigger drawing
 // would lie scattered over their holes, and the refresh, which reads every
 // layer's record, would measure that scatter as well. The argument is the
-// size, with "quick" after it for the quick run.
+// size, with "quick" after it for the quick run, or "bare" after it for the
+// refresh against the bare read alone.
 int comboChild(const QString& arg)
 {
     const QStringList words = arg.split(QLatin1Char(' '));
@@ -334,9 +338,13 @@ int comboChild(const QString& arg)
     auto db = makeDrawing(size);
     s_pServices = dkdbDefaultServices();
     s_pServices->setWorkingDatabase(db.get());
-    measureEmptyAndPopup(size, out);
-    if (size >= 1000 || quick)
-        measureRefreshes(*db, size, out);
+    if (words.contains(QStringLiteral("bare"))) {
+        out << measureAgainstBareRead(*db, size, db->layerId(toggledName));
+    } else {
+        measureEmptyAndPopup(size, out);
+        if (size >= 1000 || quick)
+            measureRefreshes(*db, size, out);
+    }
     s_pServices->setWorkingDatabase(nullptr);
     printBenchResults(out);
     return 0;
@@ -351,4 +359,10 @@ KVCC_BENCH_GROUP(combo)
     const QVector<int> sizes = quick ? QVector<int>{100} : QVector<int>{100, 1000, 5000, 20000};
     for (int size : sizes)
         out << childBenchResults("combo", QString::number(size) + (quick ? QStringLiteral(" quick") : QString()));
+    // More sizes of the refresh against the bare read, which show where the
+    // read of every record stops fitting the machine's caches.
+    if (!quick) {
+        for (int size : {10000, 40000})
+            out << childBenchResults("combo", QString::number(size) + QStringLiteral(" bare"));
+    }
 }
