@@ -19,6 +19,7 @@
 
 #include <QApplication>
 #include <QLocale>
+#include <QScreen>
 #include <QTextStream>
 
 #include <cstdio>
@@ -120,6 +121,10 @@ int runWindow(int argc, char** argv, QStringList args)
     window.openSample();
     if (!shotDir.isEmpty())
         return writeScreenshots(window, shotDir, args.isEmpty() || window.openFile(args.first()));
+    // On a screen smaller than the window's usual size the window fits the
+    // screen, its status line and right edge in reach.
+    if (const QScreen* screen = window.screen())
+        window.resize(window.size().boundedTo(screen->availableGeometry().size() * 0.9));
     // The window shows at once; a drawing named is read while it shows.
     window.show();
     if (!args.isEmpty())

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Runs kvcc-demo on the X server of xvfb.sh, waits for its window, checks
-# that it answers (the window maps and takes a key press) and that Ctrl+Q
-# ends it with exit status 0. Further arguments go to kvcc-demo.
+# that it fits the screen, that it answers (the window maps and takes a key
+# press) and that Ctrl+Q ends it with exit status 0. Further arguments go to
+# kvcc-demo.
 set -u
 demo="$1"
 shift
@@ -24,6 +25,14 @@ if [ -z "$win" ]; then
     exit 1
 fi
 echo "window $win: $(xdotool getwindowname "$win")"
+# The whole window lies on the screen, its right and bottom edges in reach.
+eval "$(xdotool getwindowgeometry --shell "$win")"
+read -r screen_w screen_h < <(xdotool getdisplaygeometry)
+if [ $((X + WIDTH)) -gt "$screen_w" ] || [ $((Y + HEIGHT)) -gt "$screen_h" ]; then
+    echo "FAIL: the window (${WIDTH}x${HEIGHT} at $X,$Y) does not fit the screen (${screen_w}x${screen_h})"
+    kill "$pid"
+    exit 1
+fi
 xdotool windowactivate --sync "$win" >/dev/null 2>&1 || xdotool windowfocus --sync "$win" >/dev/null 2>&1 || true
 sleep 0.5
 xdotool key --window "$win" ctrl+q
