@@ -4,7 +4,10 @@
 # first number on which it can open every socket, so it never settles on a
 # number whose lock file is gone but whose socket another server on this
 # machine still holds, as guessing from lock files can. Clients get a cookie
-# of their own, so they reach this server only.
+# of their own, so they reach this server only. The server never resets:
+# by default it does when its last client leaves, and a test that polls
+# with short-lived clients (xdotool) while the program under test starts
+# would then see the program's connection refused.
 set -u
 if [ $# -eq 0 ]; then
     echo "usage: xvfb.sh COMMAND [ARGS...]" >&2
@@ -25,7 +28,7 @@ cookie="$(mcookie)"
 touch "$dir/server" "$dir/client"
 # The server accepts each cookie in its file whatever display it names.
 xauth -q -f "$dir/server" add :0 MIT-MAGIC-COOKIE-1 "$cookie" || exit 1
-Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -auth "$dir/server" \
+Xvfb -displayfd 3 -screen 0 1280x1024x24 -nolisten tcp -noreset -auth "$dir/server" \
     3>"$dir/display" 2>"$dir/log" &
 server=$!
 
