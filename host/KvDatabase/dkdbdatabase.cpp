@@ -62,18 +62,34 @@ DkDbDatabase::~DkDbDatabase() = default;
 
 DkDbObjectId DkDbDatabase::adopt(std::unique_ptr<DkDbObject> object)
 {
-    m_objects.push_back(std::move(object));
+    m_owned.push_back(std::move(object));
+    return enlist(m_owned.back().get());
+}
+
+DkDbObjectId DkDbDatabase::enlist(DkDbObject* object)
+{
+    m_objects.push_back(object);
     const DkDbObjectId id(this, m_objects.size());
-    m_objects.back()->m_id = id;
-    noteStored(m_objects.back().get());
+    object->m_id = id;
+    noteStored(object);
     return id;
+}
+
+DkDbLayerTableRecord* DkDbDatabase::newLayerRecord()
+{
+    constexpr std::size_t blockSize = 256;
+    if (m_layerBlocks.empty() || m_layersInLastBlock == blockSize) {
+        m_layerBlocks.push_back(std::make_unique<DkDbLayerTableRecord[]>(blockSize));
+        m_layersInLastBlock = 0;
+    }
+    return &m_layerBlocks.back()[m_layersInLastBlock++];
 }
 
 DkDbObject* DkDbDatabase::objectAt(const DkDbObjectId& id) const
 {
     if (id.database() != this || id.handle() == 0 || id.handle() > m_objects.size())
         return nullptr;
-    return m_objects[id.handle() - 1].get();
+    return m_objects[id.handle() - 1];
 }
 
 void DkDbDatabase::noteOpened(DkDb::OpenMode mode)
@@ -134,7 +150,7 @@ DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerProperties& layerProps)
 {
     if (layerProps.name.empty() || !layerId(layerProps.name).isNull())
         return {};
-    auto rec = std::make_unique<DkDbLayerTableRecord>();
+    DkDbLayerTableRecord* rec = newLayerRecord();
     rec->m_name = layerProps.name;
     DkDbLayerTableRecord::State& s = rec->m_state;
     s.off = !layerProps.on;
@@ -147,12 +163,12 @@ DkDbObjectId DkDbDatabase::addLayer(const DkDbLayerProperties& layerProps)
     s.linetype = linetypeId(layerProps.linetype);
     if (s.linetype.isNull() && !layerProps.linetype.empty())
         s.linetype = addLinetype(layerProps.linetype);
-    s.plotStyle = layerProps.plotStyleName;
+    s.plotStyle = DkDbLayerTableRecord::sharedPlotStyle(layerProps.plotStyleName.c_str());
     s.description = layerProps.description;
     rec->m_table = m_layerTable;
-    const DkDbObjectId id = adopt(std::move(rec));
+    const DkDbObjectId id = enlist(rec);
     m_layerTable->m_ids.push_back(id);
-    m_layerTable->m_byName[layerProps.name] = id;
+    m_layerTable->m_byName[rec->m_name] = id;
     return id;
 }
 
@@ -174,9 +190,10 @@ DkDbObjectId DkDbDatabase::addLinetype(const std::wstring& name, const std::wstr
     rec->m_name = name;
     rec->m_comments = comments;
     rec->m_table = m_linetypeTable;
+    const std::wstring& key = rec->m_name;
     const DkDbObjectId id = adopt(std::move(rec));
     m_linetypeTable->m_ids.push_back(id);
-    m_linetypeTable->m_byName[name] = id;
+    m_linetypeTable->m_byName[key] = id;
     return id;
 }
 
@@ -204,8 +221,8 @@ Dk::ErrorStatus DkDbDatabase::renameLayer(const DkDbObjectId& layerId, const std
     if (!other.isNull() && other != layerId)
         return Dk::eDuplicateKey;
     m_layerTable->m_byName.erase(rec->m_name);
-    m_layerTable->m_byName[newName] = layerId;
     rec->m_name = newName;
+    m_layerTable->m_byName[rec->m_name] = layerId;
     noteStored(rec);
     return Dk::eOk;
 }

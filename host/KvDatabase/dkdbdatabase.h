@@ -91,8 +91,16 @@ public:
 
 private:
     DkDbObjectId adopt(std::unique_ptr<DkDbObject> object);
+    DkDbObjectId enlist(DkDbObject* object);
+    DkDbLayerTableRecord* newLayerRecord();
 
-    std::vector<std::unique_ptr<DkDbObject>> m_objects; // index = handle - 1
+    std::vector<DkDbObject*> m_objects; // index = handle - 1
+    // The objects other than layer records.
+    std::vector<std::unique_ptr<DkDbObject>> m_owned;
+    // Layer records live in blocks, in the order they were added, so that a
+    // walk of a big table reads memory front to back.
+    std::vector<std::unique_ptr<DkDbLayerTableRecord[]>> m_layerBlocks;
+    std::size_t m_layersInLastBlock = 0;
     DkDbLayerTable* m_layerTable = nullptr;
     DkDbLinetypeTable* m_linetypeTable = nullptr;
     DkDbObjectId m_clayer;

@@ -31,7 +31,9 @@ Dk::ErrorStatus DkDbSymbolTableRecord::setName(const wchar_t* name)
         if (!other.isNull() && other != objectId())
             return Dk::eDuplicateKey;
         m_table->m_byName.erase(m_name);
-        m_table->m_byName[name] = objectId();
+        m_name = name;
+        m_table->m_byName[m_name] = objectId();
+        return Dk::eOk;
     }
     m_name = name;
     return Dk::eOk;
@@ -50,7 +52,15 @@ const DkRxClass* DkDbLayerTableRecord::isA() const
 
 wchar_t* DkDbLayerTableRecord::plotStyleName() const
 {
-    return dkutNewBuffer(state().plotStyle);
+    return dkutNewBuffer(*state().plotStyle);
+}
+
+std::shared_ptr<const std::wstring> DkDbLayerTableRecord::sharedPlotStyle(const wchar_t* name)
+{
+    static const auto usual = std::make_shared<const std::wstring>(L"Color_7");
+    if (!name)
+        name = L"";
+    return *usual == name ? usual : std::make_shared<const std::wstring>(name);
 }
 
 void DkDbLayerTableRecord::beginPending()
@@ -136,7 +146,7 @@ Dk::ErrorStatus DkDbLayerTableRecord::setPlotStyleName(const wchar_t* name)
 {
     if (Dk::ErrorStatus es = assertWriteEnabled())
         return es;
-    m_pending->plotStyle = name ? name : L"";
+    m_pending->plotStyle = sharedPlotStyle(name);
     return Dk::eOk;
 }
 

@@ -5,6 +5,7 @@
 
 #include <memory>
 #include <string>
+#include <string_view>
 #include <unordered_map>
 #include <vector>
 
@@ -80,10 +81,13 @@ private:
         DkCmColor color;
         int lineWeight = DkDb::kLnWtByLwDefault;
         DkDbObjectId linetype;
-        std::wstring plotStyle = L"Color_7";
+        std::shared_ptr<const std::wstring> plotStyle = sharedPlotStyle(L"Color_7");
         std::wstring description;
     };
     const State& state() const { return m_pending ? *m_pending : m_state; }
+    // A drawing has few plot style names: records share the usual one
+    // rather than each keep a copy.
+    static std::shared_ptr<const std::wstring> sharedPlotStyle(const wchar_t* name);
 
     State m_state;
     // The state being written while the record is open for write; a table of
@@ -158,8 +162,10 @@ protected:
 private:
     friend class DkDbDatabase;
     friend class DkDbSymbolTableRecord;
-    // Live records by exact name, so lookups stay fast in big drawings.
-    std::unordered_map<std::wstring, DkDbObjectId> m_byName;
+    // Live records by exact name, so lookups stay fast in big drawings. The
+    // keys are the records' own names: a record is re-keyed before its name
+    // changes.
+    std::unordered_map<std::wstring_view, DkDbObjectId> m_byName;
     std::vector<DkDbObjectId> m_ids;
 };
 

@@ -57,12 +57,18 @@ private slots:
         QVERIFY(drawing.add(QStringLiteral("Cold")).isNull());
         QCOMPARE(db->renameLayer(gone, L"Cold"), Dk::eDuplicateKey);
         const auto changes = db->changeCount();
-        QCOMPARE(db->renameLayer(gone, L"Went"), Dk::eOk);
+        // A name too long to be kept inside the string, so that a name index
+        // left on the old name's storage would show.
+        const wchar_t went[] = L"Went out to the shed behind the garden";
+        QCOMPARE(db->renameLayer(gone, went), Dk::eOk);
+        QCOMPARE(db->layerId(went), gone);
+        QVERIFY(db->layerId(L"Gone").isNull());
         QCOMPARE(db->setFrozenInCurrentViewport(gone, true), Dk::eOk);
         QCOMPARE(db->setClayer(cold), Dk::eOk);
         QCOMPARE(db->changeCount(), changes + 3);
         QVERIFY(!drawing.layer(QStringLiteral("Cold"))->isFrozen());
         QCOMPARE(db->eraseLayer(gone), Dk::eOk);
+        QVERIFY(db->layerId(went).isNull());
         DkDbLayerTable* table = nullptr;
         DkDbLayerTableIterator* it = nullptr;
         QCOMPARE(db->getSymbolTable(table, DkDb::kForRead), Dk::eOk);
