@@ -163,8 +163,8 @@ private:
     friend class DkDbDatabase;
     friend class DkDbSymbolTableRecord;
     // Live records by exact name, so lookups stay fast in big drawings. The
-    // keys are the records' own names: a record is re-keyed before its name
-    // changes.
+    // keys are the records' own names: a record leaves the index before its
+    // name changes and comes back under the new one.
     std::unordered_map<std::wstring_view, DkDbObjectId> m_byName;
     std::vector<DkDbObjectId> m_ids;
 };
